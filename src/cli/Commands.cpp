@@ -1,0 +1,91 @@
+#include "cli/Commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+#include <iostream>
+#include <stdexcept>
+#include <vector>
+
+namespace dravik::cli {
+
+namespace {
+
+struct Registered {
+    CLI::App* sub;
+    std::function<int(std::ostream&)> run;
+};
+
+std::vector<Registered>& registry()
+{
+    static std::vector<Registered> commands;
+    return commands;
+}
+
+struct Options {
+    std::string dir;
+    std::string lang = "en";
+    std::string start = "08:00";
+    bool demo = false;
+    bool apply = false;
+};
+
+Options& options()
+{
+    static Options o;
+    return o;
+}
+
+} // namespace
+
+Language parseLanguage(const std::string& text)
+{
+    if (text == "en")
+        return Language::English;
+    if (text == "af")
+        return Language::Afrikaans;
+    throw std::invalid_argument("Unknown language \"" + text + "\": use en or af.");
+}
+
+void registerCommands(CLI::App& app)
+{
+    Options& o = options();
+    auto* programme = app.add_subcommand("programme", "Print the programme grid as the window loads it");
+    programme->add_option("DIR", o.dir, "Suite folder")->required();
+    programme->add_option("--lang", o.lang, "Language of the texts: en or af")->check(CLI::IsMember({"en", "af"}));
+    registry().push_back({programme, [&o](std::ostream& out) {
+                              return runProgrammeCommand(o.dir, parseLanguage(o.lang), out);
+                          }});
+
+    auto* setup = app.add_subcommand("setup", "Create a suite folder with its databases");
+    setup->add_option("DIR", o.dir, "Suite folder to create or fill")->required();
+    setup->add_flag("--demo", o.demo, "Add a sample three-day meeting");
+    registry().push_back({setup, [&o](std::ostream& out) { return runSetupCommand(o.dir, o.demo, out); }});
+
+    auto* generate = app.add_subcommand("generate", "Draft a timed programme from the meeting's entries");
+    generate->add_option("DIR", o.dir, "Suite folder")->required();
+    generate->add_option("--start", o.start, "Meeting start time, hh:mm");
+    generate->add_flag("--apply", o.apply, "Replace the stored programme with the draft");
+    registry().push_back({generate, [&o](std::ostream& out) {
+                              return runGenerateCommand(o.dir, o.start, o.apply, out);
+                          }});
+}
+
+int runSelected(CLI::App& app, std::ostream& out, std::ostream& err)
+{
+    (void)app;
+    for (auto& r : registry()) {
+        if (!r.sub->parsed())
+            continue;
+        try {
+            return r.run(out);
+        } catch (const std::exception& e) {
+            err << "dravik " << r.sub->get_name() << ": " << e.what() << "\n";
+            return 1;
+        }
+    }
+    err << "dravik: no command given\n";
+    return 2;
+}
+
+} // namespace dravik::cli

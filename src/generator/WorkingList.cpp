@@ -1,0 +1,1 @@
+#include "generator/WorkingList.h"

@@ -1,0 +1,35 @@
+#include "platform/Database.h"
+
+#include "platform/StoreError.h"
+
+namespace dravik {
+
+std::unique_ptr<SQLite::Database> openDatabase(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        throw StoreError("Database file \"" + file.string() + "\" does not exist.");
+    try {
+        auto db = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READWRITE);
+        db->exec("PRAGMA foreign_keys = OFF");
+        // Touch the schema so that a file that is not a database fails here.
+        db->execAndGet("SELECT count(*) FROM sqlite_master");
+        return db;
+    } catch (const SQLite::Exception& e) {
+        throw StoreError("Database file \"" + file.string() + "\" cannot be opened: " + e.what());
+    }
+}
+
+std::unique_ptr<SQLite::Database> createDatabase(const std::filesystem::path& file)
+{
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec))
+        throw StoreError("File \"" + file.string() + "\" already exists; it was left as it is.");
+    try {
+        return std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    } catch (const SQLite::Exception& e) {
+        throw StoreError("Database file \"" + file.string() + "\" cannot be created: " + e.what());
+    }
+}
+
+} // namespace dravik

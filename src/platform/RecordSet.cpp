@@ -1,0 +1,346 @@
+#include "platform/RecordSet.h"
+
+#include "platform/StoreError.h"
+#include "platform/TextNumber.h"
+
+#include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+
+#include <algorithm>
+#include <cctype>
+#include <regex>
+
+namespace dravik {
+
+namespace {
+
+std::string lower(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string sqlName(std::string_view name)
+{
+    std::string out = "\"";
+    for (char c : name) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+void bindValue(SQLite::Statement& st, int index, const FieldValue& v)
+{
+    const auto& raw = v.raw();
+    if (std::holds_alternative<std::int64_t>(raw))
+        st.bind(index, static_cast<int64_t>(std::get<std::int64_t>(raw)));
+    else if (std::holds_alternative<double>(raw))
+        st.bind(index, std::get<double>(raw));
+    else if (std::holds_alternative<std::string>(raw))
+        st.bind(index, std::get<std::string>(raw));
+    else
+        st.bind(index);
+}
+
+const char* const kKeyColumn = "__record_key";
+
+} // namespace
+
+RecordSet::RecordSet(SQLite::Database& db, std::string query) : db_(db), query_(std::move(query))
+{
+    static const std::regex form(R"(^\s*select\s+\*\s+from\s+([A-Za-z_][A-Za-z0-9_]*)(.*)$)",
+                                 std::regex::icase);
+    std::smatch m;
+    if (!std::regex_match(query_, m, form))
+        throw StoreError("Unsupported query \"" + query_ + "\" on database \"" + db_.getFilename() + "\".");
+    table_ = m[1].str();
+    requery();
+}
+
+void RecordSet::fail(const std::string& what, const std::exception& e) const
+{
+    throw StoreError(what + " table " + table_ + " in database \"" + db_.getFilename() + "\" failed: " + e.what());
+}
+
+RecordSet::Row RecordSet::readRow(SQLite::Statement& st) const
+{
+    Row row;
+    row.key = st.getColumn(0).getInt64();
+    row.values.reserve(names_.size());
+    for (int c = 1; c <= static_cast<int>(names_.size()); ++c) {
+        SQLite::Column col = st.getColumn(c);
+        if (col.isNull())
+            row.values.emplace_back();
+        else if (col.isInteger())
+            row.values.emplace_back(static_cast<std::int64_t>(col.getInt64()));
+        else if (col.isFloat())
+            row.values.emplace_back(col.getDouble());
+        else
+            row.values.emplace_back(col.getString());
+    }
+    return row;
+}
+
+void RecordSet::requery()
+{
+    static const std::regex head(R"(^\s*select\s+\*\s+from\s+)", std::regex::icase);
+    std::string sql = std::regex_replace(query_, head, std::string("SELECT rowid AS ") + kKeyColumn + ", * FROM ",
+                                         std::regex_constants::format_first_only);
+    try {
+        SQLite::Statement st(db_, sql);
+        names_.clear();
+        index_.clear();
+        for (int c = 1; c < st.getColumnCount(); ++c) {
+            names_.emplace_back(st.getColumnName(c));
+            index_.emplace(lower(names_.back()), c - 1);
+        }
+        rows_.clear();
+        while (st.executeStep())
+            rows_.push_back(readRow(st));
+    } catch (const SQLite::Exception& e) {
+        fail("Reading", e);
+    }
+    mode_ = EditMode::None;
+    pending_.clear();
+    moveFirst();
+}
+
+void RecordSet::moveNext()
+{
+    if (!eof())
+        ++pos_;
+}
+
+bool RecordSet::moveTo(int position)
+{
+    if (position < 0 || position >= recordCount()) {
+        pos_ = recordCount();
+        return false;
+    }
+    pos_ = position;
+    return true;
+}
+
+std::int64_t RecordSet::key() const
+{
+    if (eof())
+        throw StoreError("No current row in table " + table_ + ".");
+    return rows_[pos_].key;
+}
+
+int RecordSet::indexOf(std::string_view name) const
+{
+    auto it = index_.find(lower(name));
+    return it == index_.end() ? -1 : it->second;
+}
+
+bool RecordSet::hasField(std::string_view name) const
+{
+    return indexOf(name) >= 0;
+}
+
+const FieldValue& RecordSet::field(std::string_view name) const
+{
+    if (eof())
+        throw StoreError("No current row in table " + table_ + " to read field " + std::string(name) + " from.");
+    int i = indexOf(name);
+    if (i < 0)
+        throw StoreError("Table " + table_ + " in database \"" + db_.getFilename() + "\" has no field " +
+                         std::string(name) + ".");
+    return rows_[pos_].values[i];
+}
+
+std::string RecordSet::textOr(std::string_view name, std::string_view fallback) const
+{
+    const FieldValue& v = field(name);
+    return v.present() ? v.text() : std::string(fallback);
+}
+
+double RecordSet::numberOr(std::string_view name, double fallback) const
+{
+    const FieldValue& v = field(name);
+    return v.present() ? v.number() : fallback;
+}
+
+void RecordSet::addNew()
+{
+    mode_ = EditMode::Add;
+    pending_.clear();
+}
+
+void RecordSet::edit()
+{
+    if (eof())
+        throw StoreError("No current row in table " + table_ + " to edit.");
+    mode_ = EditMode::Edit;
+    pending_.clear();
+}
+
+void RecordSet::setField(std::string_view name, FieldValue value)
+{
+    if (mode_ == EditMode::None)
+        throw StoreError("Table " + table_ + ": a field was set outside an add or edit.");
+    if (indexOf(name) < 0)
+        throw StoreError("Table " + table_ + " in database \"" + db_.getFilename() + "\" has no field " +
+                         std::string(name) + ".");
+    for (auto& [n, v] : pending_)
+        if (lower(n) == lower(name)) {
+            v = std::move(value);
+            return;
+        }
+    pending_.emplace_back(std::string(name), std::move(value));
+}
+
+std::int64_t RecordSet::insertRow(const FieldAssignments& fields)
+{
+    std::string cols, marks;
+    for (const auto& [name, value] : fields) {
+        cols += (cols.empty() ? "" : ", ") + sqlName(name);
+        marks += marks.empty() ? "?" : ", ?";
+    }
+    std::string sql = fields.empty() ? "INSERT INTO " + sqlName(table_) + " DEFAULT VALUES"
+                                     : "INSERT INTO " + sqlName(table_) + " (" + cols + ") VALUES (" + marks + ")";
+    SQLite::Statement st(db_, sql);
+    for (size_t i = 0; i < fields.size(); ++i)
+        bindValue(st, static_cast<int>(i + 1), fields[i].second);
+    st.exec();
+    return db_.getLastInsertRowid();
+}
+
+void RecordSet::loadKeysFrom(std::int64_t firstKey, std::vector<Row>& into)
+{
+    SQLite::Statement st(db_, std::string("SELECT rowid AS ") + kKeyColumn + ", * FROM " + sqlName(table_) +
+                                  " WHERE rowid >= ? ORDER BY rowid");
+    st.bind(1, static_cast<int64_t>(firstKey));
+    while (st.executeStep())
+        into.push_back(readRow(st));
+}
+
+void RecordSet::update()
+{
+    try {
+        if (mode_ == EditMode::Add) {
+            std::int64_t key = insertRow(pending_);
+            std::vector<Row> added;
+            loadKeysFrom(key, added);
+            if (!added.empty())
+                rows_.push_back(std::move(added.front()));
+        } else if (mode_ == EditMode::Edit) {
+            if (!pending_.empty()) {
+                std::string sets;
+                for (const auto& [name, value] : pending_)
+                    sets += (sets.empty() ? "" : ", ") + sqlName(name) + " = ?";
+                SQLite::Statement st(db_, "UPDATE " + sqlName(table_) + " SET " + sets + " WHERE rowid = ?");
+                int i = 1;
+                for (const auto& [name, value] : pending_)
+                    bindValue(st, i++, value);
+                st.bind(i, static_cast<int64_t>(rows_[pos_].key));
+                st.exec();
+                for (const auto& [name, value] : pending_)
+                    rows_[pos_].values[indexOf(name)] = value;
+            }
+        }
+    } catch (const SQLite::Exception& e) {
+        mode_ = EditMode::None;
+        pending_.clear();
+        fail("Writing to", e);
+    }
+    mode_ = EditMode::None;
+    pending_.clear();
+}
+
+void RecordSet::cancelUpdate()
+{
+    mode_ = EditMode::None;
+    pending_.clear();
+}
+
+void RecordSet::deleteCurrent()
+{
+    if (eof())
+        throw StoreError("No current row in table " + table_ + " to delete.");
+    try {
+        SQLite::Statement st(db_, "DELETE FROM " + sqlName(table_) + " WHERE rowid = ?");
+        st.bind(1, static_cast<int64_t>(rows_[pos_].key));
+        st.exec();
+    } catch (const SQLite::Exception& e) {
+        fail("Deleting from", e);
+    }
+    rows_.erase(rows_.begin() + pos_);
+}
+
+void RecordSet::rewriteTable(const std::vector<FieldAssignments>& rows)
+{
+    std::vector<Row> fresh;
+    try {
+        SQLite::Transaction tx(db_);
+        db_.exec("DELETE FROM " + sqlName(table_));
+        std::int64_t firstKey = -1;
+        // One prepared statement per distinct field list; rows usually share one.
+        std::string lastCols;
+        std::unique_ptr<SQLite::Statement> st;
+        for (const auto& fields : rows) {
+            std::string cols;
+            for (const auto& f : fields)
+                cols += sqlName(f.first) + ",";
+            if (!st || cols != lastCols) {
+                if (fields.empty()) {
+                    st = std::make_unique<SQLite::Statement>(db_, "INSERT INTO " + sqlName(table_) + " DEFAULT VALUES");
+                } else {
+                    std::string names, marks;
+                    for (const auto& f : fields) {
+                        names += (names.empty() ? "" : ", ") + sqlName(f.first);
+                        marks += marks.empty() ? "?" : ", ?";
+                    }
+                    st = std::make_unique<SQLite::Statement>(
+                        db_, "INSERT INTO " + sqlName(table_) + " (" + names + ") VALUES (" + marks + ")");
+                }
+                lastCols = cols;
+            }
+            st->reset();
+            st->clearBindings();
+            for (size_t i = 0; i < fields.size(); ++i)
+                bindValue(*st, static_cast<int>(i + 1), fields[i].second);
+            st->exec();
+            if (firstKey < 0)
+                firstKey = db_.getLastInsertRowid();
+        }
+        st.reset();
+        if (firstKey >= 0)
+            loadKeysFrom(firstKey, fresh);
+        tx.commit();
+    } catch (const SQLite::Exception& e) {
+        fail("Rewriting", e);
+    }
+    rows_ = std::move(fresh);
+    mode_ = EditMode::None;
+    pending_.clear();
+    moveFirst();
+}
+
+void RecordSet::appendRows(const std::vector<FieldAssignments>& rows)
+{
+    std::vector<Row> added;
+    try {
+        SQLite::Transaction tx(db_);
+        std::int64_t firstKey = -1;
+        for (const auto& fields : rows) {
+            std::int64_t key = insertRow(fields);
+            if (firstKey < 0)
+                firstKey = key;
+        }
+        if (firstKey >= 0)
+            loadKeysFrom(firstKey, added);
+        tx.commit();
+    } catch (const SQLite::Exception& e) {
+        fail("Adding rows to", e);
+    }
+    for (auto& r : added)
+        rows_.push_back(std::move(r));
+}
+
+} // namespace dravik

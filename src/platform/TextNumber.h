@@ -1,0 +1,28 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace dravik {
+
+// The leading number of a text, as the suite reads numbers typed into grids:
+// leading blanks skipped, optional sign, digits with one decimal point and an
+// optional exponent; anything after that is ignored. Empty or non-numeric text is 0.
+double textToNumber(std::string_view text);
+
+// True when the whole trimmed text is one number ("12", "-3.5"); used where
+// a grid compares two cells as numbers rather than as text.
+bool isNumericText(std::string_view text);
+
+// A number as the grids show it: whole numbers without decimals ("5"),
+// others with as few digits as keep the value ("7.5").
+std::string formatNumber(double value);
+
+std::string trimmed(std::string_view text);
+
+// The first n characters of a UTF-8 text, padded with blanks to n characters.
+std::string fixedWidth(std::string_view text, size_t n);
+
+// "hh:mm" with two-digit hours 00-23 and minutes 00-59.
+bool isValidClockTime(std::string_view text);
+
+} // namespace dravik

@@ -1,0 +1,59 @@
+#include "programme/ProgrammeSave.h"
+
+#include "platform/GridModel.h"
+#include "platform/TextNumber.h"
+#include "programme/ProgrammeRow.h"
+
+namespace dravik {
+
+namespace {
+
+double levelIndex(const std::string& text, Language lang, const std::vector<std::string>& row)
+{
+    const auto& levels = levelTexts(lang);
+    for (size_t i = 0; i < levels.size(); ++i)
+        if (levels[i] == text)
+            return static_cast<double>(i);
+    // A stored level outside the list loads as its number; it goes back unchanged.
+    if (isNumericText(text))
+        return textToNumber(text);
+    throw ProgrammeError("Event " + row[pcol::Number] + row[pcol::Sub] + " (" + row[pcol::Event] +
+                         ") has the level \"" + text + "\", which is not in the level list. Nothing was saved.");
+}
+
+} // namespace
+
+std::vector<FieldAssignments> programmeRowsToStore(const GridModel& grid, Language lang)
+{
+    std::vector<FieldAssignments> rows;
+    rows.reserve(grid.rows());
+    for (int r = 1; r < grid.rows(); ++r) {
+        const auto& c = grid.rowCells(r);
+        double tabverw = textToNumber(c[pcol::Definition]);
+        if (!(tabverw > 0))
+            continue;
+        double nommer = textToNumber(c[pcol::Number]);
+        rows.push_back({
+            {"Tabverw", tabverw},
+            {"UFvlak", levelIndex(c[pcol::Level], lang, c)},
+            {"Nommer", nommer > 0 ? nommer : 1.0},
+            {"Tyd", c[pcol::Time].empty() ? std::string("00:00") : c[pcol::Time]},
+            {"Punt", fixedWidth(c[pcol::Point], 3)},
+            {"Sub", fixedWidth(c[pcol::Sub], 1)},
+            {"Invoer", c[pcol::Entry]},
+            {"HE", std::string(c[pcol::HE] == "H" ? "H" : "E")},
+            {"Wind", textToNumber(c[pcol::Wind])},
+            {"Draws", textToNumber(c[pcol::Day])},
+        });
+    }
+    return rows;
+}
+
+int saveProgrammeGrid(const GridModel& grid, Language lang, RecordSet& atld40)
+{
+    auto rows = programmeRowsToStore(grid, lang);
+    atld40.rewriteTable(rows);
+    return static_cast<int>(rows.size());
+}
+
+} // namespace dravik

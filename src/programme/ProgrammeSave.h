@@ -1,0 +1,28 @@
+#pragma once
+#include "platform/RecordSet.h"
+#include "programme/Language.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace dravik {
+
+class GridModel;
+
+// A grid row that cannot be stored; nothing was written.
+class ProgrammeError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The Atld40 rows for the grid rows 1.. whose definition column holds a positive
+// number, in grid order. Throws ProgrammeError for a level text that is neither
+// a level of the window's language nor a number.
+std::vector<FieldAssignments> programmeRowsToStore(const GridModel& grid, Language lang);
+
+// Save: rewrites Atld40 from the grid in one transaction. On failure the
+// stored programme is left as it was and the error is thrown.
+// Returns the number of rows stored.
+int saveProgrammeGrid(const GridModel& grid, Language lang, RecordSet& atld40);
+
+} // namespace dravik
