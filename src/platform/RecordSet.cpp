@@ -99,6 +99,7 @@ void RecordSet::requery()
             index_.emplace(lower(names_.back()), c - 1);
         }
         rows_.clear();
+        unreadFromKey_ = -1;
         while (st.executeStep())
             rows_.push_back(readRow(st));
     } catch (const SQLite::Exception& e) {
@@ -211,7 +212,21 @@ std::int64_t RecordSet::insertRow(const FieldAssignments& fields)
     return db_.getLastInsertRowid();
 }
 
-void RecordSet::loadKeysFrom(std::int64_t firstKey, std::vector<Row>& into)
+std::vector<RecordSet::Row>& RecordSet::rows() const
+{
+    if (unreadFromKey_ >= 0) {
+        std::int64_t from = unreadFromKey_;
+        unreadFromKey_ = -1;
+        try {
+            loadKeysFrom(from, rows_);
+        } catch (const SQLite::Exception& e) {
+            fail("Reading", e);
+        }
+    }
+    return rows_;
+}
+
+void RecordSet::loadKeysFrom(std::int64_t firstKey, std::vector<Row>& into) const
 {
     SQLite::Statement st(db_, std::string("SELECT rowid AS ") + kKeyColumn + ", * FROM " + sqlName(table_) +
                                   " WHERE rowid >= ? ORDER BY rowid");
@@ -228,7 +243,7 @@ void RecordSet::update()
             std::vector<Row> added;
             loadKeysFrom(key, added);
             if (!added.empty())
-                rows_.push_back(std::move(added.front()));
+                rows().push_back(std::move(added.front()));
         } else if (mode_ == EditMode::Edit) {
             if (!pending_.empty()) {
                 std::string sets;
@@ -273,21 +288,23 @@ void RecordSet::deleteCurrent()
     rows_.erase(rows_.begin() + pos_);
 }
 
-void RecordSet::rewriteTable(const std::vector<FieldAssignments>& rows)
+void RecordSet::rewriteTable(const std::vector<FieldAssignments>& newRows)
 {
-    std::vector<Row> fresh;
+    // On failure the transaction restores the earlier rows with their keys, so
+    // rows not read yet stay readable from the same key.
     try {
         SQLite::Transaction tx(db_);
         db_.exec("DELETE FROM " + sqlName(table_));
         std::int64_t firstKey = -1;
         // One prepared statement per distinct field list; rows usually share one.
-        std::string lastCols;
         std::unique_ptr<SQLite::Statement> st;
-        for (const auto& fields : rows) {
-            std::string cols;
-            for (const auto& f : fields)
-                cols += sqlName(f.first) + ",";
-            if (!st || cols != lastCols) {
+        const FieldAssignments* previous = nullptr;
+        auto sameFields = [](const FieldAssignments& a, const FieldAssignments& b) {
+            return a.size() == b.size() &&
+                   std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) { return x.first == y.first; });
+        };
+        for (const auto& fields : newRows) {
+            if (!st || !sameFields(fields, *previous)) {
                 if (fields.empty()) {
                     st = std::make_unique<SQLite::Statement>(db_, "INSERT INTO " + sqlName(table_) + " DEFAULT VALUES");
                 } else {
@@ -299,8 +316,8 @@ void RecordSet::rewriteTable(const std::vector<FieldAssignments>& rows)
                     st = std::make_unique<SQLite::Statement>(
                         db_, "INSERT INTO " + sqlName(table_) + " (" + names + ") VALUES (" + marks + ")");
                 }
-                lastCols = cols;
             }
+            previous = &fields;
             st->reset();
             st->clearBindings();
             for (size_t i = 0; i < fields.size(); ++i)
@@ -310,25 +327,24 @@ void RecordSet::rewriteTable(const std::vector<FieldAssignments>& rows)
                 firstKey = db_.getLastInsertRowid();
         }
         st.reset();
-        if (firstKey >= 0)
-            loadKeysFrom(firstKey, fresh);
         tx.commit();
+        rows_.clear();
+        unreadFromKey_ = firstKey;
     } catch (const SQLite::Exception& e) {
         fail("Rewriting", e);
     }
-    rows_ = std::move(fresh);
     mode_ = EditMode::None;
     pending_.clear();
     moveFirst();
 }
 
-void RecordSet::appendRows(const std::vector<FieldAssignments>& rows)
+void RecordSet::appendRows(const std::vector<FieldAssignments>& newRows)
 {
     std::vector<Row> added;
     try {
         SQLite::Transaction tx(db_);
         std::int64_t firstKey = -1;
-        for (const auto& fields : rows) {
+        for (const auto& fields : newRows) {
             std::int64_t key = insertRow(fields);
             if (firstKey < 0)
                 firstKey = key;
@@ -339,8 +355,9 @@ void RecordSet::appendRows(const std::vector<FieldAssignments>& rows)
     } catch (const SQLite::Exception& e) {
         fail("Adding rows to", e);
     }
+    auto& all = rows();
     for (auto& r : added)
-        rows_.push_back(std::move(r));
+        all.push_back(std::move(r));
 }
 
 } // namespace dravik

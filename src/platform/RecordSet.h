@@ -28,9 +28,9 @@ public:
     const std::string& query() const { return query_; }
     SQLite::Database& database() { return db_; }
 
-    int recordCount() const { return static_cast<int>(rows_.size()); }
+    int recordCount() const { return static_cast<int>(rows().size()); }
     bool eof() const { return pos_ < 0 || pos_ >= recordCount(); }
-    void moveFirst() { pos_ = rows_.empty() ? -1 : 0; }
+    void moveFirst() { pos_ = rows().empty() ? -1 : 0; }
     void moveNext();
     void moveLast() { pos_ = recordCount() - 1; }
     // Moves to a 0-based position; false (and end of set) when there is no such row.
@@ -61,9 +61,9 @@ public:
     // Replaces every row of the table by the given rows in one transaction.
     // On failure the table and this set are as they were, and StoreError is thrown.
     // Afterwards the set holds the new rows in the order given, at the first row.
-    void rewriteTable(const std::vector<FieldAssignments>& rows);
+    void rewriteTable(const std::vector<FieldAssignments>& newRows);
     // Adds rows at the end of the table and of this set in one transaction.
-    void appendRows(const std::vector<FieldAssignments>& rows);
+    void appendRows(const std::vector<FieldAssignments>& newRows);
 
     // Runs the query again (rows in query order) and moves to the first row.
     void requery();
@@ -76,9 +76,11 @@ private:
     enum class EditMode { None, Add, Edit };
 
     int indexOf(std::string_view name) const;
+    // The rows, read from the table first when a rewrite left them unread.
+    std::vector<Row>& rows() const;
     [[noreturn]] void fail(const std::string& what, const std::exception& e) const;
     Row readRow(SQLite::Statement& st) const;
-    void loadKeysFrom(std::int64_t firstKey, std::vector<Row>& into);
+    void loadKeysFrom(std::int64_t firstKey, std::vector<Row>& into) const;
     std::int64_t insertRow(const FieldAssignments& fields);
 
     SQLite::Database& db_;
@@ -86,7 +88,10 @@ private:
     std::string table_;
     std::vector<std::string> names_;
     std::unordered_map<std::string, int> index_;
-    std::vector<Row> rows_;
+    // A rewrite does not read its rows back at once: the first access after
+    // it reads the rows from this key on, in the order they were written.
+    mutable std::vector<Row> rows_;
+    mutable std::int64_t unreadFromKey_ = -1;
     int pos_ = -1;
     EditMode mode_ = EditMode::None;
     FieldAssignments pending_;

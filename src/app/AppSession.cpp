@@ -1,0 +1,72 @@
+#include "app/AppSession.h"
+
+#include "app/MainWindow.h"
+#include "data/FolderSettings.h"
+
+#include <QApplication>
+
+namespace dravik {
+
+AppSession::AppSession(std::string programFolder, Prompter& prompter)
+    : programFolder_(withTrailingSeparator(std::move(programFolder))), prompter_(prompter)
+{
+}
+
+AppSession::~AppSession() = default;
+
+MainWindow& AppSession::start()
+{
+    languageFlag = readLanguageOption(programFolder_);
+    Language lang = languageFlag != 0 ? Language::English : Language::Afrikaans;
+    MainWindow& w = window(lang);
+    w.show();
+    return w;
+}
+
+DataStore& AppSession::openStore()
+{
+    if (!store_)
+        store_ = DataStore::open(programFolder_);
+    return *store_;
+}
+
+void AppSession::reloadReference()
+{
+    DataStore& s = openStore();
+    reference_ = loadEventReference(s.atld10(), s.atld19(), s.atld11(), s.atld18());
+}
+
+MainWindow* AppSession::existingWindow(Language lang)
+{
+    return isEnglish(lang) ? english_.get() : afrikaans_.get();
+}
+
+MainWindow& AppSession::window(Language lang)
+{
+    auto& slot = isEnglish(lang) ? english_ : afrikaans_;
+    if (!slot)
+        slot = std::make_unique<MainWindow>(lang, *this);
+    return *slot;
+}
+
+void AppSession::showWindow(Language lang)
+{
+    MainWindow& next = window(lang);
+    if (MainWindow* other = existingWindow(isEnglish(lang) ? Language::Afrikaans : Language::English))
+        other->hide();
+    next.show();
+    // A window shown again after a switch activates afresh; its first showing does so itself.
+    next.activateIfShownBefore();
+}
+
+void AppSession::exitProgram()
+{
+    exiting_ = true;
+    if (english_)
+        english_->close();
+    if (afrikaans_)
+        afrikaans_->close();
+    QApplication::quit();
+}
+
+} // namespace dravik

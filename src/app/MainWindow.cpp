@@ -1,0 +1,276 @@
+#include "app/MainWindow.h"
+
+#include "app/AppSession.h"
+#include "app/GridTableModel.h"
+#include "app/TextTable.h"
+#include "data/FolderSettings.h"
+#include "data/Schema.h"
+#include "platform/StoreError.h"
+#include "platform/TextNumber.h"
+#include "programme/ProgrammeRow.h"
+#include "programme/ProgrammeSave.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QTableView>
+
+#include <filesystem>
+
+namespace dravik {
+
+namespace {
+
+bool fileExists(const std::string& path)
+{
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Language lang, AppSession& session)
+    : lang_(lang), session_(session), prog_(pcol::Count), rekords_(5)
+{
+    setObjectName(isEnglish(lang) ? "frmEng2" : "frmAfr2");
+    setWindowTitle(text("title"));
+    setupProgrammeGrid(prog_, lang_);
+    buildUi();
+    load();
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::text(const char* name) const
+{
+    return windowText(lang_, name);
+}
+
+void MainWindow::load()
+{
+    DataStore& store = session_.openStore();
+    tabVoor_->setCurrentIndex(0);
+    const FolderSettings& folders = store.folders();
+    if (!fileExists(folders.wordProcessorPath()))
+        session_.prompter().inform(this, text("msgMissingProgram"), text("title"));
+    editingMode_ = 1;
+    session_.reloadReference();
+    checkExternalPrograms();
+    std::string logo = session_.programFolder() + suitefile::Logo;
+    session_.logoPath = fileExists(logo) ? logo : std::string();
+}
+
+void MainWindow::checkExternalPrograms()
+{
+    const FolderSettings& folders = session_.store().folders();
+    bool missing = !fileExists(folders.wordProcessorPath()) || !fileExists(folders.spreadsheetPath());
+    if (missing)
+        session_.prompter().inform(this, text("msgMissingProgram"), text("title"));
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Activation runs on the first showing and when a language switch shows
+    // the window again, not whenever it regains focus: a closing message box
+    // must not reload the grid over unsaved edits.
+    if (!event->spontaneous() && !shownBefore_) {
+        shownBefore_ = true;
+        activate();
+    }
+}
+
+void MainWindow::activateIfShownBefore()
+{
+    if (shownBefore_)
+        activate();
+    else {
+        shownBefore_ = true;
+        activate();
+    }
+}
+
+void MainWindow::setMeetingCaption(const QString& caption)
+{
+    lblMeet_->setText(caption);
+}
+
+void MainWindow::activate()
+{
+    DataStore& store = session_.store();
+    session_.programmeChanged = 0;
+
+    store.atld00().moveFirst();
+    meeting_ = LoadMeetingDetails(store.atld00());
+    QString caption = QString::fromStdString(meetingCaption(meeting_));
+    setMeetingCaption(caption);
+    Language other = isEnglish(lang_) ? Language::Afrikaans : Language::English;
+    session_.window(other).setMeetingCaption(caption);
+
+    fraData_->hide();
+    fraAction_->show();
+    fraMoveEnd_->hide();
+    fraNuut_->hide();
+    fraHerN_->hide();
+    printState_ = 0;
+    movePhase_ = 0;
+    editingMode_ = 1;
+    for (QPushButton* b : {cmdAdd_, cmdClear_, cmdDelete_, cmdRenum_, cmdSave_, cmdMove_})
+        b->show();
+
+    cmbLevel_->clear();
+    for (const auto& level : levelTexts(lang_))
+        cmbLevel_->addItem(QString::fromStdString(level));
+
+    cmbAge_->clear();
+    for (int age : ageList(meeting_.minAgeIndex, meeting_.maxAgeIndex))
+        cmbAge_->addItem(QString::number(age));
+    currentAge_ = meeting_.minAgeIndex;
+
+    lblDDag_->hide();
+    cmbDagn_->clear();
+    cmbDDae_->clear();
+    for (const char* day : {"1", "2", "3"}) {
+        cmbDagn_->addItem(day);
+        cmbDDae_->addItem(day);
+    }
+    if (meeting_.days == 1) {
+        lblDagn_->hide();
+        cmbDagn_->hide();
+        fraDae_->hide();
+    } else {
+        lblDagn_->show();
+        cmbDagn_->show();
+        fraDae_->show();
+        cmbDDae_->hide();
+        cmbDagn_->setCurrentIndex(0);
+    }
+
+    loadProgramme();
+
+    importFolder_ = store.folders().import;
+    dirRug_->setText(QString::fromStdString(importFolder_));
+    filRug_->clear();
+    QDir importDir(QString::fromStdString(importFolder_));
+    if (!importFolder_.empty() && importDir.exists())
+        filRug_->addItems(importDir.entryList({"*.xls"}, QDir::Files, QDir::Name));
+
+    fillRecordSetLists();
+
+    cmbFont_->clear();
+    for (int size = 6; size <= 16; ++size)
+        cmbFont_->addItem(QString::number(size) + " pt");
+    cmbFont_->setCurrentIndex(6);
+    printFontSize_ = 12;
+
+    optDPR_[0]->setChecked(true);
+    fraPAction_->show();
+    fraRAction_->hide();
+}
+
+void MainWindow::loadProgramme()
+{
+    loadProgrammeGrid(session_.store().atld40(), session_.reference(), lang_, prog_);
+    if (prog_.rows() > 1) {
+        flxProg_->setCurrentIndex(progModel_->index(0, 0));
+        ShowEventFields();
+    }
+}
+
+void MainWindow::fillRecordSetLists()
+{
+    RecordSet& sets = session_.store().atld61();
+    rekords_.setRows(1);
+    for (QComboBox* c : {cmbPRek_, cmbIRek_, cmbPrekR_, cmbIRekR_})
+        c->clear();
+    activeRecordSets_ = 0;
+    for (sets.moveFirst(); !sets.eof(); sets.moveNext()) {
+        std::string naam = sets.field("Naam").text(), simb = sets.field("Simb").text(),
+                    verw = sets.field("Verw").text();
+        bool active = sets.field("Aktief").number() == 1;
+        rekords_.addRow({naam, simb, verw, active ? "A" : " ", std::to_string(sets.absolutePosition())});
+        if (active) {
+            QString entry = QString::fromStdString(naam + " - (" + simb + ")");
+            cmbPRek_->addItem(entry);
+            cmbIRek_->addItem(entry);
+            cmbPrekR_->addItem(QString::fromStdString(verw));
+            cmbIRekR_->addItem(QString::fromStdString(verw));
+            ++activeRecordSets_;
+        }
+    }
+    if (activeRecordSets_ > 0) {
+        cmbPRek_->setCurrentIndex(0);
+        cmbPrekR_->setCurrentIndex(0);
+    }
+}
+
+void MainWindow::ShowEventFields()
+{
+    int r = prog_.row();
+    if (r < 1 || r >= prog_.rows())
+        return;
+    txtNumber_->setText(QString::fromStdString(prog_.cell(r, pcol::Number)));
+    txtSub_->setText(QString::fromStdString(prog_.cell(r, pcol::Sub)));
+    txtTime_->setText(QString::fromStdString(prog_.cell(r, pcol::Time)));
+    txtPoint_->setText(QString::fromStdString(prog_.cell(r, pcol::Point)));
+    optGen_[prog_.cell(r, pcol::Gender) == maleWord(lang_) ? 0 : 1]->setChecked(true);
+}
+
+void MainWindow::cmdHerlees_Click()
+{
+    loadProgramme();
+}
+
+void MainWindow::cmdSave_Click()
+{
+    try {
+        saveProgrammeGrid(prog_, lang_, session_.store().atld40());
+    } catch (const std::exception& e) {
+        // The stored programme is as it was; the grid keeps the user's work.
+        session_.prompter().inform(this, QString::fromStdString(e.what()), text("msgSaveFailedTitle"));
+        return;
+    }
+    session_.programmeChanged = 0;
+    editingMode_ = 1;
+    movePhase_ = 0;
+    session_.prompter().inform(this, text("msgSaved"), text("msgSavedTitle"));
+}
+
+void MainWindow::cmdAE_Click()
+{
+    // Unsaved edits would be lost silently by the other window's reload: ask first.
+    if (session_.programmeChanged == 1 && !session_.prompter().ask(this, text("msgExit"), text("msgExitTitle")))
+        return;
+    Language other = isEnglish(lang_) ? Language::Afrikaans : Language::English;
+    session_.languageFlag = isEnglish(other) ? 1 : 0;
+    session_.showWindow(other);
+}
+
+void MainWindow::cmdEinde_Click()
+{
+    if (session_.programmeChanged == 1 && !session_.prompter().ask(this, text("msgExit"), text("msgExitTitle")))
+        return;
+    session_.exitProgram();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (session_.exiting()) {
+        event->accept();
+        return;
+    }
+    // The title-bar close button is Exit, with the same question.
+    event->ignore();
+    cmdEinde_Click();
+}
+
+} // namespace dravik

@@ -1,0 +1,112 @@
+#pragma once
+#include "data/ReferenceData.h"
+#include "platform/GridModel.h"
+#include "programme/Language.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableView;
+
+namespace dravik {
+
+class AppSession;
+class GridTableModel;
+
+// The main window; one instance per language (frmEng2 and frmAfr2) with the
+// same controls and handlers and the texts of its language.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Language lang, AppSession& session);
+    ~MainWindow() override;
+
+    Language language() const { return lang_; }
+    GridModel& programmeGrid() { return prog_; }
+    const MeetingDetails& meeting() const { return meeting_; }
+    int activeRecordSets() const { return activeRecordSets_; }
+
+    // Runs the activation steps: meeting details, lists, programme grid, record sets.
+    void activate();
+    void activateIfShownBefore();
+    void setMeetingCaption(const QString& caption);
+
+    // Handlers, public so that tests can drive the window as a user would.
+    void cmdSave_Click();
+    void cmdHerlees_Click();
+    void cmdAE_Click();
+    void cmdEinde_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildUi();
+    QWidget* buildProgrammeTab();
+    QWidget* buildRecordsTab();
+    QWidget* buildExchangeTab();
+    QWidget* buildPrintTab();
+    QWidget* buildAnalysisTab();
+    QWidget* buildGeneratorTab();
+    void load();
+    void checkExternalPrograms();
+    void fillRecordSetLists();
+    void loadProgramme();
+    void ShowEventFields();
+    QString text(const char* name) const;
+
+    Language lang_;
+    AppSession& session_;
+    GridModel prog_;
+    GridModel rekords_;
+    GridModel nlys_, nbane_, nitems_;
+    MeetingDetails meeting_;
+    int activeRecordSets_ = 0;
+    int editingMode_ = 1;
+    int printState_ = 0;
+    int movePhase_ = 0;
+    int currentAge_ = 0;
+    bool shownBefore_ = false;
+    double printFontSize_ = 12;
+    std::string importFolder_;
+
+    QTabWidget* tabVoor_ = nullptr;
+    QLabel* lblMeet_ = nullptr;
+    GridTableModel* progModel_ = nullptr;
+    QTableView* flxProg_ = nullptr;
+    QFrame *fraData_ = nullptr, *fraAction_ = nullptr, *fraNuut_ = nullptr, *fraWysig_ = nullptr,
+           *fraMoveEnd_ = nullptr, *fraHerN_ = nullptr, *fraPRek_ = nullptr, *fraDisp_ = nullptr;
+    QPushButton *cmdAdd_ = nullptr, *cmdClear_ = nullptr, *cmdDelete_ = nullptr, *cmdRenum_ = nullptr,
+                *cmdSave_ = nullptr, *cmdMove_ = nullptr, *cmdWysig_ = nullptr, *cmdVolg_ = nullptr,
+                *cmdHerlees_ = nullptr;
+    QLineEdit *txtNumber_ = nullptr, *txtSub_ = nullptr, *txtTime_ = nullptr, *txtPoint_ = nullptr;
+    std::array<QRadioButton*, 2> optGen_{};
+    std::array<QRadioButton*, 2> optAmp_{};
+    QComboBox *cmbAge_ = nullptr, *cmbItem_ = nullptr, *cmbTV_ = nullptr, *cmbLevel_ = nullptr,
+              *cmbDagn_ = nullptr;
+    QLabel* lblDagn_ = nullptr;
+    QComboBox *cmbPRek_ = nullptr, *cmbPrekR_ = nullptr, *cmbIRek_ = nullptr, *cmbIRekR_ = nullptr;
+    QComboBox *cmbFont_ = nullptr, *cmbDDae_ = nullptr;
+    QLabel* lblDDag_ = nullptr;
+    QGroupBox* fraDae_ = nullptr;
+    std::array<QRadioButton*, 3> optDPR_{};
+    QFrame *fraPAction_ = nullptr, *fraRAction_ = nullptr, *fraAnal_ = nullptr;
+    QLineEdit* dirRug_ = nullptr;
+    QListWidget* filRug_ = nullptr;
+    QTableView* flxRekords_ = nullptr;
+    GridTableModel* rekordsModel_ = nullptr;
+};
+
+} // namespace dravik

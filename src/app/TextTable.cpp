@@ -1,0 +1,153 @@
+#include "app/TextTable.h"
+
+#include <cstring>
+#include <stdexcept>
+
+namespace dravik {
+
+namespace {
+
+// clang-format off
+const WindowText kTexts[] = {
+    // Window, tabs and the buttons beside them
+    {"title", "Dravik Sport - Program", "Dravik Sport - Program", ""},
+    {"tab0", "Compile", "Saamstel", ""},
+    {"tab1", "Records", "Rekords", ""},
+    {"tab2", "Import/Export", "Import/Export", ""},
+    {"tab3", "Print", "Druk", ""},
+    {"tab4", "Analyze", "Analiseer", ""},
+    {"tab5", "Create Program", "Skep Program", ""},
+    {"cmdAE", "Afrikaans", "Engels", "Change to the Afrikaans version"},
+    {"cmdEinde", "Exit", "Einde", "Terminate this option"},
+    {"cmdSave", "Save", "Stoor", "Save all modifications"},
+    {"cmdHerlees", "Reload", "Herlaai", "Reloaod the last saved data"},
+    // Messages
+    {"msgExit", "Changes was made without using Save, Ignore it?", "Daar is veranderinge gemaak sonder Stoor, Ignoreer dit?", ""},
+    {"msgExitTitle", "Program modifications.", "Proogram wysigings.", ""},
+    {"msgMissingProgram", "Please set the path to your word/spreadsheet processor.", "Please set the path to your word/spreadsheet processor.", ""},
+    {"msgSaved", "Current data was saved.", "Huidige data is gestoor.", ""},
+    {"msgSavedTitle", "Save completed", "Stoor voltooid", ""},
+    {"msgTransferTitle", "Save completed.", "Stoor voltooid.", ""},
+    {"msgSaveFailedTitle", "Save failed", "Stoor het misluk", ""},
+    {"msgBadTimeTitle", "Time", "Tyd", ""},
+    // Event fields
+    {"lblNumber", "Number", "Nommer", ""},
+    {"txtNumber", "", "", "Event number on the program"},
+    {"lblSub", "Sub", "Sub", ""},
+    {"txtSub", "", "", "Optional for events with the saame number"},
+    {"lblTime", "Time", "Tyd", ""},
+    {"txtTime", "", "", "Starting time of the event"},
+    {"lblGender", "Gender", "Gelag", ""},
+    {"optGen(0)", "Male", "Manlik", ""},
+    {"optGen(1)", "Female", "Vroulik", ""},
+    {"lblAge", "Age", "Ouderdom", ""},
+    {"cmbAge", "", "", "Age of athletes"},
+    {"lblItem", "Event", "Item", ""},
+    {"cmbItem", "", "", "Select the event from this list"},
+    {"lblLevel", "Level", "Vlak", ""},
+    {"cmbLevel", "", "", "Select the level of the event"},
+    {"lblPoint", "Participation point", "Deelname punt", ""},
+    {"lblPointNote", "Field events (A,B)", "Veld items (A,B)", ""},
+    {"txtPoint", "", "", "Participating point for field events (optional)"},
+    {"lblDagn", "Day", "Dag", ""},
+    {"cmbDagn", "", "", "Day number of the event"},
+    {"fraAmp", "Events", "Items", ""},
+    {"optAmp(0)", "All", "Alle", ""},
+    {"optAmp(1)", "Official", "Amptelik", ""},
+    // Entry and modify panels
+    {"cmdAdd", "New Event", "Nuwe Item", "Add a new event"},
+    {"cmdWysig", "Modify", "Wysig", "Modify the current event"},
+    {"cmdUpdate", "Move data to program list", "Skuif data na program lys", ""},
+    {"cmdCancel", "End of new Events", "Einde van nuwe items", ""},
+    {"lblNuut", "Complete the event data and then use the 'Move' option to transfer the data.    On completion of all new events, use the  'End' option.  Remeber to save the modified data!",
+                "Voltooi die item data en gebruik dan die 'Skuif' opsie om die data oor te dra.       As alles klaar is, kliek die 'Einde' opsie.                Onthou om daarna die wysigings te Stoor!", ""},
+    {"cmdVoltooi", "Complete", "Voltooi", ""},
+    {"Label52", "Apply the modifications and then select the Complete option", "Bring wysigings aan en kies dan die Voltooi opsie", ""},
+    // Ordering operations
+    {"cmdDelete", "Delete", "Skraap", "Delete the current event"},
+    {"cmdClear", "Clear", "Skoon", "Cleaar all current events"},
+    {"cmdMove", "Move Event(s)", "Skuif Item(s)", "Move event(s) to new positions"},
+    {"cmdRenum", "Renumber", "Hernommer", "Renumber events in the displayed order"},
+    {"cmdVolg", "Order", "Volgorde", "Select a display order"},
+    {"cmdMoveEnd", "End Moves", "Einde Skuif", ""},
+    {"lblMove1", "1 Click on the event to be moved.", "1 Kliek die item wat moet skuif.", ""},
+    {"lblMove2", "2 Click on the new position of the event.", "2 Kliek op die nuwe posisie van die item.", ""},
+    {"lblMove3", "Repeat untill correct and then select the 'End Moves' option.", "Herhaal tot alle items geskuif is en kies dan 'Einde Skuif'.", ""},
+    {"lblBegin", "Start", "Begin", ""},
+    {"lblEind", "End", "Einde", ""},
+    {"lblNBegin", "New start as", "Nuwe begin as", ""},
+    {"cmdHerNou", "Continue", "Gaan voort", ""},
+    {"cmdHerEinde", "Exit", "Einde", ""},
+    {"optHer(0)", "All Events", "Alle Items", ""},
+    {"optHer(1)", "Event Series", "Item Reeks", ""},
+    {"chkHer", "Keep sub numbers", "Behou Sub nommers", ""},
+    {"fraDisp", "Display Order", "Vertoon orde", ""},
+    {"optDisp(0)", "Number", "Nommer", "Streng in nommer/sub volgorde"},
+    {"optDisp(1)", "Event", "Items", "Sorteer volgens item"},
+    {"optDisp(2)", "Gender/Age", "Geslag/Oud", "Sorteer per geslag en dan ouderdom"},
+    {"optDisp(3)", "Gen/Age/Event", "Ges/Oud/Item", "Sorteer as geslag dan ouderdom en dan item"},
+    {"fraPOrde", "Print order", "Druk volgorde", ""},
+    {"optDisp1(0)", "Number", "Nommer", "Streng in nommer/sub volgorde"},
+    {"optDisp1(1)", "Event", "Item", "Sorteer volgens item"},
+    {"optDisp1(2)", "Gender/Age", "Geslag/Ouderdom", "Sorteer per geslag en dan ouderdom"},
+    {"optDisp1(3)", "Gen/Age/Event", "Ges/Oud/Item", "Sorteer as geslag dan ouderdom en dan item"},
+    {"cmdSluit", "Close", "Maak toe", ""},
+    // Lists of the other tabs
+    {"fraStel", " Available Records ", "Beskikbare Rekords", ""},
+    {"lblFont", "Font size", "Font grootte", ""},
+    {"lblDDag", "Day", "Dag", ""},
+    {"fraDae", "Days", "Dae", ""},
+    {"lblPRek", "Record set", "Rekord stel", ""},
+    {"lblIRek", "Record set", "Rekord stel", ""},
+    // Create Program tab: the same texts in both windows
+    {"cmdNProg(0)", "Lees Items", "Lees Items", ""},
+    {"cmdNProg(1)", "Skraap Item", "Skraap Item", ""},
+    {"cmdNProg(2)", "Skep Program", "Skep Program", ""},
+    {"cmdNProg(3)", "Dra oor", "Dra oor", ""},
+    {"cmdNProg(4)", "Begin skoon", "Begin skoon", ""},
+    {"chkNProg(0)", "Kombineer stap", "Kombineer stap", ""},
+    {"chkNProg(1)", "Komb Hindernis", "Komb Hindernis", ""},
+    {"chkNProg(2)", "Kombineer Gooie", "Kombineer Gooie", ""},
+    {"chkNProg(3)", "Veld net 3 pogings", "Veld net 3 pogings", ""},
+    {"chkNProg(4)", "Slegs finale", "Slegs finale", ""},
+    {"Label22", "(Spies, Diskus en Hammer)", "(Spies, Diskus en Hammer)", ""},
+    {"optNoud(0)", "6-13", "6-13", ""},
+    {"optNoud(1)", "14-19", "14-19", ""},
+    {"optNoud(2)", "6-19", "6-19", ""},
+    {"optNoud(3)", "19 +", "19 +", ""},
+    {"Label23", "Byeenkoms begin tyd", "Byeenkoms begin tyd", ""},
+    {"Label24", "6 tot 13 jariges", "6 tot 13 jariges", ""},
+    {"Label26", "14 tot 19 jariges", "14 tot 19 jariges", ""},
+};
+// clang-format on
+
+const WindowText* find(const char* name)
+{
+    for (const auto& t : kTexts)
+        if (std::strcmp(t.name, name) == 0)
+            return &t;
+    return nullptr;
+}
+
+} // namespace
+
+bool hasWindowText(const char* name)
+{
+    return find(name) != nullptr;
+}
+
+QString windowText(Language lang, const char* name)
+{
+    const WindowText* t = find(name);
+    if (!t)
+        throw std::logic_error(std::string("no window text named ") + name);
+    return QString::fromUtf8(isEnglish(lang) ? t->english : t->afrikaans);
+}
+
+QString toolTipOf(const char* name)
+{
+    const WindowText* t = find(name);
+    return t ? QString::fromUtf8(t->toolTip) : QString();
+}
+
+} // namespace dravik

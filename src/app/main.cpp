@@ -1,0 +1,31 @@
+#include "app/StartUp.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+// A failure inside a handler reaches the user as a message instead of ending
+// the program; the data store's writes are transactional, so stored data is intact.
+class GuardedApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            QMessageBox::warning(nullptr, "Dravik Sport - Program", QString::fromStdString(e.what()));
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    GuardedApplication app(argc, argv);
+    QApplication::setApplicationName("dravik-programme");
+    return dravik::runProgram(app);
+}

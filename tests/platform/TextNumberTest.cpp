@@ -1,0 +1,62 @@
+#include "platform/GridModel.h"
+#include "platform/TextNumber.h"
+
+#include <gtest/gtest.h>
+
+using namespace dravik;
+
+TEST(TextNumberTest, LeadingNumberOfText)
+{
+    struct Case {
+        const char* text;
+        double value;
+        bool numeric;
+    };
+    const Case cases[] = {
+        {"", 0, false},        {"abc", 0, false},   {"12", 12, true},    {" 12 ", 12, true},
+        {"5a", 5, false},      {"100m", 100, false}, {"-3.5", -3.5, true}, {"2.5e1", 25, true},
+        {"1e", 1, false},      {".5", 0.5, true},   {"+", 0, false},     {"08:30", 8, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(textToNumber(c.text), c.value) << c.text;
+        EXPECT_EQ(isNumericText(c.text), c.numeric) << c.text;
+    }
+}
+
+TEST(TextNumberTest, FormattingAndFixedWidth)
+{
+    EXPECT_EQ(formatNumber(5.0), "5");
+    EXPECT_EQ(formatNumber(7.5), "7.5");
+    EXPECT_EQ(formatNumber(-0.0), "0");
+    EXPECT_EQ(formatNumber(0.1), "0.1");
+    EXPECT_EQ(fixedWidth("ABCDE", 3), "ABC");
+    EXPECT_EQ(fixedWidth("A", 3), "A  ");
+    EXPECT_EQ(fixedWidth("", 1), " ");
+    EXPECT_EQ(fixedWidth("\xC3\xA9xyz", 2), "\xC3\xA9x") << "never cuts a character in half";
+    for (const char* good : {"00:00", "08:30", "23:59"})
+        EXPECT_TRUE(isValidClockTime(good)) << good;
+    for (const char* bad : {"24:00", "25:99", "ab:cd", "8:30", "08:60", "", "08-30"})
+        EXPECT_FALSE(isValidClockTime(bad)) << bad;
+}
+
+TEST(GridModelTest, RowsColumnsAndMoves)
+{
+    GridModel g(3);
+    g.setHeader({"A", "B", "C"});
+    g.addItem("1\tx\ty\textra");
+    g.addItem("2");
+    g.addItem("3\tz");
+    EXPECT_EQ(g.rows(), 4);
+    EXPECT_EQ(g.rowText(1), "1\tx\ty") << "extra fields are dropped";
+    EXPECT_EQ(g.cell(2, 2), "") << "missing fields are empty";
+    g.moveRow(1, 3);
+    EXPECT_EQ(g.cell(1, 0), "2");
+    EXPECT_EQ(g.cell(3, 0), "1");
+    g.moveColumn(2, 0);
+    EXPECT_EQ(g.rowText(0), "C\tA\tB");
+    g.removeItem(1);
+    EXPECT_EQ(g.rows(), 3);
+    g.setRows(1);
+    EXPECT_EQ(g.rows(), 1);
+    EXPECT_THROW(g.cell(5, 0), std::out_of_range);
+}
