@@ -1,0 +1,173 @@
+#include "app/AppSession.h"
+#include "app/MainWindow.h"
+#include "app/Prompter.h"
+#include "data/SuiteSetup.h"
+#include "programme/ProgrammeRow.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <SQLiteCpp/Database.h>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <fstream>
+
+using namespace dravik;
+
+namespace {
+
+// Records every message and answers questions from a script.
+class ScriptedPrompter : public Prompter {
+public:
+    void inform(QWidget*, const QString& text, const QString& title) override { told.push_back(title + ": " + text); }
+    bool ask(QWidget*, const QString& text, const QString& title) override
+    {
+        asked.push_back(title + ": " + text);
+        if (answers.empty())
+            return false;
+        bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QStringList told, asked;
+    std::deque<bool> answers;
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        createSuiteFolder(dir.path().string(), false);
+        // Stand-ins for the word processor and spreadsheet program.
+        for (const char* f : {"writer", "calc"})
+            std::ofstream(dir.path() / f) << "#!/bin/sh\n";
+        SQLite::Database paths((dir.path() / "Dsd07.mdb").string(), SQLite::OPEN_READWRITE);
+        paths.exec("UPDATE Paths SET Word = '" + dir.folder() + "', WP = 'writer', Excel = '" + dir.folder() +
+                   "', SH = 'calc'");
+        SQLite::Database meeting((dir.path() / "Dsd00.mdb").string(), SQLite::OPEN_READWRITE);
+        SQLite::Database standard((dir.path() / "Dsd11.mdb").string(), SQLite::OPEN_READWRITE);
+        definition = standard.execAndGet("SELECT Nommer FROM Atld10 ORDER BY Oud, SM, besk LIMIT 1").getInt();
+        std::string d = std::to_string(definition);
+        meeting.exec("UPDATE Atld00 SET Opm = 'Spring Meeting', Plek = 'Park', Datum = '2027-03-11', Dae = 2");
+        meeting.exec("INSERT INTO Atld40 (Tabverw, UFvlak, Nommer, Sub, Tyd, Punt, Invoer, HE, Wind, Draws) VALUES "
+                     "(" + d + ", 4, 2, ' ', '08:10', '   ', '', 'E', 0, 1), (" + d +
+                     ", 0, 1, ' ', '08:00', '   ', '', 'E', 0, 1)");
+    }
+    void setTaal(int taal)
+    {
+        SQLite::Database options((dir.path() / "Dsd05.mdb").string(), SQLite::OPEN_READWRITE);
+        options.exec("UPDATE Opsies SET Taal = " + std::to_string(taal));
+    }
+    std::string storedNumbers()
+    {
+        SQLite::Database meeting((dir.path() / "Dsd00.mdb").string());
+        return meeting.execAndGet("SELECT group_concat(Nommer, ',') FROM (SELECT Nommer FROM Atld40 ORDER BY rowid)")
+            .getString();
+    }
+    template <typename T>
+    static T* child(QWidget& w, const char* name)
+    {
+        T* c = w.findChild<T*>(name);
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+
+    test::TempFolder dir;
+    ScriptedPrompter prompter;
+    int definition = 0;
+};
+
+TEST_F(MainWindowTest, EnglishWindowLoadsSavesSwitchesAndExits)
+{
+    AppSession session(dir.folder(), prompter);
+    MainWindow& en = session.start();
+    ASSERT_EQ(en.objectName(), "frmEng2");
+    EXPECT_EQ(en.windowTitle(), "Dravik Sport - Program");
+    EXPECT_TRUE(prompter.told.isEmpty()) << prompter.told.join("\n").toStdString();
+    auto* tabs = child<QTabWidget>(en, "tabVoor");
+    ASSERT_EQ(tabs->count(), 6);
+    EXPECT_EQ(tabs->tabText(5), "Create Program");
+    EXPECT_EQ(child<QLabel>(en, "lblMeet")->text(), "Spring Meeting, Park - 11/03/2027");
+
+    GridModel& grid = en.programmeGrid();
+    ASSERT_EQ(grid.rows(), 3);
+    EXPECT_EQ(grid.cell(1, pcol::Number), "1") << "table order: Draws, Nommer, Sub";
+    EXPECT_EQ(grid.cell(2, pcol::Level), "Heat");
+    EXPECT_EQ(child<QComboBox>(en, "cmbLevel")->count(), 11);
+    EXPECT_EQ(child<QComboBox>(en, "cmbAge")->count(), 21);
+    EXPECT_FALSE(child<QComboBox>(en, "cmbDagn")->isHidden()) << "a two-day meeting shows the day";
+    EXPECT_EQ(child<QComboBox>(en, "cmbFont")->currentText(), "12 pt");
+
+    // Save writes the grid back in grid order and says so.
+    grid.setCell(1, pcol::Number, "5");
+    QTest::mouseClick(child<QPushButton>(en, "cmdSave"), Qt::LeftButton);
+    EXPECT_EQ(prompter.told.value(0), "Save completed: Current data was saved.");
+    EXPECT_EQ(storedNumbers(), "5.0,2.0");
+
+    // Reload shows the stored rows again in the order of the open set.
+    grid.setCell(1, pcol::Number, "77");
+    QTest::mouseClick(child<QPushButton>(en, "cmdHerlees"), Qt::LeftButton);
+    EXPECT_EQ(grid.cell(1, pcol::Number), "5");
+
+    // With unsaved changes the switch asks first; No keeps the window.
+    session.programmeChanged = 1;
+    prompter.answers = {false};
+    QTest::mouseClick(child<QPushButton>(en, "cmdAE"), Qt::LeftButton);
+    EXPECT_EQ(prompter.asked.value(0), "Program modifications.: Changes was made without using Save, Ignore it?");
+    EXPECT_TRUE(en.isVisible());
+    prompter.answers = {true};
+    QTest::mouseClick(child<QPushButton>(en, "cmdAE"), Qt::LeftButton);
+    MainWindow* af = session.existingWindow(Language::Afrikaans);
+    ASSERT_NE(af, nullptr);
+    EXPECT_TRUE(af->isVisible());
+    EXPECT_FALSE(en.isVisible());
+    EXPECT_EQ(session.languageFlag, 0);
+    EXPECT_EQ(session.programmeChanged, 0) << "the activation clears the flag";
+    EXPECT_EQ(af->programmeGrid().cell(1, pcol::Level), "Finaal");
+    EXPECT_EQ(af->programmeGrid().cell(2, pcol::Level), "Uitdun");
+    EXPECT_EQ(child<QPushButton>(*af, "cmdAE")->text(), "Engels");
+
+    // Exit asks only when there are unsaved changes; No keeps the program running.
+    session.programmeChanged = 1;
+    prompter.answers = {false};
+    af->close();
+    EXPECT_TRUE(af->isVisible()) << "the title-bar close is Exit with its question";
+    EXPECT_FALSE(session.exiting());
+    prompter.answers = {true};
+    QTest::mouseClick(child<QPushButton>(*af, "cmdEinde"), Qt::LeftButton);
+    EXPECT_TRUE(session.exiting());
+    EXPECT_FALSE(af->isVisible());
+}
+
+TEST_F(MainWindowTest, AfrikaansWindowAndMissingProgramMessages)
+{
+    setTaal(0);
+    SQLite::Database paths((dir.path() / "Dsd07.mdb").string(), SQLite::OPEN_READWRITE);
+    paths.exec("UPDATE Paths SET WP = 'no-such-writer'");
+    AppSession session(dir.folder(), prompter);
+    MainWindow& af = session.start();
+    EXPECT_EQ(af.objectName(), "frmAfr2");
+    std::string gender = af.programmeGrid().cell(1, pcol::Gender);
+    EXPECT_TRUE(gender == "Manlik" || gender == "Vroulik") << gender;
+    // Each window's load reports a missing word processor twice; both windows are loaded.
+    EXPECT_EQ(prompter.told.size(), 4) << prompter.told.join("\n").toStdString();
+    EXPECT_TRUE(prompter.told.value(0).endsWith("Please set the path to your word/spreadsheet processor."));
+    EXPECT_EQ(child<QTabWidget>(af, "tabVoor")->tabText(5), "Skep Program");
+    session.exitProgram();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
