@@ -1,0 +1,447 @@
+#include "data/DataStore.h"
+#include "data/ReferenceData.h"
+#include "data/Schema.h"
+#include "data/SuiteSetup.h"
+#include "platform/Database.h"
+#include "platform/RecordSet.h"
+#include "platform/StoreError.h"
+#include "platform/TextNumber.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <tuple>
+
+using namespace dravik;
+namespace fs = std::filesystem;
+
+namespace {
+
+template <typename F>
+void forEachRow(RecordSet& rs, F f)
+{
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+        f(rs);
+}
+
+int whole(const RecordSet& rs, const char* field)
+{
+    return static_cast<int>(rs.field(field).number());
+}
+
+bool isRaceKind(int kind)
+{
+    return kind == 1 || kind == 2 || kind == 5 || kind == 6;
+}
+
+bool isFieldKind(int kind)
+{
+    return kind == 7 || kind == 8;
+}
+
+// A suite folder made by setup and opened as the program opens it.
+struct Suite {
+    test::TempFolder dir;
+    std::unique_ptr<DataStore> store;
+    EventReference ref;
+
+    explicit Suite(bool demo)
+    {
+        createSuiteFolder(dir.path().string(), demo);
+        store = DataStore::open(dir.folder());
+        ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
+    }
+
+    bool isDefinition(double nommer) const { return ref.definitions.find(nommer) < ref.definitions.count(); }
+    const EventDefinition& definition(double nommer) const { return ref.definitions.at(ref.definitions.find(nommer)); }
+    std::string englishName(double nommer) const
+    {
+        return ref.catalogue.at(ref.catalogueIndexOf(ref.definitions.find(nommer))).bske;
+    }
+};
+
+// Every row of a table as text, for comparing two meetings.
+std::string dump(RecordSet& rs)
+{
+    std::ostringstream out;
+    forEachRow(rs, [&](RecordSet& r) {
+        for (const auto& name : r.fieldNames())
+            out << r.field(name).text() << '|';
+        out << '\n';
+    });
+    return out.str();
+}
+
+} // namespace
+
+TEST(SuiteSetupTest, RefusesToOverwriteAnyFileAndWritesNothing)
+{
+    for (const char* existing : {suitefile::Meeting, suitefile::Standard, suitefile::Logo}) {
+        SCOPED_TRACE(existing);
+        test::TempFolder dir;
+        const fs::path file = dir.path() / existing;
+        std::ofstream(file) << "keep";
+        try {
+            createSuiteFolder(dir.path().string(), true);
+            ADD_FAILURE() << "setup overwrote " << existing;
+        } catch (const StoreError& e) {
+            EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1)
+            << "nothing else is created";
+        std::ifstream in(file);
+        std::string content;
+        in >> content;
+        EXPECT_EQ(content, "keep");
+    }
+}
+
+TEST(SuiteSetupTest, EmptySuiteOpensWithItsOptionsProgramsAndFolders)
+{
+    Suite s(false);
+    const std::string folder = s.dir.folder();
+    EXPECT_EQ(readLanguageOption(folder), 1);
+
+    auto programs = openDatabase(folder + suitefile::Programs);
+    RecordSet prog(*programs, query::Prog);
+    bool row13 = false;
+    forEachRow(prog, [&](RecordSet& r) {
+        if (whole(r, "Orde") == 13) {
+            row13 = true;
+            EXPECT_FALSE(r.field("Afr").present());
+            EXPECT_FALSE(r.field("AfrT").present());
+        }
+    });
+    EXPECT_TRUE(row13);
+    EXPECT_EQ(s.store->meetingPath(), folder + suitefile::Meeting);
+
+    EXPECT_EQ(s.store->folders().data, folder + "Data/");
+    EXPECT_EQ(s.store->folders().import, folder + "Import/");
+    EXPECT_TRUE(fs::is_directory(s.store->folders().import));
+    EXPECT_TRUE(fs::exists(folder + suitefile::Logo));
+
+    EXPECT_EQ(s.store->atld00().recordCount(), 1);
+    for (RecordSet* empty : {&s.store->atld20(), &s.store->atld30(), &s.store->atld37(), &s.store->atld28(),
+                             &s.store->atld40(), &s.store->atld60()})
+        EXPECT_EQ(empty->recordCount(), 0) << empty->table();
+    EXPECT_GT(s.ref.definitions.count(), 0) << "the standard events come with every suite";
+}
+
+TEST(StandardEventsTest, DefinitionsAndCatalogueAgree)
+{
+    Suite s(false);
+    const auto& defs = s.ref.definitions;
+    const auto& cat = s.ref.catalogue;
+    EXPECT_GE(defs.count(), 600);
+    EXPECT_LE(defs.count(), 1000);
+
+    std::set<std::string> keys;
+    for (int j = 0; j < cat.count(); ++j) {
+        SCOPED_TRACE(cat.at(j).bske);
+        EXPECT_TRUE(isNumericText(cat.at(j).nom) && cat.at(j).nom.find('.') == std::string::npos)
+            << "the generator reads the key as a whole number: " << cat.at(j).nom;
+        EXPECT_TRUE(keys.insert(cat.at(j).nom).second) << "duplicate key";
+        EXPECT_FALSE(cat.at(j).bska.empty());
+    }
+
+    const std::set<int> ageClasses = {6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,
+                                      17, 18, 19, 25, 30, 35, 40, 45, 50, 55, 60};
+    std::set<double> numbers;
+    std::set<std::tuple<std::string, std::string, int>> events;
+    std::set<std::pair<std::string, int>> groups;
+    int unofficial = 0;
+    for (int i = 0; i < defs.count(); ++i) {
+        const EventDefinition& d = defs.at(i);
+        const CatalogueEntry& name = cat.at(s.ref.catalogueIndexOf(i));
+        SCOPED_TRACE(name.bske + " " + d.sm + d.oud);
+        EXPECT_TRUE(numbers.insert(d.nommer).second) << "duplicate Nommer " << d.nommer;
+        EXPECT_TRUE(events.insert({d.besk, d.sm, static_cast<int>(d.age())}).second) << "defined twice";
+        EXPECT_TRUE(cat.contains(d.besk)) << "besk " << d.besk << " has no catalogue entry";
+        EXPECT_TRUE(d.sm == "S" || d.sm == "M");
+        EXPECT_TRUE(ageClasses.contains(static_cast<int>(d.age())));
+        EXPECT_TRUE((std::set<int>{1, 2, 3, 5, 6, 7, 8}.contains(d.tipe)));
+        EXPECT_TRUE(d.amp == "J" || d.amp.empty());
+        unofficial += d.amp.empty();
+        groups.insert({d.sm, static_cast<int>(d.age())});
+        if (isRaceKind(d.tipe)) {
+            EXPECT_GT(textToNumber(name.bske), 0) << "race names start with their distance";
+            EXPECT_EQ(textToNumber(name.bske), textToNumber(name.bska));
+        }
+        if (name.bske == "Pole Vault") {
+            EXPECT_EQ(name.bska, "Paalspring");
+            EXPECT_EQ(d.tipe, 7);
+        }
+        if (d.tipe == 3) {
+            EXPECT_EQ(name.bske.substr(0, 2), "4x") << "relays are team events";
+        }
+    }
+    EXPECT_EQ(groups.size(), ageClasses.size() * 2) << "every age class for both genders";
+    EXPECT_GT(unofficial, 0);
+    EXPECT_LT(unofficial, defs.count() / 10);
+}
+
+TEST(StandardEventsTest, EventsSuitTheAgesTheyAreHeldFor)
+{
+    Suite s(false);
+    struct Rule {
+        const char* english;
+        int kind;
+        int youngest; // no definition for a younger class
+        int oldest;   // nor for an older one
+    };
+    const Rule rules[] = {
+        {"60m", 1, 6, 9},          {"100m", 1, 8, 60},      {"10000m", 2, 16, 60}, {"5000m", 2, 16, 60},
+        {"3000m Steeple", 6, 16, 60}, {"3000m Walk", 6, 10, 19}, {"110mH", 5, 16, 60}, {"High Jump", 7, 8, 60},
+        {"Long Jump", 7, 6, 60},   {"Pole Vault", 7, 14, 60}, {"Hammer", 8, 14, 60},  {"Shot Put", 8, 10, 60},
+        {"Javelin", 8, 10, 60},    {"4x100m Relay", 3, 8, 60},
+    };
+    for (const Rule& rule : rules) {
+        SCOPED_TRACE(rule.english);
+        int found = 0;
+        for (int i = 0; i < s.ref.definitions.count(); ++i) {
+            const EventDefinition& d = s.ref.definitions.at(i);
+            if (s.ref.catalogue.at(s.ref.catalogueIndexOf(i)).bske != rule.english)
+                continue;
+            ++found;
+            EXPECT_EQ(d.tipe, rule.kind);
+            EXPECT_GE(d.age(), rule.youngest);
+            EXPECT_LE(d.age(), rule.oldest);
+        }
+        EXPECT_GT(found, 0);
+    }
+    // The youngest throw nothing, but every class has a sprint and the long jump.
+    std::map<std::pair<std::string, int>, std::set<int>> kinds;
+    std::set<std::pair<std::string, int>> longJump;
+    for (int i = 0; i < s.ref.definitions.count(); ++i) {
+        const EventDefinition& d = s.ref.definitions.at(i);
+        kinds[{d.sm, static_cast<int>(d.age())}].insert(d.tipe);
+        if (s.ref.catalogue.at(s.ref.catalogueIndexOf(i)).bske == "Long Jump")
+            longJump.insert({d.sm, static_cast<int>(d.age())});
+    }
+    for (const auto& [group, set] : kinds) {
+        EXPECT_TRUE(set.contains(1)) << group.first << group.second;
+        EXPECT_TRUE(longJump.contains(group)) << group.first << group.second;
+        if (group.second < 10) {
+            EXPECT_FALSE(set.contains(8)) << group.first << group.second;
+        }
+    }
+}
+
+TEST(DemoMeetingTest, TablesHoldAMeetingOfRealisticSize)
+{
+    Suite s(true);
+    struct Range {
+        RecordSet* table;
+        int low, high;
+    };
+    const Range ranges[] = {
+        {&s.store->atld10(), 600, 1000}, {&s.store->atld20(), 10, 14}, {&s.store->atld30(), 350, 450},
+        {&s.store->atld37(), 400, 1600}, {&s.store->atld28(), 10, 100}, {&s.store->atld40(), 65, 100},
+        {&s.store->atld60(), 60, 200},   {&s.store->atld61(), 3, 3},
+    };
+    for (const Range& r : ranges) {
+        EXPECT_GE(r.table->recordCount(), r.low) << r.table->table();
+        EXPECT_LE(r.table->recordCount(), r.high) << r.table->table();
+    }
+
+    s.store->atld00().moveFirst();
+    MeetingDetails m = LoadMeetingDetails(s.store->atld00());
+    EXPECT_FALSE(m.venue.empty());
+    EXPECT_FALSE(m.remark.empty());
+    EXPECT_EQ(m.minAgeIndex, 8);
+    EXPECT_EQ(m.maxAgeIndex, 25);
+    EXPECT_EQ(m.days, 3);
+    EXPECT_EQ(formatIsoDate(m.day1), "2027-03-11");
+    EXPECT_EQ(formatIsoDate(m.day2), "2027-03-12");
+    EXPECT_EQ(formatIsoDate(m.day3), "2027-03-13");
+}
+
+TEST(DemoMeetingTest, EntriesFitTheirAthletesAndTeams)
+{
+    Suite s(true);
+    std::map<int, std::pair<std::string, int>> athletes; // code -> gender, age
+    forEachRow(s.store->atld30(), [&](RecordSet& r) {
+        int age = whole(r, "Oud");
+        EXPECT_TRUE((age >= 8 && age <= 19) || age == 25) << age;
+        athletes[whole(r, "SpanNo") * 1000 + whole(r, "Nommer")] = {r.field("SM").text(), age};
+    });
+    std::set<int> teams;
+    forEachRow(s.store->atld20(), [&](RecordSet& r) { teams.insert(whole(r, "Nommer")); });
+
+    std::map<int, std::set<int>> eventsOf;
+    forEachRow(s.store->atld37(), [&](RecordSet& r) {
+        int code = whole(r, "Nommer"), tnom = whole(r, "Tnom");
+        ASSERT_TRUE(athletes.contains(code)) << code;
+        ASSERT_TRUE(s.isDefinition(tnom)) << tnom;
+        const EventDefinition& d = s.definition(tnom);
+        EXPECT_EQ(d.sm, athletes[code].first) << code << " in " << tnom;
+        EXPECT_EQ(d.age(), athletes[code].second) << code << " in " << tnom;
+        EXPECT_NE(d.tipe, 3) << "relays are entered by teams";
+        EXPECT_TRUE(eventsOf[code].insert(tnom).second) << code << " entered twice for " << tnom;
+    });
+    for (const auto& [code, athlete] : athletes) {
+        EXPECT_GE(eventsOf[code].size(), 1u) << code;
+        EXPECT_LE(eventsOf[code].size(), 4u) << code;
+    }
+
+    forEachRow(s.store->atld28(), [&](RecordSet& r) {
+        EXPECT_TRUE(teams.contains(whole(r, "Nommer")));
+        ASSERT_TRUE(s.isDefinition(whole(r, "Tnom")));
+        EXPECT_EQ(s.definition(whole(r, "Tnom")).tipe, 3);
+    });
+}
+
+TEST(DemoMeetingTest, HeatsAndLanesAreDrawnSensibly)
+{
+    Suite s(true);
+    for (RecordSet* entries : {&s.store->atld37(), &s.store->atld28()}) {
+        SCOPED_TRACE(entries->table());
+        struct Draw {
+            std::set<int> levels;
+            std::map<int, std::set<int>> lanesByHeat;
+            int count = 0;
+        };
+        std::map<int, Draw> draws;
+        forEachRow(*entries, [&](RecordSet& r) {
+            Draw& d = draws[whole(r, "Tnom")];
+            d.levels.insert(whole(r, "Uvlak"));
+            EXPECT_TRUE(d.lanesByHeat[whole(r, "Been")].insert(whole(r, "Baan")).second) << "lane taken twice";
+            ++d.count;
+        });
+        for (const auto& [tnom, d] : draws) {
+            SCOPED_TRACE(s.englishName(tnom) + " " + s.definition(tnom).sm + s.definition(tnom).oud);
+            int heats = static_cast<int>(d.lanesByHeat.size());
+            EXPECT_EQ(d.lanesByHeat.rbegin()->first, heats) << "heats are numbered from 1";
+            ASSERT_EQ(d.levels.size(), 1u);
+            EXPECT_EQ(*d.levels.begin(), heats > 1 ? 4 : 0) << "heats lead to a final";
+            if (isFieldKind(s.definition(tnom).tipe)) {
+                EXPECT_EQ(heats, 1);
+                EXPECT_EQ(*d.lanesByHeat.at(1).rbegin(), d.count) << "the order of competing is 1 to n";
+                continue;
+            }
+            EXPECT_EQ(heats, (d.count + 7) / 8);
+            for (const auto& [heat, lanes] : d.lanesByHeat) {
+                EXPECT_LE(lanes.size(), 8u);
+                EXPECT_GE(*lanes.begin(), 1);
+                EXPECT_LE(*lanes.rbegin(), 8);
+            }
+        }
+    }
+}
+
+TEST(DemoMeetingTest, ProgrammeListsEveryEventWithEntriesInTimeOrder)
+{
+    Suite s(true);
+    std::map<int, int> levelOf; // definition -> Uvlak of its entries
+    for (RecordSet* entries : {&s.store->atld37(), &s.store->atld28()})
+        forEachRow(*entries, [&](RecordSet& r) { levelOf[whole(r, "Tnom")] = whole(r, "Uvlak"); });
+
+    std::map<int, std::vector<int>> rowsOf; // definition -> UFvlak of its rows, in load order
+    std::string lastTime, lastNumber;
+    int lastDay = 0, shared = 0;
+    forEachRow(s.store->atld40(), [&](RecordSet& r) {
+        int tnom = whole(r, "Tabverw"), day = whole(r, "Draws");
+        ASSERT_TRUE(s.isDefinition(tnom)) << tnom;
+        std::string time = r.field("Tyd").text(), number = r.field("Nommer").text(), sub = r.field("Sub").text();
+        SCOPED_TRACE(std::to_string(day) + "/" + number + sub + " " + s.englishName(tnom));
+        EXPECT_FALSE(s.ref.eventName(s.ref.definitions.find(tnom), false, true).empty());
+        EXPECT_TRUE(levelOf.contains(tnom)) << "an event without entries";
+        rowsOf[tnom].push_back(whole(r, "UFvlak"));
+        EXPECT_GE(day, 1);
+        EXPECT_LE(day, 3);
+        EXPECT_TRUE(isValidClockTime(time)) << time;
+        EXPECT_GE(time, "08:00");
+        const std::string point = r.field("Punt").text();
+        if (isFieldKind(s.definition(tnom).tipe)) {
+            EXPECT_TRUE(point == "A  " || point == "B  ") << "[" << point << "]";
+        } else {
+            EXPECT_EQ(point, "   ");
+        }
+        EXPECT_EQ(r.field("HE").text(), "E");
+        if (day == lastDay) {
+            EXPECT_GE(time, lastTime) << "numbers follow the clock";
+            if (number == lastNumber) {
+                EXPECT_EQ(sub, "b");
+                ++shared;
+            }
+        } else {
+            EXPECT_EQ(number, "1") << "each day starts at event 1";
+        }
+        EXPECT_TRUE(sub == " " || sub == "a" || sub == "b") << "[" << sub << "]";
+        lastDay = day;
+        lastTime = time;
+        lastNumber = number;
+    });
+    EXPECT_GT(shared, 0) << "a few events share a number";
+
+    for (const auto& [tnom, level] : levelOf) {
+        SCOPED_TRACE(s.englishName(tnom));
+        std::vector<int> expected = level == 4 ? std::vector<int>{4, 0} : std::vector<int>{0};
+        EXPECT_EQ(rowsOf[tnom], expected) << "heats, then the final";
+    }
+}
+
+TEST(DemoMeetingTest, RecordsCoverMostEventsWithPlausibleMarks)
+{
+    Suite s(true);
+    std::map<int, bool> active;
+    forEachRow(s.store->atld61(), [&](RecordSet& r) { active[whole(r, "Verw")] = whole(r, "Aktief") == 1; });
+    EXPECT_EQ(std::count_if(active.begin(), active.end(), [](auto& a) { return a.second; }), 2);
+
+    std::set<int> events;
+    forEachRow(s.store->atld40(), [&](RecordSet& r) { events.insert(whole(r, "Tabverw")); });
+
+    struct Limits {
+        const char* english;
+        double low, high;
+    };
+    const Limits limits[] = {{"100m", 9.5, 17.5}, {"200m", 19.5, 36}, {"800m", 100, 220},
+                             {"Long Jump", 3, 8.7}, {"High Jump", 0.9, 2.45}, {"Shot Put", 5, 23}};
+    std::map<int, std::map<int, double>> marks; // set -> definition -> mark
+    Clock::time_point day1;
+    ASSERT_TRUE(parseStoredDate("2027-03-11", day1));
+    forEachRow(s.store->atld60(), [&](RecordSet& r) {
+        int tnom = whole(r, "Tnom"), verw = whole(r, "Verw");
+        double mark = r.field("Rek").number();
+        SCOPED_TRACE(s.englishName(tnom) + " " + s.definition(tnom).sm + s.definition(tnom).oud);
+        EXPECT_TRUE(active[verw]) << "set " << verw;
+        EXPECT_TRUE(events.contains(tnom));
+        EXPECT_TRUE(marks[verw].emplace(tnom, mark).second) << "two records of one event in one set";
+        EXPECT_GT(mark, 0);
+        for (const Limits& l : limits)
+            if (s.englishName(tnom) == l.english) {
+                EXPECT_GE(mark, l.low);
+                EXPECT_LE(mark, l.high);
+            }
+        Clock::time_point date;
+        ASSERT_TRUE(parseStoredDate(r.field("Datum").text(), date)) << r.field("Datum").text();
+        EXPECT_LT(date, day1);
+        EXPECT_EQ(formatIsoDate(date).substr(0, 4), r.field("Jaar").text());
+        EXPECT_TRUE(r.field("Van").present() && r.field("Span").present() && r.field("Plek").present());
+    });
+    for (const auto& [verw, byEvent] : marks)
+        EXPECT_GE(byEvent.size() * 4, events.size() * 3) << "set " << verw << " covers most events";
+    // Provincial records (set 2) are never weaker than the meeting's own (set 1).
+    for (const auto& [tnom, meetingMark] : marks[1]) {
+        if (!marks[2].contains(tnom))
+            continue;
+        bool measured = isFieldKind(s.definition(tnom).tipe);
+        EXPECT_TRUE(measured ? marks[2][tnom] >= meetingMark : marks[2][tnom] <= meetingMark) << s.englishName(tnom);
+    }
+}
+
+TEST(DemoMeetingTest, IsTheSameMeetingEveryTime)
+{
+    Suite first(true), second(true);
+    for (auto table : {&DataStore::atld20, &DataStore::atld28, &DataStore::atld30, &DataStore::atld37,
+                       &DataStore::atld40, &DataStore::atld60}) {
+        RecordSet& a = ((*first.store).*table)();
+        EXPECT_EQ(dump(a), dump(((*second.store).*table)())) << a.table();
+    }
+}
