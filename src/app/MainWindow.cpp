@@ -225,6 +225,12 @@ void MainWindow::ShowEventFields()
     optGen_[prog_.cell(r, pcol::Gender) == maleWord(lang_) ? 0 : 1]->setChecked(true);
 }
 
+void MainWindow::resetEditorState()
+{
+    editingMode_ = 1;
+    movePhase_ = 0;
+}
+
 void MainWindow::cmdHerlees_Click()
 {
     loadProgramme();

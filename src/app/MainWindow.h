@@ -47,6 +47,7 @@ public:
     void cmdHerlees_Click();
     void cmdAE_Click();
     void cmdEinde_Click();
+    void cmdNProg_Click(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -66,12 +67,17 @@ private:
     void loadProgramme();
     void ShowEventFields();
     QString text(const char* name) const;
+    int selectedAgeRange() const;
+    void showGeneratorList(bool workingList);
+    // No new-event entry and no move in progress, as after End Moves.
+    void resetEditorState();
 
     Language lang_;
     AppSession& session_;
     GridModel prog_;
     GridModel rekords_;
-    GridModel nlys_, nbane_, nitems_;
+    GridModel nlys_, nbane_, nitems_, npunte_;
+    std::array<GridModel, 2> borde_;
     MeetingDetails meeting_;
     int activeRecordSets_ = 0;
     int editingMode_ = 1;
@@ -107,6 +113,11 @@ private:
     QListWidget* filRug_ = nullptr;
     QTableView* flxRekords_ = nullptr;
     GridTableModel* rekordsModel_ = nullptr;
+    GridTableModel *nlysModel_ = nullptr, *nitemsModel_ = nullptr, *nbaneModel_ = nullptr, *npunteModel_ = nullptr;
+    std::array<GridTableModel*, 2> bordeModels_{};
+    QTableView *flxNLys_ = nullptr, *flxNitems_ = nullptr;
+    QLineEdit* txtBeg_ = nullptr;
+    std::array<QRadioButton*, 4> optNoud_{};
 };
 
 } // namespace dravik

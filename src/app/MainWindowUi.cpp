@@ -3,6 +3,7 @@
 #include "app/GridTableModel.h"
 #include "app/MainWindow.h"
 #include "app/TextTable.h"
+#include "app/WidgetFactory.h"
 #include "programme/ProgrammeRow.h"
 
 #include <QCheckBox>
@@ -23,7 +24,7 @@
 
 namespace dravik {
 
-namespace {
+namespace ui {
 
 void applyText(QWidget* w, const QString& caption)
 {
@@ -36,7 +37,7 @@ void applyText(QWidget* w, const QString& caption)
 }
 
 template <typename W>
-W* make(Language lang, const char* name, QWidget* parent = nullptr)
+W* make(Language lang, const char* name, QWidget* parent)
 {
     auto* w = new W(parent);
     w->setObjectName(name);
@@ -50,6 +51,15 @@ W* make(Language lang, const char* name, QWidget* parent = nullptr)
     }
     return w;
 }
+
+template QPushButton* make<QPushButton>(Language, const char*, QWidget*);
+template QLabel* make<QLabel>(Language, const char*, QWidget*);
+template QCheckBox* make<QCheckBox>(Language, const char*, QWidget*);
+template QRadioButton* make<QRadioButton>(Language, const char*, QWidget*);
+template QLineEdit* make<QLineEdit>(Language, const char*, QWidget*);
+template QComboBox* make<QComboBox>(Language, const char*, QWidget*);
+template QGroupBox* make<QGroupBox>(Language, const char*, QWidget*);
+template QListWidget* make<QListWidget>(Language, const char*, QWidget*);
 
 QFrame* panel(const char* name)
 {
@@ -70,13 +80,15 @@ QTableView* gridView(const char* name, GridTableModel* model)
     v->verticalHeader()->hide();
     GridModel& g = model->grid();
     for (int c = 0; c < g.cols(); ++c) {
-        v->setColumnWidth(c, g.colWidth(c) / 12); // twips to pixels at a comfortable scale
+        v->setColumnWidth(c, g.colWidth(c) / 10); // twips to pixels at a comfortable scale
         v->setColumnHidden(c, g.colHidden(c));
     }
     return v;
 }
 
-} // namespace
+} // namespace ui
+
+using namespace ui;
 
 void MainWindow::buildUi()
 {
@@ -342,13 +354,6 @@ QWidget* MainWindow::buildAnalysisTab()
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
     layout->addStretch(1);
-    return tab;
-}
-
-QWidget* MainWindow::buildGeneratorTab()
-{
-    auto* tab = new QWidget;
-    tab->setObjectName("tabGenerator");
     return tab;
 }
 
