@@ -1,0 +1,50 @@
+#include "generator/AgeMatrix.h"
+
+#include "platform/GridModel.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace dravik {
+namespace {
+
+std::string ages(const GridModel& g)
+{
+    std::string out;
+    for (int r = 1; r < g.rows(); ++r)
+        out += g.cell(r, 0) + g.cell(r, 1) + " ";
+    return out;
+}
+
+TEST(BeginSkoon, DefaultRowsForEachAgeRange)
+{
+    const std::string all = "S6 S7 S8 S9 S10 S11 S12 S13 S14 S15 S16 S17 S19 "
+                            "D6 D7 D8 D9 D10 D11 D12 D13 D14 D15 D16 D17 D19 ";
+    const std::pair<int, std::string> cases[] = {
+        {agerange::Juniors, "S6 S7 S8 S9 S10 S11 S12 S13 D6 D7 D8 D9 D10 D11 D12 D13 "},
+        {agerange::Seniors, "S14 S15 S16 S17 S19 D14 D15 D16 D17 D19 "},
+        {agerange::All, all},
+        {agerange::Open, all},
+    };
+    for (const auto& [range, expected] : cases) {
+        GridModel matrix;
+        setupAgeMatrix(matrix);
+        showDefaultAgeRows(matrix, range);
+        EXPECT_EQ(ages(matrix), expected) << range;
+    }
+}
+
+TEST(BeginSkoon, RowsMarkTheFirstTwoEventGroups)
+{
+    GridModel matrix;
+    showDefaultAgeRows(matrix, agerange::Seniors);
+    EXPECT_EQ(matrix.rowText(0),
+              "Ges\tOud\t60-100\t80-200\t400\t800\t12/1500\t3/5000\tStap\tHind\tVS\tDS\tHS\tPS\tGS\tDG\tSG\tHG");
+    EXPECT_EQ(matrix.rowText(10), "D\t19\tx\tx" + std::string(14, '\t'));
+    EXPECT_THROW(showDefaultAgeRows(matrix, 4), std::invalid_argument);
+    EXPECT_EQ(matrix.rows(), 11);
+}
+
+} // namespace
+} // namespace dravik

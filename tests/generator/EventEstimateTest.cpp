@@ -1,0 +1,120 @@
+#include "generator/EventEstimate.h"
+#include "generator/GeneratorError.h"
+#include "generator/HeatSizeTable.h"
+#include "platform/GridModel.h"
+
+#include <gtest/gtest.h>
+
+namespace dravik {
+namespace {
+
+struct RaceCase {
+    int kind;
+    double distance;
+    int entries, heats;
+    double minutes;
+};
+
+void expectRaces(const GridModel& bane, const std::vector<RaceCase>& cases)
+{
+    for (const auto& c : cases) {
+        EventEstimate e = estimateEvent(c.kind, c.distance, c.entries, false, bane);
+        EXPECT_EQ(e.heats, c.heats) << "kind " << c.kind << ", " << c.distance << " m, " << c.entries;
+        EXPECT_DOUBLE_EQ(e.minutes, c.minutes) << "kind " << c.kind << ", " << c.distance << " m, " << c.entries;
+    }
+}
+
+TEST(Estimate, HeatCountIsWholePartPlusOneEvenAtExactMultiples)
+{
+    GridModel bane;
+    setupHeatSizeTable(bane); // 10 to 100 m, 8 to 200 m, 16 middle distance, 10 hurdles to 110 m
+    expectRaces(bane, {{1, 100, 9, 1, 2}, {1, 100, 10, 2, 4}, {1, 100, 20, 3, 6}, {1, 100, 21, 3, 6},
+                       {1, 200, 8, 2, 4}, {2, 1500, 15, 1, 6}, {2, 1500, 16, 2, 12}, {2, 1500, 32, 3, 18},
+                       {5, 100, 12, 2, 5}, {6, 3000, 16, 2, 20}});
+}
+
+TEST(Estimate, EveryKindReadsItsRowAndMinutesPerHeat)
+{
+    // Every row its own size, so that 60 entries give 7, 6, 5, 4, 3, 2, 1 heats for
+    // rows 1 to 7: the heat count names the row that was read.
+    GridModel bane;
+    setupHeatSizeTable(bane);
+    const char* sizes[] = {"10", "12", "15", "20", "30", "60", "61"};
+    for (int row = 1; row <= 7; ++row)
+        bane.setCell(row, 1, sizes[row - 1]);
+    expectRaces(bane, {
+                          // kind 1 at 2 minutes; a name without a leading number is 0 m
+                          {1, 0, 60, 7, 14}, {1, 100, 60, 7, 14}, {1, 101, 60, 6, 12}, {1, 200, 60, 6, 12},
+                          {1, 201, 60, 5, 10},
+                          // kinds 2 and 0: "Middel" at 4, 6, 9 or 16 minutes
+                          {2, 800, 60, 4, 16}, {2, 801, 60, 4, 24}, {2, 2000, 60, 4, 24}, {2, 2001, 60, 4, 36},
+                          {2, 5000, 60, 4, 36}, {2, 5001, 60, 4, 64}, {0, 800, 60, 4, 16}, {0, 10000, 60, 4, 64},
+                          // kind 5 at 2.5 minutes
+                          {5, 110, 60, 3, 7.5}, {5, 111, 60, 2, 5}, {5, 200, 60, 2, 5}, {5, 400, 60, 1, 2.5},
+                          // kind 6: "Middel" at 6 or 10 minutes
+                          {6, 2000, 60, 4, 24}, {6, 2001, 60, 4, 40},
+                          // relays and other kinds take no time
+                          {3, 400, 60, 0, 0}, {4, 100, 60, 0, 0},
+                      });
+}
+
+TEST(Estimate, FieldEventsAndTheirRound)
+{
+    GridModel noTable; // never read for a field event
+    struct Case {
+        int kind, entries;
+        bool poleVault;
+        double minutes, roundMinutes;
+    };
+    for (const Case& c : std::vector<Case>{{7, 10, false, 42, 42}, {8, 1, false, 15, 15}, {7, 10, true, 84, 42}}) {
+        EventEstimate e = estimateEvent(c.kind, 0, c.entries, c.poleVault, noTable);
+        EXPECT_EQ(e.heats, 1);
+        EXPECT_DOUBLE_EQ(e.minutes, c.minutes) << c.entries;
+        EXPECT_DOUBLE_EQ(e.roundMinutes, c.roundMinutes) << c.entries;
+    }
+    for (auto [longest, round] : std::vector<std::pair<double, double>>{{42, 30}, {45, 45}, {29, 15}, {0, 0}})
+        EXPECT_DOUBLE_EQ(fieldRoundLength(longest), round) << longest;
+    // track minutes, round length, rounds; no field event gives no rounds, not a division by zero
+    for (auto [track, round, rounds] : std::vector<std::tuple<double, double, int>>{
+             {60, 30, 2}, {59.5, 30, 1}, {29, 30, 0}, {100, 0, 0}})
+        EXPECT_EQ(fieldRoundCount(track, round), rounds) << track << " / " << round;
+}
+
+TEST(Estimate, PoleVaultByStoredMarkOrCatalogueName)
+{
+    struct Case {
+        const char* english;
+        const char* afrikaans;
+        bool poleVault;
+    };
+    for (const Case& c : std::vector<Case>{{"Pole Vault", "Paalspring", true},
+                                           {"Pole vault - Open", "", true},
+                                           {"", "PAALSPRING", true},
+                                           {"PS Senior", "", true},
+                                           {"Long Jump", "Verspring", false},
+                                           {"ps", "Paal", false},
+                                           {"High Jump - PS", "", false}})
+        EXPECT_EQ(isPoleVault(c.english, c.afrikaans), c.poleVault) << c.english << " / " << c.afrikaans;
+}
+
+TEST(Estimate, HeatSizeThatIsNoNumberAboveZeroIsRefused)
+{
+    for (const char* text : {"", "0", "-4", "many"}) {
+        GridModel bane;
+        setupHeatSizeTable(bane);
+        bane.setCell(2, 1, text);
+        try {
+            estimateEvent(1, 200, 12, false, bane);
+            ADD_FAILURE() << "accepted \"" << text << "\"";
+        } catch (const GeneratorError& e) {
+            EXPECT_NE(std::string(e.what()).find("150m-200m"), std::string::npos) << e.what();
+        }
+    }
+    GridModel shortTable;
+    setupHeatSizeTable(shortTable);
+    shortTable.setRows(4);
+    EXPECT_THROW(estimateEvent(5, 100, 3, false, shortTable), GeneratorError);
+}
+
+} // namespace
+} // namespace dravik

@@ -1,0 +1,134 @@
+#include "generator/WorkingList.h"
+
+#include "generator/GeneratorError.h"
+#include "generator/GeneratorTestSupport.h"
+#include "generator/HeatSizeTable.h"
+
+#include <gtest/gtest.h>
+
+namespace dravik {
+namespace {
+
+using test::column;
+using Cells = std::vector<std::string>;
+
+struct ReadItems : ::testing::Test {
+    test::MeetingDatabase meeting;
+    EventReference ref;
+    GridModel bane, list;
+
+    ReadItems()
+    {
+        setupHeatSizeTable(bane);
+        ref.definitions.assign({{11, 1, "S", "14", "1", "", ""},
+                                {12, 1, "M", "14", "1", "", ""},
+                                {13, 1, "S", "9", "1", "", ""},
+                                {14, 2, "S", "16", "3", "", ""},
+                                {15, 7, "S", "14", "4", "", ""},
+                                {16, 8, "M", "16", "5", "  4kg ", ""},
+                                {17, 7, "S", "16", "6", "", ""},
+                                {18, 9, "M", "16", "7", "", ""},
+                                {19, 1, "S", "14", "2", "", ""}});
+        ref.catalogue.assign({{"1", "100m", ""},
+                              {"2", "200m", ""},
+                              {"3", "1500m", ""},
+                              {"4", "Long Jump", ""},
+                              {"5", "Shot Put", ""},
+                              {"6", "Pole Vault", "Paalspring"},
+                              {"7", "3000m Walk", ""}});
+    }
+
+    WorkingListSummary read()
+    {
+        RecordSet atld37(meeting.db(), query::Atld37);
+        return readItems(list, atld37, ref, bane);
+    }
+};
+
+TEST_F(ReadItems, CountsEntriesPerDefinitionWhereverTheyStand)
+{
+    // Atld37 is read by athlete number, so one definition's entries are scattered.
+    for (int tnom : {11, 14, 11, 11, 14})
+        meeting.addEntries(tnom, 1);
+    EXPECT_EQ(read().rows, 2);
+    ASSERT_EQ(list.rows(), 3);
+    EXPECT_EQ(list.rowText(1), "S\t14\t100m\t3\t2\t8\t\t1\t11\t1\t1");
+    EXPECT_EQ(list.rowText(2), "S\t16\t1500m\t2\t6\t0\t\t1\t14\t3\t2");
+    EXPECT_EQ(list.row(), 1);
+}
+
+TEST_F(ReadItems, SortsByKindThenNameKeyAgeAndGender)
+{
+    for (int tnom : {17, 16, 15, 19, 11, 12, 13, 18, 14})
+        meeting.addEntries(tnom, 1);
+    read();
+    // kind 9 is listed as 0 and comes first; ages compare as numbers (9 before 14); "D" before "S"
+    EXPECT_EQ(column(list, ncol::Definition), (Cells{"18", "13", "12", "11", "19", "14", "15", "17", "16"}));
+    EXPECT_EQ(column(list, ncol::Kind), (Cells{"0", "1", "1", "1", "1", "2", "7", "7", "8"}));
+    EXPECT_EQ(list.cell(9, ncol::Event), "Shot Put - 4kg");
+}
+
+TEST_F(ReadItems, EntryForAMissingDefinitionGetsAnEmptyRow)
+{
+    meeting.addEntries(11, 1);
+    meeting.addEntries(999, 2);
+    read();
+    // The empty kind is read as 0: a "Middel" race of 0 m, sorted before kind 1.
+    EXPECT_EQ(list.rowText(1), "D\t\t\t2\t4\t6\t\t1\t999\t\t");
+    EXPECT_EQ(list.cell(2, ncol::Definition), "11");
+}
+
+TEST_F(ReadItems, SummaryInRowsOneToThree)
+{
+    meeting.addEntries(11, 21); // 3 heats, 6 minutes
+    meeting.addEntries(14, 16); // 2 heats of 6 minutes
+    meeting.addEntries(18, 3);  // 3000 m walk: 1 heat of 9 minutes
+    meeting.addEntries(15, 6);  // 30 minutes
+    meeting.addEntries(17, 10); // pole vault: 84 minutes shown, 42 for the round
+    WorkingListSummary s = read();
+    EXPECT_EQ(s.rounds, 0);
+    EXPECT_EQ(column(list, ncol::Time), (Cells{"27", "30", "0", "", ""}));
+    EXPECT_EQ(column(list, ncol::Minutes), (Cells{"9", "6", "12", "30", "84"}));
+    EXPECT_EQ(column(list, ncol::Heats), (Cells{"1", "3", "2", "1", "1"}));
+}
+
+TEST_F(ReadItems, NoFieldEventNoEntriesAndBadHeatSize)
+{
+    meeting.addEntries(11, 40);
+    meeting.addEntries(14, 40);
+    WorkingListSummary s = read();
+    EXPECT_EQ(s.roundLength, 0);
+    EXPECT_EQ(column(list, ncol::Time), (Cells{"28", "0"})); // a two-row list has no row 3
+
+    bane.setCell(4, 1, "");
+    EXPECT_THROW(read(), GeneratorError);
+    EXPECT_EQ(column(list, ncol::Minutes), (Cells{"10", "18"})); // left as it was
+
+    meeting.db().exec("DELETE FROM Atld37");
+    EXPECT_TRUE(read().empty());
+    EXPECT_EQ(list.rows(), 1);
+}
+
+TEST_F(ReadItems, SkraapItemRemovesOnlyADataRow)
+{
+    for (int tnom : {11, 14, 15})
+        meeting.addEntries(tnom, 1);
+    read();
+    struct Case {
+        int current;
+        bool removed;
+        Cells left;
+    };
+    for (const Case& c : std::vector<Case>{{0, false, {"11", "14", "15"}},
+                                           {2, true, {"11", "15"}},
+                                           {1, true, {"15"}},
+                                           {1, true, {}},
+                                           {1, false, {}}}) {
+        list.setCurrent(c.current, 0);
+        EXPECT_EQ(removeCurrentItem(list), c.removed) << c.current;
+        EXPECT_EQ(column(list, ncol::Definition), c.left);
+    }
+}
+
+} // namespace
+} // namespace dravik

@@ -1,0 +1,213 @@
+#include "programme/Ordering.h"
+
+#include "programme/EditorFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace dravik;
+using namespace dravik::test;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+// Rows given and expected as number followed by sub letter, e.g. "5a"; "5_" for a blank sub.
+void addNumbered(EditorFixture& ed, const Texts& rows)
+{
+    for (const std::string& n : rows) {
+        size_t digits = n.find_first_not_of("0123456789");
+        std::string sub = digits == std::string::npos ? "" : n.substr(digits);
+        ed.add({n.substr(0, digits), sub == "_" ? " " : sub});
+    }
+}
+
+Texts numbered(const EditorFixture& ed)
+{
+    Texts out;
+    for (int r = 1; r < ed.grid.rows(); ++r) {
+        const std::string& sub = ed.grid.cell(r, pcol::Sub);
+        out.push_back(ed.grid.cell(r, pcol::Number) + (sub == " " ? "_" : sub));
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(Ordering, Renumber)
+{
+    const RenumberRequest all{}, keep{true, 0, 0, 1, true};
+    auto range = [](double b, double e, double n, bool keepSubs = false) {
+        return RenumberRequest{false, b, e, n, keepSubs};
+    };
+    struct Case {
+        Texts rows;
+        RenumberRequest request;
+        Texts expected;
+    };
+    const Case cases[] = {
+        {{"5a", "5b", "6"}, all, {"1_", "2_", "3_"}},
+        {{"5a", "5b", "6"}, keep, {"1a", "1b", "2"}},
+        {{"5", "5_", "7a"}, keep, {"1", "2_", "3a"}},
+        {{"4a", "5a", "5b"}, keep, {"1a", "2a", "2b"}},
+        {{"8", "10", "11", "13", "14"}, range(10, 12, 20), {"8", "20_", "21_", "22_", "14"}},
+        {{"1", "2"}, range(5, 9, 20), {"1", "2"}},
+        {{"1", "2", "3"}, range(2, 9, 7), {"1", "7_", "8_"}},
+        {{"3", "4a", "4b", "5", "6"}, range(4, 5, 10, true), {"3", "10a", "10b", "11", "6"}},
+        {{}, all, {}},
+    };
+    for (const Case& c : cases) {
+        EditorFixture ed;
+        addNumbered(ed, c.rows);
+        renumberProgramme(ed.grid, c.request);
+        EXPECT_EQ(numbered(ed), c.expected) << ::testing::PrintToString(c.rows);
+    }
+}
+
+TEST(Ordering, RenumberPanel)
+{
+    EditorFixture ed;
+    addNumbered(ed, {"3", "9", "12"});
+    RenumberFields panel;
+    startRenumber(ed.ctx(), panel);
+    EXPECT_TRUE(ed.session.ProgrammeChanged && ed.fields.panels.fraHerN);
+    EXPECT_FALSE(ed.fields.panels.fraAction || panel.frareeks);
+    EXPECT_EQ(Texts({panel.txtBegin, panel.txtEind}), Texts({"3", "12"}));
+
+    renumberScopeClicked(panel, 1);
+    EXPECT_TRUE(panel.frareeks);
+    panel.txtBegin = "9";
+    panel.txtNBegin = "x";
+    EXPECT_EQ(continueRenumber(ed.ctx(), panel), 2);
+    EXPECT_EQ(numbered(ed), Texts({"3", "0_", "1_"}));
+    EXPECT_EQ(panel.txtEind, "1");
+}
+
+TEST(Ordering, MoveByTwoClicks)
+{
+    struct Case {
+        int source, target;
+        Texts order;
+    };
+    const Case cases[] = {
+        {2, 4, {"1", "3", "4", "2", "5"}}, {4, 1, {"4", "1", "2", "3", "5"}}, {5, 2, {"1", "5", "2", "3", "4"}},
+        {2, 5, {"1", "2", "3", "4", "5"}}, {3, 3, {"1", "2", "3", "4", "5"}}, {2, 0, {"1", "2", "3", "4", "5"}},
+        {0, 3, {"1", "2", "3", "4", "5"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.source) + " to " + std::to_string(c.target));
+        EditorFixture ed;
+        addNumbered(ed, {"1", "2", "3", "4", "5"});
+        gridClicked(ed.ctx(), c.source); // not moving yet: ignored
+        startMoves(ed.ctx());
+        EXPECT_TRUE(ed.session.ProgrammeChanged && ed.fields.panels.fraMoveEnd && !ed.fields.panels.fraAction);
+        gridClicked(ed.ctx(), c.source);
+        EXPECT_EQ(gridClicked(ed.ctx(), c.target), c.order != Texts({"1", "2", "3", "4", "5"}));
+        EXPECT_EQ(numbered(ed), c.order);
+        EXPECT_EQ(ed.state.move.phase, 1);
+        EXPECT_EQ(ed.state.move.source, 0);
+        endMoves(ed.ctx());
+        EXPECT_TRUE(!ed.state.move.armed && ed.fields.panels.fraAction);
+    }
+}
+
+TEST(Ordering, DisplayOrders)
+{
+    EditorFixture ed;
+    for (const TestRow& r : std::vector<TestRow>{{"3", "", "", "Male", "12", "Shot"},
+                                                 {"1", "b", "", "Female", "10", "100 m", "1", "2"},
+                                                 {"10", "", "", "Female", "12", "Long"},
+                                                 {"1", "a", "", "Female", "10", "100 m", "1", "2"},
+                                                 {"2", "", "", "Male", "9", "long"},
+                                                 {"4", "", "", "Male", "12", "Discus"},
+                                                 {"9", "", "", "Female", "12", "Long"}})
+        ed.add(r);
+    const Texts expected[] = {
+        {"2", "3", "4", "9", "10", "1a", "1b"}, // day, number, sub
+        {"1a", "1b", "4", "9", "10", "3", "2"}, // event, case-sensitive; equal events by number
+        {"1a", "1b", "9", "10", "2", "3", "4"}, // gender, then age as a number
+        {"1a", "1b", "9", "10", "2", "4", "3"}, // gender, age, event
+    };
+    for (int order : {1, 0, 3, 2}) {
+        sortProgramme(ed.grid, static_cast<DisplayOrder>(order));
+        EXPECT_EQ(numbered(ed), expected[order]) << order;
+    }
+    EXPECT_EQ(ed.grid.cell(0, pcol::Number), "No");
+}
+
+TEST(Ordering, EqualKeysKeepNumberOrder)
+{
+    EditorFixture ed;
+    for (const char* n : {"12", "9", "100", "10", "9"})
+        ed.add({n, "", "", "Male", "12", "100 m"});
+    ed.grid.setCell(2, pcol::Sub, "x");
+    for (int order = 0; order < 4; ++order) {
+        sortProgramme(ed.grid, static_cast<DisplayOrder>(order));
+        EXPECT_EQ(numbered(ed), Texts({"9", "9x", "10", "12", "100"})) << order;
+    }
+}
+
+TEST(Ordering, DisplayOrderShowsTheFirstRowAndForgetsAPickedRow)
+{
+    EditorFixture ed;
+    ed.add({"2", "", "09:00", "Male", "12", "200 m", "2"});
+    ed.add({"1", "", "08:00", "Female", "13", "High Jump", "7"});
+    startMoves(ed.ctx());
+    gridClicked(ed.ctx(), 1);
+    ed.session.ProgrammeChanged = false;
+
+    displayOrderClicked(ed.ctx(), 0);
+    EXPECT_EQ(ed.grid.row(), 1);
+    EXPECT_EQ(Texts({ed.fields.txtNumber, ed.fields.events.tvText()}), Texts({"1", "7"}));
+    EXPECT_FALSE(ed.session.ProgrammeChanged);
+    EXPECT_EQ(ed.state.move.source, 0);
+    EXPECT_EQ(ed.state.move.phase, 1);
+}
+
+TEST(Ordering, DeleteAsksAndRemovesOnYes)
+{
+    struct Case {
+        Language lang;
+        bool yes;
+        Question question;
+    };
+    const Case cases[] = {
+        {Language::English, true, {"Are you sure that event number 7b must be deleted?", " Delete Event "}},
+        {Language::English, false, {"Are you sure that event number 7b must be deleted?", " Delete Event "}},
+        {Language::Afrikaans, true, {"Is jy seker dat item nommer 7b geskraap moet word?", " Skraap Item "}},
+    };
+    for (const Case& c : cases) {
+        EditorFixture ed(c.lang);
+        addNumbered(ed, {"6", "7b"});
+        ed.grid.setCurrent(2, 0);
+        startMoves(ed.ctx());
+        ed.session.ProgrammeChanged = false;
+        Question asked;
+        auto answer = [&](const Question& q) {
+            asked = q;
+            return c.yes;
+        };
+        EXPECT_EQ(deleteEvent(ed.ctx(), answer), c.yes);
+        EXPECT_EQ(Texts({asked.text, asked.title}), Texts({c.question.text, c.question.title}));
+        EXPECT_EQ(numbered(ed), c.yes ? Texts{"6"} : Texts({"6", "7b"}));
+        EXPECT_TRUE(ed.session.ProgrammeChanged && !ed.state.move.armed);
+    }
+
+    EditorFixture empty;
+    EXPECT_FALSE(deleteEvent(empty.ctx(), [](const Question&) -> bool { throw std::logic_error("asked"); }));
+    EXPECT_TRUE(empty.session.ProgrammeChanged);
+}
+
+TEST(Ordering, ClearLeavesProgrammeChangedAlone)
+{
+    for (bool changed : {false, true}) {
+        EditorFixture ed;
+        addNumbered(ed, {"1", "2"});
+        ed.state.mode = EditingMode::Adding;
+        ed.session.ProgrammeChanged = changed;
+        clearProgramme(ed.ctx());
+        EXPECT_EQ(ed.grid.rows(), 1);
+        EXPECT_EQ(ed.session.ProgrammeChanged, changed);
+        EXPECT_EQ(ed.state.mode, EditingMode::Browsing);
+    }
+}
