@@ -2,6 +2,7 @@
 #include "app/Prompter.h"
 #include "data/DataStore.h"
 #include "data/ReferenceData.h"
+#include "programme/EditorState.h"
 #include "programme/Language.h"
 
 #include <memory>
@@ -32,7 +33,7 @@ public:
     void reloadReference();
 
     int languageFlag = 1;     // non-zero: English
-    int programmeChanged = 0; // 1: the programme grid holds unsaved changes
+    ProgrammeSession programme; // ProgrammeChanged: the programme grid holds unsaved changes
     std::string logoPath;     // the suite's Own.bmp, or empty
 
     // The window of a language, created (with its load) on first use.

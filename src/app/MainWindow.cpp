@@ -45,6 +45,7 @@ MainWindow::MainWindow(Language lang, AppSession& session)
     setWindowTitle(text("title"));
     setupProgrammeGrid(prog_, lang_);
     buildUi();
+    connectEditor();
     load();
 }
 
@@ -62,7 +63,7 @@ void MainWindow::load()
     const FolderSettings& folders = store.folders();
     if (!fileExists(folders.wordProcessorPath()))
         session_.prompter().inform(this, text("msgMissingProgram"), text("title"));
-    editingMode_ = 1;
+    editor_.endMoves();
     session_.reloadReference();
     checkExternalPrograms();
     std::string logo = session_.programFolder() + suitefile::Logo;
@@ -107,7 +108,7 @@ void MainWindow::setMeetingCaption(const QString& caption)
 void MainWindow::activate()
 {
     DataStore& store = session_.store();
-    session_.programmeChanged = 0;
+    session_.programme.ProgrammeChanged = false;
 
     store.atld00().moveFirst();
     meeting_ = LoadMeetingDetails(store.atld00());
@@ -116,33 +117,25 @@ void MainWindow::activate()
     Language other = isEnglish(lang_) ? Language::Afrikaans : Language::English;
     session_.window(other).setMeetingCaption(caption);
 
-    fraData_->hide();
-    fraAction_->show();
-    fraMoveEnd_->hide();
-    fraNuut_->hide();
-    fraHerN_->hide();
+    EditorPanels& panels = fields_.panels;
+    panels.fraData = false;
+    panels.fraAction = true;
+    panels.fraMoveEnd = false;
+    panels.fraNuut = false;
+    panels.fraHerN = false;
     printState_ = 0;
-    movePhase_ = 0;
-    editingMode_ = 1;
+    editor_.endMoves();
     for (QPushButton* b : {cmdAdd_, cmdClear_, cmdDelete_, cmdRenum_, cmdSave_, cmdMove_})
         b->show();
 
-    cmbLevel_->clear();
-    for (const auto& level : levelTexts(lang_))
-        cmbLevel_->addItem(QString::fromStdString(level));
-
-    cmbAge_->clear();
-    for (int age : ageList(meeting_.minAgeIndex, meeting_.maxAgeIndex))
-        cmbAge_->addItem(QString::number(age));
-    currentAge_ = meeting_.minAgeIndex;
+    // Levels, ages and days of the event fields; the current age starts at the lowest age.
+    fillEventFieldLists(fields_, lang_, meeting_);
+    editor_.currentAge = meeting_.minAgeIndex;
 
     lblDDag_->hide();
-    cmbDagn_->clear();
     cmbDDae_->clear();
-    for (const char* day : {"1", "2", "3"}) {
-        cmbDagn_->addItem(day);
+    for (const char* day : {"1", "2", "3"})
         cmbDDae_->addItem(day);
-    }
     if (meeting_.days == 1) {
         lblDagn_->hide();
         cmbDagn_->hide();
@@ -152,9 +145,11 @@ void MainWindow::activate()
         cmbDagn_->show();
         fraDae_->show();
         cmbDDae_->hide();
-        cmbDagn_->setCurrentIndex(0);
+        fields_.cmbDagn.select(0);
     }
+    pushFields();
 
+    fillRecordSetLists();
     loadProgramme();
 
     importFolder_ = store.folders().import;
@@ -163,8 +158,6 @@ void MainWindow::activate()
     QDir importDir(QString::fromStdString(importFolder_));
     if (!importFolder_.empty() && importDir.exists())
         filRug_->addItems(importDir.entryList({"*.xls"}, QDir::Files, QDir::Name));
-
-    fillRecordSetLists();
 
     cmbFont_->clear();
     for (int size = 6; size <= 16; ++size)
@@ -181,8 +174,11 @@ void MainWindow::loadProgramme()
 {
     loadProgrammeGrid(session_.store().atld40(), session_.reference(), lang_, prog_);
     if (prog_.rows() > 1) {
-        flxProg_->setCurrentIndex(progModel_->index(0, 0));
-        ShowEventFields();
+        editor_.previousGender = prog_.cell(1, pcol::Gender);
+        editor_.previousAge = textToNumber(prog_.cell(1, pcol::Age));
+        editorAction([](const EditorContext& ctx) { ShowEventFields(ctx); });
+    } else {
+        pushFields();
     }
 }
 
@@ -211,24 +207,16 @@ void MainWindow::fillRecordSetLists()
         cmbPRek_->setCurrentIndex(0);
         cmbPrekR_->setCurrentIndex(0);
     }
-}
-
-void MainWindow::ShowEventFields()
-{
-    int r = prog_.row();
-    if (r < 1 || r >= prog_.rows())
-        return;
-    txtNumber_->setText(QString::fromStdString(prog_.cell(r, pcol::Number)));
-    txtSub_->setText(QString::fromStdString(prog_.cell(r, pcol::Sub)));
-    txtTime_->setText(QString::fromStdString(prog_.cell(r, pcol::Time)));
-    txtPoint_->setText(QString::fromStdString(prog_.cell(r, pcol::Point)));
-    optGen_[prog_.cell(r, pcol::Gender) == maleWord(lang_) ? 0 : 1]->setChecked(true);
+    editor_.activeRecordSets = activeRecordSets_;
 }
 
 void MainWindow::resetEditorState()
 {
-    editingMode_ = 1;
-    movePhase_ = 0;
+    editor_.endMoves();
+    fields_.panels.fraNuut = fields_.panels.fraMoveEnd = fields_.panels.fraHerN = fields_.panels.fraWysig = false;
+    fields_.panels.fraData = fields_.panels.fraPRek = false;
+    fields_.panels.fraAction = true;
+    pushFields();
 }
 
 void MainWindow::cmdHerlees_Click()
@@ -245,16 +233,15 @@ void MainWindow::cmdSave_Click()
         session_.prompter().inform(this, QString::fromStdString(e.what()), text("msgSaveFailedTitle"));
         return;
     }
-    session_.programmeChanged = 0;
-    editingMode_ = 1;
-    movePhase_ = 0;
+    session_.programme.ProgrammeChanged = false;
+    resetEditorState();
     session_.prompter().inform(this, text("msgSaved"), text("msgSavedTitle"));
 }
 
 void MainWindow::cmdAE_Click()
 {
     // Unsaved edits would be lost silently by the other window's reload: ask first.
-    if (session_.programmeChanged == 1 && !session_.prompter().ask(this, text("msgExit"), text("msgExitTitle")))
+    if (session_.programme.ProgrammeChanged && !session_.prompter().ask(this, text("msgExit"), text("msgExitTitle")))
         return;
     Language other = isEnglish(lang_) ? Language::Afrikaans : Language::English;
     session_.languageFlag = isEnglish(other) ? 1 : 0;
@@ -263,7 +250,7 @@ void MainWindow::cmdAE_Click()
 
 void MainWindow::cmdEinde_Click()
 {
-    if (session_.programmeChanged == 1 && !session_.prompter().ask(this, text("msgExit"), text("msgExitTitle")))
+    if (session_.programme.ProgrammeChanged && !session_.prompter().ask(this, text("msgExit"), text("msgExitTitle")))
         return;
     session_.exitProgram();
 }

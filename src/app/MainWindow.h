@@ -1,11 +1,16 @@
 #pragma once
 #include "data/ReferenceData.h"
 #include "platform/GridModel.h"
+#include "programme/EditorState.h"
+#include "programme/EventFields.h"
+#include "programme/EventEntry.h"
+#include "programme/Ordering.h"
 #include "programme/Language.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -48,6 +53,11 @@ public:
     void cmdAE_Click();
     void cmdEinde_Click();
     void cmdNProg_Click(int index);
+    // The programme editor: every handler reads the controls, runs one editor
+    // function and shows the result.
+    void editorAction(const std::function<void(const EditorContext&)>& action);
+    const EditorState& editorState() const { return editor_; }
+    const EventFields& eventFields() const { return fields_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -65,7 +75,13 @@ private:
     void checkExternalPrograms();
     void fillRecordSetLists();
     void loadProgramme();
-    void ShowEventFields();
+    void connectEditor();
+    EditorContext editorContext();
+    void pullFields();
+    void pushFields();
+    void showResult(const EntryResult& result);
+    void programmeViewCurrentChanged(const QModelIndex& current);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     QString text(const char* name) const;
     int selectedAgeRange() const;
     void showGeneratorList(bool workingList);
@@ -80,10 +96,11 @@ private:
     std::array<GridModel, 2> borde_;
     MeetingDetails meeting_;
     int activeRecordSets_ = 0;
-    int editingMode_ = 1;
+    EditorState editor_;
+    EventFields fields_;
+    RenumberFields renumber_;
+    bool syncingView_ = false;
     int printState_ = 0;
-    int movePhase_ = 0;
-    int currentAge_ = 0;
     bool shownBefore_ = false;
     double printFontSize_ = 12;
     std::string importFolder_;
@@ -103,6 +120,11 @@ private:
     QComboBox *cmbAge_ = nullptr, *cmbItem_ = nullptr, *cmbTV_ = nullptr, *cmbLevel_ = nullptr,
               *cmbDagn_ = nullptr;
     QLabel* lblDagn_ = nullptr;
+    QLineEdit *txtBegin_ = nullptr, *txtEind_ = nullptr, *txtNBegin_ = nullptr;
+    std::array<QRadioButton*, 2> optHer_{};
+    QCheckBox* chkHer_ = nullptr;
+    QFrame* frareeks_ = nullptr;
+    std::array<QRadioButton*, 4> optDisp_{}, optDisp1_{};
     QComboBox *cmbPRek_ = nullptr, *cmbPrekR_ = nullptr, *cmbIRek_ = nullptr, *cmbIRekR_ = nullptr;
     QComboBox *cmbFont_ = nullptr, *cmbDDae_ = nullptr;
     QLabel* lblDDag_ = nullptr;

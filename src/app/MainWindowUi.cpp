@@ -227,7 +227,7 @@ QWidget* MainWindow::buildProgrammeTab()
     addField("lblAge", cmbAge_);
     cmbItem_ = make<QComboBox>(lang_, "cmbItem");
     addField("lblItem", cmbItem_);
-    cmbTV_ = make<QComboBox>(lang_, "cmbTV");
+    cmbTV_ = make<QComboBox>(lang_, "cmbTV", fraData_);
     cmbTV_->hide();
     cmbLevel_ = make<QComboBox>(lang_, "cmbLevel");
     addField("lblLevel", cmbLevel_);
@@ -252,7 +252,7 @@ QWidget* MainWindow::buildProgrammeTab()
     auto* prek = new QHBoxLayout(fraPRek_);
     prek->addWidget(make<QLabel>(lang_, "lblPRek"));
     cmbPRek_ = make<QComboBox>(lang_, "cmbPRek");
-    cmbPrekR_ = make<QComboBox>(lang_, "cmbPrekR");
+    cmbPrekR_ = make<QComboBox>(lang_, "cmbPrekR", fraPRek_);
     cmbPrekR_->hide();
     prek->addWidget(cmbPRek_, 1);
     fraPRek_->hide();
@@ -298,7 +298,7 @@ QWidget* MainWindow::buildExchangeTab()
     layout->addWidget(filRug_, 1, 0, 1, 2);
     layout->addWidget(make<QLabel>(lang_, "lblIRek"), 2, 0);
     cmbIRek_ = make<QComboBox>(lang_, "cmbIRek");
-    cmbIRekR_ = make<QComboBox>(lang_, "cmbIRekR");
+    cmbIRekR_ = make<QComboBox>(lang_, "cmbIRekR", tab);
     cmbIRekR_->hide();
     layout->addWidget(cmbIRek_, 2, 1);
     layout->setRowStretch(1, 1);

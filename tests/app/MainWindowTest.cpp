@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -116,7 +118,7 @@ TEST_F(MainWindowTest, EnglishWindowLoadsSavesSwitchesAndExits)
     EXPECT_EQ(grid.cell(1, pcol::Number), "5");
 
     // With unsaved changes the switch asks first; No keeps the window.
-    session.programmeChanged = 1;
+    session.programme.ProgrammeChanged = true;
     prompter.answers = {false};
     QTest::mouseClick(child<QPushButton>(en, "cmdAE"), Qt::LeftButton);
     EXPECT_EQ(prompter.asked.value(0), "Program modifications.: Changes was made without using Save, Ignore it?");
@@ -128,13 +130,13 @@ TEST_F(MainWindowTest, EnglishWindowLoadsSavesSwitchesAndExits)
     EXPECT_TRUE(af->isVisible());
     EXPECT_FALSE(en.isVisible());
     EXPECT_EQ(session.languageFlag, 0);
-    EXPECT_EQ(session.programmeChanged, 0) << "the activation clears the flag";
+    EXPECT_FALSE(session.programme.ProgrammeChanged) << "the activation clears the flag";
     EXPECT_EQ(af->programmeGrid().cell(1, pcol::Level), "Finaal");
     EXPECT_EQ(af->programmeGrid().cell(2, pcol::Level), "Uitdun");
     EXPECT_EQ(child<QPushButton>(*af, "cmdAE")->text(), "Engels");
 
     // Exit asks only when there are unsaved changes; No keeps the program running.
-    session.programmeChanged = 1;
+    session.programme.ProgrammeChanged = true;
     prompter.answers = {false};
     af->close();
     EXPECT_TRUE(af->isVisible()) << "the title-bar close is Exit with its question";
@@ -160,6 +162,72 @@ TEST_F(MainWindowTest, AfrikaansWindowAndMissingProgramMessages)
     EXPECT_TRUE(prompter.told.value(0).endsWith("Please set the path to your word/spreadsheet processor."));
     EXPECT_EQ(child<QTabWidget>(af, "tabVoor")->tabText(5), "Skep Program");
     session.exitProgram();
+}
+
+TEST_F(MainWindowTest, EditorWalkChangesTheGridAndTheFlag)
+{
+    AppSession session(dir.folder(), prompter);
+    MainWindow& en = session.start();
+    GridModel& grid = en.programmeGrid();
+    auto click = [&](const char* name) { QTest::mouseClick(child<QPushButton>(en, name), Qt::LeftButton); };
+    auto* txtNumber = child<QLineEdit>(en, "txtNumber");
+    auto* txtTime = child<QLineEdit>(en, "txtTime");
+    auto* cmbItem = child<QComboBox>(en, "cmbItem");
+    auto* cmbTV = child<QComboBox>(en, "cmbTV");
+
+    // New Event proposes the number after the last row and keeps its fields.
+    click("cmdAdd");
+    EXPECT_TRUE(session.programme.ProgrammeChanged);
+    EXPECT_EQ(txtNumber->text(), "3");
+    EXPECT_FALSE(child<QFrame>(en, "fraNuut")->isHidden());
+    EXPECT_EQ(txtTime->text(), "08:10");
+    ASSERT_GT(cmbItem->count(), 0);
+    EXPECT_EQ(cmbItem->currentIndex(), cmbTV->currentIndex());
+
+    // A bad time is refused and appends nothing.
+    txtTime->setText("25:99");
+    click("cmdUpdate");
+    EXPECT_EQ(grid.rows(), 3);
+    ASSERT_FALSE(prompter.told.isEmpty());
+    txtTime->setText("09:15");
+    click("cmdUpdate");
+    ASSERT_EQ(grid.rows(), 4);
+    EXPECT_EQ(grid.cell(3, pcol::Number), "3");
+    EXPECT_EQ(grid.cell(3, pcol::Time), "09:15");
+    EXPECT_EQ(grid.cell(3, pcol::Definition), cmbTV->itemText(cmbTV->currentIndex()).toStdString());
+    EXPECT_EQ(txtNumber->text(), "4");
+    click("cmdCancel");
+    EXPECT_FALSE(child<QFrame>(en, "fraAction")->isHidden());
+    EXPECT_EQ(en.editorState().mode, EditingMode::Browsing);
+
+    // Modify and Complete rewrite the current row.
+    en.programmeGrid().setCurrent(1, 0);
+    click("cmdWysig");
+    txtTime->setText("07:45");
+    click("cmdVoltooi");
+    EXPECT_EQ(grid.cell(grid.row(), pcol::Time), "07:45");
+
+    // Delete asks; No keeps the row, Yes removes it.
+    int before = grid.rows();
+    prompter.answers = {false};
+    click("cmdDelete");
+    EXPECT_EQ(grid.rows(), before);
+    EXPECT_TRUE(prompter.asked.back().startsWith(" Delete Event : Are you sure that event number "));
+    prompter.answers = {true};
+    click("cmdDelete");
+    EXPECT_EQ(grid.rows(), before - 1);
+
+    // Save stores the grid; Clear then changes the grid but not the flag.
+    click("cmdSave");
+    EXPECT_FALSE(session.programme.ProgrammeChanged);
+    EXPECT_EQ(storedNumbers().size(), std::string("1.0,3.0").size());
+    click("cmdClear");
+    EXPECT_EQ(grid.rows(), 1);
+    EXPECT_FALSE(session.programme.ProgrammeChanged);
+    size_t questions = prompter.asked.size();
+    click("cmdEinde");
+    EXPECT_EQ(prompter.asked.size(), questions) << "nothing unsaved: Exit does not ask";
+    EXPECT_TRUE(session.exiting());
 }
 
 } // namespace

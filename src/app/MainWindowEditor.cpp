@@ -1,0 +1,250 @@
+// The programme tab's editor handlers: each reads the controls into the event
+// fields, runs one editor function and shows the fields and panels again.
+#include "app/AppSession.h"
+#include "app/GridTableModel.h"
+#include "app/MainWindow.h"
+#include "app/Prompter.h"
+#include "app/TextTable.h"
+#include "programme/ProgrammeRow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTableView>
+
+namespace dravik {
+
+namespace {
+
+QString qs(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+// Sets a list's entries only when they differ, so that its selection and
+// scroll position survive the many calls that change nothing.
+void showList(QComboBox* box, const std::vector<std::string>& entries, int index)
+{
+    QSignalBlocker block(box);
+    bool same = box->count() == static_cast<int>(entries.size());
+    for (int i = 0; same && i < box->count(); ++i)
+        same = box->itemText(i).toStdString() == entries[i];
+    if (!same) {
+        box->clear();
+        for (const auto& e : entries)
+            box->addItem(qs(e));
+    }
+    box->setCurrentIndex(index < box->count() ? index : -1);
+}
+
+} // namespace
+
+EditorContext MainWindow::editorContext()
+{
+    return EditorContext{prog_,        fields_, editor_, session_.programme, session_.reference(),
+                         lang_,        &session_.store().atld40()};
+}
+
+void MainWindow::pullFields()
+{
+    fields_.txtNumber = txtNumber_->text().toStdString();
+    fields_.txtSub = txtSub_->text().toStdString();
+    // The "99:99" mask shows an empty time as ":".
+    std::string time = txtTime_->text().toStdString();
+    fields_.txtTime = time == ":" ? std::string() : time;
+    fields_.txtPoint = txtPoint_->text().toStdString();
+    fields_.optGen = optGen_[1]->isChecked() ? 1 : 0;
+    fields_.optAmp = optAmp_[1]->isChecked() ? 1 : 0;
+    fields_.cmbAge.select(cmbAge_->currentIndex());
+    fields_.events.select(cmbItem_->currentIndex());
+    fields_.cmbLevel.select(cmbLevel_->currentIndex());
+    fields_.cmbDagn.select(cmbDagn_->currentIndex());
+
+    renumber_.txtBegin = txtBegin_->text().toStdString();
+    renumber_.txtEind = txtEind_->text().toStdString();
+    renumber_.txtNBegin = txtNBegin_->text().toStdString();
+    renumber_.optHer = optHer_[1]->isChecked() ? 1 : 0;
+    renumber_.chkHer = chkHer_->isChecked();
+}
+
+void MainWindow::pushFields()
+{
+    txtNumber_->setText(qs(fields_.txtNumber));
+    txtSub_->setText(qs(fields_.txtSub));
+    txtTime_->setText(qs(fields_.txtTime));
+    txtPoint_->setText(qs(fields_.txtPoint));
+    optGen_[fields_.optGen == 1 ? 1 : 0]->setChecked(true);
+    optAmp_[fields_.optAmp == 1 ? 1 : 0]->setChecked(true);
+    showList(cmbAge_, fields_.cmbAge.entries, fields_.cmbAge.index);
+    showList(cmbItem_, fields_.events.cmbItem(), fields_.events.index());
+    showList(cmbTV_, fields_.events.cmbTV(), fields_.events.index());
+    showList(cmbLevel_, fields_.cmbLevel.entries, fields_.cmbLevel.index);
+    showList(cmbDagn_, fields_.cmbDagn.entries, fields_.cmbDagn.index);
+
+    const EditorPanels& p = fields_.panels;
+    fraData_->setVisible(p.fraData);
+    fraAction_->setVisible(p.fraAction);
+    fraNuut_->setVisible(p.fraNuut);
+    fraWysig_->setVisible(p.fraWysig);
+    fraMoveEnd_->setVisible(p.fraMoveEnd);
+    fraHerN_->setVisible(p.fraHerN);
+    fraPRek_->setVisible(p.fraPRek);
+    fraDisp_->setVisible(p.fraDisp);
+    if (p.fraDisp)
+        fraDisp_->raise();
+
+    txtBegin_->setText(qs(renumber_.txtBegin));
+    txtEind_->setText(qs(renumber_.txtEind));
+    txtNBegin_->setText(qs(renumber_.txtNBegin));
+    optHer_[renumber_.optHer == 1 ? 1 : 0]->setChecked(true);
+    chkHer_->setChecked(renumber_.chkHer);
+    frareeks_->setVisible(renumber_.frareeks);
+
+    for (int i = 0; i < 4; ++i) {
+        optDisp_[i]->setChecked(editor_.displayOrder == i);
+        optDisp1_[i]->setChecked(editor_.displayOrder == i);
+    }
+
+    // The view follows the grid's current row.
+    syncingView_ = true;
+    int r = prog_.row();
+    if (r >= 1 && r < prog_.rows()) {
+        QModelIndex index = progModel_->index(r - 1, std::max(prog_.col(), 0));
+        flxProg_->setCurrentIndex(index);
+        flxProg_->scrollTo(index);
+    }
+    syncingView_ = false;
+}
+
+void MainWindow::editorAction(const std::function<void(const EditorContext&)>& action)
+{
+    pullFields();
+    action(editorContext());
+    pushFields();
+}
+
+void MainWindow::showResult(const EntryResult& result)
+{
+    if (!result.ok())
+        session_.prompter().inform(this, qs(result.message), qs(result.title));
+}
+
+void MainWindow::programmeViewCurrentChanged(const QModelIndex& current)
+{
+    if (syncingView_ || !current.isValid())
+        return;
+    editorAction([&](const EditorContext& ctx) {
+        beforeCellChange(ctx);
+        prog_.setCurrent(current.row() + 1, current.column());
+        afterCellChange(ctx);
+    });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == cmbAge_) {
+        if (event->type() == QEvent::FocusIn)
+            editorAction([](const EditorContext& ctx) { ageGotFocus(ctx); });
+        else if (event->type() == QEvent::FocusOut)
+            editorAction([](const EditorContext& ctx) { ageLostFocus(ctx); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::connectEditor()
+{
+    auto button = [this](const char* name) { return findChild<QPushButton*>(name); };
+    auto on = [this](QPushButton* b, std::function<void(const EditorContext&)> action) {
+        connect(b, &QPushButton::clicked, this, [this, action] { editorAction(action); });
+    };
+    txtBegin_ = findChild<QLineEdit*>("txtBegin");
+    txtEind_ = findChild<QLineEdit*>("txtEind");
+    txtNBegin_ = findChild<QLineEdit*>("txtNBegin");
+    optHer_ = {findChild<QRadioButton*>("optHer(0)"), findChild<QRadioButton*>("optHer(1)")};
+    chkHer_ = findChild<QCheckBox*>("chkHer");
+    frareeks_ = findChild<QFrame*>("frareeks");
+    for (int i = 0; i < 4; ++i) {
+        optDisp_[i] = findChild<QRadioButton*>(QString("optDisp(%1)").arg(i));
+        optDisp1_[i] = findChild<QRadioButton*>(QString("optDisp1(%1)").arg(i));
+        // The two option groups mirror each other; only the chosen order counts.
+        optDisp_[i]->setAutoExclusive(false);
+        optDisp1_[i]->setAutoExclusive(false);
+        for (QRadioButton* option : {optDisp_[i], optDisp1_[i]})
+            connect(option, &QRadioButton::clicked, this,
+                    [this, i] { editorAction([i](const EditorContext& ctx) { displayOrderClicked(ctx, i); }); });
+    }
+
+    on(cmdAdd_, [this](const EditorContext& ctx) {
+        newEvent(ctx);
+        txtNumber_->setFocus();
+    });
+    connect(button("cmdUpdate"), &QPushButton::clicked, this, [this] {
+        EntryResult result;
+        editorAction([&](const EditorContext& ctx) { result = moveDataToProgramme(ctx); });
+        showResult(result);
+        txtNumber_->setFocus();
+    });
+    on(button("cmdCancel"), [](const EditorContext& ctx) { endNewEvents(ctx); });
+    on(cmdWysig_, [](const EditorContext& ctx) { modifyEvent(ctx); });
+    connect(button("cmdVoltooi"), &QPushButton::clicked, this, [this] {
+        EntryResult result;
+        editorAction([&](const EditorContext& ctx) { result = completeEvent(ctx); });
+        showResult(result);
+    });
+    on(cmdDelete_, [this](const EditorContext& ctx) {
+        deleteEvent(ctx, [this](const Question& q) { return session_.prompter().ask(this, qs(q.text), qs(q.title)); });
+    });
+    on(cmdClear_, [](const EditorContext& ctx) { clearProgramme(ctx); });
+    on(cmdMove_, [](const EditorContext& ctx) { startMoves(ctx); });
+    on(button("cmdMoveEnd"), [](const EditorContext& ctx) { endMoves(ctx); });
+    on(cmdRenum_, [this](const EditorContext& ctx) { startRenumber(ctx, renumber_); });
+    on(button("cmdHerNou"), [this](const EditorContext& ctx) { continueRenumber(ctx, renumber_); });
+    on(button("cmdHerEinde"), [](const EditorContext& ctx) { exitRenumber(ctx); });
+    on(cmdVolg_, [](const EditorContext& ctx) { openDisplayOrder(ctx); });
+    on(button("cmdSluit"), [](const EditorContext& ctx) { closeDisplayOrder(ctx); });
+    for (int i = 0; i < 2; ++i) {
+        connect(optHer_[i], &QRadioButton::clicked, this,
+                [this, i] { editorAction([this, i](const EditorContext&) { renumberScopeClicked(renumber_, i); }); });
+        connect(optGen_[i], &QRadioButton::clicked, this,
+                [this, i] { editorAction([i](const EditorContext& ctx) { genderClicked(ctx, i); }); });
+        // A new filter takes effect at once: the event list is refilled.
+        connect(optAmp_[i], &QRadioButton::clicked, this, [this] {
+            editorAction([](const EditorContext& ctx) {
+                FillEventList(ctx);
+                ctx.fields.events.selectFirst();
+            });
+        });
+    }
+    connect(cmbItem_, &QComboBox::activated, this,
+            [this](int i) { editorAction([i](const EditorContext& ctx) { eventClicked(ctx, i); }); });
+    cmbAge_->installEventFilter(this);
+
+    connect(flxProg_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { programmeViewCurrentChanged(current); });
+    connect(flxProg_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        editorAction([&](const EditorContext& ctx) { gridClicked(ctx, index.row() + 1); });
+    });
+
+    // Cells typed into the grid: a start time must be a valid "hh:mm"; any edit
+    // counts as a change that Exit asks about.
+    progModel_->setEditable(true);
+    progModel_->setEditCheck([this](int, int col, const QString& text) {
+        if (col == pcol::Time) {
+            EntryResult check = checkEventTime(text.toStdString(), lang_);
+            if (!check.ok())
+                return qs(check.message);
+        }
+        session_.programme.ProgrammeChanged = true;
+        return QString();
+    });
+    connect(progModel_, &GridTableModel::editRefused, this,
+            [this](const QString& message) { session_.prompter().inform(this, message, text("msgBadTimeTitle")); });
+}
+
+} // namespace dravik
