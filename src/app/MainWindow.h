@@ -1,5 +1,6 @@
 #pragma once
 #include "data/ReferenceData.h"
+#include "generator/Schedule.h"
 #include "platform/GridModel.h"
 #include "programme/EditorState.h"
 #include "programme/EventFields.h"
@@ -140,6 +141,9 @@ private:
     QTableView *flxNLys_ = nullptr, *flxNitems_ = nullptr;
     QLineEdit* txtBeg_ = nullptr;
     std::array<QRadioButton*, 4> optNoud_{};
+    // The estimate's round length and count, kept from "Lees Items": the Time
+    // column holds start times once "Skep Program" has run.
+    ScheduleSummary generatorSummary_;
 };
 
 } // namespace dravik

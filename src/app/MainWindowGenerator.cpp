@@ -171,6 +171,7 @@ void MainWindow::cmdNProg_Click(int index)
         case 0: { // Lees Items
             DataStore& store = session_.store();
             WorkingListSummary found = readItems(nlys_, store.atld37(), session_.reference(), nbane_);
+            generatorSummary_ = ScheduleSummary{found.roundLength, static_cast<double>(found.rounds)};
             if (found.empty()) {
                 showDefaultAgeRows(nitems_, selectedAgeRange());
                 showGeneratorList(false);
@@ -184,7 +185,7 @@ void MainWindow::cmdNProg_Click(int index)
             removeCurrentItem(nlys_);
             break;
         case 2: // Skep Program
-            createProgramme(nlys_, txtBeg_->text().toStdString());
+            createProgramme(nlys_, txtBeg_->text().toStdString(), generatorSummary_);
             showGeneratorList(true);
             break;
         case 3: { // Dra oor

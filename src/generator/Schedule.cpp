@@ -128,10 +128,17 @@ void timeWorkingList(GridModel& g, double roundLength, MeetingClock start)
 
 int createProgramme(GridModel& flxNLys, const std::string& start)
 {
+    MeetingClock::parse(start); // refuse a bad start time before the list is read
+    if (flxNLys.cols() < ncol::Count)
+        throw GeneratorError("The working list has not been read; press \"Lees Items\" first.");
+    return createProgramme(flxNLys, start, readScheduleSummary(flxNLys));
+}
+
+int createProgramme(GridModel& flxNLys, const std::string& start, const ScheduleSummary& summary)
+{
     MeetingClock clock = MeetingClock::parse(start);
     if (flxNLys.cols() < ncol::Count)
         throw GeneratorError("The working list has not been read; press \"Lees Items\" first.");
-    ScheduleSummary summary = readScheduleSummary(flxNLys);
     numberWorkingList(flxNLys, summary.roundLength, summary.rounds);
     timeWorkingList(flxNLys, summary.roundLength, clock);
     return flxNLys.rows() - 1;

@@ -36,5 +36,9 @@ void timeWorkingList(GridModel& flxNLys, double roundLength, MeetingClock start)
 // changed, when it is no "hh:mm"), then numbers and times the working list.
 // Returns the number of data rows.
 int createProgramme(GridModel& flxNLys, const std::string& start);
+// The same with the summary that "Lees Items" gave. The Time column holds start
+// times after a first run, and "Skraap Item" on rows 1 to 3 moves the summary up,
+// so a window that kept the summary passes it here to run again safely.
+int createProgramme(GridModel& flxNLys, const std::string& start, const ScheduleSummary& summary);
 
 } // namespace dravik

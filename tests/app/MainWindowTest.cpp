@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -228,6 +229,59 @@ TEST_F(MainWindowTest, EditorWalkChangesTheGridAndTheFlag)
     click("cmdEinde");
     EXPECT_EQ(prompter.asked.size(), questions) << "nothing unsaved: Exit does not ask";
     EXPECT_TRUE(session.exiting());
+}
+
+TEST(GeneratorTabTest, ReadCreateTwiceTransferAndCleanStart)
+{
+    test::TempFolder dir;
+    createSuiteFolder(dir.path().string(), true);
+    ScriptedPrompter prompter;
+    AppSession session(dir.folder(), prompter);
+    MainWindow& w = session.start();
+    prompter.told.clear();
+    auto* tabs = w.findChild<QTabWidget*>("tabVoor");
+    tabs->setCurrentIndex(5);
+    auto* list = w.findChild<QTableView*>("flxNLys");
+    auto* matrix = w.findChild<QTableView*>("flxNitems");
+    ASSERT_TRUE(list && matrix);
+
+    w.cmdNProg_Click(0); // Lees Items
+    ASSERT_FALSE(list->isHidden());
+    EXPECT_TRUE(matrix->isHidden());
+    int events = list->model()->rowCount();
+    ASSERT_GT(events, 10);
+
+    w.cmdNProg_Click(2); // Skep Program
+    auto column = [&](int col) {
+        QStringList cells;
+        for (int r = 0; r < list->model()->rowCount(); ++r)
+            cells << list->model()->index(r, col).data().toString();
+        return cells;
+    };
+    QStringList times = column(5), numbers = column(6);
+    EXPECT_EQ(times.value(0), "08:00");
+    EXPECT_EQ(numbers.value(events - 1), QString::number(events));
+    w.cmdNProg_Click(2); // a second run gives the same programme
+    EXPECT_EQ(column(5), times);
+    EXPECT_EQ(column(6), numbers);
+
+    w.findChild<QLineEdit*>("txtBeg")->setText("9x:00");
+    w.cmdNProg_Click(2);
+    EXPECT_EQ(column(5), times) << "a bad start time changes nothing";
+    ASSERT_EQ(prompter.told.size(), 1);
+
+    w.cmdNProg_Click(3); // Dra oor: the editor shows the new programme at once
+    EXPECT_EQ(prompter.told.value(1), "Save completed.: Current data was saved.");
+    GridModel& grid = w.programmeGrid();
+    ASSERT_EQ(grid.rows(), events + 1);
+    EXPECT_EQ(grid.cell(1, pcol::Time), "08:00");
+    EXPECT_EQ(grid.cell(events, pcol::Number), std::to_string(events));
+
+    w.findChild<QRadioButton*>("optNoud(1)")->setChecked(true);
+    w.cmdNProg_Click(4); // Begin skoon
+    EXPECT_TRUE(list->isHidden());
+    EXPECT_EQ(matrix->model()->rowCount(), 10);
+    session.exitProgram();
 }
 
 } // namespace
