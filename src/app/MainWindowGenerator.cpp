@@ -194,6 +194,7 @@ void MainWindow::cmdNProg_Click(int index)
             // The editor shows the new programme at once, so that a later Save
             // cannot write the old one back over it.
             loadProgramme();
+            session_.programme.ProgrammeChanged = false; // the grid now shows what is stored
             session_.prompter().inform(this, text("msgSaved"), text("msgTransferTitle"));
             break;
         }

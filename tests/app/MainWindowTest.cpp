@@ -270,7 +270,9 @@ TEST(GeneratorTabTest, ReadCreateTwiceTransferAndCleanStart)
     EXPECT_EQ(column(5), times) << "a bad start time changes nothing";
     ASSERT_EQ(prompter.told.size(), 1);
 
+    session.programme.ProgrammeChanged = true;
     w.cmdNProg_Click(3); // Dra oor: the editor shows the new programme at once
+    EXPECT_FALSE(session.programme.ProgrammeChanged) << "the grid shows what is stored";
     EXPECT_EQ(prompter.told.value(1), "Save completed.: Current data was saved.");
     GridModel& grid = w.programmeGrid();
     ASSERT_EQ(grid.rows(), events + 1);

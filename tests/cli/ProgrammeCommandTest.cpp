@@ -1,0 +1,61 @@
+#include "cli/Commands.h"
+#include "data/SuiteSetup.h"
+#include "platform/StoreError.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace dravik;
+
+namespace {
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+TEST(ProgrammeCommandTest, PrintsTheGridAsTheWindowLoadsIt)
+{
+    test::TempFolder dir;
+    createSuiteFolder(dir.path().string(), true);
+    struct Case {
+        Language lang;
+        const char* header;
+        const char* female;
+    };
+    for (const Case& c : {Case{Language::English, "No\tSub\tTime\tGender\tAge\tEvent\tLevel\tWhere\tRekord", "Female"},
+                          Case{Language::Afrikaans, "No\tSub\tTyd\tGeslag\tOud\tItem\tVlak\tWaar\tRekord", "Vroulik"}}) {
+        std::ostringstream out;
+        EXPECT_EQ(cli::runProgrammeCommand(dir.path().string(), c.lang, out), 0);
+        auto rows = lines(out.str());
+        ASSERT_GT(rows.size(), 50u);
+        EXPECT_EQ(rows[0].rfind(c.header, 0), 0u) << rows[0];
+        for (size_t r = 1; r < rows.size(); ++r) {
+            size_t cells = std::count(rows[r].begin(), rows[r].end(), '\t') + 1;
+            EXPECT_EQ(cells, 16u) << rows[r];
+        }
+        EXPECT_NE(out.str().find(c.female), std::string::npos);
+    }
+}
+
+TEST(ProgrammeCommandTest, AFolderWithoutSuiteIsAClearError)
+{
+    test::TempFolder dir;
+    std::ostringstream out;
+    try {
+        cli::runProgrammeCommand(dir.path().string(), Language::English, out);
+        FAIL();
+    } catch (const StoreError& e) {
+        EXPECT_NE(std::string(e.what()).find("Dsd03.MDB"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("dravik setup"), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(out.str().empty());
+}
+
+} // namespace
