@@ -1,5 +1,7 @@
 #include "app/GridTableModel.h"
 
+#include <algorithm>
+
 namespace dravik {
 
 GridTableModel::GridTableModel(GridModel& grid, QObject* parent) : QAbstractTableModel(parent), grid_(grid)
@@ -41,7 +43,9 @@ QVariant GridTableModel::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (editable_)
+    bool column = editableCols_.empty() ||
+                  std::find(editableCols_.begin(), editableCols_.end(), index.column()) != editableCols_.end();
+    if (editable_ && column)
         f |= Qt::ItemIsEditable;
     return f;
 }

@@ -4,6 +4,7 @@
 #include <QAbstractTableModel>
 
 #include <functional>
+#include <vector>
 
 namespace dravik {
 
@@ -26,6 +27,8 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     void setEditable(bool editable) { editable_ = editable; }
+    // Only these columns take typing (all columns when the list is empty).
+    void setEditableColumns(std::vector<int> cols) { editableCols_ = std::move(cols); }
     // Called before a typed cell text is stored; return an empty string to accept,
     // or the message that refuses it.
     void setEditCheck(std::function<QString(int gridRow, int col, const QString& text)> check)
@@ -44,6 +47,7 @@ signals:
 private:
     GridModel& grid_;
     bool editable_ = false;
+    std::vector<int> editableCols_;
     std::function<QString(int, int, const QString&)> check_;
 };
 

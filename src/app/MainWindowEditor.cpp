@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 namespace dravik {
@@ -42,6 +43,20 @@ void showList(QComboBox* box, const std::vector<std::string>& entries, int index
     }
     box->setCurrentIndex(index < box->count() ? index : -1);
 }
+
+// Times typed into the grid's time column take the form "99:99", as in txtTime.
+class TimeCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        auto* editor = new QLineEdit(parent);
+        editor->setInputMask("99:99");
+        (void)option;
+        (void)index;
+        return editor;
+    }
+};
 
 } // namespace
 
@@ -233,7 +248,10 @@ void MainWindow::connectEditor()
 
     // Cells typed into the grid: a start time must be a valid "hh:mm"; any edit
     // counts as a change that Exit asks about.
+    // The cells Save stores as typed; the others follow the event fields.
     progModel_->setEditable(true);
+    progModel_->setEditableColumns({pcol::Number, pcol::Sub, pcol::Time, pcol::Point, pcol::Day});
+    flxProg_->setItemDelegateForColumn(pcol::Time, new TimeCellDelegate(flxProg_));
     progModel_->setEditCheck([this](int, int col, const QString& text) {
         if (col == pcol::Time) {
             EntryResult check = checkEventTime(text.toStdString(), lang_);

@@ -218,6 +218,20 @@ TEST_F(MainWindowTest, EditorWalkChangesTheGridAndTheFlag)
     click("cmdDelete");
     EXPECT_EQ(grid.rows(), before - 1);
 
+    // Typing into the grid: a bad time is refused, a good one is a change.
+    session.programme.ProgrammeChanged = false;
+    QAbstractItemModel* view = child<QTableView>(en, "flxProg")->model();
+    std::string oldTime = grid.cell(1, pcol::Time);
+    size_t told = prompter.told.size();
+    EXPECT_FALSE(view->setData(view->index(0, pcol::Time), "ab:cd"));
+    EXPECT_EQ(grid.cell(1, pcol::Time), oldTime);
+    EXPECT_EQ(prompter.told.size(), told + 1);
+    EXPECT_FALSE(session.programme.ProgrammeChanged);
+    EXPECT_FALSE(view->flags(view->index(0, pcol::Event)) & Qt::ItemIsEditable);
+    EXPECT_TRUE(view->setData(view->index(0, pcol::Time), "06:30"));
+    EXPECT_EQ(grid.cell(1, pcol::Time), "06:30");
+    EXPECT_TRUE(session.programme.ProgrammeChanged);
+
     // Save stores the grid; Clear then changes the grid but not the flag.
     click("cmdSave");
     EXPECT_FALSE(session.programme.ProgrammeChanged);
