@@ -44,6 +44,12 @@ struct NumberingCase {
     Cells order;
 };
 
+// Test logs show the case by its name.
+void PrintTo(const NumberingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const NumberingCase kCases[] = {
     {"NoRoundsKeepListOrder", {{"a", 1, 1, 10}, {"f1", 7, 5, 15}, {"f2", 7, 6, 15}}, 15, 0, {"a", "f1", "f2"}},
     {"NoRoundLengthMeansNoRounds", {{"a", 1, 1, 10}, {"b", 1, 2, 20}}, 0, 3, {"a", "b"}},
