@@ -33,6 +33,7 @@ std::string sqlName(std::string_view name)
     return out + "\"";
 }
 
+// Text is bound without a copy: the values outlive the statement's step.
 void bindValue(SQLite::Statement& st, int index, const FieldValue& v)
 {
     const auto& raw = v.raw();
@@ -41,7 +42,7 @@ void bindValue(SQLite::Statement& st, int index, const FieldValue& v)
     else if (std::holds_alternative<double>(raw))
         st.bind(index, std::get<double>(raw));
     else if (std::holds_alternative<std::string>(raw))
-        st.bind(index, std::get<std::string>(raw));
+        st.bindNoCopy(index, std::get<std::string>(raw));
     else
         st.bind(index);
 }
@@ -319,7 +320,6 @@ void RecordSet::rewriteTable(const std::vector<FieldAssignments>& newRows)
             }
             previous = &fields;
             st->reset();
-            st->clearBindings();
             for (size_t i = 0; i < fields.size(); ++i)
                 bindValue(*st, static_cast<int>(i + 1), fields[i].second);
             st->exec();
