@@ -387,7 +387,7 @@ TEST(DemoMeetingTest, ProgrammeListsEveryEventWithEntriesInTimeOrder)
     }
 }
 
-TEST(DemoMeetingTest, RecordsCoverMostEventsWithPlausibleMarks)
+TEST(DemoMeetingTest, RecordsBelongToActiveSetsAndCoverMostEvents)
 {
     Suite s(true);
     std::map<int, bool> active;
@@ -397,12 +397,6 @@ TEST(DemoMeetingTest, RecordsCoverMostEventsWithPlausibleMarks)
     std::set<int> events;
     forEachRow(s.store->atld40(), [&](RecordSet& r) { events.insert(whole(r, "Tabverw")); });
 
-    struct Limits {
-        const char* english;
-        double low, high;
-    };
-    const Limits limits[] = {{"100m", 9.5, 17.5}, {"200m", 19.5, 36}, {"800m", 100, 220},
-                             {"Long Jump", 3, 8.7}, {"High Jump", 0.9, 2.45}, {"Shot Put", 5, 23}};
     std::map<int, std::map<int, double>> marks; // set -> definition -> mark
     Clock::time_point day1;
     ASSERT_TRUE(parseStoredDate("2027-03-11", day1));
@@ -414,11 +408,6 @@ TEST(DemoMeetingTest, RecordsCoverMostEventsWithPlausibleMarks)
         EXPECT_TRUE(events.contains(tnom));
         EXPECT_TRUE(marks[verw].emplace(tnom, mark).second) << "two records of one event in one set";
         EXPECT_GT(mark, 0);
-        for (const Limits& l : limits)
-            if (s.englishName(tnom) == l.english) {
-                EXPECT_GE(mark, l.low);
-                EXPECT_LE(mark, l.high);
-            }
         Clock::time_point date;
         ASSERT_TRUE(parseStoredDate(r.field("Datum").text(), date)) << r.field("Datum").text();
         EXPECT_LT(date, day1);
@@ -427,13 +416,6 @@ TEST(DemoMeetingTest, RecordsCoverMostEventsWithPlausibleMarks)
     });
     for (const auto& [verw, byEvent] : marks)
         EXPECT_GE(byEvent.size() * 4, events.size() * 3) << "set " << verw << " covers most events";
-    // Provincial records (set 2) are never weaker than the meeting's own (set 1).
-    for (const auto& [tnom, meetingMark] : marks[1]) {
-        if (!marks[2].contains(tnom))
-            continue;
-        bool measured = isFieldKind(s.definition(tnom).tipe);
-        EXPECT_TRUE(measured ? marks[2][tnom] >= meetingMark : marks[2][tnom] <= meetingMark) << s.englishName(tnom);
-    }
 }
 
 TEST(DemoMeetingTest, IsTheSameMeetingEveryTime)
