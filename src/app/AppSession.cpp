@@ -19,6 +19,8 @@ MainWindow& AppSession::start()
     languageFlag = readLanguageOption(programFolder_);
     Language lang = languageFlag != 0 ? Language::English : Language::Afrikaans;
     MainWindow& w = window(lang);
+    // A table that cannot be read stops start-up here with its message.
+    w.activateBeforeShowing();
     w.show();
     return w;
 }
@@ -54,9 +56,9 @@ void AppSession::showWindow(Language lang)
     MainWindow& next = window(lang);
     if (MainWindow* other = existingWindow(isEnglish(lang) ? Language::Afrikaans : Language::English))
         other->hide();
+    // The window shown by a switch activates afresh, once.
+    next.activateBeforeShowing();
     next.show();
-    // A window shown again after a switch activates afresh; its first showing does so itself.
-    next.activateIfShownBefore();
 }
 
 void AppSession::exitProgram()

@@ -90,14 +90,10 @@ void MainWindow::showEvent(QShowEvent* event)
     }
 }
 
-void MainWindow::activateIfShownBefore()
+void MainWindow::activateBeforeShowing()
 {
-    if (shownBefore_)
-        activate();
-    else {
-        shownBefore_ = true;
-        activate();
-    }
+    shownBefore_ = true;
+    activate();
 }
 
 void MainWindow::setMeetingCaption(const QString& caption)
@@ -149,7 +145,6 @@ void MainWindow::activate()
     }
     pushFields();
 
-    fillRecordSetLists();
     loadProgramme();
 
     importFolder_ = store.folders().import;
@@ -158,6 +153,8 @@ void MainWindow::activate()
     QDir importDir(QString::fromStdString(importFolder_));
     if (!importFolder_.empty() && importDir.exists())
         filRug_->addItems(importDir.entryList({"*.xls"}, QDir::Files, QDir::Name));
+
+    fillRecordSetLists();
 
     cmbFont_->clear();
     for (int size = 6; size <= 16; ++size)

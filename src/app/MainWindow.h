@@ -45,7 +45,9 @@ public:
 
     // Runs the activation steps: meeting details, lists, programme grid, record sets.
     void activate();
-    void activateIfShownBefore();
+    // Activates a window about to be shown, so that its showing does not again;
+    // a failure reaches the caller instead of the event loop.
+    void activateBeforeShowing();
     void setMeetingCaption(const QString& caption);
 
     // Handlers, public so that tests can drive the window as a user would.

@@ -9,7 +9,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+
+#include <algorithm>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -55,6 +58,12 @@ public:
         (void)option;
         (void)index;
         return editor;
+    }
+    // The mask shows an empty time as ":"; the grid keeps it empty (saved as 00:00).
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        QString text = static_cast<QLineEdit*>(editor)->text();
+        model->setData(index, text == ":" ? QString() : text, Qt::EditRole);
     }
 };
 
@@ -163,7 +172,11 @@ void MainWindow::programmeViewCurrentChanged(const QModelIndex& current)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == cmbAge_) {
+    // Opening and closing the drop-down moves the focus to its popup and back;
+    // only focus that really enters or leaves the age list counts.
+    bool popup = (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) &&
+                 static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason;
+    if (watched == cmbAge_ && !popup) {
         if (event->type() == QEvent::FocusIn)
             editorAction([](const EditorContext& ctx) { ageGotFocus(ctx); });
         else if (event->type() == QEvent::FocusOut)
@@ -228,11 +241,16 @@ void MainWindow::connectEditor()
                 [this, i] { editorAction([this, i](const EditorContext&) { renumberScopeClicked(renumber_, i); }); });
         connect(optGen_[i], &QRadioButton::clicked, this,
                 [this, i] { editorAction([i](const EditorContext& ctx) { genderClicked(ctx, i); }); });
-        // A new filter takes effect at once: the event list is refilled.
+        // A new filter takes effect at once: the event list is refilled, keeping
+        // the chosen event when it is still listed.
         connect(optAmp_[i], &QRadioButton::clicked, this, [this] {
             editorAction([](const EditorContext& ctx) {
+                EventList& events = ctx.fields.events;
+                std::string chosen = events.tvText();
                 FillEventList(ctx);
-                ctx.fields.events.selectFirst();
+                const auto& numbers = events.cmbTV();
+                auto kept = std::find(numbers.begin(), numbers.end(), chosen);
+                events.select(kept != numbers.end() ? static_cast<int>(kept - numbers.begin()) : 0);
             });
         });
     }
@@ -252,13 +270,14 @@ void MainWindow::connectEditor()
     progModel_->setEditable(true);
     progModel_->setEditableColumns({pcol::Number, pcol::Sub, pcol::Time, pcol::Point, pcol::Day});
     flxProg_->setItemDelegateForColumn(pcol::Time, new TimeCellDelegate(flxProg_));
-    progModel_->setEditCheck([this](int, int col, const QString& text) {
+    progModel_->setEditCheck([this](int row, int col, const QString& text) {
         if (col == pcol::Time) {
             EntryResult check = checkEventTime(text.toStdString(), lang_);
             if (!check.ok())
                 return qs(check.message);
         }
-        session_.programme.ProgrammeChanged = true;
+        if (prog_.cell(row, col) != text.toStdString())
+            session_.programme.ProgrammeChanged = true;
         return QString();
     });
     connect(progModel_, &GridTableModel::editRefused, this,

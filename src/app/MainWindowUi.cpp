@@ -260,7 +260,7 @@ QWidget* MainWindow::buildProgrammeTab()
 
     fraDisp_ = panel("fraDisp");
     auto* disp = new QVBoxLayout(fraDisp_);
-    disp->addWidget(make<QLabel>(lang_, "fraDisp"));
+    disp->addWidget(make<QLabel>(lang_, "lblDisp"));
     for (const char* n : {"optDisp(0)", "optDisp(1)", "optDisp(2)", "optDisp(3)"})
         disp->addWidget(make<QRadioButton>(lang_, n));
     disp->addWidget(make<QPushButton>(lang_, "cmdSluit"));
@@ -301,6 +301,8 @@ QWidget* MainWindow::buildExchangeTab()
     cmbIRekR_ = make<QComboBox>(lang_, "cmbIRekR", tab);
     cmbIRekR_->hide();
     layout->addWidget(cmbIRek_, 2, 1);
+    // The hidden list of set references follows the visible list of set names.
+    connect(cmbIRek_, &QComboBox::currentIndexChanged, this, [this](int i) { cmbIRekR_->setCurrentIndex(i); });
     layout->setRowStretch(1, 1);
     return tab;
 }

@@ -81,7 +81,7 @@ const WindowText kTexts[] = {
     {"optHer(0)", "All Events", "Alle Items", ""},
     {"optHer(1)", "Event Series", "Item Reeks", ""},
     {"chkHer", "Keep sub numbers", "Behou Sub nommers", ""},
-    {"fraDisp", "Display Order", "Vertoon orde", ""},
+    {"lblDisp", "Display Order", "Vertoon orde", ""},
     {"optDisp(0)", "Number", "Nommer", "Streng in nommer/sub volgorde"},
     {"optDisp(1)", "Event", "Items", "Sorteer volgens item"},
     {"optDisp(2)", "Gender/Age", "Geslag/Oud", "Sorteer per geslag en dan ouderdom"},

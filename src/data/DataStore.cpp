@@ -39,7 +39,7 @@ int readLanguageOption(const std::string& programFolder)
     opsies.moveFirst();
     if (opsies.eof())
         return 1;
-    return static_cast<int>(opsies.numberOr("Taal", 1));
+    return opsies.numberOr("Taal", 1) != 0 ? 1 : 0;
 }
 
 std::string meetingDatabasePath(RecordSet& prog, const std::string& programFolder)

@@ -127,6 +127,21 @@ std::string formatIsoDate(Clock::time_point t)
     return buf;
 }
 
+namespace {
+
+// Stored numbers beyond any sensible meeting are held to a range before they
+// become whole numbers (an age index of 45 is age 125).
+int wholeInRange(double value, int low, int high)
+{
+    if (!(value >= low))
+        return low;
+    if (value > high)
+        return high;
+    return static_cast<int>(value);
+}
+
+} // namespace
+
 MeetingDetails LoadMeetingDetails(RecordSet& atld00, Clock::time_point now)
 {
     using namespace std::chrono;
@@ -143,12 +158,12 @@ MeetingDetails LoadMeetingDetails(RecordSet& atld00, Clock::time_point now)
     };
     m.venue = trimmed(atld00.textOr("Plek", ""));
     m.remark = trimmed(atld00.textOr("Opm", ""));
-    m.minAgeIndex = static_cast<int>(atld00.numberOr("MinGrens", 5));
-    m.maxAgeIndex = static_cast<int>(atld00.numberOr("MaxGrens", 25));
+    m.minAgeIndex = wholeInRange(atld00.numberOr("MinGrens", 5), 0, 45);
+    m.maxAgeIndex = wholeInRange(atld00.numberOr("MaxGrens", 25), 0, 45);
     date("Datum", m.day1);
     date("Datum2", m.day2);
     date("Datum3", m.day3);
-    m.days = static_cast<int>(atld00.numberOr("Dae", 1));
+    m.days = wholeInRange(atld00.numberOr("Dae", 1), 0, 3);
     return m;
 }
 

@@ -218,6 +218,22 @@ TEST_F(MainWindowTest, EditorWalkChangesTheGridAndTheFlag)
     click("cmdDelete");
     EXPECT_EQ(grid.rows(), before - 1);
 
+    // Choosing an age from the drop-down: the popup takes the focus and gives it
+    // back; leaving the list writes the age into the current row.
+    auto* cmbAge = child<QComboBox>(en, "cmbAge");
+    auto focus = [&](QEvent::Type type, Qt::FocusReason reason) {
+        QFocusEvent e(type, reason);
+        QApplication::sendEvent(cmbAge, &e);
+    };
+    grid.setCurrent(1, 0);
+    focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    focus(QEvent::FocusOut, Qt::PopupFocusReason);
+    cmbAge->setCurrentIndex(cmbAge->findText("17"));
+    focus(QEvent::FocusIn, Qt::PopupFocusReason);
+    focus(QEvent::FocusOut, Qt::TabFocusReason);
+    EXPECT_EQ(grid.cell(1, pcol::Age), "17");
+    EXPECT_EQ(cmbItem->currentIndex(), cmbTV->currentIndex());
+
     // Typing into the grid: a bad time is refused, a good one is a change.
     session.programme.ProgrammeChanged = false;
     QAbstractItemModel* view = child<QTableView>(en, "flxProg")->model();
@@ -243,6 +259,22 @@ TEST_F(MainWindowTest, EditorWalkChangesTheGridAndTheFlag)
     click("cmdEinde");
     EXPECT_EQ(prompter.asked.size(), questions) << "nothing unsaved: Exit does not ask";
     EXPECT_TRUE(session.exiting());
+}
+
+TEST_F(MainWindowTest, AnUnreadableTableStopsStartUpWithItsName)
+{
+    {
+        SQLite::Database meeting((dir.path() / "Dsd00.mdb").string(), SQLite::OPEN_READWRITE);
+        meeting.exec("ALTER TABLE Atld61 DROP COLUMN Aktief");
+        meeting.exec("INSERT INTO Atld61 (Verw, Naam, Simb) VALUES (1, 'Set', 'S')");
+    }
+    AppSession session(dir.folder(), prompter);
+    try {
+        session.start();
+        FAIL() << "start-up must stop";
+    } catch (const std::exception& e) {
+        EXPECT_NE(std::string(e.what()).find("Aktief"), std::string::npos) << e.what();
+    }
 }
 
 TEST(GeneratorTabTest, ReadCreateTwiceTransferAndCleanStart)

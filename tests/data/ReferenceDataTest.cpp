@@ -123,6 +123,13 @@ TEST(MeetingDetailsTest, DefaultsAndCaption)
     EXPECT_EQ(formatDate(m.day2), "07/12/2026") << "a missing day 2 is a day after now";
     EXPECT_EQ(formatDate(m.day3), "08/12/2026");
     EXPECT_EQ(meetingCaption(m), ", Park - 11/03/2027");
+
+    meeting->exec("UPDATE Atld00 SET MinGrens = -5, MaxGrens = 1e300, Dae = 'x'");
+    atld00.requery();
+    MeetingDetails odd = LoadMeetingDetails(atld00, now);
+    EXPECT_EQ(odd.minAgeIndex, 0);
+    EXPECT_EQ(odd.maxAgeIndex, 45) << "absurd numbers are held to a range";
+    EXPECT_EQ(odd.days, 0);
 }
 
 TEST(DataStoreTest, MissingFilesAndTablesAreNamedWithTheSetupHint)
