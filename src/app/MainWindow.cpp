@@ -185,7 +185,7 @@ void MainWindow::fillRecordSetLists()
     rekords_.setRows(1);
     for (QComboBox* c : {cmbPRek_, cmbIRek_, cmbPrekR_, cmbIRekR_})
         c->clear();
-    activeRecordSets_ = 0;
+    editor_.activeRecordSets = 0;
     for (sets.moveFirst(); !sets.eof(); sets.moveNext()) {
         std::string naam = sets.field("Naam").text(), simb = sets.field("Simb").text(),
                     verw = sets.field("Verw").text();
@@ -197,14 +197,13 @@ void MainWindow::fillRecordSetLists()
             cmbIRek_->addItem(entry);
             cmbPrekR_->addItem(QString::fromStdString(verw));
             cmbIRekR_->addItem(QString::fromStdString(verw));
-            ++activeRecordSets_;
+            ++editor_.activeRecordSets;
         }
     }
-    if (activeRecordSets_ > 0) {
+    if (editor_.activeRecordSets > 0) {
         cmbPRek_->setCurrentIndex(0);
         cmbPrekR_->setCurrentIndex(0);
     }
-    editor_.activeRecordSets = activeRecordSets_;
 }
 
 void MainWindow::resetEditorState()

@@ -41,7 +41,7 @@ public:
     Language language() const { return lang_; }
     GridModel& programmeGrid() { return prog_; }
     const MeetingDetails& meeting() const { return meeting_; }
-    int activeRecordSets() const { return activeRecordSets_; }
+    int activeRecordSets() const { return editor_.activeRecordSets; }
 
     // Runs the activation steps: meeting details, lists, programme grid, record sets.
     void activate();
@@ -98,7 +98,6 @@ private:
     GridModel nlys_, nbane_, nitems_, npunte_;
     std::array<GridModel, 2> borde_;
     MeetingDetails meeting_;
-    int activeRecordSets_ = 0;
     EditorState editor_;
     EventFields fields_;
     RenumberFields renumber_;

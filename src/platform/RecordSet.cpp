@@ -197,20 +197,36 @@ void RecordSet::setField(std::string_view name, FieldValue value)
     pending_.emplace_back(std::string(name), std::move(value));
 }
 
-std::int64_t RecordSet::insertRow(const FieldAssignments& fields)
+std::int64_t RecordSet::insertRows(const std::vector<FieldAssignments>& newRows)
 {
-    std::string cols, marks;
-    for (const auto& [name, value] : fields) {
-        cols += (cols.empty() ? "" : ", ") + sqlName(name);
-        marks += marks.empty() ? "?" : ", ?";
+    std::int64_t firstKey = -1;
+    // One prepared statement per distinct field list; rows usually share one.
+    std::unique_ptr<SQLite::Statement> st;
+    const FieldAssignments* previous = nullptr;
+    auto sameFields = [](const FieldAssignments& a, const FieldAssignments& b) {
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) { return x.first == y.first; });
+    };
+    for (const auto& fields : newRows) {
+        if (!st || !sameFields(fields, *previous)) {
+            std::string names, marks;
+            for (const auto& f : fields) {
+                names += (names.empty() ? "" : ", ") + sqlName(f.first);
+                marks += marks.empty() ? "?" : ", ?";
+            }
+            st = std::make_unique<SQLite::Statement>(
+                db_, fields.empty() ? "INSERT INTO " + sqlName(table_) + " DEFAULT VALUES"
+                                    : "INSERT INTO " + sqlName(table_) + " (" + names + ") VALUES (" + marks + ")");
+        }
+        previous = &fields;
+        st->reset();
+        for (size_t i = 0; i < fields.size(); ++i)
+            bindValue(*st, static_cast<int>(i + 1), fields[i].second);
+        st->exec();
+        if (firstKey < 0)
+            firstKey = db_.getLastInsertRowid();
     }
-    std::string sql = fields.empty() ? "INSERT INTO " + sqlName(table_) + " DEFAULT VALUES"
-                                     : "INSERT INTO " + sqlName(table_) + " (" + cols + ") VALUES (" + marks + ")";
-    SQLite::Statement st(db_, sql);
-    for (size_t i = 0; i < fields.size(); ++i)
-        bindValue(st, static_cast<int>(i + 1), fields[i].second);
-    st.exec();
-    return db_.getLastInsertRowid();
+    return firstKey;
 }
 
 std::vector<RecordSet::Row>& RecordSet::rows() const
@@ -240,7 +256,7 @@ void RecordSet::update()
 {
     try {
         if (mode_ == EditMode::Add) {
-            std::int64_t key = insertRow(pending_);
+            std::int64_t key = insertRows({pending_});
             std::vector<Row> added;
             loadKeysFrom(key, added);
             if (!added.empty())
@@ -296,37 +312,7 @@ void RecordSet::rewriteTable(const std::vector<FieldAssignments>& newRows)
     try {
         SQLite::Transaction tx(db_);
         db_.exec("DELETE FROM " + sqlName(table_));
-        std::int64_t firstKey = -1;
-        // One prepared statement per distinct field list; rows usually share one.
-        std::unique_ptr<SQLite::Statement> st;
-        const FieldAssignments* previous = nullptr;
-        auto sameFields = [](const FieldAssignments& a, const FieldAssignments& b) {
-            return a.size() == b.size() &&
-                   std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) { return x.first == y.first; });
-        };
-        for (const auto& fields : newRows) {
-            if (!st || !sameFields(fields, *previous)) {
-                if (fields.empty()) {
-                    st = std::make_unique<SQLite::Statement>(db_, "INSERT INTO " + sqlName(table_) + " DEFAULT VALUES");
-                } else {
-                    std::string names, marks;
-                    for (const auto& f : fields) {
-                        names += (names.empty() ? "" : ", ") + sqlName(f.first);
-                        marks += marks.empty() ? "?" : ", ?";
-                    }
-                    st = std::make_unique<SQLite::Statement>(
-                        db_, "INSERT INTO " + sqlName(table_) + " (" + names + ") VALUES (" + marks + ")");
-                }
-            }
-            previous = &fields;
-            st->reset();
-            for (size_t i = 0; i < fields.size(); ++i)
-                bindValue(*st, static_cast<int>(i + 1), fields[i].second);
-            st->exec();
-            if (firstKey < 0)
-                firstKey = db_.getLastInsertRowid();
-        }
-        st.reset();
+        std::int64_t firstKey = insertRows(newRows);
         tx.commit();
         rows_.clear();
         unreadFromKey_ = firstKey;
@@ -343,12 +329,7 @@ void RecordSet::appendRows(const std::vector<FieldAssignments>& newRows)
     std::vector<Row> added;
     try {
         SQLite::Transaction tx(db_);
-        std::int64_t firstKey = -1;
-        for (const auto& fields : newRows) {
-            std::int64_t key = insertRow(fields);
-            if (firstKey < 0)
-                firstKey = key;
-        }
+        std::int64_t firstKey = insertRows(newRows);
         if (firstKey >= 0)
             loadKeysFrom(firstKey, added);
         tx.commit();

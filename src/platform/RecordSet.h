@@ -81,7 +81,8 @@ private:
     [[noreturn]] void fail(const std::string& what, const std::exception& e) const;
     Row readRow(SQLite::Statement& st) const;
     void loadKeysFrom(std::int64_t firstKey, std::vector<Row>& into) const;
-    std::int64_t insertRow(const FieldAssignments& fields);
+    // Inserts the rows in order; returns the key of the first, or -1 for none.
+    std::int64_t insertRows(const std::vector<FieldAssignments>& newRows);
 
     SQLite::Database& db_;
     std::string query_;
