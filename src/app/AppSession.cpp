@@ -20,7 +20,7 @@ MainWindow& AppSession::start()
     Language lang = languageFlag != 0 ? Language::English : Language::Afrikaans;
     MainWindow& w = window(lang);
     // A table that cannot be read stops start-up here with its message.
-    w.activateBeforeShowing();
+    w.activate();
     w.show();
     return w;
 }
@@ -57,7 +57,7 @@ void AppSession::showWindow(Language lang)
     if (MainWindow* other = existingWindow(isEnglish(lang) ? Language::Afrikaans : Language::English))
         other->hide();
     // The window shown by a switch activates afresh, once.
-    next.activateBeforeShowing();
+    next.activate();
     next.show();
 }
 

@@ -20,7 +20,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QTabWidget>
 #include <QTableView>
 
@@ -76,24 +75,6 @@ void MainWindow::checkExternalPrograms()
     bool missing = !fileExists(folders.wordProcessorPath()) || !fileExists(folders.spreadsheetPath());
     if (missing)
         session_.prompter().inform(this, text("msgMissingProgram"), text("title"));
-}
-
-void MainWindow::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    // Activation runs on the first showing and when a language switch shows
-    // the window again, not whenever it regains focus: a closing message box
-    // must not reload the grid over unsaved edits.
-    if (!event->spontaneous() && !shownBefore_) {
-        shownBefore_ = true;
-        activate();
-    }
-}
-
-void MainWindow::activateBeforeShowing()
-{
-    shownBefore_ = true;
-    activate();
 }
 
 void MainWindow::setMeetingCaption(const QString& caption)

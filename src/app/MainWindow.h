@@ -44,10 +44,10 @@ public:
     int activeRecordSets() const { return editor_.activeRecordSets; }
 
     // Runs the activation steps: meeting details, lists, programme grid, record sets.
+    // The session calls it before the window is first shown and when a language
+    // switch shows it again, not whenever it regains focus: a closing message box
+    // must not reload the grid over unsaved edits.
     void activate();
-    // Activates a window about to be shown, so that its showing does not again;
-    // a failure reaches the caller instead of the event loop.
-    void activateBeforeShowing();
     void setMeetingCaption(const QString& caption);
 
     // Handlers, public so that tests can drive the window as a user would.
@@ -63,7 +63,6 @@ public:
     const EventFields& eventFields() const { return fields_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -103,7 +102,6 @@ private:
     RenumberFields renumber_;
     bool syncingView_ = false;
     int printState_ = 0;
-    bool shownBefore_ = false;
     double printFontSize_ = 12;
     std::string importFolder_;
 
