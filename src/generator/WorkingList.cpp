@@ -52,7 +52,7 @@ bool itemLess(const Item& a, const Item& b)
     if (ka != kb)
         return ka < kb;
     for (int col : {ncol::NameKey, ncol::Age, ncol::Gender}) {
-        int c = compareGeneric(a.cells[col], b.cells[col]);
+        int c = compareCells(a.cells[col], b.cells[col]);
         if (c != 0)
             return c < 0;
     }
@@ -60,16 +60,6 @@ bool itemLess(const Item& a, const Item& b)
 }
 
 } // namespace
-
-int compareGeneric(const std::string& a, const std::string& b)
-{
-    if (isNumericText(a) && isNumericText(b)) {
-        double x = textToNumber(a), y = textToNumber(b);
-        return x < y ? -1 : (y < x ? 1 : 0);
-    }
-    int c = a.compare(b);
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
-}
 
 void setupWorkingList(GridModel& flxNLys)
 {

@@ -54,8 +54,5 @@ WorkingListSummary readItems(GridModel& flxNLys, RecordSet& atld37, const EventR
 // not recomputed. True when a row was removed.
 bool removeCurrentItem(GridModel& flxNLys);
 
-// Order of two cells in the sort of the working list: as numbers when both
-// are numbers, otherwise as text. Negative, 0 or positive.
-int compareGeneric(const std::string& a, const std::string& b);
 
 } // namespace dravik

@@ -73,6 +73,16 @@ bool isNumericText(std::string_view text)
     return numericPrefix(t, 0) == t.size();
 }
 
+int compareCells(std::string_view a, std::string_view b)
+{
+    if (isNumericText(a) && isNumericText(b)) {
+        double x = textToNumber(a), y = textToNumber(b);
+        return x < y ? -1 : (y < x ? 1 : 0);
+    }
+    int c = a.compare(b);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
 std::string formatNumber(double value)
 {
     if (!std::isfinite(value))

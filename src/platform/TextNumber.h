@@ -13,6 +13,10 @@ double textToNumber(std::string_view text);
 // a grid compares two cells as numbers rather than as text.
 bool isNumericText(std::string_view text);
 
+// The grids' generic order of two cells: as numbers when both are numbers,
+// otherwise as case-sensitive text. Negative, 0 or positive.
+int compareCells(std::string_view a, std::string_view b);
+
 // A number as the grids show it: whole numbers without decimals ("5"),
 // others with as few digits as keep the value ("7.5").
 std::string formatNumber(double value);

@@ -69,7 +69,7 @@ public:
         return k;
     }
 
-    // Two numeric cells compare as numbers, any other pair as text.
+    // compareCells with each cell read as a number once.
     int compareGeneric(int a, int b, int col)
     {
         const CellKey& ka = key(a, col);

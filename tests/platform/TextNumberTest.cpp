@@ -33,6 +33,9 @@ TEST(TextNumberTest, FormattingAndFixedWidth)
     EXPECT_EQ(fixedWidth("A", 3), "A  ");
     EXPECT_EQ(fixedWidth("", 1), " ");
     EXPECT_EQ(fixedWidth("\xC3\xA9xyz", 2), "\xC3\xA9x") << "never cuts a character in half";
+    EXPECT_LT(compareCells("9", "10"), 0) << "two numbers compare as numbers";
+    EXPECT_GT(compareCells("9a", "10"), 0) << "otherwise as text";
+    EXPECT_LT(compareCells("B", "a"), 0) << "case-sensitive";
     for (const char* good : {"00:00", "08:30", "23:59"})
         EXPECT_TRUE(isValidClockTime(good)) << good;
     for (const char* bad : {"24:00", "25:99", "ab:cd", "8:30", "08:60", "", "08-30"})
