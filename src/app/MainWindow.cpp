@@ -1,27 +1,24 @@
 #include "app/MainWindow.h"
 
+#include "app/AnalysisTab.h"
 #include "app/AppSession.h"
-#include "app/GridTableModel.h"
+#include "app/ExchangeTab.h"
+#include "app/GeneratorTab.h"
+#include "app/PrintTab.h"
+#include "app/ProgrammeTab.h"
+#include "app/RecordsTab.h"
 #include "app/TextTable.h"
+#include "app/WidgetFactory.h"
 #include "data/FolderSettings.h"
 #include "data/Schema.h"
-#include "platform/StoreError.h"
-#include "platform/TextNumber.h"
 #include "programme/ProgrammeRow.h"
-#include "programme/ProgrammeSave.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
-#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
-#include <QTableView>
+#include <QVBoxLayout>
 
 #include <filesystem>
 
@@ -37,22 +34,71 @@ bool fileExists(const std::string& path)
 
 } // namespace
 
+QString FormContext::text(const char* name) const
+{
+    return windowText(lang, name);
+}
+
 MainWindow::MainWindow(Language lang, AppSession& session)
-    : lang_(lang), session_(session), prog_(pcol::Count), rekords_(5)
+    : lang_(lang), session_(session), prog_(pcol::Count),
+      form_{lang, session, prog_, meeting_, recordSets_, printFontSize_}
 {
     setObjectName(isEnglish(lang) ? "frmEng2" : "frmAfr2");
-    setWindowTitle(text("title"));
+    setWindowTitle(form_.text("title"));
     setupProgrammeGrid(prog_, lang_);
     buildUi();
-    connectEditor();
+    connectTabs();
     load();
 }
 
 MainWindow::~MainWindow() = default;
 
-QString MainWindow::text(const char* name) const
+void MainWindow::buildUi()
 {
-    return windowText(lang_, name);
+    auto* central = new QWidget;
+    auto* outer = new QVBoxLayout(central);
+    tabVoor_ = new QTabWidget;
+    tabVoor_->setObjectName("tabVoor");
+    programmeTab_ = new ProgrammeTab(form_);
+    recordsTab_ = new RecordsTab(form_);
+    exchangeTab_ = new ExchangeTab(form_);
+    printTab_ = new PrintTab(form_);
+    analysisTab_ = new AnalysisTab(form_);
+    generatorTab_ = new GeneratorTab(form_);
+    QWidget* tabs[] = {programmeTab_, recordsTab_, exchangeTab_, printTab_, analysisTab_, generatorTab_};
+    const char* names[] = {"tab0", "tab1", "tab2", "tab3", "tab4", "tab5"};
+    for (int i = 0; i < 6; ++i)
+        tabVoor_->addTab(tabs[i], form_.text(names[i]));
+    outer->addWidget(tabVoor_, 1);
+
+    auto* bottom = new QHBoxLayout;
+    lblMeet_ = ui::make<QLabel>(lang_, "lblMeet");
+    QFont bold = lblMeet_->font();
+    bold.setBold(true);
+    lblMeet_->setFont(bold);
+    bottom->addWidget(lblMeet_, 1);
+    auto* cmdAE = ui::make<QPushButton>(lang_, "cmdAE");
+    auto* cmdEinde = ui::make<QPushButton>(lang_, "cmdEinde");
+    bottom->addWidget(cmdAE);
+    bottom->addWidget(cmdEinde);
+    outer->addLayout(bottom);
+    connect(cmdAE, &QPushButton::clicked, this, [this] { cmdAE_Click(); });
+    connect(cmdEinde, &QPushButton::clicked, this, [this] { cmdEinde_Click(); });
+
+    setCentralWidget(central);
+    resize(1100, 720);
+}
+
+void MainWindow::connectTabs()
+{
+    // The print order and the display order are one choice that sorts the programme grid.
+    connect(printTab_, &PrintTab::printOrderChosen, programmeTab_, &ProgrammeTab::displayOrderClicked);
+    connect(programmeTab_, &ProgrammeTab::displayOrderChanged, printTab_, &PrintTab::showPrintOrder);
+    generatorTab_->beforeTransfer = [this] { return confirmDiscardChanges(); };
+    generatorTab_->afterTransfer = [this] {
+        programmeTab_->resetEditorState();
+        programmeTab_->loadProgramme();
+    };
 }
 
 void MainWindow::load()
@@ -61,8 +107,7 @@ void MainWindow::load()
     tabVoor_->setCurrentIndex(0);
     const FolderSettings& folders = store.folders();
     if (!fileExists(folders.wordProcessorPath()))
-        session_.prompter().inform(this, text("msgMissingProgram"), text("title"));
-    editor_.endMoves();
+        session_.prompter().inform(this, form_.text("msgMissingProgram"), form_.text("title"));
     session_.reloadReference();
     checkExternalPrograms();
     std::string logo = session_.programFolder() + suitefile::Logo;
@@ -74,7 +119,7 @@ void MainWindow::checkExternalPrograms()
     const FolderSettings& folders = session_.store().folders();
     bool missing = !fileExists(folders.wordProcessorPath()) || !fileExists(folders.spreadsheetPath());
     if (missing)
-        session_.prompter().inform(this, text("msgMissingProgram"), text("title"));
+        session_.prompter().inform(this, form_.text("msgMissingProgram"), form_.text("title"));
 }
 
 void MainWindow::setMeetingCaption(const QString& caption)
@@ -94,131 +139,29 @@ void MainWindow::activate()
     Language other = isEnglish(lang_) ? Language::Afrikaans : Language::English;
     session_.window(other).setMeetingCaption(caption);
 
-    EditorPanels& panels = fields_.panels;
-    panels.fraData = false;
-    panels.fraAction = true;
-    panels.fraMoveEnd = false;
-    panels.fraNuut = false;
-    panels.fraHerN = false;
-    printState_ = 0;
-    editor_.endMoves();
-    for (QPushButton* b : {cmdAdd_, cmdClear_, cmdDelete_, cmdRenum_, cmdSave_, cmdMove_})
-        b->show();
+    programmeTab_->resetForActivation();
+    printTab_->fillDayLists();
+    programmeTab_->loadProgramme();
+    exchangeTab_->showImportFolder(store.folders().import);
 
-    // Levels, ages and days of the event fields; the current age starts at the lowest age.
-    fillEventFieldLists(fields_, lang_, meeting_);
-    editor_.currentAge = meeting_.minAgeIndex;
+    recordSets_ = readRecordSetList(store.atld61());
+    recordsTab_->fillRecordSets();
+    programmeTab_->fillRecordSets();
+    exchangeTab_->fillRecordSets();
 
-    lblDDag_->hide();
-    cmbDDae_->clear();
-    for (const char* day : {"1", "2", "3"})
-        cmbDDae_->addItem(day);
-    if (meeting_.days == 1) {
-        lblDagn_->hide();
-        cmbDagn_->hide();
-        fraDae_->hide();
-    } else {
-        lblDagn_->show();
-        cmbDagn_->show();
-        fraDae_->show();
-        cmbDDae_->hide();
-        fields_.cmbDagn.select(0);
-    }
-    pushFields();
-
-    loadProgramme();
-
-    importFolder_ = store.folders().import;
-    dirRug_->setText(QString::fromStdString(importFolder_));
-    filRug_->clear();
-    QDir importDir(QString::fromStdString(importFolder_));
-    if (!importFolder_.empty() && importDir.exists())
-        filRug_->addItems(importDir.entryList({"*.xls"}, QDir::Files, QDir::Name));
-
-    fillRecordSetLists();
-
-    cmbFont_->clear();
-    for (int size = 6; size <= 16; ++size)
-        cmbFont_->addItem(QString::number(size) + " pt");
-    cmbFont_->setCurrentIndex(6);
-    printFontSize_ = 12;
-
-    optDPR_[0]->setChecked(true);
-    fraPAction_->show();
-    fraRAction_->hide();
+    printTab_->resetForActivation();
 }
 
-void MainWindow::loadProgramme()
+bool MainWindow::confirmDiscardChanges()
 {
-    loadProgrammeGrid(session_.store().atld40(), session_.reference(), lang_, prog_);
-    if (prog_.rows() > 1) {
-        editor_.previousGender = prog_.cell(1, pcol::Gender);
-        editor_.previousAge = textToNumber(prog_.cell(1, pcol::Age));
-        editorAction([](const EditorContext& ctx) { ShowEventFields(ctx); });
-    } else {
-        pushFields();
-    }
-}
-
-void MainWindow::fillRecordSetLists()
-{
-    RecordSet& sets = session_.store().atld61();
-    rekords_.setRows(1);
-    for (QComboBox* c : {cmbPRek_, cmbIRek_, cmbPrekR_, cmbIRekR_})
-        c->clear();
-    editor_.activeRecordSets = 0;
-    for (sets.moveFirst(); !sets.eof(); sets.moveNext()) {
-        std::string naam = sets.field("Naam").text(), simb = sets.field("Simb").text(),
-                    verw = sets.field("Verw").text();
-        bool active = sets.field("Aktief").number() == 1;
-        rekords_.addRow({naam, simb, verw, active ? "A" : " ", std::to_string(sets.absolutePosition())});
-        if (active) {
-            QString entry = QString::fromStdString(naam + " - (" + simb + ")");
-            cmbPRek_->addItem(entry);
-            cmbIRek_->addItem(entry);
-            cmbPrekR_->addItem(QString::fromStdString(verw));
-            cmbIRekR_->addItem(QString::fromStdString(verw));
-            ++editor_.activeRecordSets;
-        }
-    }
-    if (editor_.activeRecordSets > 0) {
-        cmbPRek_->setCurrentIndex(0);
-        cmbPrekR_->setCurrentIndex(0);
-    }
-}
-
-void MainWindow::resetEditorState()
-{
-    editor_.endMoves();
-    fields_.panels.fraNuut = fields_.panels.fraMoveEnd = fields_.panels.fraHerN = fields_.panels.fraWysig = false;
-    fields_.panels.fraData = fields_.panels.fraPRek = false;
-    fields_.panels.fraAction = true;
-    pushFields();
-}
-
-void MainWindow::cmdHerlees_Click()
-{
-    loadProgramme();
-}
-
-void MainWindow::cmdSave_Click()
-{
-    try {
-        saveProgrammeGrid(prog_, lang_, session_.store().atld40());
-    } catch (const std::exception& e) {
-        // The stored programme is as it was; the grid keeps the user's work.
-        session_.prompter().inform(this, QString::fromStdString(e.what()), text("msgSaveFailedTitle"));
-        return;
-    }
-    session_.programme.ProgrammeChanged = false;
-    resetEditorState();
-    session_.prompter().inform(this, text("msgSaved"), text("msgSavedTitle"));
+    return !session_.programme.ProgrammeChanged ||
+           session_.prompter().ask(this, form_.text("msgExit"), form_.text("msgExitTitle"));
 }
 
 void MainWindow::cmdAE_Click()
 {
     // Unsaved edits would be lost silently by the other window's reload: ask first.
-    if (session_.programme.ProgrammeChanged && !session_.prompter().ask(this, text("msgExit"), text("msgExitTitle")))
+    if (!confirmDiscardChanges())
         return;
     Language other = isEnglish(lang_) ? Language::Afrikaans : Language::English;
     session_.languageFlag = isEnglish(other) ? 1 : 0;
@@ -227,7 +170,7 @@ void MainWindow::cmdAE_Click()
 
 void MainWindow::cmdEinde_Click()
 {
-    if (session_.programme.ProgrammeChanged && !session_.prompter().ask(this, text("msgExit"), text("msgExitTitle")))
+    if (!confirmDiscardChanges())
         return;
     session_.exitProgram();
 }

@@ -1,5 +1,7 @@
 #include "app/AppSession.h"
+#include "app/GeneratorTab.h"
 #include "app/MainWindow.h"
+#include "app/ProgrammeTab.h"
 #include "app/Prompter.h"
 #include "data/SuiteSetup.h"
 #include "programme/ProgrammeRow.h"
@@ -199,7 +201,7 @@ TEST_F(MainWindowTest, EditorWalkChangesTheGridAndTheFlag)
     EXPECT_EQ(txtNumber->text(), "4");
     click("cmdCancel");
     EXPECT_FALSE(child<QFrame>(en, "fraAction")->isHidden());
-    EXPECT_EQ(en.editorState().mode, EditingMode::Browsing);
+    EXPECT_EQ(en.programmeTab().editorState().mode, EditingMode::Browsing);
 
     // Modify and Complete rewrite the current row.
     en.programmeGrid().setCurrent(1, 0);
@@ -291,13 +293,13 @@ TEST(GeneratorTabTest, ReadCreateTwiceTransferAndCleanStart)
     auto* matrix = w.findChild<QTableView*>("flxNitems");
     ASSERT_TRUE(list && matrix);
 
-    w.cmdNProg_Click(0); // Lees Items
+    w.generatorTab().cmdNProg_Click(0); // Lees Items
     ASSERT_FALSE(list->isHidden());
     EXPECT_TRUE(matrix->isHidden());
     int events = list->model()->rowCount();
     ASSERT_GT(events, 10);
 
-    w.cmdNProg_Click(2); // Skep Program
+    w.generatorTab().cmdNProg_Click(2); // Skep Program
     auto column = [&](int col) {
         QStringList cells;
         for (int r = 0; r < list->model()->rowCount(); ++r)
@@ -307,26 +309,34 @@ TEST(GeneratorTabTest, ReadCreateTwiceTransferAndCleanStart)
     QStringList times = column(5), numbers = column(6);
     EXPECT_EQ(times.value(0), "08:00");
     EXPECT_EQ(numbers.value(events - 1), QString::number(events));
-    w.cmdNProg_Click(2); // a second run gives the same programme
+    w.generatorTab().cmdNProg_Click(2); // a second run gives the same programme
     EXPECT_EQ(column(5), times);
     EXPECT_EQ(column(6), numbers);
 
     w.findChild<QLineEdit*>("txtBeg")->setText("9x:00");
-    w.cmdNProg_Click(2);
+    w.generatorTab().cmdNProg_Click(2);
     EXPECT_EQ(column(5), times) << "a bad start time changes nothing";
     ASSERT_EQ(prompter.told.size(), 1);
 
+    // Dra oor over unsaved edits asks first; No keeps the grid and the stored programme.
     session.programme.ProgrammeChanged = true;
-    w.cmdNProg_Click(3); // Dra oor: the editor shows the new programme at once
+    GridModel& grid = w.programmeGrid();
+    int before = grid.rows();
+    prompter.answers = {false};
+    w.generatorTab().cmdNProg_Click(3);
+    EXPECT_EQ(prompter.asked.value(0), "Program modifications.: Changes was made without using Save, Ignore it?");
+    EXPECT_EQ(grid.rows(), before);
+    EXPECT_TRUE(session.programme.ProgrammeChanged);
+    prompter.answers = {true};
+    w.generatorTab().cmdNProg_Click(3); // Dra oor: the editor shows the new programme at once
     EXPECT_FALSE(session.programme.ProgrammeChanged) << "the grid shows what is stored";
     EXPECT_EQ(prompter.told.value(1), "Save completed.: Current data was saved.");
-    GridModel& grid = w.programmeGrid();
     ASSERT_EQ(grid.rows(), events + 1);
     EXPECT_EQ(grid.cell(1, pcol::Time), "08:00");
     EXPECT_EQ(grid.cell(events, pcol::Number), std::to_string(events));
 
     w.findChild<QRadioButton*>("optNoud(1)")->setChecked(true);
-    w.cmdNProg_Click(4); // Begin skoon
+    w.generatorTab().cmdNProg_Click(4); // Begin skoon
     EXPECT_TRUE(list->isHidden());
     EXPECT_EQ(matrix->model()->rowCount(), 10);
     session.exitProgram();

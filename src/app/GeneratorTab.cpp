@@ -1,7 +1,7 @@
 // The Create Program tab: the generator's working list, heat sizes and age matrix.
 #include "app/AppSession.h"
 #include "app/GridTableModel.h"
-#include "app/MainWindow.h"
+#include "app/GeneratorTab.h"
 #include "app/Prompter.h"
 #include "app/TextTable.h"
 #include "app/WidgetFactory.h"
@@ -43,10 +43,10 @@ void fillStaticGrid(GridModel& g, const std::vector<std::string>& header,
 
 } // namespace
 
-QWidget* MainWindow::buildGeneratorTab()
+GeneratorTab::GeneratorTab(FormContext& form, QWidget* parent) : QWidget(parent), form_(form)
 {
-    auto* tab = new QWidget;
-    auto* layout = new QHBoxLayout(tab);
+    const Language lang = form_.lang;
+    auto* layout = new QHBoxLayout(this);
 
     setupWorkingList(nlys_);
     setupAgeMatrix(nitems_);
@@ -80,8 +80,8 @@ QWidget* MainWindow::buildGeneratorTab()
 
     auto* side = new QVBoxLayout;
     auto* start = new QHBoxLayout;
-    start->addWidget(make<QLabel>(lang_, "Label23"));
-    txtBeg_ = make<QLineEdit>(lang_, "txtBeg");
+    start->addWidget(make<QLabel>(lang, "Label23"));
+    txtBeg_ = make<QLineEdit>(lang, "txtBeg");
     txtBeg_->setText("08:00");
     txtBeg_->setMaximumWidth(70);
     start->addWidget(txtBeg_);
@@ -91,7 +91,7 @@ QWidget* MainWindow::buildGeneratorTab()
     static const char* const buttonNames[] = {"cmdNProg(0)", "cmdNProg(1)", "cmdNProg(2)", "cmdNProg(3)",
                                               "cmdNProg(4)"};
     for (int i = 0; i < 5; ++i) {
-        auto* b = make<QPushButton>(lang_, buttonNames[i]);
+        auto* b = make<QPushButton>(lang, buttonNames[i]);
         buttons->addWidget(b, i / 2, i % 2);
         connect(b, &QPushButton::clicked, this, [this, i] { cmdNProg_Click(i); });
     }
@@ -100,29 +100,29 @@ QWidget* MainWindow::buildGeneratorTab()
     static const char* const checkNames[] = {"chkNProg(0)", "chkNProg(1)", "chkNProg(2)", "chkNProg(3)",
                                              "chkNProg(4)"};
     for (int i = 0; i < 5; ++i) {
-        auto* c = make<QCheckBox>(lang_, checkNames[i]);
+        auto* c = make<QCheckBox>(lang, checkNames[i]);
         c->setChecked(i != 3);
         side->addWidget(c);
         if (i == 2)
-            side->addWidget(make<QLabel>(lang_, "Label22"));
+            side->addWidget(make<QLabel>(lang, "Label22"));
     }
 
     auto* ages = new QGroupBox;
     ages->setObjectName("fraNoud");
     auto* ageRows = new QGridLayout(ages);
-    ageRows->addWidget(make<QLabel>(lang_, "Label24"), 0, 0, 1, 2);
-    ageRows->addWidget(make<QLabel>(lang_, "Label26"), 1, 0, 1, 2);
+    ageRows->addWidget(make<QLabel>(lang, "Label24"), 0, 0, 1, 2);
+    ageRows->addWidget(make<QLabel>(lang, "Label26"), 1, 0, 1, 2);
     static const char* const noudNames[] = {"optNoud(0)", "optNoud(1)", "optNoud(2)", "optNoud(3)"};
     for (int i = 0; i < 4; ++i) {
-        optNoud_[i] = make<QRadioButton>(lang_, noudNames[i]);
+        optNoud_[i] = make<QRadioButton>(lang, noudNames[i]);
         ageRows->addWidget(optNoud_[i], 2 + i / 2, i % 2);
     }
     optNoud_[agerange::All]->setChecked(true);
     side->addWidget(ages);
 
-    nbaneModel_ = new GridTableModel(nbane_, this);
-    nbaneModel_->setEditable(true);
-    auto* flxNBane = gridView("flxNBane", nbaneModel_);
+    auto* nbaneModel = new GridTableModel(nbane_, this);
+    nbaneModel->setEditable(true);
+    auto* flxNBane = gridView("flxNBane", nbaneModel);
     flxNBane->setColumnWidth(0, 110);
     flxNBane->setColumnWidth(1, 60);
     flxNBane->setMinimumHeight(170);
@@ -130,14 +130,14 @@ QWidget* MainWindow::buildGeneratorTab()
 
     auto* shown = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
-        bordeModels_[i] = new GridTableModel(borde_[i], this);
-        auto* v = gridView(i == 0 ? "flxBorde(0)" : "flxBorde(1)", bordeModels_[i]);
+        auto* bordeModel = new GridTableModel(borde_[i], this);
+        auto* v = gridView(i == 0 ? "flxBorde(0)" : "flxBorde(1)", bordeModel);
         v->setColumnWidth(0, 100);
         v->setColumnWidth(1, 50);
         shown->addWidget(v);
     }
-    npunteModel_ = new GridTableModel(npunte_, this);
-    auto* punte = gridView("flxNPunte", npunteModel_);
+    auto* npunteModel = new GridTableModel(npunte_, this);
+    auto* punte = gridView("flxNPunte", npunteModel);
     punte->setColumnWidth(0, 100);
     punte->setColumnWidth(1, 45);
     shown->addWidget(punte);
@@ -146,10 +146,9 @@ QWidget* MainWindow::buildGeneratorTab()
 
     connect(flxNLys_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { nlys_.setRow(current.isValid() ? current.row() + 1 : 0); });
-    return tab;
 }
 
-int MainWindow::selectedAgeRange() const
+int GeneratorTab::selectedAgeRange() const
 {
     for (int i = 0; i < 4; ++i)
         if (optNoud_[i]->isChecked())
@@ -157,20 +156,20 @@ int MainWindow::selectedAgeRange() const
     return agerange::All;
 }
 
-void MainWindow::showGeneratorList(bool workingList)
+void GeneratorTab::showGeneratorList(bool workingList)
 {
     flxNLys_->setVisible(workingList);
     flxNitems_->setVisible(!workingList);
     (workingList ? flxNLys_ : flxNitems_)->raise();
 }
 
-void MainWindow::cmdNProg_Click(int index)
+void GeneratorTab::cmdNProg_Click(int index)
 {
     try {
         switch (index) {
         case 0: { // Lees Items
-            DataStore& store = session_.store();
-            WorkingListSummary found = readItems(nlys_, store.atld37(), session_.reference(), nbane_);
+            DataStore& store = form_.session.store();
+            WorkingListSummary found = readItems(nlys_, store.atld37(), form_.session.reference(), nbane_);
             generatorSummary_ = ScheduleSummary{found.roundLength, static_cast<double>(found.rounds)};
             if (found.empty()) {
                 showDefaultAgeRows(nitems_, selectedAgeRange());
@@ -189,13 +188,15 @@ void MainWindow::cmdNProg_Click(int index)
             showGeneratorList(true);
             break;
         case 3: { // Dra oor
-            resetEditorState();
-            transferWorkingList(nlys_, session_.store().atld40());
+            if (beforeTransfer && !beforeTransfer())
+                break;
+            transferWorkingList(nlys_, form_.session.store().atld40());
             // The editor shows the new programme at once, so that a later Save
             // cannot write the old one back over it.
-            loadProgramme();
-            session_.programme.ProgrammeChanged = false; // the grid now shows what is stored
-            session_.prompter().inform(this, text("msgSaved"), text("msgTransferTitle"));
+            if (afterTransfer)
+                afterTransfer();
+            form_.session.programme.ProgrammeChanged = false; // the grid now shows what is stored
+            form_.session.prompter().inform(this, form_.text("msgSaved"), form_.text("msgTransferTitle"));
             break;
         }
         case 4: // Begin skoon
@@ -206,7 +207,7 @@ void MainWindow::cmdNProg_Click(int index)
             break;
         }
     } catch (const std::exception& e) {
-        session_.prompter().inform(this, QString::fromStdString(e.what()), text("tab5"));
+        form_.session.prompter().inform(this, QString::fromStdString(e.what()), form_.text("tab5"));
     }
 }
 

@@ -2,7 +2,8 @@
 // fields, runs one editor function and shows the fields and panels again.
 #include "app/AppSession.h"
 #include "app/GridTableModel.h"
-#include "app/MainWindow.h"
+#include "app/ProgrammeTab.h"
+#include "app/WidgetFactory.h"
 #include "app/Prompter.h"
 #include "app/TextTable.h"
 #include "programme/ProgrammeRow.h"
@@ -69,13 +70,14 @@ public:
 
 } // namespace
 
-EditorContext MainWindow::editorContext()
+EditorContext ProgrammeTab::editorContext()
 {
-    return EditorContext{prog_,        fields_, editor_, session_.programme, session_.reference(),
-                         lang_,        &session_.store().atld40()};
+    AppSession& session = form_.session;
+    return EditorContext{form_.programme, fields_,   editor_, session.programme, session.reference(),
+                         form_.lang,      &session.store().atld40()};
 }
 
-void MainWindow::pullFields()
+void ProgrammeTab::pullFields()
 {
     fields_.txtNumber = txtNumber_->text().toStdString();
     fields_.txtSub = txtSub_->text().toStdString();
@@ -97,7 +99,7 @@ void MainWindow::pullFields()
     renumber_.chkHer = chkHer_->isChecked();
 }
 
-void MainWindow::pushFields()
+void ProgrammeTab::pushFields()
 {
     txtNumber_->setText(qs(fields_.txtNumber));
     txtSub_->setText(qs(fields_.txtSub));
@@ -130,47 +132,50 @@ void MainWindow::pushFields()
     chkHer_->setChecked(renumber_.chkHer);
     frareeks_->setVisible(renumber_.frareeks);
 
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         optDisp_[i]->setChecked(editor_.displayOrder == i);
-        optDisp1_[i]->setChecked(editor_.displayOrder == i);
+    if (shownDisplayOrder_ != editor_.displayOrder) {
+        shownDisplayOrder_ = editor_.displayOrder;
+        emit displayOrderChanged(shownDisplayOrder_);
     }
 
     // The view follows the grid's current row.
     syncingView_ = true;
-    int r = prog_.row();
-    if (r >= 1 && r < prog_.rows()) {
-        QModelIndex index = progModel_->index(r - 1, std::max(prog_.col(), 0));
+    const GridModel& prog = form_.programme;
+    int r = prog.row();
+    if (r >= 1 && r < prog.rows()) {
+        QModelIndex index = progModel_->index(r - 1, std::max(prog.col(), 0));
         flxProg_->setCurrentIndex(index);
         flxProg_->scrollTo(index);
     }
     syncingView_ = false;
 }
 
-void MainWindow::editorAction(const std::function<void(const EditorContext&)>& action)
+void ProgrammeTab::editorAction(const std::function<void(const EditorContext&)>& action)
 {
     pullFields();
     action(editorContext());
     pushFields();
 }
 
-void MainWindow::showResult(const EntryResult& result)
+void ProgrammeTab::showResult(const EntryResult& result)
 {
     if (!result.ok())
-        session_.prompter().inform(this, qs(result.message), qs(result.title));
+        form_.session.prompter().inform(this, qs(result.message), qs(result.title));
 }
 
-void MainWindow::programmeViewCurrentChanged(const QModelIndex& current)
+void ProgrammeTab::programmeViewCurrentChanged(const QModelIndex& current)
 {
     if (syncingView_ || !current.isValid())
         return;
     editorAction([&](const EditorContext& ctx) {
         beforeCellChange(ctx);
-        prog_.setCurrent(current.row() + 1, current.column());
+        form_.programme.setCurrent(current.row() + 1, current.column());
         afterCellChange(ctx);
     });
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+bool ProgrammeTab::eventFilter(QObject* watched, QEvent* event)
 {
     // Opening and closing the drop-down moves the focus to its popup and back;
     // only focus that really enters or leaves the age list counts.
@@ -182,31 +187,22 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         else if (event->type() == QEvent::FocusOut)
             editorAction([](const EditorContext& ctx) { ageLostFocus(ctx); });
     }
-    return QMainWindow::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::connectEditor()
+void ProgrammeTab::displayOrderClicked(int index)
+{
+    editorAction([index](const EditorContext& ctx) { dravik::displayOrderClicked(ctx, index); });
+}
+
+void ProgrammeTab::connectEditor()
 {
     auto button = [this](const char* name) { return findChild<QPushButton*>(name); };
     auto on = [this](QPushButton* b, std::function<void(const EditorContext&)> action) {
         connect(b, &QPushButton::clicked, this, [this, action] { editorAction(action); });
     };
-    txtBegin_ = findChild<QLineEdit*>("txtBegin");
-    txtEind_ = findChild<QLineEdit*>("txtEind");
-    txtNBegin_ = findChild<QLineEdit*>("txtNBegin");
-    optHer_ = {findChild<QRadioButton*>("optHer(0)"), findChild<QRadioButton*>("optHer(1)")};
-    chkHer_ = findChild<QCheckBox*>("chkHer");
-    frareeks_ = findChild<QFrame*>("frareeks");
-    for (int i = 0; i < 4; ++i) {
-        optDisp_[i] = findChild<QRadioButton*>(QString("optDisp(%1)").arg(i));
-        optDisp1_[i] = findChild<QRadioButton*>(QString("optDisp1(%1)").arg(i));
-        // The two option groups mirror each other; only the chosen order counts.
-        optDisp_[i]->setAutoExclusive(false);
-        optDisp1_[i]->setAutoExclusive(false);
-        for (QRadioButton* option : {optDisp_[i], optDisp1_[i]})
-            connect(option, &QRadioButton::clicked, this,
-                    [this, i] { editorAction([i](const EditorContext& ctx) { displayOrderClicked(ctx, i); }); });
-    }
+    for (int i = 0; i < 4; ++i)
+        connect(optDisp_[i], &QRadioButton::clicked, this, [this, i] { displayOrderClicked(i); });
 
     on(cmdAdd_, [this](const EditorContext& ctx) {
         newEvent(ctx);
@@ -226,7 +222,7 @@ void MainWindow::connectEditor()
         showResult(result);
     });
     on(cmdDelete_, [this](const EditorContext& ctx) {
-        deleteEvent(ctx, [this](const Question& q) { return session_.prompter().ask(this, qs(q.text), qs(q.title)); });
+        deleteEvent(ctx, [this](const Question& q) { return form_.session.prompter().ask(this, qs(q.text), qs(q.title)); });
     });
     on(cmdClear_, [](const EditorContext& ctx) { clearProgramme(ctx); });
     on(cmdMove_, [](const EditorContext& ctx) { startMoves(ctx); });
@@ -257,7 +253,10 @@ void MainWindow::connectEditor()
     connect(cmbItem_, &QComboBox::activated, this,
             [this](int i) { editorAction([i](const EditorContext& ctx) { eventClicked(ctx, i); }); });
     cmbAge_->installEventFilter(this);
+}
 
+void ProgrammeTab::connectGrid()
+{
     connect(flxProg_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { programmeViewCurrentChanged(current); });
     connect(flxProg_, &QTableView::clicked, this, [this](const QModelIndex& index) {
@@ -272,16 +271,16 @@ void MainWindow::connectEditor()
     flxProg_->setItemDelegateForColumn(pcol::Time, new TimeCellDelegate(flxProg_));
     progModel_->setEditCheck([this](int row, int col, const QString& text) {
         if (col == pcol::Time) {
-            EntryResult check = checkEventTime(text.toStdString(), lang_);
+            EntryResult check = checkEventTime(text.toStdString(), form_.lang);
             if (!check.ok())
                 return qs(check.message);
         }
-        if (prog_.cell(row, col) != text.toStdString())
-            session_.programme.ProgrammeChanged = true;
+        if (form_.programme.cell(row, col) != text.toStdString())
+            form_.session.programme.ProgrammeChanged = true;
         return QString();
     });
     connect(progModel_, &GridTableModel::editRefused, this,
-            [this](const QString& message) { session_.prompter().inform(this, message, text("msgBadTimeTitle")); });
+            [this](const QString& message) { form_.session.prompter().inform(this, message, form_.text("msgBadTimeTitle")); });
 }
 
 } // namespace dravik
