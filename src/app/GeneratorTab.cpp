@@ -169,8 +169,7 @@ void GeneratorTab::cmdNProg_Click(int index)
         switch (index) {
         case 0: { // Lees Items
             DataStore& store = form_.session.store();
-            WorkingListSummary found = readItems(nlys_, store.atld37(), form_.session.reference(), nbane_);
-            generatorSummary_ = ScheduleSummary{found.roundLength, static_cast<double>(found.rounds)};
+            WorkingListSummary found = run_.readItems(store.atld37(), form_.session.reference(), nbane_);
             if (found.empty()) {
                 showDefaultAgeRows(nitems_, selectedAgeRange());
                 showGeneratorList(false);
@@ -181,16 +180,20 @@ void GeneratorTab::cmdNProg_Click(int index)
             break;
         }
         case 1: // Skraap Item
-            removeCurrentItem(nlys_);
+            run_.removeCurrentItem();
             break;
-        case 2: // Skep Program
-            createProgramme(nlys_, txtBeg_->text().toStdString(), generatorSummary_);
+        case 2: { // Skep Program
+            ScheduleReport report = run_.createProgramme(txtBeg_->text().toStdString());
             showGeneratorList(true);
+            if (!report.warning().empty())
+                form_.session.prompter().inform(this, QString::fromStdString(report.warning()), form_.text("tab5"));
             break;
+        }
         case 3: { // Dra oor
+            run_.checkReadyToTransfer();
             if (beforeTransfer && !beforeTransfer())
                 break;
-            transferWorkingList(nlys_, form_.session.store().atld40());
+            run_.transfer(form_.session.store().atld40());
             // The editor shows the new programme at once, so that a later Save
             // cannot write the old one back over it.
             if (afterTransfer)

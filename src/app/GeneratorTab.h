@@ -1,6 +1,6 @@
 #pragma once
 #include "app/FormContext.h"
-#include "generator/Schedule.h"
+#include "generator/GeneratorRun.h"
 #include "platform/GridModel.h"
 
 #include <QWidget>
@@ -42,9 +42,8 @@ private:
     QTableView *flxNLys_ = nullptr, *flxNitems_ = nullptr;
     QLineEdit* txtBeg_ = nullptr;
     std::array<QRadioButton*, 4> optNoud_{};
-    // The estimate's round length and count, kept from "Lees Items": the Time
-    // column holds start times once "Skep Program" has run.
-    ScheduleSummary generatorSummary_;
+    // The summary of "Lees Items" and whether the list was scheduled since.
+    GeneratorRun run_{nlys_};
 };
 
 } // namespace dravik

@@ -1,7 +1,7 @@
 #pragma once
 #include "programme/Language.h"
 
-#include <iosfwd>
+#include <iostream>
 #include <string>
 
 namespace CLI {
@@ -20,7 +20,8 @@ int runSelected(CLI::App& app, std::ostream& out, std::ostream& err);
 // another std::exception with a message on failure.
 int runProgrammeCommand(const std::string& dir, Language lang, std::ostream& out);
 int runSetupCommand(const std::string& dir, bool demo, std::ostream& out);
-int runGenerateCommand(const std::string& dir, const std::string& start, bool apply, std::ostream& out);
+int runGenerateCommand(const std::string& dir, const std::string& start, bool apply, std::ostream& out,
+                       std::ostream& err = std::cerr);
 
 Language parseLanguage(const std::string& text);
 

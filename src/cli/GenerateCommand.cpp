@@ -2,6 +2,7 @@
 
 #include "data/DataStore.h"
 #include "data/ReferenceData.h"
+#include "generator/GeneratorRun.h"
 #include "generator/HeatSizeTable.h"
 #include "generator/ProgrammeTransfer.h"
 #include "generator/Schedule.h"
@@ -12,7 +13,8 @@
 
 namespace dravik::cli {
 
-int runGenerateCommand(const std::string& dir, const std::string& start, bool apply, std::ostream& out)
+int runGenerateCommand(const std::string& dir, const std::string& start, bool apply, std::ostream& out,
+                       std::ostream& err)
 {
     // Refuse a bad start time before opening anything.
     MeetingClock::parse(start);
@@ -22,13 +24,16 @@ int runGenerateCommand(const std::string& dir, const std::string& start, bool ap
     GridModel flxNBane;
     setupHeatSizeTable(flxNBane);
     GridModel flxNLys;
-    WorkingListSummary summary = readItems(flxNLys, store->atld37(), ref, flxNBane);
+    GeneratorRun run(flxNLys);
+    WorkingListSummary summary = run.readItems(store->atld37(), ref, flxNBane);
     if (summary.empty()) {
         out << "There are no entries in the meeting (Atld37 is empty): there is nothing to generate"
             << (apply ? " and the stored programme was left as it is." : ".") << "\n";
         return 0;
     }
-    createProgramme(flxNLys, start);
+    ScheduleReport report = run.createProgramme(start);
+    if (!report.warning().empty())
+        err << "dravik generate: " << report.warning() << "\n";
 
     out << "No\tTime\tGender\tAge\tEvent\tEntries\tHeats\tMinutes\n";
     for (int r = 1; r < flxNLys.rows(); ++r) {
@@ -38,7 +43,7 @@ int runGenerateCommand(const std::string& dir, const std::string& start, bool ap
             << "\n";
     }
     if (apply) {
-        int stored = transferWorkingList(flxNLys, store->atld40());
+        int stored = run.transfer(store->atld40());
         out << "Stored " << stored << " programme rows.\n";
     }
     return 0;

@@ -155,5 +155,27 @@ TEST_F(GenerateSuite, BadStartTimeOrNoEntriesStoresNothing)
     EXPECT_EQ(storedProgramme().size(), 1u);
 }
 
+// A list too short to hold the round count in its third row: the command numbers
+// it from the summary of the estimate, as the window does, so the long jump's
+// round comes before the 100 m heats that do not fit within it.
+TEST_F(GenerateSuite, ShortListIsNumberedFromTheEstimate)
+{
+    addEntries({{21, 100}, {25, 1}});
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::runGenerateCommand(dir.folder(), "08:00", false, out, err), 0);
+    EXPECT_EQ(out.str(), "No\tTime\tGender\tAge\tEvent\tEntries\tHeats\tMinutes\n"
+                         "1\t08:00\tS\t14\tLong Jump\t1\t1\t15\n"
+                         "2\t08:00\tS\t14\t100m\t100\t11\t22\n");
+    EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(GenerateSuite, WarnsWhenTheScheduleRunsPastMidnight)
+{
+    addEntries({{21, 41}, {22, 8}, {23, 16}});
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::runGenerateCommand(dir.folder(), "23:50", false, out, err), 0);
+    EXPECT_NE(err.str().find("runs past 23:59: row "), std::string::npos) << err.str();
+}
+
 } // namespace
 } // namespace dravik
