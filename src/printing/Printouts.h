@@ -1,6 +1,7 @@
 #pragma once
 #include "printing/Document.h"
 #include "printing/PrintOptions.h"
+#include "printing/ProgrammeDocument.h"
 
 #include <functional>
 #include <string>

@@ -1,0 +1,46 @@
+#include "printing/EntrantNames.h"
+
+#include "platform/RecordSet.h"
+#include "platform/TextNumber.h"
+#include "printing/TextFit.h"
+
+#include <cmath>
+
+namespace dravik::printing {
+
+EntrantNames::EntrantNames(RecordSet& atld30, RecordSet& atld20)
+{
+    for (atld30.moveFirst(); !atld30.eof(); atld30.moveNext())
+        athletes_.try_emplace({atld30.field("SpanNo").number(), atld30.field("Nommer").number()},
+                              Athlete{trimmed(atld30.field("Naam").text()), trimmed(atld30.field("Van").text())});
+    for (atld20.moveFirst(); !atld20.eof(); atld20.moveNext())
+        teams_.try_emplace(atld20.field("Nommer").number(),
+                           Team{trimmed(atld20.field("Naam").text()), trimmed(atld20.field("Afkort").text())});
+}
+
+std::string EntrantNames::teamSuffix(double teamNumber) const
+{
+    auto it = teams_.find(teamNumber);
+    return it == teams_.end() ? std::string() : " (" + it->second.afkort + ")   ";
+}
+
+std::string EntrantNames::team(double teamNumber) const
+{
+    auto it = teams_.find(teamNumber);
+    return it == teams_.end() ? std::string() : it->second.naam + teamSuffix(teamNumber);
+}
+
+std::string EntrantNames::athlete(double code, NameStyle style) const
+{
+    double teamNumber = std::floor(code / 1000);
+    double athleteNumber = code - 1000 * teamNumber;
+    std::string text;
+    auto it = athletes_.find({teamNumber, athleteNumber});
+    if (it != athletes_.end()) {
+        const Athlete& a = it->second;
+        text = (style == NameStyle::FullName ? a.naam : firstChars(a.naam, 1)) + " " + a.van;
+    }
+    return text + teamSuffix(teamNumber);
+}
+
+} // namespace dravik::printing

@@ -1,0 +1,12 @@
+#include "printing/FindEventKind.h"
+
+#include "data/ReferenceData.h"
+
+namespace dravik::printing {
+
+int FindEventKind(const DefinitionList& definitions, double definitionNumber)
+{
+    return definitions.at(definitions.find(definitionNumber)).tipe;
+}
+
+} // namespace dravik::printing

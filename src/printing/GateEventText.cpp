@@ -1,0 +1,150 @@
+#include "printing/GateEventText.h"
+
+#include "platform/TextNumber.h"
+#include "printing/FormatRecordValue.h"
+#include "printing/TextFit.h"
+#include "programme/ProgrammeRow.h"
+
+#include <map>
+
+namespace dravik::printing {
+
+namespace {
+
+constexpr int kNormalHeading = 2, kAlternativeHeading = 1;
+
+struct GenderWords {
+    const char* men;           // age 25
+    const char* menAge;        // 19 and over, before the age
+    const char* menAfterAge;
+    const char* boys;
+    const char* boysAfterAge;
+    const char* women;         // age 25
+    const char* womenAge;
+    const char* girls;
+    const char* girlsAfterAge;
+};
+
+const GenderWords& genderWords(Language lang, bool alternative)
+{
+    static const GenderWords english{"Men        ", "Men - ",   "    ", "Boys - ",    "    ",
+                                     "Women     ",  "Women - ", "Girls - ", ""};
+    static const GenderWords afrikaans{"Mans        ", "Mans - ",  "    ", "Seuns - ",   "    ",
+                                       "Vroulik     ", "Vroue - ", "Dogters - ", ""};
+    static const GenderWords other{"Mans       ", "Mans - ",  "     ", "Seuns - ",   "     ",
+                                   "Vroue     ",  "Vroue - ", "Dogters - ", "  "};
+    if (alternative)
+        return other;
+    return isEnglish(lang) ? english : afrikaans;
+}
+
+std::string genderLabel(const std::string& gender, const std::string& ageText, Language lang, bool alternative)
+{
+    const GenderWords& w = genderWords(lang, alternative);
+    bool male = gender == maleWord(lang);
+    double age = textToNumber(ageText);
+    if (age == 25)
+        return male ? w.men : w.women;
+    if (male)
+        return age >= 19 ? w.menAge + ageText + w.menAfterAge : w.boys + ageText + w.boysAfterAge;
+    return age >= 19 ? w.womenAge + ageText : w.girls + ageText + w.girlsAfterAge;
+}
+
+std::string alternativeLevel(const std::string& level)
+{
+    static const std::map<std::string, std::string> levels{
+        {"Final", "Finaal"},           {"Final TP", "Finaal TP"},         {"Semi-Final", "Semi-Finaal"},
+        {"Quarter-Final", "Kwart-eind"}, {"Uitdun", "Heat"},              {"B Competition", "B Kompetisie"},
+        {"C Competition", "C Kompetisie"}, {"Pentathlon", "5 kamp"},      {"Heptathlon", "7 kamp"},
+        {"Octathlon", "8 kamp"},       {"Decathlon", "10 kamp"}};
+    auto it = levels.find(level);
+    return it == levels.end() ? level : it->second;
+}
+
+std::string blank(int n)
+{
+    return std::to_string(n) + " __________________";
+}
+
+} // namespace
+
+std::string BuildEventHeading(const std::vector<std::string>& row, const PrintOptions& options, PrintState& state)
+{
+    auto cell = [&](int col) { return trimmed(row.at(col)); };
+    const Language lang = options.language;
+    std::string text = (isEnglish(lang) ? "Event  " : "Item  ") + cell(pcol::Number) + cell(pcol::Sub) + "  " +
+                       "\t" + cell(pcol::Time);
+    const bool alternative = options.alternativeLanguage && state.headingStyle == kNormalHeading;
+    text += "\t" + genderLabel(cell(pcol::Gender), cell(pcol::Age), lang, alternative) + "\t";
+    std::string event = cell(alternative ? pcol::Event2 : pcol::Event);
+    event = padTo(event, textLength(event) < 10 ? 35 : 30);
+    std::string level = cell(pcol::Level);
+    if (alternative)
+        level = alternativeLevel(level);
+    state.headingStyle = alternative ? kAlternativeHeading : kNormalHeading;
+    text += event + "\t" + cell(pcol::Point) + "\t" + level;
+    return text;
+}
+
+void AppendRecordLines(std::string& text, double definition, int kind, const std::vector<RecordSymbol>& symbols,
+                       const RecordLookup& records, const PrintOptions& options)
+{
+    const bool english = isEnglish(options.language);
+    const int count = static_cast<int>(symbols.size());
+    for (int i = 0; i < count; ++i) {
+        const RecordEntry* rec = records.find(symbols[i].reference, definition).record;
+        if (!rec)
+            continue;
+        if (rec->value == 0.01) {
+            text += english ? " New Event" : " Nuwe item";
+            continue;
+        }
+        text += symbols[i].symbol + " - " + FormatRecordValue(rec->value, kind) + "   ";
+        if (options.records != RecordsIncluded::AllData)
+            continue;
+        text += trimmed(rec->naam + " " + rec->van) + "  " + trimmed(rec->span) + "  " + trimmed(rec->plek) + "  ";
+        const bool notLast = i + 1 < count;
+        switch (options.recordDate) {
+        case RecordDate::None:
+            if (notLast)
+                text += "\r\n" + std::string(18, ' ');
+            break;
+        case RecordDate::Full:
+            text += recordDateText(rec->datum);
+            if (notLast)
+                text += "\r\n" + std::string(14, ' ');
+            break;
+        case RecordDate::Year:
+            text += rec->jaar;
+            if (notLast)
+                text += "\r\n" + std::string(16, ' ');
+            break;
+        }
+    }
+}
+
+void AppendFillInArea(std::string& text, int resultLines)
+{
+    auto line = [&](int first) { text += blank(first) + "\t" + blank(first + 1) + "\t" + blank(first + 2) + "\r\n"; };
+    if (resultLines <= 3) {
+        text += "\r\n\r\n";
+        line(1);
+    } else {
+        text += "\r\n";
+        line(1);
+        text += "\r\n";
+        line(4);
+        if (resultLines >= 9) {
+            text += "\r\n";
+            line(7);
+        }
+    }
+    text += "   ";
+}
+
+std::string heatWord(const PrintOptions& options, const PrintState& state)
+{
+    return options.alternativeLanguage && state.headingStyle == kNormalHeading ? "Heat :" : "Lopie :";
+}
+
+} // namespace dravik::printing

@@ -1,0 +1,169 @@
+#include "data/DataStore.h"
+#include "data/ReferenceData.h"
+#include "platform/GridModel.h"
+#include "platform/TextNumber.h"
+#include "printing/EntrantNames.h"
+#include "printing/EntryIndex.h"
+#include "printing/FindEventKind.h"
+#include "printing/GateEventText.h"
+#include "printing/PageHeading.h"
+#include "printing/Printouts.h"
+#include "programme/ProgrammeRow.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace dravik::printing {
+
+namespace {
+
+constexpr int kTeamEvent = 3;
+
+// The position of a level text in the level list; a level beyond the list is
+// shown as its stored number, and anything else matches no entries (-1).
+double levelIndexOf(const std::string& levelText, Language lang)
+{
+    const auto& levels = levelTexts(lang);
+    std::string level = trimmed(levelText);
+    auto it = std::find(levels.begin(), levels.end(), level);
+    if (it != levels.end())
+        return static_cast<double>(it - levels.begin());
+    return isNumericText(level) ? textToNumber(level) : -1;
+}
+
+// What both gate programmes share: the document, the records of the active
+// sets and the entrants, each read once per printout.
+class GateProgramme {
+public:
+    GateProgramme(Document& doc, const PrintSources& src, const PrintOptions& options, PrintState& state,
+                  bool withNames)
+        : doc_(doc), src_(src), options_(options), state_(state)
+    {
+        if (options.records != RecordsIncluded::None) {
+            symbols_ = LoadRecordSymbols(src.store.atld61());
+            records_ = RecordLookup(src.store.atld60());
+        }
+        if (withNames) {
+            individual_ = EntryIndex(src.store.atld37());
+            teams_ = EntryIndex(src.store.atld28());
+            names_ = EntrantNames(src.store.atld30(), src.store.atld20());
+        }
+    }
+
+    template <typename EventText>
+    void print(const Progress& progress, EventText eventText)
+    {
+        doc_.setExportFile(src_.documentFile);
+        doc_.setFontSize(options_.fontSize);
+        doc_.setMarginCm(marginFromTwips(800));
+        doc_.setOrientation(Orientation::Portrait);
+        doc_.startDoc();
+        Table table;
+        table.columns = {{Align::Left, 18.0}};
+        const GridModel& grid = src_.programme;
+        table.rows.reserve(grid.rows());
+        for (int r = 1; r < grid.rows(); ++r) {
+            if (progress)
+                progress(r);
+            table.rows.push_back({eventText(*this, grid.rowCells(r))});
+        }
+        doc_.addTable(std::move(table));
+        doc_.endDoc();
+    }
+
+    // Entry order: heading, records, the entrants on one line, the blanks.
+    std::string entryOrderText(const std::vector<std::string>& row)
+    {
+        const double definition = textToNumber(row[pcol::Definition]);
+        const int kind = FindEventKind(src_.reference.definitions, definition);
+        std::string text = BuildEventHeading(row, options_, state_);
+        appendRecords(text, definition, kind);
+        text += "\r\n";
+        if (options_.names != GateNames::None) {
+            const double level = levelIndexOf(row[pcol::Level], options_.language);
+            for (const EntryRow& e : entriesOf(kind, definition, level))
+                text += entrant(kind, e);
+        }
+        AppendFillInArea(text, options_.resultLines);
+        return text;
+    }
+
+    // Draw order: the entrants sorted by heat and lane, each heat under its
+    // own header with its own blanks; field events (kinds 7 and 8) run as one group.
+    std::string drawOrderText(const std::vector<std::string>& row)
+    {
+        const double definition = textToNumber(row[pcol::Definition]);
+        const double level = levelIndexOf(row[pcol::Level], options_.language);
+        const int kind = FindEventKind(src_.reference.definitions, definition);
+        std::vector<EntryRow> entries = entriesOf(kind, definition, level);
+        std::stable_sort(entries.begin(), entries.end(), [](const EntryRow& a, const EntryRow& b) {
+            return a.heat * 100 + a.lane < b.heat * 100 + b.lane;
+        });
+        std::string text = BuildEventHeading(row, options_, state_);
+        appendRecords(text, definition, kind);
+        const std::string word = heatWord(options_, state_);
+        const bool headerBeforeFirst = kind < 6 || kind > 8;
+        const bool headerAtChange = kind < 7 || kind > 8;
+        if (!entries.empty() && entries.back().heat > 1 && headerBeforeFirst)
+            text += "\r\n" + word + formatNumber(entries.front().heat) + "\r\n";
+        else
+            text += "\r\n\r\n";
+        double previousHeat = entries.empty() ? 0 : entries.front().heat;
+        for (const EntryRow& e : entries) {
+            if (e.heat != previousHeat && headerAtChange) {
+                AppendFillInArea(text, options_.resultLines);
+                previousHeat = e.heat;
+                text += "\r\n" + word + formatNumber(e.heat) + "\r\n";
+            }
+            text += entrant(kind, e);
+        }
+        AppendFillInArea(text, options_.resultLines);
+        return text;
+    }
+
+private:
+    void appendRecords(std::string& text, double definition, int kind) const
+    {
+        if (options_.records == RecordsIncluded::None)
+            return;
+        text += isEnglish(options_.language) ? "\r\n\r\nRecord(s): " : "\r\n\r\nRekord(s): ";
+        AppendRecordLines(text, definition, kind, symbols_, records_, options_);
+    }
+
+    const std::vector<EntryRow>& entriesOf(int kind, double definition, double level) const
+    {
+        return (kind == kTeamEvent ? teams_ : individual_).of(definition, level);
+    }
+
+    std::string entrant(int kind, const EntryRow& e) const
+    {
+        return kind == kTeamEvent ? names_.team(e.nommer) : names_.athlete(e.nommer, options_.nameStyle);
+    }
+
+    Document& doc_;
+    const PrintSources& src_;
+    const PrintOptions& options_;
+    PrintState& state_;
+    std::vector<RecordSymbol> symbols_;
+    RecordLookup records_;
+    EntryIndex individual_, teams_;
+    EntrantNames names_;
+};
+
+} // namespace
+
+void PrintGateProgramme(Document& doc, const PrintSources& src, const PrintOptions& options, PrintState& state,
+                        const Progress& progress)
+{
+    GateProgramme gate(doc, src, options, state, options.names != GateNames::None);
+    gate.print(progress, [](GateProgramme& g, const auto& row) { return g.entryOrderText(row); });
+}
+
+void PrintGateProgrammeDrawOrder(Document& doc, const PrintSources& src, const PrintOptions& options,
+                                 PrintState& state, const Progress& progress)
+{
+    GateProgramme gate(doc, src, options, state, true);
+    gate.print(progress, [](GateProgramme& g, const auto& row) { return g.drawOrderText(row); });
+}
+
+} // namespace dravik::printing

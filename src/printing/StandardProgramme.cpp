@@ -1,0 +1,282 @@
+#include "data/ReferenceData.h"
+#include "data/DataStore.h"
+#include "platform/GridModel.h"
+#include "platform/TextNumber.h"
+#include "printing/FindEventKind.h"
+#include "printing/FormatRecordValue.h"
+#include "printing/PageHeading.h"
+#include "printing/Printouts.h"
+#include "printing/RecordLookup.h"
+#include "printing/RecordSymbols.h"
+#include "printing/TableFormat.h"
+#include "printing/TextFit.h"
+#include "programme/ProgrammeRow.h"
+
+#include <optional>
+
+namespace dravik::printing {
+
+namespace {
+
+struct StandardTexts {
+    const char* header;
+    const char* recordHeader;
+    const char* allDataHeader;
+    const char* dateHeader;
+    const char* newEvent;
+    const char *men, *boys, *women, *girls;
+};
+
+const StandardTexts& textsFor(Language lang)
+{
+    static const StandardTexts en{"It No|Time|Gender|Event|Place|Level",
+                                  "|Record",
+                                  "|Record|Athlete|Team|Track",
+                                  "|Date",
+                                  " New event",
+                                  "Men",
+                                  "Boys - ",
+                                  "Women",
+                                  "Girls - "};
+    static const StandardTexts af{"It No|Tyd|Geslag|Item|Plek|vlak",
+                                  "|Rekord",
+                                  "|Rekord|Atleet|Span|Baan",
+                                  "|Datum",
+                                  " Nuwe item",
+                                  "Mans",
+                                  "Seuns - ",
+                                  "Vroue",
+                                  "Dogters - "};
+    return isEnglish(lang) ? en : af;
+}
+
+constexpr const char* kProgrammeFormat = "<1.4cm|<1.6cm|<3.0cm|<4.5cm|<1.6cm|<3.1cm";
+constexpr const char* kRecordFormat = "|<3.0cm";
+constexpr const char* kAllDataFormat = "|<3.0cm|<3.5cm|<1.8cm|<2.0cm";
+constexpr const char* kDateFormat = "|<2.5cm";
+constexpr int kRowsWithoutRecords = 40;
+
+// "Men", "Boys - 12", "Women - 19": age 25 is the open class and prints no age.
+std::string genderLabel(const std::string& gender, const std::string& ageText, Language lang)
+{
+    const StandardTexts& t = textsFor(lang);
+    bool male = gender == maleWord(lang);
+    double age = textToNumber(ageText);
+    std::string shown = trimmed(ageText);
+    if (age == 25)
+        return male ? t.men : t.women;
+    if (age < 19)
+        return (male ? t.boys : t.girls) + shown;
+    return std::string(male ? t.men : t.women) + " - " + shown;
+}
+
+int dayOf(const GridModel& grid, int row)
+{
+    return static_cast<int>(textToNumber(grid.cell(row, pcol::Day)));
+}
+
+class StandardProgramme {
+public:
+    StandardProgramme(Document& doc, const PrintSources& src, PrintOptions& options, const Progress& progress)
+        : doc_(doc), src_(src), options_(options), progress_(progress), heading_(src.meeting, options.language),
+          grid_(src.programme)
+    {
+    }
+
+    void print()
+    {
+        setUp();
+        // With "All Days" unticked only the chosen day's rows are printed.
+        bool oneDay = !options_.allDays && src_.meeting.days > 1;
+        currentDay_ = options_.allDays ? (grid_.rows() > 1 ? dayOf(grid_, 1) : 1) : options_.day;
+        firstPageHeading();
+        bool pageFull = false;
+        for (int r = 1; r < grid_.rows(); ++r) {
+            int d = dayOf(grid_, r);
+            if (oneDay && d != options_.day)
+                continue;
+            if (d != currentDay_ && !table_.rows.empty())
+                dayBreak(d);
+            else if (pageFull)
+                pageBreak();
+            if (progress_)
+                progress_(r);
+            addRow(r);
+            pageFull = ++lineCount_ > capacity_;
+        }
+        flushTable();
+        doc_.endDoc();
+    }
+
+private:
+    void setUp()
+    {
+        const StandardTexts& t = textsFor(options_.language);
+        std::string format = kProgrammeFormat, header = t.header;
+        symbols_ = LoadRecordSymbols(src_.store.atld61());
+        if (symbols_.empty())
+            options_.records = RecordsIncluded::None;
+        int count = static_cast<int>(symbols_.size());
+        Orientation orientation = Orientation::Portrait;
+        double logoLeft = 12;
+        int firstCapacity = kRowsWithoutRecords;
+        laterCapacity_ = kRowsWithoutRecords;
+        if (options_.records == RecordsIncluded::ValuesOnly) {
+            format += kRecordFormat;
+            header += t.recordHeader;
+            int perSet = count == 1 ? 40 : 32;
+            firstCapacity = count * perSet - count - 3;
+            laterCapacity_ = count * perSet;
+        } else if (options_.records == RecordsIncluded::AllData) {
+            orientation = Orientation::Landscape;
+            format += kAllDataFormat;
+            header += t.allDataHeader;
+            int perSet = count == 1 ? 29 : 22;
+            firstCapacity = count * perSet - 2 * count - 3;
+            laterCapacity_ = count * perSet;
+            logoLeft = 22;
+            if (options_.recordDate != RecordDate::None) {
+                format += kDateFormat;
+                header += t.dateHeader;
+            }
+        }
+        table_.columns = columnsFromFormat(format);
+        table_.header = splitBars(header);
+        withRecords_ = table_.columns.size() > 6;
+        if (withRecords_)
+            records_.emplace(src_.store.atld60());
+        // The symbols block of a day's first page takes one line per set.
+        dayCapacity_ = firstCapacity - (withRecords_ ? count : 0);
+        capacity_ = dayCapacity_;
+        heading_.setLogoLeft(logoLeft);
+        heading_.setOwnLogo(src_.ownLogoFile);
+
+        doc_.setOrientation(orientation);
+        doc_.setFontSize(options_.fontSize);
+        doc_.setMarginCm(marginFromTwips(table_.columns.size() == 11 ? 300 : 800));
+        doc_.setExportFile(src_.documentFile);
+        doc_.startDoc();
+    }
+
+    void firstPageHeading()
+    {
+        heading_.top(doc_);
+        heading_.dayOrDateLine(doc_, currentDay_);
+        if (withRecords_)
+            heading_.recordSymbols(doc_, symbols_);
+    }
+
+    // A new day starts a page that shows the day and the record symbols again.
+    void dayBreak(int day)
+    {
+        flushTable();
+        doc_.newPage();
+        heading_.top(doc_);
+        heading_.dayLine(doc_, day);
+        if (withRecords_)
+            heading_.recordSymbols(doc_, symbols_);
+        currentDay_ = day;
+        lineCount_ = 0;
+        capacity_ = dayCapacity_;
+    }
+
+    void pageBreak()
+    {
+        flushTable();
+        doc_.newPage();
+        heading_.top(doc_);
+        heading_.dayOrDateLine(doc_, currentDay_);
+        lineCount_ = 0;
+        capacity_ = laterCapacity_;
+    }
+
+    void flushTable()
+    {
+        Table next{table_.columns, table_.header, {}};
+        doc_.addTable(std::move(table_));
+        table_ = std::move(next);
+    }
+
+    void addRow(int r)
+    {
+        const auto& c = grid_.rowCells(r);
+        std::vector<std::string> cells{trimmed(c[pcol::Number]) + trimmed(c[pcol::Sub]), c[pcol::Time],
+                                       genderLabel(c[pcol::Gender], c[pcol::Age], options_.language), c[pcol::Event],
+                                       c[pcol::Point], c[pcol::Level]};
+        if (withRecords_)
+            addRecordCells(textToNumber(c[pcol::Definition]), cells);
+        cells.resize(table_.columns.size());
+        table_.rows.push_back(std::move(cells));
+    }
+
+    void addRecordCells(double definition, std::vector<std::string>& cells)
+    {
+        const StandardTexts& t = textsFor(options_.language);
+        const bool allData = options_.records == RecordsIncluded::AllData;
+        const int count = static_cast<int>(symbols_.size());
+        std::string record, athlete, team, track, date;
+        for (int i = 0; i < count; ++i) {
+            const bool notLast = i + 1 < count;
+            lineCount_ += count - 1;
+            RecordMatch match = records_->find(symbols_[i].reference, definition);
+            lineCount_ -= match.blankRows;
+            if (!match.record)
+                continue;
+            const RecordEntry& rec = *match.record;
+            if (rec.value == 0.01) {
+                record += t.newEvent;
+            } else {
+                int kind = FindEventKind(src_.reference.definitions, definition);
+                std::string text = trimmed(symbols_[i].symbol + " - " + FormatRecordValue(rec.value, kind));
+                record += notLast ? padTo(text, 20) : text;
+            }
+            if (!allData)
+                continue;
+            std::string name = trimmed(rec.naam + " " + rec.van);
+            if (textLength(name) > 15)
+                name = trimmed(firstChars(trimmed(rec.naam), 1) + " " + rec.van);
+            athlete += (notLast ? padTo(name, 20) : name) + " ";
+            std::string teamText = firstChars(trimmed(rec.span), 30);
+            team += (notLast ? padTo(teamText, 30) : teamText) + " ";
+            std::string trackText = firstChars(trimmed(rec.plek), 6);
+            track += (notLast ? padTo(trackText, 30) : trackText) + " ";
+            if (options_.recordDate == RecordDate::None)
+                date += " ";
+            else if (options_.recordDate == RecordDate::Full)
+                date += recordDateText(rec.datum) + "  ";
+            else
+                date += rec.jaar + "      ";
+        }
+        if (trimmed(record).empty())
+            return;
+        cells.push_back(record);
+        if (allData) {
+            cells.insert(cells.end(), {athlete, team, track});
+            if (options_.recordDate != RecordDate::None)
+                cells.push_back(date);
+        }
+    }
+
+    Document& doc_;
+    const PrintSources& src_;
+    PrintOptions& options_;
+    const Progress& progress_;
+    PageHeading heading_;
+    const GridModel& grid_;
+    std::vector<RecordSymbol> symbols_;
+    std::optional<RecordLookup> records_;
+    Table table_;
+    bool withRecords_ = false;
+    int capacity_ = kRowsWithoutRecords, dayCapacity_ = kRowsWithoutRecords, laterCapacity_ = kRowsWithoutRecords;
+    int lineCount_ = 0;
+    int currentDay_ = 1;
+};
+
+} // namespace
+
+void PrintStandardProgramme(Document& doc, const PrintSources& src, PrintOptions& options, const Progress& progress)
+{
+    StandardProgramme(doc, src, options, progress).print();
+}
+
+} // namespace dravik::printing

@@ -1,0 +1,259 @@
+#include "PrintTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace dravik;
+using namespace dravik::printing;
+namespace def = dravik::test::def;
+using test::contains;
+using test::eventTexts;
+
+namespace {
+
+const std::string kThreeBlanks = "\r\n\r\n1 __________________\t2 __________________\t3 __________________\r\n   ";
+
+PrintOptions gateOptions(GateNames names = GateNames::None)
+{
+    PrintOptions o;
+    o.kind = ProgrammeKind::FullGate;
+    o.names = names;
+    return o;
+}
+
+std::string padded(std::string s, size_t n)
+{
+    s.resize(std::max(s.size(), n), ' ');
+    return s;
+}
+
+TEST(GateProgrammeTest, OneEighteenCentimetreColumnWithOneCellPerEvent)
+{
+    test::PrintSuite suite;
+    suite.addRow({.number = "7", .sub = "b", .time = " 10:30", .age = "14", .event = "100 m", .point = "A  "});
+    suite.addRow({.number = "8", .gender = "Female", .age = "25", .event = "Long Jump Open Class", .level = "Heat"});
+    auto options = gateOptions();
+    Document doc = suite.print(options);
+    ASSERT_EQ(doc.tables().size(), 1u);
+    const Table& t = *doc.tables()[0];
+    ASSERT_EQ(t.columns.size(), 1u);
+    EXPECT_DOUBLE_EQ(t.columns[0].widthCm, 18.0);
+    EXPECT_TRUE(t.header.empty());
+    EXPECT_EQ(doc.orientation(), Orientation::Portrait);
+    EXPECT_EQ(doc.exportFile(), suite.folder() + "Data/Program.odt");
+    EXPECT_EQ(eventTexts(doc),
+              (std::vector<std::string>{
+                  "Event  7b  \t10:30\tBoys - 14    \t" + padded("100 m", 35) + "\tA\tFinaal\r\n" + kThreeBlanks,
+                  "Event  8  \t08:00\tWomen     \t" + padded("Long Jump Open Class", 30) + "\t\tHeat\r\n" + kThreeBlanks}));
+}
+
+TEST(GateProgrammeTest, AlternativeLanguageHeadingsAlternateAcrossPrintouts)
+{
+    test::PrintSuite suite;
+    suite.addRows(6, {.level = "Quarter-Final"});
+    auto options = gateOptions();
+    options.alternativeLanguage = true;
+    PrintState state;
+    auto texts = eventTexts(suite.print(options, state));
+    for (size_t i = 0; i < texts.size(); ++i) {
+        bool alternative = i % 2 == 1;
+        EXPECT_EQ(contains(texts[i], "\tSeuns - 12     \t"), alternative) << texts[i];
+        EXPECT_EQ(contains(texts[i], "\tBoys - 12    \t"), !alternative) << texts[i];
+        EXPECT_EQ(contains(texts[i], "\tKwart-eind"), alternative) << texts[i];
+    }
+    // The sixth heading was an alternative one, so the next printout starts normal;
+    // after a single normal event, the one after that starts alternative.
+    suite.grid.setRows(2);
+    EXPECT_TRUE(contains(eventTexts(suite.print(options, state))[0], "Boys - 12"));
+    EXPECT_TRUE(contains(eventTexts(suite.print(options, state))[0], "Seuns - 12"));
+}
+
+TEST(GateProgrammeTest, HeadingGenderWordsPerWindowAndHeadingKind)
+{
+    struct Case {
+        Language lang;
+        bool alternative;
+        std::string gender, age, label;
+    };
+    const Case cases[] = {
+        {Language::English, false, "Male", "25", "Men        "},
+        {Language::English, false, "Male", "19", "Men - 19    "},
+        {Language::English, false, "Female", "25", "Women     "},
+        {Language::English, false, "Female", "30", "Women - 30"},
+        {Language::English, false, "Female", "11", "Girls - 11"},
+        {Language::Afrikaans, false, "Manlik", "25", "Mans        "},
+        {Language::Afrikaans, false, "Manlik", "9", "Seuns - 9    "},
+        {Language::Afrikaans, false, "Vroulik", "25", "Vroulik     "},
+        {Language::Afrikaans, false, "Vroulik", "13", "Dogters - 13"},
+        {Language::English, true, "Male", "25", "Mans       "},
+        {Language::English, true, "Male", "40", "Mans - 40     "},
+        {Language::English, true, "Female", "25", "Vroue     "},
+        {Language::English, true, "Female", "19", "Vroue - 19"},
+        {Language::English, true, "Female", "15", "Dogters - 15  "},
+    };
+    for (const Case& c : cases) {
+        test::PrintSuite suite;
+        suite.addRow({.gender = c.gender, .age = c.age});
+        auto options = gateOptions();
+        options.language = c.lang;
+        options.alternativeLanguage = c.alternative;
+        PrintState state{c.alternative ? 2 : 0};
+        std::string text = eventTexts(suite.print(options, state))[0];
+        EXPECT_TRUE(contains(text, "\t" + c.label + "\t")) << c.label << " in " << text;
+        EXPECT_EQ(text.rfind(isEnglish(c.lang) ? "Event  1  \t" : "Item  1  \t", 0), 0u) << text;
+    }
+}
+
+// Athletes Ann, Ben, Cas and Dan of team 1 (TUK) and a relay team 2 (PUK).
+void addEntrants(test::PrintSuite& suite)
+{
+    suite.addTeam(1, "Tukkies", "TUK");
+    suite.addTeam(2, "Pukke", "PUK");
+    suite.addAthlete(1, 1, "Ann", "Alpha");
+    suite.addAthlete(1, 2, "Ben", "Beta");
+    suite.addAthlete(1, 3, "Cas", "Gamma");
+    suite.addAthlete(1, 4, "Dan", "Delta");
+}
+
+TEST(GateProgrammeTest, EntrantsOfTheEventAndLevelFollowTheHeading)
+{
+    struct Case {
+        GateNames names;
+        NameStyle style;
+        std::string definition, level, entrants;
+    };
+    const Case cases[] = {
+        {GateNames::EntryOrder, NameStyle::FullName, "101", "Finaal",
+         "Ann Alpha (TUK)   Ben Beta (TUK)    (TUK)   Cas Gamma"},
+        {GateNames::EntryOrder, NameStyle::Initials, "101", "Finaal", "A Alpha (TUK)   B Beta (TUK)    (TUK)   C Gamma"},
+        {GateNames::EntryOrder, NameStyle::FullName, "101", "Heat", "Dan Delta (TUK)   "},
+        {GateNames::EntryOrder, NameStyle::FullName, "103", "Finaal", "Tukkies (TUK)   Pukke (PUK)   "}, // in team-number order
+        {GateNames::None, NameStyle::FullName, "101", "Finaal", ""},
+    };
+    for (const Case& c : cases) {
+        test::PrintSuite suite;
+        addEntrants(suite);
+        suite.addEntry(1001, def::Sprint);
+        suite.addEntry(1002, def::Sprint);
+        suite.addEntry(1009, def::Sprint);    // no such athlete: the team only
+        suite.addEntry(3003, def::Sprint);    // no such team: the name only
+        suite.addEntry(1004, def::Sprint, 4); // level 4, "Heat"
+        suite.addTeamEntry(2, def::Relay);
+        suite.addTeamEntry(1, def::Relay);
+        suite.addTeamEntry(5, def::Relay);    // no such team: nothing
+        suite.addAthlete(3, 3, "Cas", "Gamma");
+        suite.addRow({.level = c.level, .definition = c.definition});
+        auto options = gateOptions(c.names);
+        options.nameStyle = c.style;
+        std::string text = eventTexts(suite.print(options))[0];
+        EXPECT_EQ(text, text.substr(0, text.find("\r\n")) + "\r\n" + c.entrants + kThreeBlanks) << text;
+    }
+}
+
+TEST(GateProgrammeTest, DrawOrderGroupsEntrantsByHeatAndLane)
+{
+    struct Case {
+        int definition;
+        std::vector<std::pair<int, int>> heatsAndLanes; // for Ann, Ben, Cas, Dan in that entry order
+        std::string body;
+    };
+    const std::string ann = "Ann Alpha (TUK)   ", ben = "Ben Beta (TUK)   ", cas = "Cas Gamma (TUK)   ",
+                      dan = "Dan Delta (TUK)   ";
+    const Case cases[] = {
+        {def::Sprint, {{2, 1}, {1, 2}, {1, 1}, {2, 2}},
+         "\r\nLopie :1\r\n" + cas + ben + kThreeBlanks + "\r\nLopie :2\r\n" + ann + dan + kThreeBlanks},
+        {def::Sprint, {{1, 4}, {1, 3}, {1, 2}, {1, 1}}, "\r\n\r\n" + dan + cas + ben + ann + kThreeBlanks},
+        {def::Steeple, {{1, 1}, {1, 2}, {2, 1}, {2, 2}},
+         "\r\n\r\n" + ann + ben + kThreeBlanks + "\r\nLopie :2\r\n" + cas + dan + kThreeBlanks},
+        {def::LongJump, {{1, 1}, {1, 2}, {2, 1}, {2, 2}}, "\r\n\r\n" + ann + ben + cas + dan + kThreeBlanks},
+        {def::Shot, {{2, 2}, {2, 1}, {1, 2}, {1, 1}}, "\r\n\r\n" + dan + cas + ben + ann + kThreeBlanks},
+    };
+    for (const Case& c : cases) {
+        test::PrintSuite suite;
+        addEntrants(suite);
+        for (int a = 0; a < 4; ++a)
+            suite.addEntry(1001 + a, c.definition, 0, c.heatsAndLanes[a].first, c.heatsAndLanes[a].second);
+        suite.addRow({.definition = std::to_string(c.definition)});
+        auto options = gateOptions(GateNames::DrawOrder);
+        std::string text = eventTexts(suite.print(options))[0];
+        EXPECT_EQ(text.substr(text.find("Finaal") + 6), c.body) << "definition " << c.definition;
+    }
+}
+
+TEST(GateProgrammeTest, HeatWordFollowsTheHeadingKind)
+{
+    test::PrintSuite suite;
+    addEntrants(suite);
+    suite.addEntry(1001, def::Sprint, 0, 1, 1);
+    suite.addEntry(1002, def::Sprint, 0, 2, 1);
+    suite.addRows(2);
+    auto options = gateOptions(GateNames::DrawOrder);
+    options.alternativeLanguage = true;
+    auto texts = eventTexts(suite.print(options));
+    EXPECT_TRUE(contains(texts[0], "\r\nHeat :1\r\n")) << texts[0];  // after a normal heading
+    EXPECT_TRUE(contains(texts[1], "\r\nLopie :1\r\n")) << texts[1]; // after an alternative one
+}
+
+TEST(GateProgrammeTest, FillInAreasForThreeSixOrNineResults)
+{
+    const std::string row1 = "1 __________________\t2 __________________\t3 __________________\r\n";
+    const std::string row2 = "4 __________________\t5 __________________\t6 __________________\r\n";
+    const std::string row3 = "7 __________________\t8 __________________\t9 __________________\r\n";
+    struct Case {
+        int results;
+        std::string area;
+    };
+    for (const Case& c : {Case{3, "\r\n\r\n" + row1 + "   "}, Case{6, "\r\n" + row1 + "\r\n" + row2 + "   "},
+                          Case{9, "\r\n" + row1 + "\r\n" + row2 + "\r\n" + row3 + "   "}}) {
+        test::PrintSuite suite;
+        suite.addRow({});
+        auto options = gateOptions();
+        options.resultLines = c.results;
+        std::string text = eventTexts(suite.print(options))[0];
+        ASSERT_GE(text.size(), c.area.size());
+        EXPECT_EQ(text.substr(text.size() - c.area.size()), c.area) << c.results;
+        EXPECT_EQ(text.substr(0, text.size() - c.area.size()).find("__"), std::string::npos) << c.results;
+    }
+}
+
+TEST(GateProgrammeTest, RecordLinesOfTheActiveSets)
+{
+    struct Case {
+        Language lang;
+        RecordsIncluded records;
+        RecordDate date;
+        std::string definition, lines;
+    };
+    const Case cases[] = {
+        {Language::English, RecordsIncluded::ValuesOnly, RecordDate::None, "102", "Record(s): S - 4:20.00   N - 4:01.50   "},
+        {Language::Afrikaans, RecordsIncluded::ValuesOnly, RecordDate::None, "101", "Rekord(s):  Nuwe item"},
+        {Language::English, RecordsIncluded::ValuesOnly, RecordDate::None, "101", "Record(s):  New Event"},
+        {Language::English, RecordsIncluded::AllData, RecordDate::None, "102",
+         "Record(s): S - 4:20.00   Ann Lee  Tuks  Pta  \r\n" + std::string(18, ' ') + "N - 4:01.50   Bo Ek  SA  Cpt  "},
+        {Language::English, RecordsIncluded::AllData, RecordDate::Full, "102",
+         "Record(s): S - 4:20.00   Ann Lee  Tuks  Pta  05/04/2019\r\n" + std::string(14, ' ') +
+             "N - 4:01.50   Bo Ek  SA  Cpt  01/02/2001"},
+        {Language::English, RecordsIncluded::AllData, RecordDate::Year, "102",
+         "Record(s): S - 4:20.00   Ann Lee  Tuks  Pta  2019\r\n" + std::string(16, ' ') +
+             "N - 4:01.50   Bo Ek  SA  Cpt  2001"},
+    };
+    for (const Case& c : cases) {
+        test::PrintSuite suite;
+        suite.addRecordSet(1, "S", "School");
+        suite.addRecordSet(2, "N", "National");
+        suite.addRecordSet(3, "X", "Old", false);
+        suite.addRecord({1, def::Mile, "260", "Ann", "Lee", "Tuks", "Pta", "2019-04-05", "2019"});
+        suite.addRecord({2, def::Mile, "241.5", "Bo", "Ek", "SA", "Cpt", "2001-02-01", "2001"});
+        suite.addRecord({3, def::Mile, "200"});
+        suite.addRecord({1, def::Sprint, "0.01"});
+        suite.addRow({.gender = maleWord(c.lang), .definition = c.definition});
+        auto options = gateOptions();
+        options.language = c.lang;
+        options.records = c.records;
+        options.recordDate = c.date;
+        std::string text = eventTexts(suite.print(options))[0];
+        std::string heading = text.substr(0, text.find("\r\n"));
+        EXPECT_EQ(text, heading + "\r\n\r\n" + c.lines + "\r\n" + kThreeBlanks);
+    }
+}
+
+} // namespace

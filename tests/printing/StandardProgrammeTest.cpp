@@ -1,0 +1,277 @@
+#include "PrintTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace dravik;
+using namespace dravik::printing;
+namespace def = dravik::test::def;
+using test::contains;
+using test::paragraphs;
+using test::tableOf;
+
+namespace {
+
+std::vector<size_t> rowsPerPage(const Document& doc)
+{
+    std::vector<size_t> out;
+    for (const Table* t : doc.tables())
+        out.push_back(t->rows.size());
+    return out;
+}
+
+std::vector<std::string> column(const Table& t, size_t col)
+{
+    std::vector<std::string> out;
+    for (const auto& row : t.rows)
+        out.push_back(row.at(col));
+    return out;
+}
+
+TEST(StandardProgrammeTest, HeadingNamesTheMeetingAndTheDayOrDate)
+{
+    struct Case {
+        Language lang;
+        int days;
+        bool allDays;
+        int chosenDay;
+        const char* firstRowDay;
+        std::vector<std::string> texts;
+    };
+    const Case cases[] = {
+        {Language::English, 1, true, 1, "1", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Date: 14/03/2026\n"}},
+        {Language::Afrikaans, 1, true, 1, "1", {"\n", "Byeenkoms: Winter Games  (Pretoria)\n", "\n", "Datum: 14/03/2026\n"}},
+        {Language::English, 3, true, 1, "2", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Day: 2 - 15/03/2026\n"}},
+        {Language::Afrikaans, 3, false, 3, "3", {"\n", "Byeenkoms: Winter Games  (Pretoria)\n", "\n", "Dag: 3 - 16/03/2026\n"}},
+        {Language::English, 3, true, 1, "4", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n"}}, // day 4: no day line
+    };
+    for (const Case& c : cases) {
+        test::PrintSuite suite;
+        suite.meeting.days = c.days;
+        suite.addRow({.gender = maleWord(c.lang), .day = c.firstRowDay});
+        PrintOptions options;
+        options.language = c.lang;
+        options.allDays = c.allDays;
+        options.day = c.chosenDay;
+        options.fontSize = 10;
+        Document doc = suite.print(options);
+        auto pages = doc.pages();
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_EQ(paragraphs(pages[0]), c.texts) << c.days << " days, row day " << c.firstRowDay;
+        const auto* own = std::get_if<Picture>(pages[0][0]);
+        const auto* logo = std::get_if<Picture>(pages[0][1]);
+        ASSERT_TRUE(own && logo);
+        EXPECT_EQ(own->source, Picture::Source::File);
+        EXPECT_EQ(own->file, suite.folder() + "Own.bmp");
+        EXPECT_DOUBLE_EQ(own->leftCm, 4.0);
+        EXPECT_DOUBLE_EQ(own->topCm, 0.1);
+        EXPECT_DOUBLE_EQ(own->widthCm, 3.0);
+        EXPECT_EQ(logo->source, Picture::Source::ProgramLogo);
+        EXPECT_DOUBLE_EQ(logo->leftCm, 12.0);
+        EXPECT_EQ(doc.fontSize(), 10);
+        EXPECT_EQ(doc.exportFile(), suite.folder() + "Data/Program.odt");
+        EXPECT_TRUE(doc.finished());
+    }
+}
+
+TEST(StandardProgrammeTest, RecordsOptionChoosesColumnsOrientationAndMargin)
+{
+    struct Case {
+        RecordsIncluded records;
+        RecordDate date;
+        bool activeSet;
+        RecordsIncluded printed;
+        std::vector<std::string> header;
+        Orientation orientation;
+        double logoLeft;
+        double marginCm;
+    };
+    const std::vector<std::string> six{"It No", "Time", "Gender", "Event", "Place", "Level"};
+    auto with = [&](std::vector<std::string> extra) {
+        auto h = six;
+        h.insert(h.end(), extra.begin(), extra.end());
+        return h;
+    };
+    const Case cases[] = {
+        {RecordsIncluded::None, RecordDate::None, true, RecordsIncluded::None, six, Orientation::Portrait, 12, 1.41},
+        {RecordsIncluded::ValuesOnly, RecordDate::Full, true, RecordsIncluded::ValuesOnly, with({"Record"}),
+         Orientation::Portrait, 12, 1.41},
+        {RecordsIncluded::AllData, RecordDate::None, true, RecordsIncluded::AllData,
+         with({"Record", "Athlete", "Team", "Track"}), Orientation::Landscape, 22, 1.41},
+        {RecordsIncluded::AllData, RecordDate::Year, true, RecordsIncluded::AllData,
+         with({"Record", "Athlete", "Team", "Track", "Date"}), Orientation::Landscape, 22, 0.53},
+        // No active record set: the option falls back to None.
+        {RecordsIncluded::AllData, RecordDate::Full, false, RecordsIncluded::None, six, Orientation::Portrait, 12, 1.41},
+    };
+    for (const Case& c : cases) {
+        test::PrintSuite suite;
+        suite.addRecordSet(1, "S", "School", c.activeSet);
+        suite.addRow({});
+        PrintOptions options;
+        options.records = c.records;
+        options.recordDate = c.date;
+        Document doc = suite.print(options);
+        EXPECT_EQ(options.records, c.printed);
+        const Table& t = *doc.tables().at(0);
+        EXPECT_EQ(t.header, c.header);
+        ASSERT_EQ(t.columns.size(), c.header.size());
+        EXPECT_DOUBLE_EQ(t.columns[0].widthCm, 1.4);
+        EXPECT_DOUBLE_EQ(t.columns[3].widthCm, 4.5);
+        EXPECT_EQ(t.columns[0].align, Align::Left);
+        for (const auto& row : t.rows)
+            EXPECT_EQ(row.size(), t.columns.size());
+        EXPECT_EQ(doc.orientation(), c.orientation);
+        EXPECT_NEAR(doc.marginCm(), c.marginCm, 0.01);
+        EXPECT_DOUBLE_EQ(std::get<Picture>(*doc.pages()[0][1]).leftCm, c.logoLeft);
+    }
+}
+
+TEST(StandardProgrammeTest, PagesHoldAsManyRowsAsTheRecordLinesAllow)
+{
+    struct Case {
+        RecordsIncluded records;
+        int sets;
+        int rows;
+        std::vector<size_t> perPage;
+    };
+    const Case cases[] = {
+        {RecordsIncluded::None, 0, 90, {41, 41, 8}},
+        {RecordsIncluded::None, 0, 41, {41}}, // a full last page leaves no empty page behind
+        {RecordsIncluded::ValuesOnly, 1, 90, {36, 41, 13}},
+        {RecordsIncluded::ValuesOnly, 2, 50, {20, 22, 8}},
+        {RecordsIncluded::AllData, 1, 60, {24, 30, 6}},
+    };
+    for (const Case& c : cases) {
+        test::PrintSuite suite;
+        for (int s = 1; s <= c.sets; ++s)
+            suite.addRecordSet(s, "S" + std::to_string(s), "Set");
+        suite.addRows(c.rows);
+        PrintOptions options;
+        options.records = c.records;
+        Document doc = suite.print(options);
+        EXPECT_EQ(rowsPerPage(doc), c.perPage) << c.rows << " rows, " << c.sets << " sets";
+        // Later pages repeat the heading without the record symbols.
+        auto pages = doc.pages();
+        for (size_t p = 1; p < pages.size(); ++p) {
+            auto texts = paragraphs(pages[p]);
+            EXPECT_EQ(texts.at(1), "Meeting: Winter Games  (Pretoria)\n");
+            EXPECT_EQ(texts.size(), 4u) << "page " << p; // the date line and no record symbols
+        }
+    }
+}
+
+TEST(StandardProgrammeTest, EachDayStartsAPageWithItsDate)
+{
+    test::PrintSuite suite;
+    suite.meeting.days = 3;
+    suite.addRecordSet(1, "S", "School");
+    for (const char* day : {"1", "1", "2", "3", "3"})
+        suite.addRow({.day = day});
+    for (int i = 0; i < 40; ++i)
+        suite.addRow({.day = "3"});
+    PrintOptions options;
+    options.records = RecordsIncluded::ValuesOnly;
+    Document doc = suite.print(options);
+    auto pages = doc.pages();
+    EXPECT_EQ(rowsPerPage(doc), (std::vector<size_t>{2, 1, 36, 6}));
+    ASSERT_EQ(pages.size(), 4u);
+    const std::vector<std::string> dayLines{"Day: 1 - 14/03/2026\n", "Day: 2 - 15/03/2026\n", "Day: 3 - 16/03/2026\n",
+                                            "Day: 3 - 16/03/2026\n"};
+    for (size_t p = 0; p < pages.size(); ++p) {
+        auto texts = paragraphs(pages[p]);
+        EXPECT_EQ(texts.at(3), dayLines[p]) << "page " << p;
+        // A day's first page shows the record symbols; a continued page does not.
+        EXPECT_EQ(texts.size() > 4 && texts[4] == "\nRecord symbols in use:", p < 3) << "page " << p;
+    }
+}
+
+TEST(StandardProgrammeTest, ADayChosenInsteadOfAllDaysPrintsThatDayOnly)
+{
+    test::PrintSuite suite;
+    suite.meeting.days = 2;
+    suite.addRow({.number = "1", .day = "1"});
+    suite.addRow({.number = "2", .day = "2"});
+    suite.addRow({.number = "3", .day = "2"});
+    PrintOptions options;
+    options.allDays = false;
+    options.day = 2;
+    Document doc = suite.print(options);
+    ASSERT_EQ(doc.tables().size(), 1u);
+    EXPECT_EQ(column(*doc.tables()[0], 0), (std::vector<std::string>{"2", "3"}));
+    EXPECT_EQ(paragraphs(doc.pages()[0]).at(3), "Day: 2 - 15/03/2026\n");
+}
+
+TEST(StandardProgrammeTest, GenderLabelsAndEventNumbers)
+{
+    struct Case {
+        Language lang;
+        std::string gender, age, label;
+    };
+    const Case cases[] = {
+        {Language::English, "Male", "25", "Men"},       {Language::English, "Male", "18", "Boys - 18"},
+        {Language::English, "Male", "19", "Men - 19"},  {Language::English, "Female", "25", "Women"},
+        {Language::English, "Female", "12", "Girls - 12"}, {Language::English, "Female", "35", "Women - 35"},
+        {Language::Afrikaans, "Manlik", "25", "Mans"},  {Language::Afrikaans, "Manlik", "14", "Seuns - 14"},
+        {Language::Afrikaans, "Vroulik", "12", "Dogters - 12"}, {Language::Afrikaans, "Vroulik", "40", "Vroue - 40"},
+    };
+    for (const Case& c : cases) {
+        test::PrintSuite suite;
+        suite.addRow({.number = "12", .sub = "a", .time = "09:15", .gender = c.gender, .age = c.age,
+                      .event = "100 m", .level = "Finaal", .point = "A  "});
+        PrintOptions options;
+        options.language = c.lang;
+        Document doc = suite.print(options);
+        EXPECT_EQ(doc.tables().at(0)->rows.at(0),
+                  (std::vector<std::string>{"12a", "09:15", c.label, "100 m", "A  ", "Finaal"}));
+    }
+}
+
+TEST(StandardProgrammeTest, RecordCellShowsEachActiveSetsRecord)
+{
+    test::PrintSuite suite;
+    suite.addRecordSet(1, "S", "School");
+    suite.addRecordSet(2, "N", "National");
+    suite.addRecord({1, def::Sprint, "10.5"});
+    suite.addRecord({2, def::Sprint, "9.85"});
+    suite.addRecord({1, def::Mile, "0.01"});
+    suite.addRecord({2, def::Marathon, ""}); // a blank record is passed over
+    suite.addRecord({2, def::Marathon, "3725.5"});
+    for (const char* d : {"101", "102", "110", "107"})
+        suite.addRow({.definition = d});
+    PrintOptions options;
+    options.records = RecordsIncluded::ValuesOnly;
+    Document doc = suite.print(options);
+    EXPECT_EQ(column(*doc.tables().at(0), 6),
+              (std::vector<std::string>{"S - 10.50           N - 9.85", " New event", "N - 1:02:05.50", ""}));
+}
+
+TEST(StandardProgrammeTest, AllDataShortensLongNamesAndCutsTeamAndTrack)
+{
+    struct Case {
+        RecordDate date;
+        std::vector<std::string> cells;
+    };
+    const Case cases[] = {
+        {RecordDate::None, {"S - 10.50", "J van der Merwe ", "Pretoria Boys High ", "Pretor "}},
+        {RecordDate::Full, {"S - 10.50", "J van der Merwe ", "Pretoria Boys High ", "Pretor ", "05/04/2019  "}},
+        {RecordDate::Year, {"S - 10.50", "J van der Merwe ", "Pretoria Boys High ", "Pretor ", "2019      "}},
+    };
+    for (const Case& c : cases) {
+        test::PrintSuite suite;
+        suite.addRecordSet(1, "S", "School");
+        suite.addRecord({1, def::Sprint, "10.5", "Johannes", "van der Merwe", " Pretoria Boys High", "Pretoria",
+                         "2019-04-05", "2019"});
+        suite.addRecord({1, def::Mile, "260", "Ann", "Lee", "", "", "", ""});
+        suite.addRow({.definition = "101"});
+        suite.addRow({.definition = "102"});
+        PrintOptions options;
+        options.records = RecordsIncluded::AllData;
+        options.recordDate = c.date;
+        Document doc = suite.print(options);
+        const auto& rows = doc.tables().at(0)->rows;
+        EXPECT_EQ(std::vector<std::string>(rows.at(0).begin() + 6, rows.at(0).end()), c.cells);
+        EXPECT_EQ(rows.at(1).at(6), "S - 4:20.00");
+        EXPECT_EQ(rows.at(1).at(7), "Ann Lee ");
+    }
+}
+
+} // namespace
