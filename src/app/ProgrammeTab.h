@@ -72,6 +72,7 @@ private:
     RenumberFields renumber_;
     bool syncingView_ = false;
     int shownDisplayOrder_ = -1;
+    QString refusedCellTitle_; // title of the message for a grid cell refused
 
     GridTableModel* progModel_ = nullptr;
     QTableView* flxProg_ = nullptr;

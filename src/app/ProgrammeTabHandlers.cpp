@@ -68,6 +68,22 @@ public:
     }
 };
 
+// Cells typed into the grid hold no more than the programme table stores.
+class MaxLengthDelegate : public QStyledItemDelegate {
+public:
+    MaxLengthDelegate(int maxLength, QObject* parent) : QStyledItemDelegate(parent), maxLength_(maxLength) {}
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setMaxLength(maxLength_);
+        return editor;
+    }
+
+private:
+    int maxLength_;
+};
+
 } // namespace
 
 EditorContext ProgrammeTab::editorContext()
@@ -228,7 +244,11 @@ void ProgrammeTab::connectEditor()
     on(cmdMove_, [](const EditorContext& ctx) { startMoves(ctx); });
     on(button("cmdMoveEnd"), [](const EditorContext& ctx) { endMoves(ctx); });
     on(cmdRenum_, [this](const EditorContext& ctx) { startRenumber(ctx, renumber_); });
-    on(button("cmdHerNou"), [this](const EditorContext& ctx) { continueRenumber(ctx, renumber_); });
+    connect(button("cmdHerNou"), &QPushButton::clicked, this, [this] {
+        EntryResult result;
+        editorAction([&](const EditorContext& ctx) { result = continueRenumber(ctx, renumber_); });
+        showResult(result);
+    });
     on(button("cmdHerEinde"), [](const EditorContext& ctx) { exitRenumber(ctx); });
     on(cmdVolg_, [](const EditorContext& ctx) { openDisplayOrder(ctx); });
     on(button("cmdSluit"), [](const EditorContext& ctx) { closeDisplayOrder(ctx); });
@@ -269,18 +289,20 @@ void ProgrammeTab::connectGrid()
     progModel_->setEditable(true);
     progModel_->setEditableColumns({pcol::Number, pcol::Sub, pcol::Time, pcol::Point, pcol::Day});
     flxProg_->setItemDelegateForColumn(pcol::Time, new TimeCellDelegate(flxProg_));
+    for (auto [col, length] : {std::pair{pcol::Number, 4}, {pcol::Sub, 1}, {pcol::Point, 3}, {pcol::Day, 1}})
+        flxProg_->setItemDelegateForColumn(col, new MaxLengthDelegate(length, flxProg_));
     progModel_->setEditCheck([this](int row, int col, const QString& text) {
-        if (col == pcol::Time) {
-            EntryResult check = checkEventTime(text.toStdString(), form_.lang);
-            if (!check.ok())
-                return qs(check.message);
+        EntryResult check = checkProgrammeCell(col, text.toStdString(), form_.lang, form_.meeting.days);
+        if (!check.ok()) {
+            refusedCellTitle_ = qs(check.title);
+            return qs(check.message);
         }
         if (form_.programme.cell(row, col) != text.toStdString())
             form_.session.programme.ProgrammeChanged = true;
         return QString();
     });
     connect(progModel_, &GridTableModel::editRefused, this,
-            [this](const QString& message) { form_.session.prompter().inform(this, message, form_.text("msgBadTimeTitle")); });
+            [this](const QString& message) { form_.session.prompter().inform(this, message, refusedCellTitle_); });
 }
 
 } // namespace dravik

@@ -29,7 +29,6 @@ const WindowText kTexts[] = {
     {"msgSavedTitle", "Save completed", "Stoor voltooid", ""},
     {"msgTransferTitle", "Save completed.", "Stoor voltooid.", ""},
     {"msgSaveFailedTitle", "Save failed", "Stoor het misluk", ""},
-    {"msgBadTimeTitle", "Time", "Tyd", ""},
     // Event fields
     {"lblNumber", "Number", "Nommer", ""},
     {"txtNumber", "", "", "Event number on the program"},

@@ -6,6 +6,7 @@
 #include "programme/Ordering.h"
 #include "programme/ProgrammeRow.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace dravik {
@@ -55,17 +56,52 @@ void fieldsIntoCells(const EditorContext& ctx, std::vector<std::string>& cells)
     cells[pcol::Day] = f.cmbDagn.text();
 }
 
-// Level and day of the stored row at a record position; a position with no stored
-// row (the programme was never saved since the row was made) leaves both as they are.
-void showStoredLevelAndDay(const EditorContext& ctx, double position)
+// Level and day of a grid row as the row shows them. Only what the row does not
+// carry as a list entry comes from the stored row at its record position, and a
+// position with no stored row leaves that field as it is.
+void showLevelAndDay(const EditorContext& ctx, const std::vector<std::string>& cells, double position)
 {
+    EventFields& f = ctx.fields;
+    const auto& levels = f.cmbLevel.entries;
+    auto level = std::find(levels.begin(), levels.end(), cells[pcol::Level]);
+    const auto& days = f.cmbDagn.entries;
+    auto day = std::find(days.begin(), days.end(), formatNumber(textToNumber(cells[pcol::Day])));
+    if (level != levels.end())
+        f.cmbLevel.select(static_cast<int>(level - levels.begin()));
+    if (day != days.end())
+        f.cmbDagn.select(static_cast<int>(day - days.begin()));
+    if (level != levels.end() && day != days.end())
+        return;
     if (!ctx.atld40 || position >= 1e9 || !ctx.atld40->moveTo(static_cast<int>(position)))
         return;
     ProgrammeRecord rec = readProgrammeRecord(*ctx.atld40);
-    ctx.fields.cmbLevel.select(listIndex(rec.ufvlak));
-    int day = listIndex(rec.draws);
-    if (day > 0)
-        ctx.fields.cmbDagn.select(day - 1);
+    if (level == levels.end())
+        f.cmbLevel.select(listIndex(rec.ufvlak));
+    int storedDay = listIndex(rec.draws);
+    if (day == days.end() && storedDay > 0)
+        f.cmbDagn.select(storedDay - 1);
+}
+
+// The checks Move data and Complete make before they touch the grid.
+EntryResult checkFields(const EditorContext& ctx)
+{
+    const bool en = isEnglish(ctx.language);
+    EntryResult number = checkEventNumber(ctx.fields.txtNumber, en ? "Number" : "Nommer", ctx.language);
+    if (!number.ok())
+        return number;
+    EntryResult time = checkEventTime(ctx.fields.txtTime, ctx.language);
+    if (!time.ok())
+        return time;
+    if (!(textToNumber(ctx.fields.events.tvText()) > 0))
+        return en ? EntryResult{"Choose the event from the Event list first.", "No event"}
+                  : EntryResult{"Kies eers die item uit die Item lys.", "Geen item"};
+    return {};
+}
+
+size_t characterCount(std::string_view text)
+{
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(),
+                                              [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 bool sameAge(const std::string& oud, double age)
@@ -91,6 +127,63 @@ EntryResult checkEventTime(std::string_view text, Language lang)
                 "Invalid time"};
     return {"Die tyd \"" + shown + "\" is nie 'n geldige tyd nie. Tik dit as hh:mm, van 00:00 tot 23:59.",
             "Ongeldige tyd"};
+}
+
+EntryResult checkEventNumber(std::string_view text, std::string_view field, Language lang)
+{
+    std::string_view t = text;
+    while (!t.empty() && t.front() == ' ')
+        t.remove_prefix(1);
+    while (!t.empty() && t.back() == ' ')
+        t.remove_suffix(1);
+    bool digits = !t.empty() && t.size() <= 4 &&
+                  std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (digits && std::stoi(std::string(t)) >= 1)
+        return {};
+    std::string shown(text), name(field);
+    if (isEnglish(lang))
+        return {"The event number \"" + shown + "\" in " + name + " is not valid. Type a whole number from 1 to 9999.",
+                "Invalid number"};
+    return {"Die itemnommer \"" + shown + "\" in " + name + " is nie geldig nie. Tik 'n heelgetal van 1 tot 9999.",
+            "Ongeldige nommer"};
+}
+
+EntryResult checkProgrammeCell(int col, std::string_view text, Language lang, int meetingDays)
+{
+    const bool en = isEnglish(lang);
+    switch (col) {
+    case pcol::Number:
+        return checkEventNumber(text, programmeHeader(lang)[pcol::Number], lang);
+    case pcol::Time:
+        return checkEventTime(text, lang);
+    case pcol::Sub:
+    case pcol::Point: {
+        size_t limit = col == pcol::Sub ? 1 : 3;
+        if (characterCount(text) <= limit)
+            return {};
+        std::string what = col == pcol::Sub ? (en ? "A sub number" : "'n Sub nommer")
+                                            : (en ? "A participation point" : "'n Deelname punt");
+        std::string most = std::to_string(limit);
+        return en ? EntryResult{what + " holds at most " + most + (limit == 1 ? " character." : " characters."),
+                                "Too long"}
+                  : EntryResult{what + " het hoogstens " + most + (limit == 1 ? " karakter." : " karakters."),
+                                "Te lank"};
+    }
+    case pcol::Day: {
+        int days = std::clamp(meetingDays, 1, 3);
+        double d = textToNumber(text);
+        if (isNumericText(text) && d >= 1 && d <= days && d == std::floor(d))
+            return {};
+        std::string range = days == 1 ? "1" : "1 to " + std::to_string(days);
+        return en ? EntryResult{"The day \"" + std::string(text) + "\" is not a day of this meeting: type " + range + ".",
+                                "Invalid day"}
+                  : EntryResult{"Die dag \"" + std::string(text) + "\" is nie 'n dag van die byeenkoms nie: tik " +
+                                    (days == 1 ? std::string("1") : "1 tot " + std::to_string(days)) + ".",
+                                "Ongeldige dag"};
+    }
+    default:
+        return {};
+    }
 }
 
 void fillEventFieldLists(EventFields& fields, Language lang, const MeetingDetails& meeting)
@@ -123,7 +216,7 @@ void ShowEventFields(const EditorContext& ctx)
     bool male = cells[pcol::Gender] == maleWord(ctx.language);
     f.optGen = male ? 0 : 1;
 
-    showStoredLevelAndDay(ctx, position);
+    showLevelAndDay(ctx, cells, position);
 
     ctx.state.currentAge = textToNumber(cells[pcol::Age]);
     for (int i = 0; i < f.cmbAge.count(); ++i) {
@@ -139,14 +232,14 @@ void ShowEventFields(const EditorContext& ctx)
     ctx.state.previousGender = ctx.state.currentGender;
     FillEventList(ctx);
 
-    int found = 0;
+    // The row's own event: its definition number, else its name.
+    const auto& numbers = f.events.cmbTV();
     const auto& names = f.events.cmbItem();
-    for (int i = 0; i < f.events.count(); ++i) {
-        if (names[i] == cells[pcol::Event]) {
-            found = i;
-            break;
-        }
-    }
+    auto byNumber = std::find(numbers.begin(), numbers.end(), formatNumber(textToNumber(cells[pcol::Definition])));
+    auto byName = std::find(names.begin(), names.end(), cells[pcol::Event]);
+    int found = byNumber != numbers.end() ? static_cast<int>(byNumber - numbers.begin())
+                : byName != names.end()   ? static_cast<int>(byName - names.begin())
+                                          : 0;
     f.events.select(found);
 
     for (auto& box : f.txtPRek)
@@ -217,9 +310,9 @@ void newEvent(const EditorContext& ctx)
 
 EntryResult moveDataToProgramme(const EditorContext& ctx)
 {
-    EntryResult time = checkEventTime(ctx.fields.txtTime, ctx.language);
-    if (!time.ok())
-        return time;
+    EntryResult check = checkFields(ctx);
+    if (!check.ok())
+        return check;
     ctx.state.move.clear();
     ctx.session.ProgrammeChanged = true;
 
@@ -257,6 +350,8 @@ void endNewEvents(const EditorContext& ctx)
 void modifyEvent(const EditorContext& ctx)
 {
     ctx.session.ProgrammeChanged = true;
+    // The fields may still show what an earlier Complete or Move data left in them.
+    ShowEventFields(ctx);
     EditorPanels& p = ctx.fields.panels;
     p.fraData = true;
     p.fraWysig = true;
@@ -266,9 +361,9 @@ void modifyEvent(const EditorContext& ctx)
 
 EntryResult completeEvent(const EditorContext& ctx)
 {
-    EntryResult time = checkEventTime(ctx.fields.txtTime, ctx.language);
-    if (!time.ok())
-        return time;
+    EntryResult check = checkFields(ctx);
+    if (!check.ok())
+        return check;
     EditorPanels& p = ctx.fields.panels;
     p.fraWysig = false;
     p.fraAction = true;

@@ -39,15 +39,26 @@ struct EntryResult {
 // with a message in the window's language.
 EntryResult checkEventTime(std::string_view text, Language lang);
 
+// Checks an event number typed into txtNumber, into column 0 of the programme grid
+// or into the renumber panel: a whole number from 1 to 9999. Anything else is
+// refused with a message naming the field.
+EntryResult checkEventNumber(std::string_view text, std::string_view field, Language lang);
+
+// Checks text typed into a cell of the programme grid before it is taken: the
+// number and the time as in the event fields, a sub-letter of at most 1 and a
+// participation point of at most 3 characters (what the programme table holds),
+// and a day from 1 to the meeting's number of days. Other columns pass.
+EntryResult checkProgrammeCell(int col, std::string_view text, Language lang, int meetingDays);
+
 // Fills cmbLevel (the 11 levels), cmbAge (the meeting's age list) and cmbDagn
 // ("1", "2", "3") and selects the first entry of each.
 void fillEventFieldLists(EventFields& fields, Language lang, const MeetingDetails& meeting);
 
-// Copies the current grid row into the event fields. Level and day come from the
-// stored Atld40 row at the row's record position (column 8). When there is no stored
-// row at that position (a programme never saved, or no record set) level and day
-// keep what they show. Does nothing without a current programme row or when the
-// record position is negative.
+// Copies the current grid row into the event fields: its number, sub, time, point,
+// gender, age, level, day and event (found by its definition number, else by its
+// name). Only a level or day the row does not carry as a list entry is taken from
+// the stored Atld40 row at the row's record position (column 8). Does nothing
+// without a current programme row or when the record position is negative.
 void ShowEventFields(const EditorContext& ctx);
 
 // Refills cmbItem and cmbTV with the events of the current gender and age that have
@@ -56,13 +67,14 @@ void FillEventList(const EditorContext& ctx);
 
 // New Event (cmdAdd): starts adding events after the last row, proposing the next number.
 void newEvent(const EditorContext& ctx);
-// Move data to program list (cmdUpdate): appends the fields as a new row.
+// Move data to program list (cmdUpdate): appends the fields as a new row. Refused,
+// with nothing changed, without a chosen event or with a bad number or time.
 EntryResult moveDataToProgramme(const EditorContext& ctx);
 // End of new Events (cmdCancel).
 void endNewEvents(const EditorContext& ctx);
-// Modify (cmdWysig): opens the fields on the current row.
+// Modify (cmdWysig): opens the fields on the current row, showing that row.
 void modifyEvent(const EditorContext& ctx);
-// Complete (cmdVoltooi): writes the fields into the current row.
+// Complete (cmdVoltooi): writes the fields into the current row; refused like Move data.
 EntryResult completeEvent(const EditorContext& ctx);
 
 // optGen click: 0 male, 1 female. While browsing the gender goes into column 3 at once.

@@ -294,9 +294,28 @@ void renumberScopeClicked(RenumberFields& renumber, int index)
     renumber.frareeks = renumber.optHer == 1;
 }
 
-int continueRenumber(const EditorContext& ctx, RenumberFields& renumber)
+EntryResult continueRenumber(const EditorContext& ctx, RenumberFields& renumber, int* renumbered)
 {
     ctx.state.mode = EditingMode::Browsing;
+    if (renumber.optHer != 0) {
+        const bool en = isEnglish(ctx.language);
+        const std::pair<const std::string*, const char*> inputs[] = {
+            {&renumber.txtBegin, en ? "Start" : "Begin"},
+            {&renumber.txtEind, en ? "End" : "Einde"},
+            {&renumber.txtNBegin, en ? "New start as" : "Nuwe begin as"}};
+        for (const auto& [text, field] : inputs) {
+            EntryResult check = checkEventNumber(*text, field, ctx.language);
+            if (!check.ok())
+                return check;
+        }
+        if (textToNumber(renumber.txtBegin) > textToNumber(renumber.txtEind))
+            return en ? EntryResult{"The range starts at " + renumber.txtBegin + ", after its end " +
+                                        renumber.txtEind + ": type a start no higher than the end.",
+                                    "Invalid range"}
+                      : EntryResult{"Die reeks begin by " + renumber.txtBegin + ", na sy einde " + renumber.txtEind +
+                                        ": tik 'n begin wat nie hoer as die einde is nie.",
+                                    "Ongeldige reeks"};
+    }
     RenumberRequest request;
     request.all = renumber.optHer == 0;
     request.begin = textToNumber(renumber.txtBegin);
@@ -304,9 +323,11 @@ int continueRenumber(const EditorContext& ctx, RenumberFields& renumber)
     request.newStart = textToNumber(renumber.txtNBegin);
     request.keepSubNumbers = renumber.chkHer;
     int done = renumberProgramme(ctx.grid, request);
+    if (renumbered)
+        *renumbered = done;
     if (ctx.grid.rows() > 1)
         renumber.txtEind = ctx.grid.cell(ctx.grid.rows() - 1, pcol::Number);
-    return done;
+    return {};
 }
 
 void exitRenumber(const EditorContext& ctx)

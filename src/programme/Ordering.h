@@ -64,7 +64,9 @@ void startRenumber(const EditorContext& ctx, RenumberFields& renumber);
 // optHer click: the range inputs show for a range only.
 void renumberScopeClicked(RenumberFields& renumber, int index);
 // Continue (cmdHerNou): renumbers as the panel says; txtEind then shows the last number.
-int continueRenumber(const EditorContext& ctx, RenumberFields& renumber);
+// A range whose inputs are not event numbers (1 to 9999), or whose start is above its
+// end, is refused with a message and nothing changes. `renumbered` gets the rows renumbered.
+EntryResult continueRenumber(const EditorContext& ctx, RenumberFields& renumber, int* renumbered = nullptr);
 // Exit of the renumber panel (cmdHerEinde).
 void exitRenumber(const EditorContext& ctx);
 

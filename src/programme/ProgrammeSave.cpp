@@ -49,10 +49,15 @@ std::vector<FieldAssignments> programmeRowsToStore(const GridModel& grid, Langua
     return rows;
 }
 
-int saveProgrammeGrid(const GridModel& grid, Language lang, RecordSet& atld40)
+int saveProgrammeGrid(GridModel& grid, Language lang, RecordSet& atld40)
 {
     auto rows = programmeRowsToStore(grid, lang);
     atld40.rewriteTable(rows);
+    // The rows went in grid order, skipping those without a definition number.
+    int position = 0;
+    for (int r = 1; r < grid.rows(); ++r)
+        if (textToNumber(grid.cell(r, pcol::Definition)) > 0)
+            grid.setCell(r, pcol::Position, std::to_string(position++));
     return static_cast<int>(rows.size());
 }
 

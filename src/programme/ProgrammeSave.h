@@ -21,8 +21,9 @@ public:
 std::vector<FieldAssignments> programmeRowsToStore(const GridModel& grid, Language lang);
 
 // Save: rewrites Atld40 from the grid in one transaction. On failure the
-// stored programme is left as it was and the error is thrown.
-// Returns the number of rows stored.
-int saveProgrammeGrid(const GridModel& grid, Language lang, RecordSet& atld40);
+// stored programme is left as it was and the error is thrown. Afterwards each
+// stored row's record position (column 8) names its new stored row, so the grid
+// stays linked to the table without a reload. Returns the number of rows stored.
+int saveProgrammeGrid(GridModel& grid, Language lang, RecordSet& atld40);
 
 } // namespace dravik

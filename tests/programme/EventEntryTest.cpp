@@ -197,20 +197,126 @@ TEST(EventEntry, TimesThatAreNoClockTimesAreRefused)
     EXPECT_TRUE(ed.fields.panels.fraWysig);
 }
 
-TEST(EventEntry, FieldsOfARowWithoutStoredRowKeepLevelAndDay)
+// A row shows its own level, day and event, whatever its record position points at:
+// Modify and Complete leave "0" there, which is the first stored event.
+TEST(EventEntry, ModifyTwiceKeepsEachRowsOwnLevelDayAndEvent)
 {
-    StoredProgramme db;
+    StoredProgramme db({{{"Tabverw", 5.0}, {"UFvlak", 0.0}, {"Nommer", 1.0}, {"Draws", 1.0}}});
     EditorFixture ed;
     ed.atld40 = db.atld40.get();
-    ed.add({"4", "a", "10:00", "Female", "13", "High Jump", "7", "2"});
-    ed.grid.setCell(1, pcol::Position, "3");
+    ed.add({"1", "", "08:00", "Male", "12", "Long Jump - Open", "4", "2"});
+    ed.add({"2", "", "08:30", "Male", "12", "100 m", "1", "2"});
+    ed.grid.setCell(1, pcol::Level, "Heat");
+    ed.grid.setCell(2, pcol::Level, "Semi-Finaal");
+
+    auto modifyAndComplete = [&](int row) {
+        ed.grid.setCurrent(row, 0);
+        afterCellChange(ed.ctx());
+        modifyEvent(ed.ctx());
+        return completeEvent(ed.ctx());
+    };
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(modifyAndComplete(1).ok());
+        ASSERT_TRUE(modifyAndComplete(2).ok());
+    }
+    // The same row twice without a click between: Modify shows the row again.
+    ASSERT_TRUE(modifyAndComplete(1).ok());
+    modifyEvent(ed.ctx());
+    EXPECT_EQ(ed.fields.events.tvText(), "4");
+    ASSERT_TRUE(completeEvent(ed.ctx()).ok());
+
+    auto shown = [&](int r) {
+        const auto& c = ed.grid.rowCells(r);
+        return Texts({c[pcol::Level], c[pcol::Day], c[pcol::Definition], c[pcol::Event]});
+    };
+    EXPECT_EQ(shown(1), Texts({"Heat", "2", "4", "Long Jump - Open"}));
+    EXPECT_EQ(shown(2), Texts({"Semi-Finaal", "2", "1", "100 m"}));
+}
+
+TEST(EventEntry, LevelOrDayTheRowDoesNotCarryComesFromTheStoredRow)
+{
+    StoredProgramme db({{{"Tabverw", 7.0}, {"UFvlak", 5.0}, {"Nommer", 4.0}, {"Draws", 3.0}}});
+    EditorFixture ed;
+    ed.atld40 = db.atld40.get();
+    ed.add({"4", "a", "10:00", "Female", "13", "High Jump", "7", ""});
+    ed.grid.setCell(1, pcol::Level, "17"); // a stored level outside the list shows as its number
     ed.grid.setCurrent(1, 0);
-    ed.fields.cmbLevel.select(5);
-    ed.fields.cmbDagn.select(2);
 
     ShowEventFields(ed.ctx());
     EXPECT_EQ(Texts({ed.fields.txtNumber, ed.fields.cmbAge.text(), ed.fields.events.tvText()}),
               Texts({"4", "13", "7"}));
     EXPECT_EQ(ed.fields.cmbLevel.index, 5);
     EXPECT_EQ(ed.fields.cmbDagn.index, 2);
+}
+
+// Move data and Complete take event numbers from 1 to 9999 and need an event;
+// a refusal names the field and changes nothing.
+TEST(EventEntry, NumbersAndEventsThatCannotBeStoredAreRefused)
+{
+    struct Case {
+        const char* number;
+        bool withEvent;
+        const char* refusal; // empty: taken
+    };
+    const std::vector<Case> cases = {
+        {"7", true, ""},
+        {" 12 ", true, ""},
+        {"9999", true, ""},
+        {"abc", true, "\"abc\" in Number"},
+        {"-5", true, "\"-5\" in Number"},
+        {"0", true, "\"0\" in Number"},
+        {"1.5", true, "\"1.5\" in Number"},
+        {"10000", true, "\"10000\" in Number"},
+        {"99999999999999999999", true, "in Number"},
+        {"", true, "\"\" in Number"},
+        {"3", false, "Choose the event"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.number);
+        EditorFixture ed;
+        newEvent(ed.ctx());
+        if (!c.withEvent)
+            ed.fields.events.clear();
+        ed.fields.txtNumber = c.number;
+        EntryResult added = moveDataToProgramme(ed.ctx());
+        ASSERT_EQ(added.ok(), std::string(c.refusal).empty()) << added.message;
+        EXPECT_NE(added.message.find(c.refusal), std::string::npos) << added.message;
+        EXPECT_EQ(ed.grid.rows(), added.ok() ? 2 : 1);
+
+        // Complete refuses the same on a row that is there.
+        EditorFixture modify;
+        modify.add({"1", "", "08:00", "Male", "12", "100 m"});
+        modify.grid.setCurrent(1, 0);
+        modifyEvent(modify.ctx());
+        if (!c.withEvent)
+            modify.fields.events.clear();
+        modify.fields.txtNumber = c.number;
+        EXPECT_EQ(completeEvent(modify.ctx()).ok(), added.ok());
+        EXPECT_EQ(modify.grid.cell(1, pcol::Number), added.ok() ? std::string(c.number) : "1");
+    }
+}
+
+// What a cell of the programme grid takes: what the table stores, typed as the fields take it.
+TEST(EventEntry, GridCellsTakeOnlyWhatIsStored)
+{
+    struct Case {
+        int col;
+        const char* text;
+        int days;
+        bool taken;
+    };
+    const std::vector<Case> cases = {
+        {pcol::Number, "12", 1, true},   {pcol::Number, "abc", 1, false}, {pcol::Number, "0", 1, false},
+        {pcol::Sub, "a", 1, true},       {pcol::Sub, "", 1, true},        {pcol::Sub, "xyz1", 1, false},
+        {pcol::Sub, "\xc3\xa9", 1, true}, {pcol::Point, "ABC", 1, true},   {pcol::Point, "QWERTY", 1, false},
+        {pcol::Time, "08:15", 1, true},  {pcol::Time, "25:00", 1, false}, {pcol::Day, "2", 3, true},
+        {pcol::Day, "3", 3, true},       {pcol::Day, "9", 3, false},      {pcol::Day, "2", 1, false},
+        {pcol::Day, "0", 2, false},      {pcol::Day, "x", 2, false},      {pcol::Event, "anything", 1, true},
+    };
+    for (const Case& c : cases) {
+        EntryResult check = checkProgrammeCell(c.col, c.text, Language::English, c.days);
+        EXPECT_EQ(check.ok(), c.taken) << "column " << c.col << " \"" << c.text << "\": " << check.message;
+        if (!c.taken)
+            EXPECT_FALSE(checkProgrammeCell(c.col, c.text, Language::Afrikaans, c.days).message.empty());
+    }
 }

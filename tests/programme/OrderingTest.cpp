@@ -76,11 +76,28 @@ TEST(Ordering, RenumberPanel)
 
     renumberScopeClicked(panel, 1);
     EXPECT_TRUE(panel.frareeks);
+    // Range inputs that are no event numbers, or a start above the end, change nothing.
+    struct Bad {
+        const char *begin, *end, *newStart, *named;
+    };
+    for (const Bad& bad : {Bad{"1ab", "12", "1", "\"1ab\" in Start"}, Bad{"9", "2xx5", "1", "\"2xx5\" in End"},
+                           Bad{"9", "12", "q", "\"q\" in New start as"}, Bad{"9", "12", "0", "\"0\" in New start as"},
+                           Bad{"12", "9", "1", "starts at 12, after its end 9"}}) {
+        panel.txtBegin = bad.begin;
+        panel.txtEind = bad.end;
+        panel.txtNBegin = bad.newStart;
+        EntryResult refused = continueRenumber(ed.ctx(), panel);
+        EXPECT_NE(refused.message.find(bad.named), std::string::npos) << refused.message;
+        EXPECT_EQ(numbered(ed), Texts({"3", "9", "12"}));
+    }
     panel.txtBegin = "9";
-    panel.txtNBegin = "x";
-    EXPECT_EQ(continueRenumber(ed.ctx(), panel), 2);
-    EXPECT_EQ(numbered(ed), Texts({"3", "0_", "1_"}));
-    EXPECT_EQ(panel.txtEind, "1");
+    panel.txtEind = "12";
+    panel.txtNBegin = "4";
+    int renumbered = 0;
+    EXPECT_TRUE(continueRenumber(ed.ctx(), panel, &renumbered).ok());
+    EXPECT_EQ(renumbered, 2);
+    EXPECT_EQ(numbered(ed), Texts({"3", "4_", "5_"}));
+    EXPECT_EQ(panel.txtEind, "5");
 }
 
 TEST(Ordering, MoveByTwoClicks)

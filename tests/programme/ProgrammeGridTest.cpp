@@ -90,6 +90,11 @@ TEST_F(ProgrammeGridTest, SaveWritesEachFieldByItsRule)
     grid.addItem("9\t\t09:30\tMale\t12\t?\t12\t\t0\t999\t\tE\t\t0\t\t3");
     auto rs = atld40();
     EXPECT_EQ(saveProgrammeGrid(grid, Language::English, *rs), 3) << "rows without a definition number are dropped";
+    std::vector<std::string> positions;
+    for (int r = 1; r < grid.rows(); ++r)
+        positions.push_back(grid.cell(r, pcol::Position));
+    EXPECT_EQ(positions, (std::vector<std::string>{"0", "1", "0", "0", "2"}))
+        << "each stored row's record position names its new stored row";
 
     SQLite::Statement st(*db, "SELECT Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws "
                               "FROM Atld40 ORDER BY rowid");
