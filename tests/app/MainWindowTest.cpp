@@ -344,6 +344,80 @@ TEST(GeneratorTabTest, ReadCreateTwiceTransferAndCleanStart)
 
 } // namespace
 
+// On the demo meeting: the first day-2 event keeps its level and day through
+// Modify and Complete on it and on the next row, and a Save.
+TEST(DemoWindowTest, ModifyAndCompleteKeepTheRowsLevelAndDay)
+{
+    test::TempFolder dir;
+    createSuiteFolder(dir.path().string(), true);
+    ScriptedPrompter prompter;
+    AppSession session(dir.folder(), prompter);
+    MainWindow& w = session.start();
+    GridModel& grid = w.programmeGrid();
+    auto* view = w.findChild<QTableView*>("flxProg");
+    auto click = [&](const char* name) { QTest::mouseClick(w.findChild<QPushButton*>(name), Qt::LeftButton); };
+    auto select = [&](int row) { view->setCurrentIndex(view->model()->index(row - 1, 0)); };
+    int first = 1;
+    while (first < grid.rows() && grid.cell(first, pcol::Day) != "2")
+        ++first;
+    ASSERT_LT(first + 1, grid.rows());
+    const std::vector<std::string> before = grid.rowCells(first);
+
+    for (int row : {first, first + 1, first}) {
+        select(row);
+        click("cmdWysig");
+        click("cmdVoltooi");
+    }
+    select(first);
+    click("cmdWysig");
+    EXPECT_EQ(w.findChild<QComboBox*>("cmbLevel")->currentText().toStdString(), before[pcol::Level]);
+    EXPECT_EQ(w.findChild<QComboBox*>("cmbDagn")->currentText(), "2");
+    click("cmdVoltooi");
+    click("cmdSave");
+    click("cmdHerlees");
+    int found = 0;
+    for (int r = 1; r < grid.rows() && !found; ++r)
+        if (grid.cell(r, pcol::Number) == before[pcol::Number] && grid.cell(r, pcol::Time) == before[pcol::Time] &&
+            grid.cell(r, pcol::Day) == before[pcol::Day])
+            found = r;
+    ASSERT_GT(found, 0);
+    for (int col : {pcol::Level, pcol::Day, pcol::Definition, pcol::Event})
+        EXPECT_EQ(grid.cell(found, col), before[col]) << "column " << col;
+
+    // Move Event(s) keeps the current row.
+    select(40);
+    click("cmdMove");
+    EXPECT_EQ(view->currentIndex().row(), 39);
+    EXPECT_EQ(grid.row(), 40);
+    click("cmdMoveEnd");
+
+    // Dra oor with nothing read or scheduled refuses and keeps the stored programme.
+    int rows = grid.rows();
+    prompter.told.clear();
+    w.generatorTab().cmdNProg_Click(3);
+    ASSERT_EQ(prompter.told.size(), 1);
+    EXPECT_TRUE(prompter.told.value(0).contains("Lees Items")) << prompter.told.value(0).toStdString();
+    click("cmdHerlees");
+    EXPECT_EQ(grid.rows(), rows);
+    w.generatorTab().cmdNProg_Click(0); // Lees Items, then Dra oor without Skep Program
+    prompter.told.clear();
+    w.generatorTab().cmdNProg_Click(3);
+    EXPECT_TRUE(prompter.told.value(0).contains("Skep Program")) << prompter.told.value(0).toStdString();
+    click("cmdHerlees");
+    EXPECT_EQ(grid.rows(), rows);
+
+    // A second activation fills every list afresh, without doubled entries.
+    w.activate();
+    for (const char* name : {"cmbLevel", "cmbDagn", "cmbDDae", "cmbFont", "cmbPRek", "cmbIRek"}) {
+        auto* list = w.findChild<QComboBox*>(name);
+        int count = list->count();
+        w.activate();
+        EXPECT_EQ(list->count(), count) << name;
+    }
+    EXPECT_EQ(w.recordSets().activeCount(), w.findChild<QComboBox*>("cmbPRek")->count());
+    session.exitProgram();
+}
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
