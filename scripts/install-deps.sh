@@ -9,6 +9,7 @@ packages=(
   libsqlite3-dev libsqlitecpp-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev
+  fonts-dejavu-core poppler-utils unzip
 )
 if [[ "${1:-}" == "--run" ]]; then
   packages+=(libreoffice-writer libreoffice-calc)

@@ -28,6 +28,7 @@ struct Options {
     std::string start = "08:00";
     bool demo = false;
     bool apply = false;
+    PrintCommandOptions print;
 };
 
 Options& options()
@@ -62,6 +63,15 @@ void registerCommands(CLI::App& app)
     setup->add_flag("--demo", o.demo, "Add a sample three-day meeting");
     registry().push_back({setup, [&o](std::ostream& out) { return runSetupCommand(o.dir, o.demo, out); }});
 
+    static std::string recordSet;
+    auto* records = app.add_subcommand("records", "List the record sets, or show a set's records as Display does");
+    records->add_option("DIR", o.dir, "Suite folder")->required();
+    records->add_option("--set", recordSet, "Reference (Verw) of the set to show");
+    records->add_option("--lang", o.lang, "Language of the texts: en or af")->check(CLI::IsMember({"en", "af"}));
+    registry().push_back({records, [&o](std::ostream& out) {
+                              return runRecordsCommand(o.dir, recordSet, parseLanguage(o.lang), out);
+                          }});
+
     auto* generate = app.add_subcommand("generate", "Draft a timed programme from the meeting's entries");
     generate->add_option("DIR", o.dir, "Suite folder")->required();
     generate->add_option("--start", o.start, "Meeting start time, hh:mm");
@@ -69,6 +79,23 @@ void registerCommands(CLI::App& app)
     registry().push_back({generate, [&o](std::ostream& out) {
                               return runGenerateCommand(o.dir, o.start, o.apply, out);
                           }});
+
+    auto* print = app.add_subcommand("print", "Write the programme printout as PDF and its document file");
+    PrintCommandOptions& p = o.print;
+    print->add_option("DIR", o.dir, "Suite folder")->required();
+    print->add_option("--what", p.what, "standard or gate");
+    print->add_option("--pdf", p.pdf, "PDF file to write")->required();
+    print->add_option("--records", p.records, "Records included: none, values or all");
+    print->add_option("--record-date", p.recordDate, "Record date with all data: none, full or year");
+    print->add_option("--day", p.day, "Day in the heading (1 to 3) instead of all days");
+    print->add_option("--order", p.order, "Print order: number, event, gender-age or gender-age-event");
+    print->add_option("--font", p.font, "Font size in points, 6 to 16");
+    print->add_option("--names", p.names, "Gate programme names: none, entry or draw");
+    print->add_flag("--initials", p.initials, "Initials instead of full names");
+    print->add_option("--results", p.results, "Fill-in result lines: 3, 6 or 9");
+    print->add_flag("--alt-language", p.altLanguage, "Alternate the gate headings with the other language");
+    print->add_option("--lang", p.lang, "Language of the texts: en or af");
+    registry().push_back({print, [&o](std::ostream& out) { return runPrintCommand(o.dir, o.print, out, std::cerr); }});
 }
 
 int runSelected(CLI::App& app, std::ostream& out, std::ostream& err)

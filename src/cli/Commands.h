@@ -22,6 +22,30 @@ int runProgrammeCommand(const std::string& dir, Language lang, std::ostream& out
 int runSetupCommand(const std::string& dir, bool demo, std::ostream& out);
 int runGenerateCommand(const std::string& dir, const std::string& start, bool apply, std::ostream& out,
                        std::ostream& err = std::cerr);
+// Without a set reference: one line per record set (Verw, Naam, Simb, "A" when
+// active). With one: the record grid as Display fills it, a header line and one
+// line per event of the visible columns.
+int runRecordsCommand(const std::string& dir, const std::string& setReference, Language lang, std::ostream& out);
+
+// dravik print: the options as typed; runPrintCommand checks them.
+struct PrintCommandOptions {
+    std::string what = "standard"; // standard | gate
+    std::string pdf;
+    std::string records = "none";    // none | values | all
+    std::string recordDate = "none"; // none | full | year
+    int day = 0;                     // 0: all days
+    std::string order = "number";    // number | event | gender-age | gender-age-event
+    double font = 12;
+    std::string names = "none"; // none | entry | draw
+    bool initials = false;
+    int results = 3;
+    bool altLanguage = false;
+    std::string lang = "en";
+};
+// Writes the programme printout as PDF and its document file into the data folder;
+// a document file that cannot be written is reported on err and does not stop the PDF.
+int runPrintCommand(const std::string& dir, const PrintCommandOptions& options, std::ostream& out,
+                    std::ostream& err);
 
 Language parseLanguage(const std::string& text);
 

@@ -1,0 +1,115 @@
+#include "cli/Commands.h"
+
+#include "data/DataStore.h"
+#include "data/ReferenceData.h"
+#include "platform/GridModel.h"
+#include "printing/Printouts.h"
+#include "printing/ProgrammeDocument.h"
+#include "programme/Ordering.h"
+#include "programme/ProgrammeRow.h"
+#include "render/Render.h"
+
+#include <QGuiApplication>
+
+#include <cmath>
+#include <filesystem>
+#include <ostream>
+#include <stdexcept>
+
+namespace dravik::cli {
+
+namespace {
+
+// The position of `value` among `choices`, or a message that lists them.
+template <std::size_t N>
+int choose(const std::string& option, const std::string& value, const char* const (&choices)[N])
+{
+    std::string list;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (value == choices[i])
+            return static_cast<int>(i);
+        list += (i ? (i + 1 == N ? " or " : ", ") : "") + std::string(choices[i]);
+    }
+    throw std::invalid_argument("Unknown " + option + " \"" + value + "\": use " + list + ".");
+}
+
+printing::PrintOptions printOptions(const PrintCommandOptions& o, Language lang)
+{
+    printing::PrintOptions p;
+    p.language = lang;
+    const char* const kinds[] = {"standard", "gate"};
+    p.kind = static_cast<printing::ProgrammeKind>(choose("--what", o.what, kinds));
+    const char* const records[] = {"none", "values", "all"};
+    p.records = static_cast<printing::RecordsIncluded>(choose("--records", o.records, records));
+    const char* const dates[] = {"none", "full", "year"};
+    p.recordDate = static_cast<printing::RecordDate>(choose("--record-date", o.recordDate, dates));
+    const char* const names[] = {"none", "entry", "draw"};
+    p.names = static_cast<printing::GateNames>(choose("--names", o.names, names));
+    p.nameStyle = o.initials ? printing::NameStyle::Initials : printing::NameStyle::FullName;
+    p.alternativeLanguage = o.altLanguage;
+
+    if (o.day != 0 && (o.day < 1 || o.day > 3))
+        throw std::invalid_argument("--day " + std::to_string(o.day) + " is not a day of the meeting: use 1, 2 or 3.");
+    p.allDays = o.day == 0;
+    p.day = o.day == 0 ? 1 : o.day;
+    // The Print tab offers 6 to 16 points.
+    if (!(o.font >= 6 && o.font <= 16) || std::floor(o.font) != o.font)
+        throw std::invalid_argument("--font " + std::to_string(o.font) + " is no print size: use 6 to 16 points.");
+    p.fontSize = o.font;
+    if (o.results != 3 && o.results != 6 && o.results != 9)
+        throw std::invalid_argument("--results " + std::to_string(o.results) + ": use 3, 6 or 9.");
+    p.resultLines = o.results;
+    return p;
+}
+
+DisplayOrder displayOrder(const std::string& order)
+{
+    const char* const orders[] = {"number", "event", "gender-age", "gender-age-event"};
+    return static_cast<DisplayOrder>(choose("--order", order, orders));
+}
+
+} // namespace
+
+int runPrintCommand(const std::string& dir, const PrintCommandOptions& o, std::ostream& out, std::ostream& err)
+{
+    // Every option is checked before anything is opened or written.
+    const Language lang = parseLanguage(o.lang);
+    printing::PrintOptions options = printOptions(o, lang);
+    const DisplayOrder order = displayOrder(o.order);
+    if (o.pdf.empty())
+        throw std::invalid_argument("--pdf FILE is required: the file the pages are written to.");
+
+    auto app = render::ensureGuiApplication();
+    auto store = DataStore::open(dir);
+    EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
+    store->atld00().moveFirst();
+    const MeetingDetails meeting = LoadMeetingDetails(store->atld00());
+
+    // The programme grid as the window shows it, in the chosen print order.
+    GridModel grid;
+    setupProgrammeGrid(grid, lang);
+    loadProgrammeGrid(store->atld40(), ref, lang, grid);
+    sortProgramme(grid, order);
+
+    const std::string documentFile = printing::programmeDocumentPath(store->folders());
+    printing::PrintSources sources{grid, ref, meeting, *store, store->programFolder() + "Own.bmp", documentFile};
+    printing::PrintState state;
+    printing::Document doc;
+    printing::printProgramme(doc, sources, options, state);
+
+    render::writePdf(doc, o.pdf);
+    out << "Wrote " << o.pdf << " (" << grid.rows() - 1 << " events).\n";
+    if (o.records != "none" && options.records == printing::RecordsIncluded::None)
+        out << "No record set is active: the records were left out.\n";
+    // The document file is a by-product: failing to write it does not undo the PDF.
+    const std::string odt = doc.exportFile().empty() ? documentFile : doc.exportFile();
+    try {
+        render::writeOdt(doc, odt);
+        out << "Wrote " << odt << ".\n";
+    } catch (const std::exception& e) {
+        err << "dravik print: the document file was not written: " << e.what() << "\n";
+    }
+    return 0;
+}
+
+} // namespace dravik::cli

@@ -1,0 +1,153 @@
+#include "cli/Commands.h"
+
+#include "data/SuiteSetup.h"
+#include "render/Render.h"
+#include "support/TestSupport.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace dravik {
+namespace {
+
+namespace fs = std::filesystem;
+
+// One QGuiApplication for the program, as `dravik` makes one for its run.
+class GuiEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override { app_ = render::ensureGuiApplication(); }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QGuiApplication> app_;
+};
+const auto* const kGui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+std::string firstBytes(const fs::path& file, std::size_t n)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::string s(n, '\0');
+    in.read(s.data(), static_cast<std::streamsize>(n));
+    s.resize(static_cast<std::size_t>(in.gcount()));
+    return s;
+}
+
+// The text of a PDF, read by pdftotext run with an argument list.
+std::string pdfText(const fs::path& pdf)
+{
+    const QString tool = QStandardPaths::findExecutable("pdftotext");
+    if (tool.isEmpty()) {
+        ADD_FAILURE() << "pdftotext is missing: scripts/install-deps.sh installs poppler-utils";
+        return {};
+    }
+    QProcess p;
+    p.start(tool, {QString::fromStdString(pdf.string()), "-"});
+    p.waitForFinished(60000);
+    return p.readAllStandardOutput().toStdString();
+}
+
+class PrintCommand : public ::testing::Test {
+protected:
+    void SetUp() override { createSuiteFolder(dir.folder(), true); }
+    fs::path odt() const { return dir.path() / "Data" / "Program.odt"; }
+    test::TempFolder dir;
+};
+
+TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
+{
+    struct Case {
+        const char* name;
+        cli::PrintCommandOptions options;
+        const char* text; // a text the pages must hold
+    };
+    cli::PrintCommandOptions standard;
+    cli::PrintCommandOptions records;
+    records.records = "all";
+    records.recordDate = "full";
+    records.order = "event";
+    records.day = 2;
+    records.font = 8;
+    cli::PrintCommandOptions gate;
+    gate.what = "gate";
+    gate.names = "draw";
+    gate.initials = true;
+    gate.results = 9;
+    gate.altLanguage = true;
+    gate.lang = "af";
+    const Case cases[] = {{"standard", standard, "Meeting:"},
+                          {"records", records, "Record symbols in use:"},
+                          {"gate", gate, "9 __________________"}};
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(odt());
+        cli::PrintCommandOptions o = c.options;
+        const fs::path pdf = dir.path() / (std::string(c.name) + ".pdf");
+        o.pdf = pdf.string();
+        std::ostringstream out, err;
+        EXPECT_EQ(cli::runPrintCommand(dir.folder(), o, out, err), 0);
+        EXPECT_EQ(err.str(), "");
+        EXPECT_EQ(firstBytes(pdf, 5), "%PDF-");
+        EXPECT_EQ(firstBytes(odt(), 2), "PK") << "OpenDocument text is a zip";
+        EXPECT_NE(out.str().find(pdf.string()), std::string::npos) << out.str();
+        EXPECT_NE(out.str().find(odt().string()), std::string::npos) << out.str();
+        EXPECT_NE(pdfText(pdf).find(c.text), std::string::npos) << c.text;
+    }
+}
+
+TEST_F(PrintCommand, UnwritableDocumentFileIsReportedAndThePdfStillWritten)
+{
+    fs::remove_all(dir.path() / "Data");
+    cli::PrintCommandOptions o;
+    o.pdf = (dir.path() / "out.pdf").string();
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::runPrintCommand(dir.folder(), o, out, err), 0);
+    EXPECT_EQ(firstBytes(o.pdf, 5), "%PDF-");
+    EXPECT_NE(err.str().find(odt().string()), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("does not exist"), std::string::npos) << err.str();
+}
+
+TEST_F(PrintCommand, BadOptionValuesFailWithAMessageAndWriteNothing)
+{
+    struct Case {
+        void (*set)(cli::PrintCommandOptions&);
+        const char* message;
+    };
+    const Case cases[] = {
+        {[](cli::PrintCommandOptions& o) { o.what = "poster"; }, "Unknown --what \"poster\": use standard or gate."},
+        {[](cli::PrintCommandOptions& o) { o.records = "some"; }, "--records \"some\""},
+        {[](cli::PrintCommandOptions& o) { o.recordDate = "month"; }, "--record-date \"month\""},
+        {[](cli::PrintCommandOptions& o) { o.order = "time"; }, "--order \"time\""},
+        {[](cli::PrintCommandOptions& o) { o.names = "all"; }, "--names \"all\""},
+        {[](cli::PrintCommandOptions& o) { o.font = 30; }, "--font"},
+        {[](cli::PrintCommandOptions& o) { o.results = 4; }, "--results 4"},
+        {[](cli::PrintCommandOptions& o) { o.day = 5; }, "--day 5"},
+        {[](cli::PrintCommandOptions& o) { o.lang = "de"; }, "\"de\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        cli::PrintCommandOptions o;
+        o.pdf = (dir.path() / "out.pdf").string();
+        c.set(o);
+        std::ostringstream out, err;
+        try {
+            cli::runPrintCommand(dir.folder(), o, out, err);
+            ADD_FAILURE() << "accepted";
+        } catch (const std::invalid_argument& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
+        EXPECT_FALSE(fs::exists(o.pdf));
+        EXPECT_FALSE(fs::exists(odt()));
+    }
+}
+
+} // namespace
+} // namespace dravik
