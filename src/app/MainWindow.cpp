@@ -94,6 +94,7 @@ void MainWindow::connectTabs()
     // The print order and the display order are one choice that sorts the programme grid.
     connect(printTab_, &PrintTab::printOrderChosen, programmeTab_, &ProgrammeTab::displayOrderClicked);
     connect(programmeTab_, &ProgrammeTab::displayOrderChanged, printTab_, &PrintTab::showPrintOrder);
+    printTab_->beforePrint = [this] { programmeTab_->resetEditorState(); };
     generatorTab_->beforeTransfer = [this] { return confirmDiscardChanges(); };
     generatorTab_->afterTransfer = [this] {
         programmeTab_->resetEditorState();

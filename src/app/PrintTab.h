@@ -1,23 +1,35 @@
 #pragma once
 #include "app/FormContext.h"
+#include "printing/Document.h"
+#include "printing/DocumentEdit.h"
+#include "printing/PrintOptions.h"
+#include "printing/Printouts.h"
 
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <memory>
 
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QProgressBar;
 class QRadioButton;
 
 namespace dravik {
 
-// The Print tab: what to print, how, and the buttons that show or edit it.
+class PreviewWindow;
+
+// The Print tab: what to print and how, Display (the preview window frmPP) and
+// Edit (the last document in the word processor).
 class PrintTab : public QWidget {
     Q_OBJECT
 public:
     explicit PrintTab(FormContext& form, QWidget* parent = nullptr);
+    ~PrintTab() override;
 
     // The activation's day lists: cmbDDae holds 1 to 3; the day frame shows for a meeting of several days.
     void fillDayLists();
@@ -26,21 +38,58 @@ public:
     // Shows the display order chosen on the Compile tab as the print order.
     void showPrintOrder(int index);
 
+    // The options as the controls show them.
+    printing::PrintOptions options() const;
+    printing::PrintWhat what() const;
+
+    void cmdPView_Click();
+    void cmdPEdit_Click();
+    // PrintSelection: builds the chosen printout into the preview's document and
+    // writes its document file. Returns false when nothing could be printed.
+    bool PrintSelection();
+
+    const printing::Document& document() const { return document_; }
+    PreviewWindow* previewWindow() const { return preview_.get(); }
+
+    // Run before printing or editing: the Compile tab leaves any entry, move or renumbering.
+    std::function<void()> beforePrint;
+
 signals:
     // A print order was chosen; the Compile tab's grid is re-sorted the same way.
     void printOrderChosen(int index);
 
 private:
+    QWidget* buildProgrammeOptions();
+    QWidget* buildGateOptions();
+    QWidget* buildRecordColumns();
+    QWidget* buildAnalysisSteps();
     void optDPR_Click(int index);
+    void Check1_Click();
+    void showOptionFrames();
+    void showRecordOption(printing::RecordsIncluded records);
 
     FormContext& form_;
     int printState_ = 0;
+    printing::PrintState state_;
+    printing::Document document_;
+    std::unique_ptr<PreviewWindow> preview_;
+
     std::array<QRadioButton*, 3> optDPR_{};
+    std::array<QRadioButton*, 2> optPrt_{};
     std::array<QRadioButton*, 4> optDisp1_{};
-    QFrame *fraPAction_ = nullptr, *fraRAction_ = nullptr, *fraAnal_ = nullptr;
+    std::array<QRadioButton*, 3> optRec_{};
+    std::array<QRadioButton*, 3> optRDat_{};
+    std::array<QRadioButton*, 2> optVol_{};
+    std::array<QRadioButton*, 3> optPlace_{};
+    std::array<QCheckBox*, 2> chkPopt_{};
+    std::array<QCheckBox*, 10> Check1_{};
+    QCheckBox *chkDDae_ = nullptr, *chkTaal_ = nullptr;
+    QFrame *fraPAction_ = nullptr, *fraRAction_ = nullptr, *fraAnal_ = nullptr, *fraRDat_ = nullptr,
+           *fraGate_ = nullptr, *fraVoor_ = nullptr;
     QComboBox *cmbFont_ = nullptr, *cmbDDae_ = nullptr;
     QLabel* lblDDag_ = nullptr;
     QGroupBox* fraDae_ = nullptr;
+    QProgressBar* proBar_ = nullptr;
 };
 
 } // namespace dravik

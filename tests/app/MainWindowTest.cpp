@@ -6,6 +6,7 @@
 #include "data/SuiteSetup.h"
 #include "programme/ProgrammeRow.h"
 #include "support/TestSupport.h"
+#include "app/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,24 +26,11 @@
 
 using namespace dravik;
 
+using test::ScriptedPrompter;
+
 namespace {
 
-// Records every message and answers questions from a script.
-class ScriptedPrompter : public Prompter {
-public:
-    void inform(QWidget*, const QString& text, const QString& title) override { told.push_back(title + ": " + text); }
-    bool ask(QWidget*, const QString& text, const QString& title) override
-    {
-        asked.push_back(title + ": " + text);
-        if (answers.empty())
-            return false;
-        bool a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    QStringList told, asked;
-    std::deque<bool> answers;
-};
+
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -416,12 +404,4 @@ TEST(DemoWindowTest, ModifyAndCompleteKeepTheRowsLevelAndDay)
     }
     EXPECT_EQ(w.recordSets().activeCount(), w.findChild<QComboBox*>("cmbPRek")->count());
     session.exitProgram();
-}
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

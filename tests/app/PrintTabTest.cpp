@@ -1,0 +1,170 @@
+#include "app/AppSession.h"
+#include "app/MainWindow.h"
+#include "app/PreviewWindow.h"
+#include "app/PrintTab.h"
+#include "app/ScriptedPrompter.h"
+#include "data/SuiteSetup.h"
+#include "programme/Ordering.h"
+#include "programme/ProgrammeRow.h"
+#include "support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <SQLiteCpp/Database.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace dravik;
+
+namespace {
+
+// The demo meeting, with a stand-in word processor that notes the file it was given.
+class PrintTabTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        createSuiteFolder(dir.path().string(), true);
+        std::filesystem::create_directories(dir.path() / "Data");
+        std::string writer = (dir.path() / "writer").string();
+        std::ofstream(writer) << "#!/bin/sh\nprintf '%s' \"$1\" > \"" << dir.folder() << "opened.txt\"\n";
+        std::filesystem::permissions(writer, std::filesystem::perms::owner_all);
+        SQLite::Database paths((dir.path() / "Dsd07.mdb").string(), SQLite::OPEN_READWRITE);
+        paths.exec("UPDATE Paths SET Word = '" + dir.folder() + "', WP = 'writer', Excel = '" + dir.folder() +
+                   "', SH = 'writer', Data = '" + dir.folder() + "Data'");
+    }
+    void setTaal(int taal)
+    {
+        SQLite::Database options((dir.path() / "Dsd05.mdb").string(), SQLite::OPEN_READWRITE);
+        options.exec("UPDATE Opsies SET Taal = " + std::to_string(taal));
+    }
+    template <typename T>
+    T* child(QWidget& w, const std::string& name)
+    {
+        T* c = w.findChild<T*>(QString::fromStdString(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c;
+    }
+    void click(QWidget& w, const std::string& name)
+    {
+        child<QAbstractButton>(w, name)->click(); // the tab need not be the one shown
+    }
+
+    test::TempFolder dir;
+    test::ScriptedPrompter prompter;
+};
+
+TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTicked)
+{
+    AppSession session(dir.folder(), prompter);
+    MainWindow& w = session.start();
+    auto shown = [&](const char* frame) { return !child<QWidget>(w, frame)->isHidden(); };
+    struct Step {
+        const char* control;
+        const char* frame;
+        bool visible;
+    };
+    const Step steps[] = {
+        {"optPrt(1)", "fraGate", true},  {"optPrt(0)", "fraGate", false}, {"optRec(2)", "fraRDat", true},
+        {"optRec(1)", "fraRDat", false}, {"optDPR(1)", "fraRAction", true}, {"optDPR(1)", "fraPAction", false},
+        {"optDPR(2)", "fraAnal", true},  {"optDPR(2)", "fraRAction", false}, {"optDPR(0)", "fraPAction", true},
+        {"chkDDae", "cmbDDae", true},    {"chkDDae", "cmbDDae", false},
+    };
+    for (const Step& s : steps) {
+        click(w, s.control);
+        EXPECT_EQ(shown(s.frame), s.visible) << s.control << " " << s.frame;
+    }
+    click(w, "optPrt(1)");
+    EXPECT_FALSE(shown("fraVoor"));
+    click(w, "chkPopt(1)");
+    EXPECT_TRUE(shown("fraVoor"));
+    click(w, "chkPopt(1)");
+    EXPECT_FALSE(shown("fraVoor"));
+
+    for (int i = 0; i < 10; ++i) {
+        click(w, "Check1(" + std::to_string(i) + ")");
+        EXPECT_TRUE(child<QCheckBox>(w, "Check1(8)")->isChecked() && child<QCheckBox>(w, "Check1(9)")->isChecked())
+            << "after Check1(" << i << ")";
+    }
+    EXPECT_FALSE(child<QCheckBox>(w, "Check1(0)")->isChecked());
+
+    child<QComboBox>(w, "cmbFont")->setCurrentIndex(3);
+    EXPECT_EQ(w.printTab().options().fontSize, 9);
+    session.exitProgram();
+}
+
+TEST_F(PrintTabTest, PrintOrderSortsTheProgrammeGridAsTheDisplayOrderDoes)
+{
+    AppSession session(dir.folder(), prompter);
+    MainWindow& w = session.start();
+    GridModel expected = w.programmeGrid();
+    sortProgramme(expected, DisplayOrder::Event);
+    click(w, "optDisp1(1)");
+    for (int r = 1; r < expected.rows(); ++r)
+        ASSERT_EQ(w.programmeGrid().rowCells(r), expected.rowCells(r)) << "row " << r;
+    EXPECT_TRUE(child<QRadioButton>(w, "optDisp(1)")->isChecked());
+    click(w, "optDisp(2)");
+    EXPECT_TRUE(child<QRadioButton>(w, "optDisp1(2)")->isChecked()) << "the print order shows the display order";
+    session.exitProgram();
+}
+
+TEST_F(PrintTabTest, DisplayShowsThePagesAndWritesTheDocumentThatEditOpens)
+{
+    AppSession session(dir.folder(), prompter);
+    MainWindow& w = session.start();
+    prompter.told.clear();
+    click(w, "optPrt(1)");
+    click(w, "chkPopt(0)");
+    click(w, "cmdPView");
+    EXPECT_TRUE(prompter.told.isEmpty()) << prompter.told.join("\n").toStdString();
+    PreviewWindow* preview = w.printTab().previewWindow();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle(), "Dravik Sport - Program (Printer)");
+    EXPECT_GT(preview->pageCount(), 1);
+    ASSERT_EQ(w.printTab().document().tables().size(), 1u) << "the gate programme is one table";
+    std::string document = dir.folder() + "Data/Program.odt";
+    EXPECT_TRUE(std::filesystem::file_size(document) > 0);
+
+    click(w, "cmdPView"); // a second Display reuses the preview window
+    EXPECT_EQ(w.printTab().previewWindow(), preview);
+
+    click(w, "cmdPEdit");
+    QString opened = dir.folder().c_str() + QString("opened.txt");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(opened) && QFile(opened).size() > 0, 5000);
+    QFile file(opened);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), document) << "the word processor gets the document as its one argument";
+    session.exitProgram();
+}
+
+TEST_F(PrintTabTest, EditSaysWhatIsMissingInBothWindows)
+{
+    setTaal(0);
+    {
+        AppSession session(dir.folder(), prompter);
+        MainWindow& af = session.start();
+        click(af, "optDPR(1)");
+        prompter.told.clear();
+        click(af, "cmdPEdit");
+        ASSERT_EQ(prompter.told.size(), 1);
+        EXPECT_TRUE(prompter.told.value(0).contains("Rekords.odt")) << prompter.told.value(0).toStdString();
+        session.exitProgram();
+    }
+    SQLite::Database((dir.path() / "Dsd07.mdb").string(), SQLite::OPEN_READWRITE)
+        .exec("UPDATE Paths SET WP = 'no-such-writer'");
+    AppSession session(dir.folder(), prompter);
+    MainWindow& af = session.start();
+    prompter.told.clear();
+    click(af, "cmdPEdit");
+    EXPECT_EQ(prompter.told.value(0), ": Please set the path to your word/spreadsheet processor.");
+    session.exitProgram();
+}
+
+} // namespace
