@@ -63,6 +63,15 @@ void registerCommands(CLI::App& app)
     setup->add_flag("--demo", o.demo, "Add a sample three-day meeting");
     registry().push_back({setup, [&o](std::ostream& out) { return runSetupCommand(o.dir, o.demo, out); }});
 
+    static std::string recordSet;
+    auto* records = app.add_subcommand("records", "List the record sets, or show a set's records as Display does");
+    records->add_option("DIR", o.dir, "Suite folder")->required();
+    records->add_option("--set", recordSet, "Reference (Verw) of the set to show");
+    records->add_option("--lang", o.lang, "Language of the texts: en or af")->check(CLI::IsMember({"en", "af"}));
+    registry().push_back({records, [&o](std::ostream& out) {
+                              return runRecordsCommand(o.dir, recordSet, parseLanguage(o.lang), out);
+                          }});
+
     auto* generate = app.add_subcommand("generate", "Draft a timed programme from the meeting's entries");
     generate->add_option("DIR", o.dir, "Suite folder")->required();
     generate->add_option("--start", o.start, "Meeting start time, hh:mm");

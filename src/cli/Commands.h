@@ -22,6 +22,10 @@ int runProgrammeCommand(const std::string& dir, Language lang, std::ostream& out
 int runSetupCommand(const std::string& dir, bool demo, std::ostream& out);
 int runGenerateCommand(const std::string& dir, const std::string& start, bool apply, std::ostream& out,
                        std::ostream& err = std::cerr);
+// Without a set reference: one line per record set (Verw, Naam, Simb, "A" when
+// active). With one: the record grid as Display fills it, a header line and one
+// line per event of the visible columns.
+int runRecordsCommand(const std::string& dir, const std::string& setReference, Language lang, std::ostream& out);
 
 // dravik print: the options as typed; runPrintCommand checks them.
 struct PrintCommandOptions {

@@ -1,0 +1,48 @@
+#pragma once
+#include "programme/Language.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dravik {
+
+// Event types whose records are times in seconds; every other type is measured.
+bool isTimedEvent(int type);
+
+// A record as the record editor's grid shows it: timed events as " h:mm:ss.ss",
+// " m:ss.ss" or "s.ss" (the blank before hours or minutes is part of the text),
+// measured events with two decimals. A time never shows 60 seconds or minutes
+// within a longer time: 119.999 shows " 2:00.00".
+std::string recordGridText(double value, int type);
+
+// The value of a record typed into the grid: a plain number ("10.5"), or for a
+// timed event also a time "m:ss.ss" or "h:mm:ss.ss" (1:00 is 60). Blanks around
+// it are ignored. Anything else ("1:0x", "fast", "-3") gives no value.
+std::optional<double> readRecordGridText(std::string_view text, int type);
+
+// A record as the current event's Record box shows it: from 60 on the whole
+// minutes, ":" and the remaining seconds, each as a plain number (125.3 gives
+// "2:5.3", 3725 gives "62:5"); below 60 the plain number.
+std::string recordFieldText(double value);
+
+// The value of the Record box: fields separated by ":", ";" or ",". One field
+// is seconds; two are minutes and seconds; three are hours, minutes and
+// seconds ("1;02,5" is 3725). A first field of 0 counts as 0 minutes or hours
+// ("0:59.5" is 59.5). Anything else gives no value.
+std::optional<double> readRecordFieldText(std::string_view text);
+
+// The category of an event definition: "B - 13", "W - 35", "Men" and so on
+// (English), "S - 13", "V - 35", "Manlik" (Afrikaans). A gender code other than
+// "S" or "M" counts as male in English and female in Afrikaans.
+std::string categoryText(double ageClass, std::string_view genderCode, Language lang);
+
+// A record's date typed as "dd/MM/yyyy" (a real calendar date), as it is
+// stored: "yyyy-MM-dd". No value for any other text.
+std::optional<std::string> storedDateFromGrid(std::string_view text);
+
+// A stored record date as the grid shows it, "dd/MM/yyyy"; text that is no
+// date shows trimmed as it is.
+std::string gridDateText(std::string_view stored);
+
+} // namespace dravik

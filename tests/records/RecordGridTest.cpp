@@ -1,0 +1,175 @@
+#include "RecordsTestSupport.h"
+
+#include "platform/GridModel.h"
+#include "records/RecordGrid.h"
+
+#include <gtest/gtest.h>
+
+using namespace dravik;
+using test::gridColumn;
+using test::RecordsSuite;
+
+namespace {
+
+// Six definitions, of which three lie in the age range 13 to 35 with a
+// catalogue entry; set 1 has records of two of them, set 2 of one.
+struct Meeting {
+    Meeting()
+    {
+        suite.meeting.minAgeIndex = 13;
+        suite.meeting.maxAgeIndex = 27; // 35
+        suite.addEvent(101, 2, "S", 13, 1, "800 m");
+        suite.addEvent(102, 7, "M", 13, 2, "Long Jump", "indoor");
+        suite.addEvent(103, 1, "S", 12, 3, "100 m");
+        suite.addEvent(104, 2, "S", 35, 1, "800 m");
+        suite.addEvent(105, 2, "S", 40, 1, "800 m");
+        suite.addEvent(106, 1, "S", 14, 99, ""); // not in the catalogue
+        suite.addSet(1, "Meeting", "M");
+        suite.addSet(2, "Province", "P");
+        suite.addRecord({1, 101, 125.3});
+        suite.addRecord({1, 102, 6.505, "Smit", "Mia", "Eagles", "Durban", "summer 1998", "1998"});
+        suite.addRecord({2, 101, 120.0});
+        suite.addProgrammeRow(101, 9);
+        suite.addProgrammeRow(101, 5);
+        store = suite.open();
+    }
+    RecordDisplay display(int set, Language lang = Language::English, const RecordProgress& progress = {})
+    {
+        return DisplayRecordSet(grid, *store, suite.meeting, {set, set == 1 ? "Meeting" : "Province", "M"}, lang,
+                                progress);
+    }
+    std::vector<std::string> records()
+    {
+        return suite.rows("SELECT Verw, Tnom, Rek, Van, Naam, Span, Plek, Datum, Jaar FROM Atld60 ORDER BY rowid");
+    }
+    RecordsSuite suite;
+    std::unique_ptr<DataStore> store;
+    GridModel grid;
+};
+
+std::vector<std::string> visible(const GridModel& g, int row)
+{
+    std::vector<std::string> out;
+    for (int c = 0; c < g.cols(); ++c)
+        out.push_back(g.colHidden(c) ? "#" + g.cell(row, c) : g.cell(row, c));
+    return out;
+}
+
+TEST(RecordGridTest, DisplayListsTheEventsOfTheAgeRangeWithTheSetsRecords)
+{
+    Meeting m;
+    std::vector<std::pair<int, int>> progress;
+    RecordDisplay shown =
+        m.display(1, Language::English, [&](int done, int total) { progress.emplace_back(done, total); });
+    EXPECT_EQ(shown.frameCaption, " Meeting (M) ");
+    EXPECT_EQ(shown.filterCaption, "Program Events");
+    ASSERT_EQ(m.grid.rows(), 4);
+    EXPECT_EQ(visible(m.grid, 0), (std::vector<std::string>{"Event", "Gen-Age", "Surname", "Name", "Record", "Year",
+                                                            "Date", "Team", "Track", "#Tabel", "#Abs", "#Prog",
+                                                            "#Tipe", "#Stel"}));
+    const std::string key1 = m.suite.rows("SELECT rowid FROM Atld60 WHERE Verw = 1 AND Tnom = 101")[0];
+    const std::string key2 = m.suite.rows("SELECT rowid FROM Atld60 WHERE Verw = 1 AND Tnom = 102")[0];
+    EXPECT_EQ(visible(m.grid, 1),
+              (std::vector<std::string>{"Long Jump (indoor)", "G - 13", "Smit", "Mia", "6.50", "1998", "summer 1998",
+                                        "Eagles", "Durban", "#102", "#" + key2, "#0", "#7", "#1"}));
+    EXPECT_EQ(visible(m.grid, 2),
+              (std::vector<std::string>{"800 m", "B - 13", "Lee", "Ann", " 2:05.30", "2019", "05/04/2019", "Oaks",
+                                        "Pretoria", "#101", "#" + key1, "#5", "#2", "#1"}));
+    EXPECT_EQ(visible(m.grid, 3), (std::vector<std::string>{"800 m", "M - 35", "", "", "", "", "14/03/2026", "", "",
+                                                            "#104", "#-1", "#0", "#2", "#1"}));
+    ASSERT_FALSE(progress.empty());
+    EXPECT_EQ(progress.front(), std::make_pair(0, 6));
+    EXPECT_EQ(progress.back(), std::make_pair(6, 6));
+
+    shown = m.display(2, Language::Afrikaans);
+    EXPECT_EQ(shown.filterCaption, "Program Items");
+    EXPECT_EQ(m.grid.cell(0, reccol::Event), "Item");
+    EXPECT_EQ(gridColumn(m.grid, reccol::Category), (std::vector<std::string>{"D - 13", "S - 13", "M - 35"}));
+    EXPECT_EQ(gridColumn(m.grid, reccol::Record), (std::vector<std::string>{"", " 2:00.00", ""}));
+}
+
+TEST(RecordGridTest, FilterHidesTheEventsThatAreNotOnTheProgramme)
+{
+    Meeting m;
+    m.display(1);
+    struct Step {
+        const char* caption;
+        const char* next;
+        std::vector<int> hidden;
+    };
+    const Step steps[] = {
+        {"Program Events", "All Events", {1, 3}},
+        {"All Events", "Program Events", {}},
+        {"Program Items", "Program Events", {}},
+    };
+    for (const Step& s : steps) {
+        EventFilter f = pressEventFilter(m.grid, s.caption);
+        EXPECT_EQ(f.caption, s.next);
+        EXPECT_EQ(f.hiddenRows, s.hidden) << s.caption;
+    }
+}
+
+TEST(RecordGridTest, SaveStoresTypedRecordsDeletesClearedOnesAndLeavesTheRestAlone)
+{
+    Meeting m;
+    m.display(1);
+    const auto before = m.records();
+    ASSERT_TRUE(saveRecordGrid(m.grid, m.store->atld60(), Language::English).ok);
+    EXPECT_EQ(m.records(), before); // nothing typed, nothing written: 6.505 and "summer 1998" stay
+
+    m.grid.setCell(1, reccol::Surname, "Smith");   // a change beside an unchanged record
+    m.grid.setCell(2, reccol::Record, " ");        // cleared: deleted
+    m.grid.setCell(3, reccol::Record, "2:10.5");   // a new record
+    m.grid.setCell(3, reccol::Surname, "Botha");
+    ASSERT_TRUE(saveRecordGrid(m.grid, m.store->atld60(), Language::English).ok);
+    EXPECT_EQ(m.records(), (std::vector<std::string>{"1|102|6.505|Smith|Mia|Eagles|Durban|summer 1998|1998",
+                                                     "2|101|120.0|Lee|Ann|Oaks|Pretoria|2019-04-05|2019",
+                                                     "1|104|130.5|Botha||||2026-03-14|"}));
+    EXPECT_EQ(m.grid.cell(2, reccol::Key), "-1");
+    EXPECT_EQ(m.grid.cell(3, reccol::Record), " 2:10.50");
+    EXPECT_EQ(m.store->atld60().recordCount(), 3); // the shared record set follows
+
+    // A second Save finds everything as stored: no second new record.
+    ASSERT_TRUE(saveRecordGrid(m.grid, m.store->atld60(), Language::English).ok);
+    EXPECT_EQ(m.records().size(), 3u);
+    // Display again shows the change.
+    m.display(1);
+    EXPECT_EQ(gridColumn(m.grid, reccol::Record), (std::vector<std::string>{"6.50", "", " 2:10.50"}));
+}
+
+TEST(RecordGridTest, SaveRefusesARecordOrDateItCannotReadAndStoresNothing)
+{
+    struct Case {
+        int row, col;
+        const char* text;
+        Language lang;
+        const char* message;
+    };
+    const Case cases[] = {
+        {2, reccol::Record, "1:0x", Language::English,
+         "The record of 800 m (B - 13), \"1:0x\", is neither a number nor a time. Nothing was saved."},
+        {3, reccol::Record, "fast", Language::English,
+         "The record of 800 m (M - 35), \"fast\", is neither a number nor a time. Nothing was saved."},
+        {1, reccol::Record, "1:05", Language::English,
+         "The record of Long Jump (indoor) (G - 13), \"1:05\", is not a number. Nothing was saved."},
+        {2, reccol::Date, "31/02/2019", Language::English,
+         "The date of 800 m (B - 13), \"31/02/2019\", is not a date written dd/MM/yyyy. Nothing was saved."},
+        {2, reccol::Record, "snel", Language::Afrikaans,
+         "Die rekord van 800 m (S - 13), \"snel\", is nie 'n getal of 'n tyd nie. Niks is gestoor nie."},
+    };
+    for (const Case& c : cases) {
+        Meeting m;
+        m.display(1, c.lang);
+        const auto before = m.records();
+        m.grid.setCell(1, reccol::Surname, "Changed"); // a good change that must not be stored either
+        m.grid.setCell(3, reccol::Record, "12.5");
+        m.grid.setCell(c.row, c.col, c.text);
+        RecordsResult result = saveRecordGrid(m.grid, m.store->atld60(), c.lang);
+        EXPECT_FALSE(result.ok) << c.text;
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(result.row, c.row);
+        EXPECT_EQ(m.records(), before) << c.text;
+    }
+}
+
+} // namespace
