@@ -82,6 +82,8 @@ PrintTab::PrintTab(FormContext& form, QWidget* parent) : QWidget(parent), form_(
     proBar_->setObjectName("proBar");
     proBar_->hide();
     layout->addWidget(proBar_);
+    fraRAction_->hide();
+    fraAnal_->hide();
     showOptionFrames();
 }
 

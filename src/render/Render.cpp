@@ -413,7 +413,7 @@ QFont documentFont(double points)
 }
 
 std::unique_ptr<QTextDocument> buildDocument(const Document& doc, const QPageLayout& page, const Units& units,
-                                             bool paginate)
+                                             bool paginate, double fontPoints = 0)
 {
     auto out = std::make_unique<QTextDocument>();
     out->setUndoRedoEnabled(false);
@@ -421,7 +421,7 @@ std::unique_ptr<QTextDocument> buildDocument(const Document& doc, const QPageLay
         out->documentLayout()->setPaintDevice(referenceDevice());
         out->documentLayout()->registerHandler(kPictureObject, new PictureHandler(out.get()));
     }
-    out->setDefaultFont(documentFont(doc.fontSize()));
+    out->setDefaultFont(documentFont(fontPoints > 0 ? fontPoints : doc.fontSize()));
     QTextFrameFormat root = out->rootFrame()->frameFormat();
     if (paginate) {
         const QRectF full = page.fullRect(QPageLayout::Millimeter);
@@ -509,7 +509,32 @@ QPageLayout pageLayoutFor(const Document& doc)
 std::unique_ptr<QTextDocument> layoutDocument(const Document& doc, const QPageLayout& page)
 {
     requireGui();
-    return buildDocument(doc, page, layoutUnits(), true);
+    auto laidOut = buildDocument(doc, page, layoutUnits(), true);
+    // A printout that breaks its own pages counts its lines against a page; when its
+    // pages do not fit a sheet at the chosen size, the text shrinks (to 6 points at
+    // the least) until each of its pages is one sheet, rather than spilling a few
+    // rows onto a sheet of their own.
+    const int wanted = static_cast<int>(doc.pages().size());
+    if (wanted <= 1 || pageCount(*laidOut) <= wanted)
+        return laidOut;
+    double fits = 0, tooBig = doc.fontSize() > 0 ? doc.fontSize() : 12;
+    std::unique_ptr<QTextDocument> best;
+    for (double low = 6; tooBig - low > 0.25;) {
+        const double points = fits > 0 ? (fits + tooBig) / 2 : low;
+        auto attempt = buildDocument(doc, page, layoutUnits(), true, points);
+        if (pageCount(*attempt) <= wanted) {
+            fits = points;
+            best = std::move(attempt);
+            if (tooBig - fits <= 0.25)
+                break;
+        } else {
+            tooBig = points;
+            if (fits == 0)
+                break; // even the smallest size spills: keep the chosen size
+        }
+        low = fits;
+    }
+    return best ? std::move(best) : std::move(laidOut);
 }
 
 std::unique_ptr<QTextDocument> layoutDocument(const Document& doc)
