@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev
   fonts-dejavu-core poppler-utils unzip
+  liborcus-dev libixion-dev libfreexl-dev libzip-dev libpugixml-dev libboost-dev
 )
 if [[ "${1:-}" == "--run" ]]; then
   packages+=(libreoffice-writer libreoffice-calc)

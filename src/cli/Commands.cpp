@@ -80,6 +80,24 @@ void registerCommands(CLI::App& app)
                               return runGenerateCommand(o.dir, o.start, o.apply, out);
                           }});
 
+    static std::string exchangeFile, exchangeSet;
+    auto* exportCmd = app.add_subcommand("export", "Write the stored programme to a workbook from the template");
+    exportCmd->add_option("DIR", o.dir, "Suite folder")->required();
+    exportCmd->add_option("FILE", exchangeFile, "Workbook to write (.xlsx)")->required();
+    exportCmd->add_option("--set", exchangeSet, "Reference (Verw) of the record set whose records go along");
+    exportCmd->add_option("--lang", o.lang, "Language of the texts: en or af")->check(CLI::IsMember({"en", "af"}));
+    registry().push_back({exportCmd, [&o](std::ostream& out) {
+                              return runExportCommand(o.dir, exchangeFile, exchangeSet, parseLanguage(o.lang), out);
+                          }});
+    auto* importCmd = app.add_subcommand("import", "Store the programme of a workbook as the Compile tab's Save does");
+    importCmd->add_option("DIR", o.dir, "Suite folder")->required();
+    importCmd->add_option("FILE", exchangeFile, "Workbook to read (.xlsx, .ods or .xls)")->required();
+    importCmd->add_option("--set", exchangeSet, "Reference (Verw) of the record set to store the records in");
+    importCmd->add_option("--lang", o.lang, "Language of the texts: en or af")->check(CLI::IsMember({"en", "af"}));
+    registry().push_back({importCmd, [&o](std::ostream& out) {
+                              return runImportCommand(o.dir, exchangeFile, exchangeSet, parseLanguage(o.lang), out);
+                          }});
+
     auto* print = app.add_subcommand("print", "Write the programme printout as PDF and its document file");
     PrintCommandOptions& p = o.print;
     print->add_option("DIR", o.dir, "Suite folder")->required();

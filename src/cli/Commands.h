@@ -22,6 +22,14 @@ int runProgrammeCommand(const std::string& dir, Language lang, std::ostream& out
 int runSetupCommand(const std::string& dir, bool demo, std::ostream& out);
 int runGenerateCommand(const std::string& dir, const std::string& start, bool apply, std::ostream& out,
                        std::ostream& err = std::cerr);
+// dravik export: the stored programme into a workbook made from the template; with
+// a set reference, the set's records go along. dravik import: a workbook's
+// programme stored through the programme Save; with a set reference, its
+// records into that set. Each prints what it did.
+int runExportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
+                     Language lang, std::ostream& out);
+int runImportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
+                     Language lang, std::ostream& out);
 // Without a set reference: one line per record set (Verw, Naam, Simb, "A" when
 // active). With one: the record grid as Display fills it, a header line and one
 // line per event of the visible columns.

@@ -1,6 +1,7 @@
 #include "data/SuiteSetup.h"
 
 #include "data/DemoMeeting.h"
+#include "data/ExchangeTemplate.h"
 #include "data/FolderSettings.h"
 #include "data/ReferenceData.h"
 #include "data/Schema.h"
@@ -140,6 +141,7 @@ SuiteSetupReport createSuiteFolder(const std::string& dirText, bool demo)
     for (const auto& def : suiteSchema())
         targets.push_back(dir / def.file);
     targets.push_back(dir / suitefile::Logo);
+    targets.push_back(dir / suitefile::ExchangeTemplate);
     for (const auto& t : targets)
         if (fs::exists(t, ec))
             throw StoreError("\"" + t.string() + "\" already exists; setup never overwrites a file. "
@@ -180,6 +182,8 @@ SuiteSetupReport createSuiteFolder(const std::string& dirText, bool demo)
         tx.commit();
         writeLogo(dir / suitefile::Logo);
         written.push_back(dir / suitefile::Logo);
+        writeExchangeTemplate((dir / suitefile::ExchangeTemplate).string());
+        written.push_back(dir / suitefile::ExchangeTemplate);
     } catch (const std::exception& e) {
         // Leave no half-made suite behind: remove only what this run created.
         for (const auto& f : written)

@@ -1,0 +1,57 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace dravik {
+
+// A workbook that cannot be read or written; the message names the file and the reason.
+class ExchangeError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One cell's value. Formula cells give their value; a time of day is a number
+// (the fraction of a day), except where the file format hands it over as text.
+struct SheetCell {
+    enum class Kind { Empty, Number, Text };
+    Kind kind = Kind::Empty;
+    double number = 0;
+    std::string text;
+
+    static SheetCell ofNumber(double v) { return {Kind::Number, v, {}}; }
+    static SheetCell ofText(std::string t) { return {Kind::Text, 0, std::move(t)}; }
+
+    bool empty() const;
+    // Numbers as the grids show them ("12", "6.45"); text as it stands.
+    std::string asText() const;
+    // Numbers as they are; text by its leading number; empty is 0.
+    double asNumber() const;
+};
+
+// The cells of one worksheet, addressed from row 1 and column 1 as a spreadsheet
+// counts them. Cells outside what was read are empty.
+class Sheet {
+public:
+    Sheet() = default;
+    Sheet(int rows, int cols);
+
+    int rows() const { return rows_; }
+    int cols() const { return cols_; }
+    const SheetCell& cell(int row, int col) const;
+    void setCell(int row, int col, SheetCell value);
+
+private:
+    int rows_ = 0;
+    int cols_ = 0;
+    std::vector<SheetCell> cells_;
+};
+
+// Opens a workbook (.xlsx or .ods through orcus/ixion, legacy .xls through
+// freexl; the format is told by the file's contents), reads rows 1..maxRows and
+// columns 1..maxCols of its first worksheet and closes it again. Throws
+// ExchangeError naming the file and the reason for anything that is not a
+// readable workbook.
+Sheet readFirstSheet(const std::string& path, int maxRows, int maxCols);
+
+} // namespace dravik

@@ -1,0 +1,127 @@
+#include "exchange/ExchangeGrid.h"
+#include "exchange/ExchangeRecords.h"
+#include "exchange/Workbook.h"
+
+#include <gtest/gtest.h>
+
+using namespace dravik;
+
+namespace {
+
+TEST(ExchangeConversions, GenderGoesByTheFirstLetter)
+{
+    struct Case {
+        const char* sheet;
+        const char* grid;
+    } cases[] = {{"M", "Manlik"}, {"Male", "Manlik"}, {"Manlik", "Manlik"}, {" male", "Manlik"},
+                 {"F", "Vroulik"}, {"Female", "Vroulik"}, {"Vroulik", "Vroulik"}, {"", "Vroulik"}, {"X", "Vroulik"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(genderFromSheet(c.sheet), c.grid) << '"' << c.sheet << '"';
+}
+
+TEST(ExchangeConversions, LevelGoesByTheFirstLetterUnlessItNamesALevel)
+{
+    struct Case {
+        const char* sheet;
+        const char* grid;
+    } cases[] = {
+        {"F", "Finaal"},          {"Final", "Finaal"},         {"Finaal", "Finaal"},       {"S", "Semi-finaal"},
+        {"Semi", "Semi-finaal"},  {"Semi-Finaal", "Semi-finaal"}, {"Q", "Kwart-eind"},     {"", "Kwart-eind"},
+        {"Kwart-eind", "Kwart-eind"}, {"Kwart-Finaal", "Kwart-eind"}, {"x", "Kwart-eind"}, {"Fred", "Finaal"},
+        // A level's full name keeps its level, so that a programme comes back as it went out.
+        {"Heat", "Heat"},         {"heat", "Heat"},            {"Uitdun", "Uitdun"},       {"Finaal TP", "Finaal TP"},
+        {"Decathlon", "Decathlon"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(levelFromSheet(c.sheet), c.grid) << '"' << c.sheet << '"';
+}
+
+TEST(ExchangeConversions, TimesBecomeHoursAndMinutes)
+{
+    struct Case {
+        SheetCell cell;
+        const char* grid;
+    } cases[] = {
+        {SheetCell::ofNumber(0.375), "09:00"},
+        {SheetCell::ofNumber(0.5 + 15.0 / 1440), "12:15"},
+        {SheetCell::ofNumber(1439.0 / 1440), "23:59"},
+        {SheetCell::ofNumber(0.9999999), "00:00"},
+        {SheetCell::ofNumber(45000.375), "09:00"}, // a date and time
+        {SheetCell::ofNumber(0), "00:00"},
+        {SheetCell::ofText("9:00"), "09:00"},
+        {SheetCell::ofText("09:00"), "09:00"},
+        {SheetCell::ofText(" 9:05 "), "09:05"},
+        {SheetCell::ofText("09:00:00"), "09:00"},
+        {SheetCell::ofText("1899-12-30 14:30:00"), "14:30"},
+        {SheetCell::ofText("0.375"), "09:00"},
+        {SheetCell::ofText("25:00"), ""},
+        {SheetCell::ofText("9:7"), ""},
+        {SheetCell::ofText("soon"), ""},
+        {SheetCell{}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(timeFromSheet(c.cell), c.grid) << c.cell.asText();
+}
+
+TEST(ExchangeConversions, OutputNameAndDefinitionCode)
+{
+    struct Name {
+        const char* typed;
+        const char* file;
+    } names[] = {{"", "Program.xlsx"},         {"   ", "Program.xlsx"}, {"meet.2024.xls", "meet.xlsx"},
+                 {"Results", "Results.xlsx"}, {"Program.xls", "Program.xlsx"}, {"a.xlsx", "a.xlsx"}};
+    for (const auto& n : names)
+        EXPECT_EQ(outputWorkbookName(n.typed), n.file) << '"' << n.typed << '"';
+
+    struct Code {
+        const char* definition;
+        const char* code;
+    } codes[] = {{"7", "0007"}, {"12", "0012"}, {"12345", "2345"}, {"", "0000"}, {" 12 ", "0012"}, {"1000", "1000"}};
+    for (const auto& c : codes)
+        EXPECT_EQ(definitionCode(c.definition), c.code) << '"' << c.definition << '"';
+    EXPECT_EQ(eventCodeText("100m", "12"), "100m - 0012");
+    EXPECT_EQ(eventCodeText("100m", ""), "100m - 0000");
+
+    struct Split {
+        const char* text;
+        bool ok;
+        const char* name;
+        const char* definition;
+    } splits[] = {{"100m - 0012", true, "100m", "12"},
+                  {"80mH - 76cm - 0156", true, "80mH - 76cm", "156"},
+                  {"100m - 0000", true, "100m", "0"},
+                  {"100m", false, "", ""},
+                  {"80mH - 76cm", false, "", ""}};
+    for (const auto& s : splits) {
+        std::string name, definition;
+        EXPECT_EQ(splitEventCode(s.text, name, definition), s.ok) << s.text;
+        if (s.ok) {
+            EXPECT_EQ(name, s.name);
+            EXPECT_EQ(definition, s.definition);
+        }
+    }
+}
+
+TEST(ExchangeConversions, RecordTextsBothWays)
+{
+    struct Case {
+        double value;
+        int type;
+        const char* text;
+    } cases[] = {
+        {125.3, 2, "2:05.30"},  {3725.5, 2, "1:02:05.50"}, {9.8, 2, "0:09.80"}, {59.999, 2, "1:00.00"},
+        {3600, 2, "1:00:00.00"}, {6.45, 7, "6.45"},        {10.36, 1, "10.36"}, {6.45, 0, "6.45"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(exchangeRecordText(c.value, c.type), c.text) << c.value;
+        EXPECT_NEAR(exchangeRecordValue(c.text), c.value, 0.005) << c.text;
+    }
+    EXPECT_DOUBLE_EQ(exchangeRecordValue("2:05.30"), 125.3);
+    EXPECT_DOUBLE_EQ(exchangeRecordValue("1:02:05.50"), 3725.5);
+    EXPECT_DOUBLE_EQ(exchangeRecordValue(" 6.45 "), 6.45);
+    // The type is not consulted: a colon always reads as a time.
+    EXPECT_DOUBLE_EQ(exchangeRecordValue("1:30"), 90);
+    EXPECT_DOUBLE_EQ(exchangeRecordValue("12.5m"), 12.5);
+}
+
+} // namespace

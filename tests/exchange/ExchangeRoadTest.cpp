@@ -1,0 +1,324 @@
+#include "ExchangeTestSupport.h"
+
+#include "data/ExchangeTemplate.h"
+#include "exchange/ExchangeGrid.h"
+#include "exchange/ExchangeRecords.h"
+#include "exchange/ProgrammeExport.h"
+#include "exchange/ProgrammeImport.h"
+#include "exchange/Workbook.h"
+#include "platform/GridModel.h"
+#include "platform/StoreError.h"
+#include "platform/TextNumber.h"
+#include "programme/ProgrammeRow.h"
+#include "programme/ProgrammeSave.h"
+
+#include <SQLiteCpp/Statement.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace dravik;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string fileBytes(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every row of a table in rowid order, one text line each.
+std::vector<std::string> tableRows(SQLite::Database& db, const std::string& table)
+{
+    std::vector<std::string> rows;
+    SQLite::Statement st(db, "SELECT * FROM " + table + " ORDER BY rowid");
+    while (st.executeStep()) {
+        std::string line;
+        for (int c = 0; c < st.getColumnCount(); ++c)
+            line += st.getColumn(c).getString() + "|";
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+GridModel loadedProgramme(test::Suite& suite, Language lang)
+{
+    GridModel grid;
+    setupProgrammeGrid(grid, lang);
+    suite.store->atld40().requery();
+    loadProgrammeGrid(suite.store->atld40(), suite.ref, lang, grid);
+    return grid;
+}
+
+// The columns a user sees, with the day.
+std::vector<std::string> shownRows(const GridModel& grid)
+{
+    std::vector<std::string> rows;
+    for (int r = 1; r < grid.rows(); ++r) {
+        std::string line;
+        for (int c : {pcol::Number, pcol::Sub, pcol::Time, pcol::Gender, pcol::Age, pcol::Event, pcol::Level,
+                      pcol::Point, pcol::Definition, pcol::Day})
+            line += trimmed(grid.cell(r, c)) + "|";
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+TEST(ExchangeRoad, WriteToProgramStoresLevelsOfTheListAndDayOne)
+{
+    for (Language lang : {Language::English, Language::Afrikaans}) {
+        test::Suite suite(false);
+        GridModel exchange;
+        setupExchangeGrid(exchange);
+        exchange.addItem("1\ta\t09:00\tManlik\t12\t100m\tFinaal\tA\t\t\t\t\t\t115\t1");
+        exchange.addItem("2\t\t09:10\tVroulik\t12\t100m\tSemi-finaal\t\t\t\t\t\t\t97\t1");
+        exchange.addItem("3\t\t09:20\tVroulik\t12\t100m\tKwart-eind\t\t\t\t\t\t\t97\t1");
+        exchange.addItem("4\t\t09:30\tMale\t12\t100m\tHeat\t\t\t\t\t\t\t115\t1\t3");
+        exchange.addItem("5\t\t09:40\tMale\t12\t100m\tnonsense\t\t\t\t\t\t\t115");
+        GridModel programme;
+        setupProgrammeGrid(programme, lang);
+        programme.addItem("77\t\t08:00");
+        EXPECT_EQ(writeToProgramme(exchange, lang, programme), 5);
+        ASSERT_EQ(programme.rows(), 6);
+        EXPECT_EQ(programme.cell(1, pcol::Gender), maleWord(lang));
+        EXPECT_EQ(programme.cell(2, pcol::Gender), femaleWord(lang));
+        EXPECT_EQ(programme.cell(1, pcol::HE), "H");
+        EXPECT_EQ(programme.cell(1, pcol::Wind), "0");
+        EXPECT_EQ(programme.cell(1, pcol::Position), "");
+        EXPECT_EQ(programme.cell(2, pcol::Day), "1");
+        EXPECT_EQ(programme.cell(4, pcol::Day), "3");
+
+        EXPECT_EQ(saveProgrammeGrid(programme, lang, suite.store->atld40()), 5);
+        SQLite::Statement st(suite.store->meetingDatabase(),
+                             "SELECT Nommer, UFvlak, Draws, HE, Sub, Punt FROM Atld40 ORDER BY rowid");
+        std::vector<std::string> stored;
+        while (st.executeStep())
+            stored.push_back(formatNumber(st.getColumn(0).getDouble()) + " " +
+                             formatNumber(st.getColumn(1).getDouble()) + " " +
+                             formatNumber(st.getColumn(2).getDouble()) + " " + st.getColumn(3).getString() + " \"" +
+                             st.getColumn(4).getString() + "\" \"" + st.getColumn(5).getString() + "\"");
+        EXPECT_EQ(stored, (std::vector<std::string>{"1 0 1 H \"a\" \"A  \"", "2 2 1 H \" \" \"   \"",
+                                                    "3 3 1 H \" \" \"   \"", "4 4 3 H \" \" \"   \"",
+                                                    "5 3 1 H \" \" \"   \""}));
+    }
+}
+
+TEST(ExchangeRoad, ReadFromProgramFillsTheExchangeGrid)
+{
+    test::Suite suite(true);
+    GridModel programme = loadedProgramme(suite, Language::English);
+    GridModel exchange;
+    setupExchangeGrid(exchange);
+    exchange.addItem("99");
+    readFromProgramme(programme, suite.ref.definitions, exchange);
+    ASSERT_EQ(exchange.rows(), programme.rows());
+    for (int r = 1; r < programme.rows(); ++r) {
+        for (int c = 0; c <= xcol::Place; ++c)
+            EXPECT_EQ(exchange.cell(r, c), programme.cell(r, c));
+        for (int c = xcol::Record; c <= xcol::Team; ++c)
+            EXPECT_EQ(exchange.cell(r, c), "");
+        EXPECT_EQ(exchange.cell(r, xcol::Table), programme.cell(r, pcol::Definition));
+        const auto& def = suite.ref.definitions.at(suite.ref.definitions.find(textToNumber(programme.cell(r, pcol::Definition))));
+        EXPECT_EQ(exchange.cell(r, xcol::Type), std::to_string(def.tipe));
+        EXPECT_EQ(exchange.cell(r, xcol::Day), programme.cell(r, pcol::Day));
+    }
+    // A definition number no definition has leaves the type empty.
+    EXPECT_EQ(eventTypeText(suite.ref.definitions, "999999"), "");
+}
+
+TEST(ExchangeRoad, ExportThenImportGivesBackTheProgrammeAndRecords)
+{
+    for (Language lang : {Language::English, Language::Afrikaans}) {
+        SCOPED_TRACE(isEnglish(lang) ? "English" : "Afrikaans");
+        test::Suite suite(true);
+        auto& db = suite.store->meetingDatabase();
+        GridModel before = loadedProgramme(suite, lang);
+        auto recordsBefore = tableRows(db, "Atld60");
+        fs::path templ = exchangeTemplatePath(suite.store->programFolder());
+        std::string templateBytes = fileBytes(templ);
+
+        GridModel exchange;
+        setupExchangeGrid(exchange);
+        readFromProgramme(before, suite.ref.definitions, exchange);
+        int withRecord = readRecords(suite.store->atld60(), 1, exchange);
+        EXPECT_GT(withRecord, 40);
+        fs::path out = suite.folder.path() / "Import" / outputWorkbookName("meet.2024.xls");
+        ExportReport report = exportWorkbook(exchange, templ.string(), out.string());
+        EXPECT_EQ(report.rowsWritten, before.rows() - 1);
+        EXPECT_FALSE(report.builtInTemplate);
+        EXPECT_EQ(fileBytes(templ), templateBytes) << "the template changed";
+
+        // The workbook keeps the template's headings and shows columns 9 and 15 worked out.
+        Sheet sheet = readFirstSheet(out.string(), 1000, scol::Count);
+        EXPECT_EQ(sheet.cell(1, 1).asText(), "Dravik Sport - Program");
+        EXPECT_EQ(sheet.cell(2, scol::Event).asText(), "Afrikaans");
+        EXPECT_EQ(sheet.cell(5, scol::EventCode).asText(), "Event - Code");
+        for (int i = 1; i < exchange.rows(); ++i) {
+            int r = i + 5;
+            EXPECT_EQ(sheet.cell(r, scol::Event).asText(), exchange.cell(i, xcol::Event));
+            EXPECT_EQ(sheet.cell(r, scol::Table).asText(), exchange.cell(i, xcol::Table));
+            EXPECT_EQ(sheet.cell(r, scol::EventCode).asText(),
+                      eventCodeText(exchange.cell(i, xcol::Event), exchange.cell(i, xcol::Table)));
+            EXPECT_EQ(sheet.cell(r, scol::Number).kind, SheetCell::Kind::Number);
+            EXPECT_EQ(sheet.cell(r, scol::Age).kind, SheetCell::Kind::Number);
+        }
+        EXPECT_TRUE(sheet.cell(exchange.rows() + 5, scol::Number).empty());
+
+        // Into an emptied meeting, then back through Write to Program and Save.
+        db.exec("DELETE FROM Atld40");
+        db.exec("UPDATE Atld60 SET Rek = 0, Naam = '' WHERE Verw = 1");
+        GridModel imported;
+        setupExchangeGrid(imported);
+        EXPECT_EQ(importWorkbook(out.string(), suite.ref.definitions, imported), before.rows() - 1);
+        // Sub and place come back trimmed, gender and level as the import words them.
+        for (int r = 1; r < exchange.rows(); ++r) {
+            for (int c = 0; c < xcol::Count; ++c) {
+                if (c != xcol::Sub && c != xcol::Place && c != xcol::Gender && c != xcol::Level) {
+                    EXPECT_EQ(imported.cell(r, c), exchange.cell(r, c)) << r << "," << c;
+                }
+            }
+        }
+        GridModel programme;
+        setupProgrammeGrid(programme, lang);
+        writeToProgramme(imported, lang, programme);
+        saveProgrammeGrid(programme, lang, suite.store->atld40());
+        EXPECT_EQ(writeRecords(suite.store->atld60(), 1, imported), withRecord);
+
+        EXPECT_EQ(shownRows(loadedProgramme(suite, lang)), shownRows(before));
+        EXPECT_EQ(tableRows(db, "Atld60"), recordsBefore);
+    }
+}
+
+TEST(ExchangeRoad, ASuiteWithoutTemplateExportsWithTheBuiltInOne)
+{
+    test::Suite suite(true);
+    fs::path templ = exchangeTemplatePath(suite.store->programFolder());
+    fs::remove(templ);
+    GridModel exchange;
+    setupExchangeGrid(exchange);
+    readFromProgramme(loadedProgramme(suite, Language::English), suite.ref.definitions, exchange);
+    fs::path out = suite.folder.path() / "Program.xlsx";
+    ExportReport report = exportWorkbook(exchange, templ.string(), out.string());
+    EXPECT_TRUE(report.builtInTemplate);
+    EXPECT_FALSE(fs::exists(templ));
+    GridModel imported;
+    setupExchangeGrid(imported);
+    EXPECT_EQ(importWorkbook(out.string(), suite.ref.definitions, imported), exchange.rows() - 1);
+    EXPECT_EQ(imported.cell(1, xcol::Event), exchange.cell(1, xcol::Event));
+}
+
+TEST(ExchangeRoad, AShorterProgrammeLeavesNothingOfTheLongerOneInTheWorkbook)
+{
+    test::TempFolder dir;
+    fs::path templ = dir.path() / "ItemRek.xlsx";
+    writeExchangeTemplate(templ.string());
+    GridModel exchange;
+    setupExchangeGrid(exchange);
+    for (int i = 1; i <= 5; ++i)
+        exchange.addItem(std::to_string(i) + "\t\t09:00\tManlik\t12\t100m\tFinaal\t\t10.5\t2001\tJan\tSmit\tHere\t115");
+    // A template that already holds a programme of five events.
+    exportWorkbook(exchange, templ.string(), (dir.path() / "long.xlsx").string());
+    exchange.setRows(3);
+    exportWorkbook(exchange, (dir.path() / "long.xlsx").string(), (dir.path() / "short.xlsx").string());
+    Sheet sheet = readFirstSheet((dir.path() / "short.xlsx").string(), 20, scol::Count);
+    EXPECT_EQ(sheet.cell(7, scol::Number).asText(), "2");
+    for (int c = 1; c <= scol::Count; ++c)
+        EXPECT_TRUE(sheet.cell(8, c).empty()) << c;
+}
+
+TEST(ExchangeRoad, ExportFailuresNameTheFileAndWriteNothing)
+{
+    test::TempFolder dir;
+    GridModel exchange;
+    setupExchangeGrid(exchange);
+    exchange.addItem("1\t\t09:00\tManlik\t12\t100m\tFinaal\t\t\t\t\t\t\t115");
+    fs::path notWorkbook = dir.path() / "ItemRek.xlsx";
+    std::ofstream(notWorkbook) << "not a workbook";
+    fs::path good = dir.path() / "good.xlsx";
+    writeExchangeTemplate(good.string());
+    fs::path existing = dir.path() / "existing.xlsx";
+    std::ofstream(existing) << "keep me";
+
+    struct Case {
+        fs::path templ, out;
+        const char* names;
+    } cases[] = {
+        {notWorkbook, dir.path() / "a.xlsx", "ItemRek.xlsx"},
+        {notWorkbook, existing, "ItemRek.xlsx"},
+        {good, dir.path() / "missing" / "b.xlsx", "missing"},
+        {good, dir.path(), ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.out.string());
+        bool existed = fs::exists(c.out);
+        try {
+            exportWorkbook(exchange, c.templ.string(), c.out.string());
+            ADD_FAILURE() << "no error";
+        } catch (const ExchangeError& e) {
+            std::string message = e.what();
+            EXPECT_NE(message.find(c.out.string()), std::string::npos) << message;
+            EXPECT_NE(message.find(c.names), std::string::npos) << message;
+        }
+        EXPECT_EQ(fs::exists(c.out), existed);
+    }
+    EXPECT_EQ(fileBytes(existing), "keep me");
+    EXPECT_FALSE(fs::exists(dir.path() / "a.xlsx.part"));
+}
+
+TEST(ExchangeRoad, RecordsAreWrittenIntoTheSetOncePerEvent)
+{
+    test::Suite suite(true);
+    auto& db = suite.store->meetingDatabase();
+    db.exec("DELETE FROM Atld60");
+    db.exec("INSERT INTO Atld60 (Verw, Tnom, Rek, Van, Naam, Span, Plek, Datum, Jaar) VALUES "
+            "(1, 35, 13.5, 'Old', 'Piet', 'Team', 'Here', '2001-01-01', 2001),"
+            "(2, 35, 12.9, 'Other', 'Set', 'Team', 'There', '2002-02-02', 2002)");
+    suite.store->atld60().requery();
+    GridModel exchange;
+    setupExchangeGrid(exchange);
+    exchange.addItem("1\t\t\t\t\t100m\t\t\t2:05.30\t2020\tAnna\tSmit\tPretoria\t35\t2");
+    exchange.addItem("2\t\t\t\t\t1500m\t\t\t1:02:05.50\t2021\tBen\tMolo\tDurban\t272\t2");
+    exchange.addItem("3\t\t\t\t\tShot\t\t\t6.45\t2019\tCara\tVan Wyk\tParow\t166\t7");
+    exchange.addItem("4\t\t\t\t\tNone\t\t\t\t\t\t\t\t24\t7");
+
+    EXPECT_EQ(writeRecords(suite.store->atld60(), 1, exchange), 3);
+    // Twice: the set's record of each event is changed, never doubled.
+    EXPECT_EQ(writeRecords(suite.store->atld60(), 1, exchange), 3);
+    SQLite::Statement st(db, "SELECT Verw, Tnom, Rek, Naam, Van, Jaar, Plek, Span FROM Atld60 ORDER BY Verw, Tnom");
+    std::vector<std::string> rows;
+    while (st.executeStep()) {
+        std::string line;
+        for (int c = 0; c < 8; ++c)
+            line += (c == 2 ? formatNumber(st.getColumn(c).getDouble()) : st.getColumn(c).getString()) + "|";
+        rows.push_back(line);
+    }
+    EXPECT_EQ(rows, (std::vector<std::string>{"1|35|125.3|Anna|Smit|2020|Pretoria|Team|",
+                                              "1|166|6.45|Cara|Van Wyk|2019|Parow||",
+                                              "1|272|3725.5|Ben|Molo|2021|Durban||",
+                                              "2|35|12.9|Set|Other|2002|There|Team|"}));
+
+    GridModel back;
+    setupExchangeGrid(back);
+    back.addItem("1\t\t\t\t\t100m\t\t\t\t\t\t\t\t35\t2");
+    back.addItem("2\t\t\t\t\t1500m\t\t\t\t\t\t\t\t272\t2");
+    back.addItem("3\t\t\t\t\tShot\t\t\t\t\t\t\t\t166\t7");
+    back.addItem("4\t\t\t\t\tNone\t\t\tkeep\t\t\t\t\t24\t7");
+    EXPECT_EQ(readRecords(suite.store->atld60(), 1, back), 3);
+    for (int r = 1; r <= 3; ++r)
+        for (int c = xcol::Record; c <= xcol::Team; ++c)
+            EXPECT_EQ(back.cell(r, c), exchange.cell(r, c)) << r << "," << c;
+    EXPECT_EQ(back.cell(4, xcol::Record), "keep");
+
+    for (auto* call : {+[](RecordSet& s, GridModel& g) { readRecords(s, 0, g); },
+                       +[](RecordSet& s, GridModel& g) { writeRecords(s, 0, g); }}) {
+        try {
+            call(suite.store->atld60(), back);
+            ADD_FAILURE() << "no error";
+        } catch (const ExchangeError& e) {
+            EXPECT_STREQ(e.what(), "Geen rekordstel is gekies nie!");
+        }
+    }
+}
+
+} // namespace

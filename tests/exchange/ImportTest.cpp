@@ -1,0 +1,195 @@
+#include "ExchangeTestSupport.h"
+
+#include "exchange/ExchangeGrid.h"
+#include "exchange/ProgrammeImport.h"
+#include "exchange/Workbook.h"
+#include "platform/GridModel.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+using namespace dravik;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A programme sheet with events in rows 6 to 5 + count.
+Sheet programmeSheet(int count, int rows = 1010)
+{
+    Sheet sheet(rows, scol::Count);
+    for (int i = 0; i < count; ++i) {
+        int r = scol::FirstEventRow + i;
+        sheet.setCell(r, scol::Number, SheetCell::ofNumber(i + 1));
+        sheet.setCell(r, scol::Age, SheetCell::ofNumber(12));
+        sheet.setCell(r, scol::EventCode, SheetCell::ofText("100m - 0115"));
+    }
+    return sheet;
+}
+
+GridModel exchangeWithOneRow()
+{
+    GridModel grid;
+    setupExchangeGrid(grid);
+    grid.addItem("99\t\t08:00\tManlik\t12\t100m\tFinaal");
+    return grid;
+}
+
+TEST(ProgrammeImport, LibreOfficeWorkbooksOfEachFormatReadAlike)
+{
+    test::Suite suite(false);
+    int type115 = suite.ref.definitions.at(suite.ref.definitions.find(115)).tipe;
+    int type156 = suite.ref.definitions.at(suite.ref.definitions.find(156)).tipe;
+    // The legacy .xls gives no formula values: its event names and definition
+    // numbers come from column 8.
+    for (const char* name : {"programme.xlsx", "programme.ods", "programme.xls"}) {
+        SCOPED_TRACE(name);
+        GridModel grid;
+        setupExchangeGrid(grid);
+        int progressCalls = 0;
+        int read = importWorkbook(test::workbookFile(name).string(), suite.ref.definitions, grid,
+                                  [&](int) { ++progressCalls; });
+        // Row 9 has no number in column 1: the programme ends there, though row 10 has one.
+        ASSERT_EQ(read, 3);
+        EXPECT_EQ(progressCalls, 3);
+        ASSERT_EQ(grid.rows(), 4);
+        EXPECT_EQ(grid.rowCells(1), (std::vector<std::string>{"1", "a", "09:00", "Manlik", "12", "100m", "Finaal",
+                                                               "A", "12.5", "2010", "Jan", "Smit", "Pretoria", "115",
+                                                               std::to_string(type115), "1"}));
+        EXPECT_EQ(grid.rowCells(2), (std::vector<std::string>{"2", "", "10:30", "Vroulik", "13", "80mH - 76cm",
+                                                               "Semi-finaal", "", "2:05.30", "1999", "Anna", "de Wet",
+                                                               "Bloemfontein", "156", std::to_string(type156), "1"}));
+        EXPECT_EQ(grid.cell(3, xcol::Time), "09:15");
+        EXPECT_EQ(grid.cell(3, xcol::Gender), "Manlik");
+        EXPECT_EQ(grid.cell(3, xcol::Level), "Kwart-eind");
+        EXPECT_EQ(grid.cell(3, xcol::Event), "Long Jump");
+        EXPECT_EQ(grid.cell(3, xcol::Table), "24");
+        EXPECT_EQ(grid.cell(3, xcol::Record), "");
+    }
+}
+
+TEST(ProgrammeImport, BrokenFilesAreReportedByNameAndLeaveTheGridAlone)
+{
+    test::TempFolder dir;
+    auto write = [&](const std::string& name, const std::string& bytes) {
+        fs::path p = dir.path() / name;
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p;
+    };
+    std::ifstream in(test::workbookFile("programme.xlsx"), std::ios::binary);
+    std::string xlsx((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::mt19937 rnd(7);
+    std::string noise(3000, '\0');
+    for (char& c : noise)
+        c = static_cast<char>(rnd());
+    std::string ole("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+
+    struct Case {
+        fs::path file;
+        const char* reason;
+    } cases[] = {
+        {write("empty.xlsx", ""), "empty"},
+        {write("truncated.xlsx", xlsx.substr(0, xlsx.size() / 2)), "not a workbook"},
+        {write("random.xls", noise), "not a workbook"},
+        {write("compound.xls", ole + noise), "not a workbook"},
+        {write("text.ods", "No,Sub,Time\n1,,09:00\n"), "not a workbook"},
+        {test::workbookFile("notes.zip"), "not a workbook"},
+        {test::workbookFile("no-sheet.xlsx"), "no worksheet"},
+        {test::workbookFile("text-numbers.xlsx"), "no programme sheet"},
+        {test::workbookFile("text-numbers.xls"), "no programme sheet"},
+        {dir.path() / "missing.xlsx", "no such file"},
+        {dir.path(), "no such file"},
+    };
+    DefinitionList none;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.string());
+        GridModel grid = exchangeWithOneRow();
+        try {
+            importWorkbook(c.file.string(), none, grid);
+            ADD_FAILURE() << "no error";
+        } catch (const ExchangeError& e) {
+            std::string message = e.what();
+            EXPECT_NE(message.find(c.file.string()), std::string::npos) << message;
+            EXPECT_NE(message.find(c.reason), std::string::npos) << message;
+        }
+        ASSERT_EQ(grid.rows(), 2);
+        EXPECT_EQ(grid.cell(1, xcol::Number), "99");
+    }
+}
+
+TEST(ProgrammeImport, RowSixMustHoldANumberAndAnAge)
+{
+    struct Case {
+        SheetCell number, age;
+        bool accepted;
+    } cases[] = {
+        {SheetCell::ofNumber(1), SheetCell::ofNumber(12), true},
+        {SheetCell::ofText("3"), SheetCell::ofText("12"), true},
+        {SheetCell::ofNumber(0), SheetCell::ofNumber(12), false},
+        {SheetCell::ofNumber(1), SheetCell{}, false},
+        {SheetCell{}, SheetCell::ofNumber(12), false},
+        {SheetCell::ofText("one"), SheetCell::ofNumber(12), false},
+        {SheetCell::ofNumber(-1), SheetCell::ofNumber(12), false},
+    };
+    DefinitionList none;
+    for (const auto& c : cases) {
+        Sheet sheet = programmeSheet(2);
+        sheet.setCell(6, scol::Number, c.number);
+        sheet.setCell(6, scol::Age, c.age);
+        GridModel grid = exchangeWithOneRow();
+        if (c.accepted) {
+            EXPECT_EQ(importSheet(sheet, "p.xlsx", none, grid), 2);
+            EXPECT_EQ(grid.rows(), 3);
+        } else {
+            EXPECT_THROW(importSheet(sheet, "p.xlsx", none, grid), ExchangeError) << c.number.asText();
+            EXPECT_EQ(grid.rows(), 2);
+        }
+    }
+}
+
+TEST(ProgrammeImport, ReadsToTheFirstEmptyNumberAndNoFurtherThanRow1000)
+{
+    DefinitionList none;
+    struct Case {
+        int events;
+        int emptyRow; // 0: none
+        int expected;
+    } cases[] = {{3, 9, 3}, {3, 0, 3}, {10, 8, 2}, {1, 0, 1}, {995, 0, 995}, {1005, 0, 995}, {1005, 600, 594}};
+    for (const auto& c : cases) {
+        Sheet sheet = programmeSheet(c.events);
+        if (c.emptyRow)
+            sheet.setCell(c.emptyRow, scol::Number, SheetCell::ofText("  "));
+        GridModel grid;
+        setupExchangeGrid(grid);
+        EXPECT_EQ(importSheet(sheet, "p.xlsx", none, grid), c.expected) << c.events << " " << c.emptyRow;
+        EXPECT_EQ(grid.rows(), c.expected + 1);
+    }
+}
+
+TEST(ProgrammeImport, EventNameAndNumberComeFromColumnEightWhereTheFormulasGaveNothing)
+{
+    DefinitionList none;
+    Sheet sheet = programmeSheet(4);
+    // Row 6: formula values present and kept; row 7: none; row 8: no code in column 8; row 9: text in column 15.
+    sheet.setCell(6, scol::Event, SheetCell::ofText("Sprint"));
+    sheet.setCell(6, scol::Table, SheetCell::ofNumber(35));
+    sheet.setCell(8, scol::EventCode, SheetCell::ofText("Long Jump"));
+    sheet.setCell(9, scol::Table, SheetCell::ofText("n/a"));
+    sheet.setCell(9, scol::EventCode, SheetCell::ofText("Shot Put - 0395"));
+    GridModel grid;
+    setupExchangeGrid(grid);
+    importSheet(sheet, "p.xls", none, grid);
+    EXPECT_EQ(grid.cell(1, xcol::Event), "Sprint");
+    EXPECT_EQ(grid.cell(1, xcol::Table), "35");
+    EXPECT_EQ(grid.cell(2, xcol::Event), "100m");
+    EXPECT_EQ(grid.cell(2, xcol::Table), "115");
+    EXPECT_EQ(grid.cell(3, xcol::Event), "");
+    EXPECT_EQ(grid.cell(3, xcol::Table), "");
+    EXPECT_EQ(grid.cell(4, xcol::Event), "Shot Put");
+    EXPECT_EQ(grid.cell(4, xcol::Table), "395");
+    // No definition list entry: the type stays empty.
+    EXPECT_EQ(grid.cell(4, xcol::Type), "");
+}
+
+} // namespace
