@@ -95,6 +95,15 @@ void MainWindow::connectTabs()
     connect(printTab_, &PrintTab::printOrderChosen, programmeTab_, &ProgrammeTab::displayOrderClicked);
     connect(programmeTab_, &ProgrammeTab::displayOrderChanged, printTab_, &PrintTab::showPrintOrder);
     printTab_->beforePrint = [this] { programmeTab_->resetEditorState(); };
+    printTab_->displayedRecords = [this] {
+        return PrintTab::DisplayedRecords{&recordsTab_->recordGrid(), recordsTab_->displayedSet()};
+    };
+    // Stored record sets show at once in the lists that offer them.
+    connect(recordsTab_, &RecordsTab::recordSetsSaved, this, [this] {
+        recordSets_ = readRecordSetList(session_.store().atld61());
+        programmeTab_->fillRecordSets();
+        exchangeTab_->fillRecordSets();
+    });
     generatorTab_->beforeTransfer = [this] { return confirmDiscardChanges(); };
     generatorTab_->afterTransfer = [this] {
         programmeTab_->resetEditorState();

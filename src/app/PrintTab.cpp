@@ -5,6 +5,7 @@
 #include "app/Prompter.h"
 #include "app/WidgetFactory.h"
 #include "platform/GridModel.h"
+#include "printing/RecordsReport.h"
 #include "render/Render.h"
 
 #include <QCheckBox>
@@ -300,11 +301,19 @@ bool PrintTab::PrintSelection()
             proBar_->repaint();
     };
     try {
-        printing::PrintSources src{form_.programme, session.reference(), form_.meeting, store, session.logoPath,
-                                   printing::documentPathFor(store.folders(), chosenWhat)};
-        proBar_->setMaximum(std::max(form_.programme.rows(), 1));
-        printing::printProgramme(document_, src, opts, state_, progress);
-        showRecordOption(opts.records); // "None" when no record set is active
+        const std::string documentFile = printing::documentPathFor(store.folders(), chosenWhat);
+        if (chosenWhat == printing::PrintWhat::Records) {
+            if (!printRecords(documentFile)) {
+                proBar_->hide();
+                return false;
+            }
+        } else {
+            printing::PrintSources src{form_.programme, session.reference(), form_.meeting, store, session.logoPath,
+                                       documentFile};
+            proBar_->setMaximum(std::max(form_.programme.rows(), 1));
+            printing::printProgramme(document_, src, opts, state_, progress);
+            showRecordOption(opts.records); // "None" when no record set is active
+        }
     } catch (const std::exception& e) {
         proBar_->hide();
         session.prompter().inform(this, QString::fromStdString(e.what()), form_.text("msgPrintTitle"));
@@ -320,6 +329,26 @@ bool PrintTab::PrintSelection()
                                   form_.text("msgPrintTitle"));
     }
     return true;
+}
+
+bool PrintTab::printRecords(const std::string& documentFile)
+{
+    DisplayedRecords shown = displayedRecords ? displayedRecords() : DisplayedRecords{};
+    printing::RecordsReportOptions report;
+    report.language = form_.lang;
+    for (size_t i = 0; i < report.ticked.size(); ++i)
+        report.ticked[i] = Check1_[i]->isChecked();
+    report.fontSize = form_.printFontSize;
+    report.documentFile = documentFile;
+    if (shown.grid && shown.set) {
+        report.setName = shown.set->name;
+        report.setSymbol = shown.set->symbol;
+        proBar_->setMaximum(std::max(shown.grid->rows(), 1));
+        if (printing::PrintRecordsReport(document_, *shown.grid, report, [this](int row) { proBar_->setValue(row); }))
+            return true;
+    }
+    form_.session.prompter().inform(this, form_.text("msgDisplayRecordSet"), form_.text("msgPrintTitle"));
+    return false;
 }
 
 void PrintTab::cmdPView_Click()

@@ -4,12 +4,14 @@
 #include "printing/DocumentEdit.h"
 #include "printing/PrintOptions.h"
 #include "printing/Printouts.h"
+#include "records/RecordSetEditor.h"
 
 #include <QWidget>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -53,6 +55,12 @@ public:
 
     // Run before printing or editing: the Compile tab leaves any entry, move or renumbering.
     std::function<void()> beforePrint;
+    // The record grid and the set the Records tab shows, for the records report.
+    struct DisplayedRecords {
+        const GridModel* grid = nullptr;
+        std::optional<RecordSetChoice> set;
+    };
+    std::function<DisplayedRecords()> displayedRecords;
 
 signals:
     // A print order was chosen; the Compile tab's grid is re-sorted the same way.
@@ -67,6 +75,8 @@ private:
     void Check1_Click();
     void showOptionFrames();
     void showRecordOption(printing::RecordsIncluded records);
+    // The records report of the set the Records tab shows; false with a message when none is shown.
+    bool printRecords(const std::string& documentFile);
 
     FormContext& form_;
     int printState_ = 0;

@@ -115,15 +115,7 @@ void ProgrammeTab::buildUi()
     auto* right = new QVBoxLayout;
     right->addWidget(buildEventFields());
 
-    fraPRek_ = panel("fraPRek");
-    auto* prek = new QHBoxLayout(fraPRek_);
-    prek->addWidget(make<QLabel>(lang, "lblPRek"));
-    cmbPRek_ = make<QComboBox>(lang, "cmbPRek");
-    cmbPrekR_ = make<QComboBox>(lang, "cmbPrekR", fraPRek_);
-    cmbPrekR_->hide();
-    prek->addWidget(cmbPRek_, 1);
-    fraPRek_->hide();
-    right->addWidget(fraPRek_);
+    right->addWidget(buildRecordPanel());
 
     fraDisp_ = panel("fraDisp");
     auto* disp = new QVBoxLayout(fraDisp_);

@@ -4,6 +4,7 @@
 #include "programme/EventEntry.h"
 #include "programme/EventFields.h"
 #include "programme/Ordering.h"
+#include "records/CurrentEventRecord.h"
 
 #include <QWidget>
 
@@ -13,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +42,9 @@ public:
 
     void cmdSave_Click();
     void cmdHerlees_Click();
+    // fraPRek: Read shows the current event's record in the chosen set; Save corrects it.
+    void cmdPRLees_Click();
+    void cmdPRek_Click();
     // Every editor handler reads the controls, runs one editor function and shows the result.
     void editorAction(const std::function<void(const EditorContext&)>& action);
     // Runs a display-order choice (from this tab or the Print tab's print order).
@@ -57,6 +62,7 @@ signals:
 private:
     void buildUi();
     QWidget* buildEventFields();
+    QWidget* buildRecordPanel();
     void connectEditor();
     void connectGrid();
     EditorContext editorContext();
@@ -77,7 +83,7 @@ private:
     GridTableModel* progModel_ = nullptr;
     QTableView* flxProg_ = nullptr;
     QFrame *fraData_ = nullptr, *fraAction_ = nullptr, *fraNuut_ = nullptr, *fraWysig_ = nullptr,
-           *fraMoveEnd_ = nullptr, *fraHerN_ = nullptr, *fraPRek_ = nullptr, *fraDisp_ = nullptr,
+           *fraMoveEnd_ = nullptr, *fraHerN_ = nullptr, *fraDisp_ = nullptr,
            *frareeks_ = nullptr;
     QPushButton *cmdAdd_ = nullptr, *cmdClear_ = nullptr, *cmdDelete_ = nullptr, *cmdRenum_ = nullptr,
                 *cmdSave_ = nullptr, *cmdMove_ = nullptr, *cmdWysig_ = nullptr, *cmdVolg_ = nullptr,
@@ -92,6 +98,10 @@ private:
     std::array<QRadioButton*, 2> optHer_{};
     QCheckBox* chkHer_ = nullptr;
     std::array<QRadioButton*, 4> optDisp_{};
+    QGroupBox* fraPRek_ = nullptr;
+    std::array<QLineEdit*, 5> txtPRek_{};
+    QPushButton* cmdPRek_ = nullptr;
+    CurrentEventRecord lastRead_; // what the last Read found
 };
 
 } // namespace dravik

@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,6 +102,8 @@ void ProgrammeTab::pullFields()
     std::string time = txtTime_->text().toStdString();
     fields_.txtTime = time == ":" ? std::string() : time;
     fields_.txtPoint = txtPoint_->text().toStdString();
+    for (size_t i = 0; i < txtPRek_.size(); ++i)
+        fields_.txtPRek[i] = txtPRek_[i]->text().toStdString();
     fields_.optGen = optGen_[1]->isChecked() ? 1 : 0;
     fields_.optAmp = optAmp_[1]->isChecked() ? 1 : 0;
     fields_.cmbAge.select(cmbAge_->currentIndex());
@@ -121,6 +124,9 @@ void ProgrammeTab::pushFields()
     txtSub_->setText(qs(fields_.txtSub));
     txtTime_->setText(qs(fields_.txtTime));
     txtPoint_->setText(qs(fields_.txtPoint));
+    for (size_t i = 0; i < txtPRek_.size(); ++i)
+        txtPRek_[i]->setText(qs(fields_.txtPRek[i]));
+    cmdPRek_->setEnabled(fields_.cmdPRekEnabled);
     optGen_[fields_.optGen == 1 ? 1 : 0]->setChecked(true);
     optAmp_[fields_.optAmp == 1 ? 1 : 0]->setChecked(true);
     showList(cmbAge_, fields_.cmbAge.entries, fields_.cmbAge.index);

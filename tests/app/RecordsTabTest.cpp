@@ -1,0 +1,138 @@
+#include "app/AppSession.h"
+#include "app/MainWindow.h"
+#include "app/PrintTab.h"
+#include "app/RecordsTab.h"
+#include "app/ScriptedPrompter.h"
+#include "data/SuiteSetup.h"
+#include "programme/ProgrammeRow.h"
+#include "records/RecordGrid.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTableView>
+#include <SQLiteCpp/Database.h>
+#include <gtest/gtest.h>
+
+using namespace dravik;
+
+namespace {
+
+class RecordsTabTest : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        createSuiteFolder(dir.path().string(), true);
+        SQLite::Database((dir.path() / "Dsd05.mdb").string(), SQLite::OPEN_READWRITE)
+            .exec("UPDATE Opsies SET Taal = " + std::to_string(GetParam()));
+    }
+    void click(QWidget& w, const char* name)
+    {
+        auto* b = w.findChild<QAbstractButton*>(name);
+        ASSERT_NE(b, nullptr) << name;
+        b->click(); // the tab need not be the one shown
+    }
+    static void select(QWidget& w, const char* view, int gridRow)
+    {
+        auto* v = w.findChild<QTableView*>(view);
+        v->setCurrentIndex(v->model()->index(gridRow - 1, 0));
+        emit v->clicked(v->currentIndex());
+    }
+    std::string storedRecord(int set, const std::string& tnom)
+    {
+        SQLite::Database meeting((dir.path() / "Dsd00.mdb").string());
+        SQLite::Statement st(meeting, "SELECT Naam || '|' || Rek FROM Atld60 WHERE Verw = ? AND Tnom = ?");
+        st.bind(1, set);
+        st.bind(2, tnom);
+        return st.executeStep() ? st.getColumn(0).getString() : std::string();
+    }
+
+    test::TempFolder dir;
+    test::ScriptedPrompter prompter;
+};
+
+// Display a set, change a record, Save, Display again: the change is there and stored.
+TEST_P(RecordsTabTest, DisplayEditSaveAndDisplayAgain)
+{
+    AppSession session(dir.folder(), prompter);
+    MainWindow& w = session.start();
+    RecordsTab& tab = w.recordsTab();
+    select(w, "flxRekords", 1);
+    const GridModel& sets = tab.recordSetGrid();
+    EXPECT_EQ(w.findChild<QLineEdit*>("txtRekstel")->text().toStdString(), sets.cell(1, 0) + ".xls");
+    click(w, "cmdSLys");
+    const GridModel& rek = tab.recordGrid();
+    ASSERT_TRUE(tab.displayedSet());
+    ASSERT_GT(rek.rows(), 10);
+    EXPECT_FALSE(w.findChild<QGroupBox*>("fraRek")->isHidden());
+    EXPECT_TRUE(w.findChild<QGroupBox*>("fraStel")->isHidden());
+    int row = 1;
+    while (row < rek.rows() && rek.cell(row, reccol::Key) == "-1")
+        ++row;
+    ASSERT_LT(row, rek.rows()) << "the demo set has records";
+    const std::string tnom = rek.cell(row, reccol::Definition);
+    const int set = static_cast<int>(tab.displayedSet()->reference);
+
+    auto* view = w.findChild<QTableView*>("flxRek");
+    view->model()->setData(view->model()->index(row - 1, reccol::Name), "Thandi");
+    view->model()->setData(view->model()->index(row - 1, reccol::Record), "12.34");
+    click(w, "cmdRStoor");
+    EXPECT_TRUE(prompter.told.isEmpty() || !prompter.told.last().contains("Record"))
+        << prompter.told.join("\n").toStdString();
+    EXPECT_FALSE(w.findChild<QGroupBox*>("fraStel")->isHidden()) << "Save returns to the set list";
+    EXPECT_EQ(storedRecord(set, tnom), "Thandi|12.34");
+
+    click(w, "cmdSLys");
+    EXPECT_EQ(rek.cell(row, reccol::Name), "Thandi");
+
+    // A record text that is no number changes nothing and says which event.
+    prompter.told.clear();
+    view->model()->setData(view->model()->index(row - 1, reccol::Record), "fast");
+    click(w, "cmdRStoor");
+    ASSERT_EQ(prompter.told.size(), 1);
+    EXPECT_EQ(storedRecord(set, tnom), "Thandi|12.34");
+
+    // The records report prints the set shown, with its records, from the Print tab.
+    click(w, "optDPR(1)");
+    click(w, "cmdPView");
+    ASSERT_EQ(w.printTab().document().tables().size(), 1u);
+    EXPECT_GT(w.printTab().document().tables()[0]->rows.size(), 0u);
+    session.exitProgram();
+}
+
+// Read in fraPRek finds the current event's record in the chosen set, also after
+// the Records tab displayed another set; Save is possible only after a found Read.
+TEST_P(RecordsTabTest, RecordOfTheCurrentEventReadAndCorrected)
+{
+    AppSession session(dir.folder(), prompter);
+    MainWindow& w = session.start();
+    select(w, "flxRekords", 2);
+    click(w, "cmdSLys"); // another set than the one the Compile tab reads
+    GridModel& grid = w.programmeGrid();
+    auto* cmbPrekR = w.findChild<QComboBox*>("cmbPrekR");
+    ASSERT_GT(cmbPrekR->count(), 0);
+    const int set = cmbPrekR->currentText().toInt();
+    int row = 1;
+    while (row < grid.rows() && storedRecord(set, grid.cell(row, pcol::Definition)).empty())
+        ++row;
+    ASSERT_LT(row, grid.rows());
+    select(w, "flxProg", row);
+    click(w, "cmdWysig");
+    auto* cmdPRek = w.findChild<QAbstractButton*>("cmdPRek");
+    EXPECT_FALSE(cmdPRek->isEnabled()) << "no Save before a Read";
+    click(w, "cmdPRLees");
+    EXPECT_TRUE(cmdPRek->isEnabled());
+    auto* name = w.findChild<QLineEdit*>("txtPRek(0)");
+    EXPECT_FALSE(name->text().isEmpty());
+    name->setText("Lerato");
+    click(w, "cmdPRek");
+    EXPECT_EQ(storedRecord(set, grid.cell(row, pcol::Definition)).substr(0, 7), "Lerato|");
+    session.exitProgram();
+}
+
+INSTANTIATE_TEST_SUITE_P(BothWindows, RecordsTabTest, ::testing::Values(1, 0),
+                         [](const auto& info) { return info.param ? "English" : "Afrikaans"; });
+
+} // namespace
