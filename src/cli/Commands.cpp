@@ -98,10 +98,12 @@ void registerCommands(CLI::App& app)
                               return runImportCommand(o.dir, exchangeFile, exchangeSet, parseLanguage(o.lang), out);
                           }});
 
-    auto* print = app.add_subcommand("print", "Write the programme printout as PDF and its document file");
+    auto* print = app.add_subcommand("print", "Write a printout (programme or records) as PDF and its document file");
     PrintCommandOptions& p = o.print;
     print->add_option("DIR", o.dir, "Suite folder")->required();
-    print->add_option("--what", p.what, "standard or gate");
+    print->add_option("--what", p.what, "standard, gate or records");
+    print->add_option("--set", p.set, "Records: the reference of the record set to print");
+    print->add_option("--columns", p.columns, "Records: name,surname,gen,age,year,date,track,team");
     print->add_option("--pdf", p.pdf, "PDF file to write")->required();
     print->add_option("--records", p.records, "Records included: none, values or all");
     print->add_option("--record-date", p.recordDate, "Record date with all data: none, full or year");

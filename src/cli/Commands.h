@@ -37,7 +37,7 @@ int runRecordsCommand(const std::string& dir, const std::string& setReference, L
 
 // dravik print: the options as typed; runPrintCommand checks them.
 struct PrintCommandOptions {
-    std::string what = "standard"; // standard | gate
+    std::string what = "standard"; // standard | gate | records
     std::string pdf;
     std::string records = "none";    // none | values | all
     std::string recordDate = "none"; // none | full | year
@@ -49,6 +49,8 @@ struct PrintCommandOptions {
     int results = 3;
     bool altLanguage = false;
     std::string lang = "en";
+    std::string set;                                                  // records: the set's reference
+    std::string columns = "name,surname,gen,age,year,date,track,team"; // records: the optional columns
 };
 // Writes the programme printout as PDF and its document file into the data folder;
 // a document file that cannot be written is reported on err and does not stop the PDF.

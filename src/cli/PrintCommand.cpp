@@ -3,7 +3,12 @@
 #include "data/DataStore.h"
 #include "data/ReferenceData.h"
 #include "platform/GridModel.h"
+#include "printing/DocumentEdit.h"
 #include "printing/Printouts.h"
+#include "printing/RecordsReport.h"
+#include "records/RecordGrid.h"
+#include "records/RecordSetEditor.h"
+#include "records/RecordSetList.h"
 #include "printing/ProgrammeDocument.h"
 #include "programme/Ordering.h"
 #include "programme/ProgrammeRow.h"
@@ -37,8 +42,9 @@ printing::PrintOptions printOptions(const PrintCommandOptions& o, Language lang)
 {
     printing::PrintOptions p;
     p.language = lang;
-    const char* const kinds[] = {"standard", "gate"};
-    p.kind = static_cast<printing::ProgrammeKind>(choose("--what", o.what, kinds));
+    const char* const kinds[] = {"standard", "gate", "records"};
+    int kind = choose("--what", o.what, kinds);
+    p.kind = static_cast<printing::ProgrammeKind>(kind == 1 ? 1 : 0);
     const char* const records[] = {"none", "values", "all"};
     p.records = static_cast<printing::RecordsIncluded>(choose("--records", o.records, records));
     const char* const dates[] = {"none", "full", "year"};
@@ -68,10 +74,65 @@ DisplayOrder displayOrder(const std::string& order)
     return static_cast<DisplayOrder>(choose("--order", order, orders));
 }
 
+// Writes the document file beside the PDF; failing to write it does not undo the PDF.
+void writeDocumentFile(const printing::Document& doc, const std::string& path, std::ostream& out, std::ostream& err)
+{
+    try {
+        render::writeOdt(doc, path);
+        out << "Wrote " << path << ".\n";
+    } catch (const std::exception& e) {
+        err << "dravik print: the document file was not written: " << e.what() << "\n";
+    }
+}
+
+// The records report of one set: the set displayed as the Records tab displays it,
+// then printed with the chosen columns.
+int printRecords(const std::string& dir, const PrintCommandOptions& o, std::ostream& out, std::ostream& err)
+{
+    const Language lang = parseLanguage(o.lang);
+    if (!(o.font >= 6 && o.font <= 16) || std::floor(o.font) != o.font)
+        throw std::invalid_argument("--font " + std::to_string(o.font) + " is no print size: use 6 to 16 points.");
+    printing::RecordsReportOptions report;
+    report.language = lang;
+    report.fontSize = o.font;
+    report.ticked = printing::parseRecordsColumns(o.columns);
+    const std::optional<std::int64_t> reference = wholeNumber(o.set);
+    if (o.set.empty() || !reference)
+        throw std::invalid_argument("--set REF is required with --what records: the reference of a record set "
+                                    "(dravik records DIR lists them).");
+    if (o.pdf.empty())
+        throw std::invalid_argument("--pdf FILE is required: the file the pages are written to.");
+
+    auto app = render::ensureGuiApplication();
+    auto store = DataStore::open(dir);
+    std::optional<RecordSetChoice> set;
+    for (const RecordSetEntry& e : readRecordSetList(store->atld61()).all)
+        if (wholeNumber(e.verw) == reference)
+            set = RecordSetChoice{*reference, e.naam, e.simb};
+    if (!set)
+        throw std::invalid_argument("There is no record set " + o.set + " (dravik records DIR lists them).");
+    store->atld00().moveFirst();
+    const MeetingDetails meeting = LoadMeetingDetails(store->atld00());
+    GridModel flxRek;
+    DisplayRecordSet(flxRek, *store, meeting, *set, lang);
+    report.setName = set->name;
+    report.setSymbol = set->symbol;
+    report.documentFile = printing::documentPathFor(store->folders(), printing::PrintWhat::Records);
+    printing::Document doc;
+    if (!printing::PrintRecordsReport(doc, flxRek, report))
+        throw std::invalid_argument("The record set " + o.set + " lists no events to print.");
+    render::writePdf(doc, o.pdf);
+    out << "Wrote " << o.pdf << " (record set " << set->name << ").\n";
+    writeDocumentFile(doc, report.documentFile, out, err);
+    return 0;
+}
+
 } // namespace
 
 int runPrintCommand(const std::string& dir, const PrintCommandOptions& o, std::ostream& out, std::ostream& err)
 {
+    if (o.what == "records")
+        return printRecords(dir, o, out, err);
     // Every option is checked before anything is opened or written.
     const Language lang = parseLanguage(o.lang);
     printing::PrintOptions options = printOptions(o, lang);
@@ -101,14 +162,7 @@ int runPrintCommand(const std::string& dir, const PrintCommandOptions& o, std::o
     out << "Wrote " << o.pdf << " (" << grid.rows() - 1 << " events).\n";
     if (o.records != "none" && options.records == printing::RecordsIncluded::None)
         out << "No record set is active: the records were left out.\n";
-    // The document file is a by-product: failing to write it does not undo the PDF.
-    const std::string odt = doc.exportFile().empty() ? documentFile : doc.exportFile();
-    try {
-        render::writeOdt(doc, odt);
-        out << "Wrote " << odt << ".\n";
-    } catch (const std::exception& e) {
-        err << "dravik print: the document file was not written: " << e.what() << "\n";
-    }
+    writeDocumentFile(doc, doc.exportFile().empty() ? documentFile : doc.exportFile(), out, err);
     return 0;
 }
 

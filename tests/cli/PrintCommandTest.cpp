@@ -122,7 +122,7 @@ TEST_F(PrintCommand, BadOptionValuesFailWithAMessageAndWriteNothing)
         const char* message;
     };
     const Case cases[] = {
-        {[](cli::PrintCommandOptions& o) { o.what = "poster"; }, "Unknown --what \"poster\": use standard or gate."},
+        {[](cli::PrintCommandOptions& o) { o.what = "poster"; }, "Unknown --what \"poster\": use standard, gate or records."},
         {[](cli::PrintCommandOptions& o) { o.records = "some"; }, "--records \"some\""},
         {[](cli::PrintCommandOptions& o) { o.recordDate = "month"; }, "--record-date \"month\""},
         {[](cli::PrintCommandOptions& o) { o.order = "time"; }, "--order \"time\""},
@@ -131,6 +131,10 @@ TEST_F(PrintCommand, BadOptionValuesFailWithAMessageAndWriteNothing)
         {[](cli::PrintCommandOptions& o) { o.results = 4; }, "--results 4"},
         {[](cli::PrintCommandOptions& o) { o.day = 5; }, "--day 5"},
         {[](cli::PrintCommandOptions& o) { o.lang = "de"; }, "\"de\""},
+        {[](cli::PrintCommandOptions& o) { o.what = "records"; }, "--set REF is required"},
+        {[](cli::PrintCommandOptions& o) { o.what = "records", o.set = "x1"; }, "--set REF is required"},
+        {[](cli::PrintCommandOptions& o) { o.what = "records", o.set = "9"; }, "There is no record set 9"},
+        {[](cli::PrintCommandOptions& o) { o.what = "records", o.set = "1", o.columns = "shoe"; }, "shoe"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -147,6 +151,24 @@ TEST_F(PrintCommand, BadOptionValuesFailWithAMessageAndWriteNothing)
         EXPECT_FALSE(fs::exists(o.pdf));
         EXPECT_FALSE(fs::exists(odt()));
     }
+}
+
+TEST_F(PrintCommand, RecordsReportOfOneSetWithTheChosenColumns)
+{
+    cli::PrintCommandOptions o;
+    o.what = "records";
+    o.set = "2";
+    o.columns = "name,surname,date";
+    o.pdf = (dir.path() / "records.pdf").string();
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::runPrintCommand(dir.folder(), o, out, err), 0);
+    EXPECT_EQ(err.str(), "");
+    const fs::path rekords = dir.path() / "Data" / "Rekords.odt";
+    EXPECT_EQ(firstBytes(rekords, 2), "PK");
+    const std::string text = pdfText(o.pdf);
+    for (const char* expected : {"Provincial Records (P)", "Surname", "Date", "Record"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected;
+    EXPECT_EQ(text.find("Track"), std::string::npos) << "an unticked column stays out";
 }
 
 } // namespace
