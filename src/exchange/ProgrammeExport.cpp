@@ -73,12 +73,20 @@ public:
     {
         // libzip reads the data only when the package is closed.
         const std::string& data = written_.emplace_back(std::move(content));
+        // Replaced as a new entry: libzip would keep an overwritten entry's old,
+        // slow compression level.
+        zip_int64_t old = zip_name_locate(zip_, name.c_str(), 0);
+        if (old >= 0 && zip_delete(zip_, static_cast<zip_uint64_t>(old)) != 0)
+            fail("the part " + name + " cannot be replaced (" + zip_strerror(zip_) + ")");
         zip_source_t* src = zip_source_buffer(zip_, data.data(), data.size(), 0);
-        if (!src || zip_file_add(zip_, name.c_str(), src, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
+        zip_int64_t index = src ? zip_file_add(zip_, name.c_str(), src, ZIP_FL_ENC_UTF_8) : -1;
+        if (index < 0) {
             if (src)
                 zip_source_free(src);
             fail("the part " + name + " cannot be written (" + zip_strerror(zip_) + ")");
         }
+        // The sheet part of a long programme is large and repetitive: fast compression does well on it.
+        zip_set_file_compression(zip_, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1);
     }
 
     void commit()
