@@ -316,7 +316,8 @@ TEST(EventEntry, GridCellsTakeOnlyWhatIsStored)
     for (const Case& c : cases) {
         EntryResult check = checkProgrammeCell(c.col, c.text, Language::English, c.days);
         EXPECT_EQ(check.ok(), c.taken) << "column " << c.col << " \"" << c.text << "\": " << check.message;
-        if (!c.taken)
+        if (!c.taken) {
             EXPECT_FALSE(checkProgrammeCell(c.col, c.text, Language::Afrikaans, c.days).message.empty());
+        }
     }
 }
