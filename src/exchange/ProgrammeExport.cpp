@@ -1,6 +1,7 @@
 #include "exchange/ProgrammeExport.h"
 
 #include "data/ExchangeTemplate.h"
+#include "data/FolderSettings.h"
 #include "exchange/ExchangeGrid.h"
 #include "exchange/Workbook.h"
 #include "platform/GridModel.h"
@@ -646,6 +647,22 @@ ExportReport exportWorkbook(const GridModel& exchange, const std::string& templa
     report.rowsWritten = exchange.rows() - 1;
     report.rowsBeyondImport = std::max(0, report.rowsWritten - (scol::LastReadRow - scol::FirstEventRow + 1));
     return report;
+}
+
+ProgramStart spreadsheetEditStart(const FolderSettings& folders, const std::string& workbookPath)
+{
+    std::error_code ec;
+    std::string program = folders.spreadsheetPath();
+    if (!fs::is_regular_file(program, ec))
+        throw ExchangeError(kSpreadsheetUnavailable);
+    return {program, {workbookPath}};
+}
+
+std::string fileInFolder(const std::string& folder, const std::string& name)
+{
+    if (folder.empty())
+        return name;
+    return withTrailingSeparator(folder) + name;
 }
 
 } // namespace dravik

@@ -1,9 +1,11 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace dravik {
 
 class GridModel;
+struct FolderSettings;
 
 struct ExportReport {
     std::string file;         // the workbook written
@@ -26,5 +28,23 @@ std::string exchangeTemplatePath(const std::string& programFolder);
 // file behind (an existing file of that name stays as it was).
 ExportReport exportWorkbook(const GridModel& exchange, const std::string& templateFile,
                             const std::string& outputFile);
+
+// The message of Edit when the spreadsheet program is missing.
+inline constexpr const char* kSpreadsheetUnavailable =
+    "Your spreadsheet program is unavailable.  Use the Paths option to correct it.";
+
+// A program to start with its arguments, each one argument (no shell).
+struct ProgramStart {
+    std::string program;
+    std::vector<std::string> arguments;
+};
+
+// Edit: the spreadsheet program of the folder settings with the workbook as its
+// one argument. Throws ExchangeError with kSpreadsheetUnavailable when no file
+// exists at the program's path.
+ProgramStart spreadsheetEditStart(const FolderSettings& folders, const std::string& workbookPath);
+
+// A file of a folder: the folder, a separator unless it ends with one, and the name.
+std::string fileInFolder(const std::string& folder, const std::string& name);
 
 } // namespace dravik

@@ -15,6 +15,7 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -347,6 +348,14 @@ Sheet readFirstSheet(const std::string& path, int maxRows, int maxCols)
     case Format::Unknown: break;
     }
     fail(path, "it is not a workbook (.xlsx, .ods or .xls)");
+}
+
+bool isWorkbookFileName(const std::string& name)
+{
+    std::string ext = fs::path(name).extension().string();
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".xlsx" || ext == ".ods" || ext == ".xls";
 }
 
 } // namespace dravik

@@ -54,4 +54,7 @@ private:
 // readable workbook.
 Sheet readFirstSheet(const std::string& path, int maxRows, int maxCols);
 
+// True for the names the file list offers: .xlsx, .ods and .xls, in any case.
+bool isWorkbookFileName(const std::string& name);
+
 } // namespace dravik

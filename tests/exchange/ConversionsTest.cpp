@@ -1,5 +1,7 @@
 #include "exchange/ExchangeGrid.h"
+#include "data/FolderSettings.h"
 #include "exchange/ExchangeRecords.h"
+#include "exchange/ProgrammeExport.h"
 #include "exchange/Workbook.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +101,31 @@ TEST(ExchangeConversions, OutputNameAndDefinitionCode)
             EXPECT_EQ(name, s.name);
             EXPECT_EQ(definition, s.definition);
         }
+    }
+}
+
+TEST(ExchangeConversions, FileListAndEdit)
+{
+    for (const char* yes : {"a.xlsx", "B.XLS", "meet 2024.ods", "x.Xlsx"})
+        EXPECT_TRUE(isWorkbookFileName(yes)) << yes;
+    for (const char* no : {"a.csv", "xlsx", "a.xlsx.part", "Dsd00.mdb", ""})
+        EXPECT_FALSE(isWorkbookFileName(no)) << no;
+    EXPECT_EQ(fileInFolder("/data/Import/", "Program.xlsx"), "/data/Import/Program.xlsx");
+    EXPECT_EQ(fileInFolder("/data/Import", "Program.xlsx"), "/data/Import/Program.xlsx");
+
+    FolderSettings folders;
+    folders.excel = "/bin/";
+    folders.spreadsheetFile = "sh";
+    ProgramStart start = spreadsheetEditStart(folders, "/my folder/meet.xlsx");
+    EXPECT_EQ(start.program, "/bin/sh");
+    // A path with blanks stays one argument.
+    EXPECT_EQ(start.arguments, std::vector<std::string>{"/my folder/meet.xlsx"});
+    folders.spreadsheetFile = "no-such-spreadsheet-program";
+    try {
+        spreadsheetEditStart(folders, "meet.xlsx");
+        ADD_FAILURE() << "no error";
+    } catch (const ExchangeError& e) {
+        EXPECT_STREQ(e.what(), "Your spreadsheet program is unavailable.  Use the Paths option to correct it.");
     }
 }
 

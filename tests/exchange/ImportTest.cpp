@@ -79,6 +79,8 @@ TEST(ProgrammeImport, BrokenFilesAreReportedByNameAndLeaveTheGridAlone)
     };
     std::ifstream in(test::workbookFile("programme.xlsx"), std::ios::binary);
     std::string xlsx((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ifstream inXls(test::workbookFile("programme.xls"), std::ios::binary);
+    std::string xls((std::istreambuf_iterator<char>(inXls)), std::istreambuf_iterator<char>());
     std::mt19937 rnd(7);
     std::string noise(3000, '\0');
     for (char& c : noise)
@@ -92,6 +94,8 @@ TEST(ProgrammeImport, BrokenFilesAreReportedByNameAndLeaveTheGridAlone)
         {write("empty.xlsx", ""), "empty"},
         {write("truncated.xlsx", xlsx.substr(0, xlsx.size() / 2)), "not a workbook"},
         {write("random.xls", noise), "not a workbook"},
+        {write("truncated.xls", xls.substr(0, xls.size() / 2)), "not a workbook"},
+        {write("scrambled.xls", xls.substr(0, 1024) + noise), "not a workbook"},
         {write("compound.xls", ole + noise), "not a workbook"},
         {write("text.ods", "No,Sub,Time\n1,,09:00\n"), "not a workbook"},
         {test::workbookFile("notes.zip"), "not a workbook"},
