@@ -98,6 +98,11 @@ void MainWindow::connectTabs()
     printTab_->displayedRecords = [this] {
         return PrintTab::DisplayedRecords{&recordsTab_->recordGrid(), recordsTab_->displayedSet()};
     };
+    exchangeTab_->afterWriteToProgramme = [this] {
+        programmeTab_->showGridFromTop();
+        tabVoor_->setCurrentIndex(0);
+    };
+    exchangeTab_->afterExport = [this] { tabVoor_->setCurrentIndex(0); };
     // Stored record sets show at once in the lists that offer them.
     connect(recordsTab_, &RecordsTab::recordSetsSaved, this, [this] {
         recordSets_ = readRecordSetList(session_.store().atld61());

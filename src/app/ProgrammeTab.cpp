@@ -223,6 +223,18 @@ void ProgrammeTab::loadProgramme()
     }
 }
 
+void ProgrammeTab::showGridFromTop()
+{
+    resetEditorState();
+    GridModel& prog = form_.programme;
+    if (prog.rows() > 1) {
+        prog.setCurrent(1, 0);
+        editor_.previousGender = prog.cell(1, pcol::Gender);
+        editor_.previousAge = textToNumber(prog.cell(1, pcol::Age));
+        editorAction([](const EditorContext& ctx) { ShowEventFields(ctx); });
+    }
+}
+
 void ProgrammeTab::fillRecordSets()
 {
     for (QComboBox* c : {cmbPRek_, cmbPrekR_})

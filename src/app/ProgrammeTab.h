@@ -37,6 +37,8 @@ public:
     void resetForActivation();
     // Loads the grid from the stored programme and shows the first row.
     void loadProgramme();
+    // Shows the grid as it now stands (replaced by an import) from its first row.
+    void showGridFromTop();
     // Active record sets of the records panel.
     void fillRecordSets();
 

@@ -78,6 +78,13 @@ RecordsTab::RecordsTab(FormContext& form, QWidget* parent) : QWidget(parent), fo
     connect(button("cmdSSkraap"), &QPushButton::clicked, this, [this] { cmdSSkraap_Click(); });
     connect(button("cmdRSave"), &QPushButton::clicked, this, [this] { cmdRSave_Click(); });
     connect(button("cmdSLys"), &QPushButton::clicked, this, [this] { cmdSLys_Click(); });
+    // The set list's Export answers in the Afrikaans window only.
+    connect(button("cmdRekUit"), &QPushButton::clicked, this, [this] {
+        if (isEnglish(form_.lang))
+            return;
+        form_.session.prompter().inform(
+            this, rek_.rows() < 5 ? "Onvoldoende rekords in die stel." : "Rekord word uirgevoer.", "Rekord uitvoer");
+    });
     connect(button("cmdRStoor"), &QPushButton::clicked, this, [this] { cmdRStoor_Click(); });
     // Select goes back to the set list to pick another set.
     connect(button("cmdRKies"), &QPushButton::clicked, this, [this] { showSetList(true); });

@@ -1,0 +1,83 @@
+#include "app/AppSession.h"
+#include "app/ExchangeTab.h"
+#include "app/MainWindow.h"
+#include "app/ScriptedPrompter.h"
+#include "data/SuiteSetup.h"
+#include "exchange/ExchangeGrid.h"
+#include "programme/ProgrammeRow.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <SQLiteCpp/Database.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace dravik;
+
+namespace {
+
+// Read from the programme, export, read the workbook back, change a time and
+// write it to the programme: the Compile tab shows the imported programme, unsaved.
+TEST(ExchangeTabTest, ExportReadBackAndWriteToTheProgramme)
+{
+    test::TempFolder dir;
+    createSuiteFolder(dir.path().string(), true);
+    const auto importFolder = dir.path() / "Import";
+    std::filesystem::create_directories(importFolder);
+    SQLite::Database((dir.path() / "Dsd07.mdb").string(), SQLite::OPEN_READWRITE)
+        .exec("UPDATE Paths SET Import = '" + importFolder.string() + "', Excel = '/nonexistent/', SH = 'calc'");
+    test::ScriptedPrompter prompter;
+    AppSession session(dir.folder(), prompter);
+    MainWindow& w = session.start();
+    ExchangeTab& tab = w.exchangeTab();
+    auto click = [&](const char* name) { w.findChild<QAbstractButton*>(name)->click(); };
+    GridModel& prog = w.programmeGrid();
+    const int events = prog.rows() - 1;
+
+    click("cmdProgLees");
+    ASSERT_EQ(tab.exchangeGrid().rows(), events + 1);
+    w.findChild<QLineEdit*>("txtUit")->setText("meet.2027.xls");
+    prompter.told.clear();
+    click("cmdUitvoer");
+    EXPECT_EQ(w.findChild<QLineEdit*>("txtUit")->text(), "meet.xlsx");
+    ASSERT_TRUE(std::filesystem::exists(importFolder / "meet.xlsx")) << prompter.told.join("\n").toStdString();
+    EXPECT_EQ(w.findChild<QTabWidget*>("tabVoor")->currentIndex(), 0);
+
+    auto* files = w.findChild<QListWidget*>("filRug");
+    auto found = files->findItems("meet.xlsx", Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    prompter.told.clear();
+    tab.filRug_Click(found[0]->text());
+    EXPECT_TRUE(prompter.told.isEmpty()) << prompter.told.join("\n").toStdString();
+    ASSERT_EQ(tab.exchangeGrid().rows(), events + 1);
+
+    session.programme.ProgrammeChanged = false;
+    click("cmdInvoer");
+    EXPECT_TRUE(session.programme.ProgrammeChanged) << "written to the grid, not yet saved";
+    ASSERT_EQ(prog.rows(), events + 1);
+    for (int col : {pcol::Number, pcol::Time, pcol::Definition, pcol::Day})
+        EXPECT_EQ(prog.cell(events, col), tab.exchangeGrid().cell(events, col == pcol::Definition ? xcol::Table
+                                                                              : col == pcol::Day      ? xcol::Day
+                                                                                                      : col))
+            << "column " << col;
+
+    // A file that is no workbook says so and keeps the exchange grid.
+    std::ofstream(importFolder / "broken.xlsx") << "not a workbook";
+    prompter.told.clear();
+    tab.filRug_Click("broken.xlsx");
+    ASSERT_EQ(prompter.told.size(), 1);
+    EXPECT_TRUE(prompter.told.value(0).contains("broken.xlsx")) << prompter.told.value(0).toStdString();
+    EXPECT_EQ(tab.exchangeGrid().rows(), events + 1);
+
+    prompter.told.clear();
+    click("cmdEdit");
+    EXPECT_EQ(prompter.told.value(0), ": Your spreadsheet program is unavailable.  Use the Paths option to correct it.");
+    session.exitProgram();
+}
+
+} // namespace
