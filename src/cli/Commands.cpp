@@ -72,6 +72,17 @@ void registerCommands(CLI::App& app)
                               return runRecordsCommand(o.dir, recordSet, parseLanguage(o.lang), out);
                           }});
 
+    static std::string analysisSet, analysisOrder = "events";
+    auto* analysis = app.add_subcommand("analysis", "Read the analysis of the meeting as the Analyze tab does");
+    analysis->add_option("DIR", o.dir, "Suite folder")->required();
+    analysis->add_option("--set", analysisSet, "Reference (Verw) of the record set whose records are shown");
+    analysis->add_option("--order", analysisOrder, "Order: events or number (of competitors)")
+        ->check(CLI::IsMember({"events", "number"}));
+    analysis->add_option("--lang", o.lang, "Language of the texts: en or af")->check(CLI::IsMember({"en", "af"}));
+    registry().push_back({analysis, [&o](std::ostream& out) {
+                              return runAnalysisCommand(o.dir, analysisSet, analysisOrder, parseLanguage(o.lang), out);
+                          }});
+
     auto* generate = app.add_subcommand("generate", "Draft a timed programme from the meeting's entries");
     generate->add_option("DIR", o.dir, "Suite folder")->required();
     generate->add_option("--start", o.start, "Meeting start time, hh:mm");
@@ -98,11 +109,12 @@ void registerCommands(CLI::App& app)
                               return runImportCommand(o.dir, exchangeFile, exchangeSet, parseLanguage(o.lang), out);
                           }});
 
-    auto* print = app.add_subcommand("print", "Write a printout (programme or records) as PDF and its document file");
+    auto* print = app.add_subcommand("print", "Write a printout (programme, records or analysis) as PDF and its document file");
     PrintCommandOptions& p = o.print;
     print->add_option("DIR", o.dir, "Suite folder")->required();
-    print->add_option("--what", p.what, "standard, gate or records");
-    print->add_option("--set", p.set, "Records: the reference of the record set to print");
+    print->add_option("--what", p.what, "standard, gate, records or analysis");
+    print->add_option("--set", p.set, "Records and analysis: the reference of the record set to print");
+    print->add_option("--analysis-order", p.analysisOrder, "Analysis: events or number (of competitors)");
     print->add_option("--columns", p.columns, "Records: name,surname,gen,age,year,date,track,team");
     print->add_option("--pdf", p.pdf, "PDF file to write")->required();
     print->add_option("--records", p.records, "Records included: none, values or all");

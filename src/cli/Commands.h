@@ -35,9 +35,16 @@ int runImportCommand(const std::string& dir, const std::string& file, const std:
 // line per event of the visible columns.
 int runRecordsCommand(const std::string& dir, const std::string& setReference, Language lang, std::ostream& out);
 
+// dravik analysis: the analysis as Read Data fills it, the set with that
+// reference standing for the displayed record set (none when empty); the
+// totals, an empty line, then the grid's header and rows as tab-separated lines.
+// The order is "events" or "number" (of competitors).
+int runAnalysisCommand(const std::string& dir, const std::string& setReference, const std::string& order,
+                       Language lang, std::ostream& out);
+
 // dravik print: the options as typed; runPrintCommand checks them.
 struct PrintCommandOptions {
-    std::string what = "standard"; // standard | gate | records
+    std::string what = "standard"; // standard | gate | records | analysis
     std::string pdf;
     std::string records = "none";    // none | values | all
     std::string recordDate = "none"; // none | full | year
@@ -51,11 +58,17 @@ struct PrintCommandOptions {
     std::string lang = "en";
     std::string set;                                                  // records: the set's reference
     std::string columns = "name,surname,gen,age,year,date,track,team"; // records: the optional columns
+    std::string analysisOrder = "events";                             // analysis: events | number
 };
 // Writes the programme printout as PDF and its document file into the data folder;
 // a document file that cannot be written is reported on err and does not stop the PDF.
 int runPrintCommand(const std::string& dir, const PrintCommandOptions& options, std::ostream& out,
                     std::ostream& err);
+
+// dravik print --what analysis: the analysis read as dravik analysis reads it,
+// written as PDF and as Analyze.odt in the data folder.
+int runPrintAnalysis(const std::string& dir, const PrintCommandOptions& options, std::ostream& out,
+                     std::ostream& err);
 
 Language parseLanguage(const std::string& text);
 

@@ -133,6 +133,8 @@ int runPrintCommand(const std::string& dir, const PrintCommandOptions& o, std::o
 {
     if (o.what == "records")
         return printRecords(dir, o, out, err);
+    if (o.what == "analysis")
+        return runPrintAnalysis(dir, o, out, err);
     // Every option is checked before anything is opened or written.
     const Language lang = parseLanguage(o.lang);
     printing::PrintOptions options = printOptions(o, lang);

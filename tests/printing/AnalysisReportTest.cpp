@@ -1,0 +1,118 @@
+#include "PrintTestSupport.h"
+
+#include "analysis/Analysis.h"
+#include "printing/AnalysisReport.h"
+
+#include <gtest/gtest.h>
+
+using namespace dravik;
+using namespace dravik::printing;
+using test::paragraphs;
+
+namespace {
+
+GridModel analysisGrid(int events, Language lang = Language::English)
+{
+    GridModel g;
+    setupAnalysisGrid(g, lang);
+    for (int i = 1; i <= events; ++i)
+        g.addItem(std::to_string(i) + "\t100 m\tF\t08:00\tM - 12\t3\t12.10\tAnn,Lee\t2019");
+    return g;
+}
+
+const AnalysisLabels kLabels{"120", "8", "20", "(2.5/Atleet)", "1", "Record set: C (Club)"};
+
+std::vector<const Picture*> pictures(const std::vector<const Block*>& page)
+{
+    std::vector<const Picture*> out;
+    for (const Block* b : page)
+        if (const auto* p = std::get_if<Picture>(b))
+            out.push_back(p);
+    return out;
+}
+
+TEST(AnalysisReportTest, FiftyRowsOnTheFirstPageAndSixtyOnLaterOnes)
+{
+    struct Case {
+        int events;
+        std::vector<size_t> rowsPerPage;
+    };
+    const Case cases[] = {{1, {1}}, {50, {50}}, {51, {50, 1}}, {110, {50, 60}}, {120, {50, 60, 10}},
+                          {171, {50, 60, 60, 1}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.events);
+        Document doc;
+        int lastProgress = 0;
+        ASSERT_TRUE(PrintAnalysis(doc, analysisGrid(c.events), kLabels, {}, [&](int row) { lastProgress = row; }));
+        EXPECT_EQ(lastProgress, c.events);
+        const auto pages = doc.pages();
+        ASSERT_EQ(pages.size(), c.rowsPerPage.size());
+        int next = 1;
+        for (size_t p = 0; p < pages.size(); ++p) {
+            const Table& t = test::tableOf(pages[p]);
+            EXPECT_EQ(t.rows.size(), c.rowsPerPage[p]);
+            EXPECT_EQ(t.rows.front().front(), std::to_string(next));
+            next += static_cast<int>(t.rows.size());
+            EXPECT_EQ(t.header.front(), "Number");
+            // Both logos head every page.
+            ASSERT_EQ(pictures(pages[p]).size(), 2u);
+            EXPECT_EQ(pictures(pages[p])[1]->source, Picture::Source::ProgramLogo);
+            if (p > 0)
+                EXPECT_EQ(paragraphs(pages[p]), std::vector<std::string>{"\n\n\n"});
+        }
+    }
+}
+
+TEST(AnalysisReportTest, TotalsAndTableInEitherLanguage)
+{
+    struct Case {
+        Language lang;
+        std::vector<std::string> lines;
+        std::vector<std::string> header;
+    };
+    const Case cases[] = {
+        {Language::English,
+         {"\n", "     No of Events: 120\n", "   No of Athletes: 8\n", "No of Competitors: 20    (2.5/Atleet)\n",
+          "Available Records: 1    Record set: C (Club)\n", "\n", "\n"},
+         {"Number", "Event", "H/F", "Time", "G - A", "Athlete", "Record", "Holder", "Year"}},
+        {Language::Afrikaans,
+         {"\n", "     Aantal items: 120\n", "    Aantal atlete: 8\n", "Aantal deelnemers: 20    (2.5/Atleet)\n",
+          "Available Records: 1    Record set: C (Club)\n", "\n", "\n"},
+         {"Nommer", "Item", "U/F", "Tyd", "G - O", "Atleet", "Rekord", "Houer", "Jaar"}},
+    };
+    for (const Case& c : cases) {
+        AnalysisPrintOptions options;
+        options.language = c.lang;
+        options.fontSize = 10;
+        options.ownLogoFile = "/suite/Own.bmp";
+        options.documentFile = "/suite/Data/Analyze.odt";
+        Document doc;
+        ASSERT_TRUE(PrintAnalysis(doc, analysisGrid(3, c.lang), kLabels, options));
+        EXPECT_TRUE(doc.finished());
+        EXPECT_EQ(doc.exportFile(), "/suite/Data/Analyze.odt");
+        EXPECT_EQ(doc.orientation(), Orientation::Portrait);
+        EXPECT_EQ(doc.fontSize(), 10);
+        const auto pages = doc.pages();
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_EQ(paragraphs(pages[0]), c.lines);
+        EXPECT_EQ(pictures(pages[0])[0]->file, "/suite/Own.bmp");
+        const Table& t = test::tableOf(pages[0]);
+        EXPECT_EQ(t.header, c.header);
+        EXPECT_EQ(t.columns.size(), 9u);
+        EXPECT_EQ(t.columns[5].align, Align::Right);
+        EXPECT_EQ(t.rows[0], (std::vector<std::string>{"1", "100 m", "F", "08:00", "M - 12", "3", "12.10", "Ann,Lee",
+                                                       "2019"}));
+    }
+}
+
+TEST(AnalysisReportTest, GridWithoutRowsPrintsNothing)
+{
+    Document doc;
+    doc.startDoc();
+    doc.paragraph("earlier printout");
+    doc.endDoc();
+    EXPECT_FALSE(PrintAnalysis(doc, analysisGrid(0), kLabels, {}));
+    EXPECT_EQ(paragraphs(doc.pages()[0]), std::vector<std::string>{"earlier printout"});
+}
+
+} // namespace
