@@ -14,7 +14,6 @@
 #include <fstream>
 #include <map>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -131,14 +130,6 @@ TEST_F(AnalysisCommand, TotalsAgreeWithTheTables)
         EXPECT_EQ(sum, competitors);
         EXPECT_EQ(records, c.set.empty() ? 0 : withRecords);
     }
-}
-
-TEST_F(AnalysisCommand, RefusesAnUnknownSetOrOrder)
-{
-    std::ostringstream out;
-    EXPECT_THROW(cli::runAnalysisCommand(dir.folder(), "77", "events", Language::English, out), std::invalid_argument);
-    EXPECT_THROW(cli::runAnalysisCommand(dir.folder(), "x", "events", Language::English, out), std::invalid_argument);
-    EXPECT_THROW(cli::runAnalysisCommand(dir.folder(), "", "time", Language::English, out), std::invalid_argument);
 }
 
 TEST_F(AnalysisCommand, PrintWritesThePdfAndAnalyzeOdt)

@@ -57,8 +57,9 @@ TEST(AnalysisReportTest, FiftyRowsOnTheFirstPageAndSixtyOnLaterOnes)
             // Both logos head every page.
             ASSERT_EQ(pictures(pages[p]).size(), 2u);
             EXPECT_EQ(pictures(pages[p])[1]->source, Picture::Source::ProgramLogo);
-            if (p > 0)
+            if (p > 0) {
                 EXPECT_EQ(paragraphs(pages[p]), std::vector<std::string>{"\n\n\n"});
+            }
         }
     }
 }
