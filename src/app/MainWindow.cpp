@@ -103,6 +103,15 @@ void MainWindow::connectTabs()
         tabVoor_->setCurrentIndex(0);
     };
     exchangeTab_->afterExport = [this] { tabVoor_->setCurrentIndex(0); };
+    printTab_->readAnalysis = [this] {
+        return PrintTab::ReadAnalysis{&analysisTab_->analysisGrid(), &analysisTab_->labels()};
+    };
+    analysisTab_->displayedRecords = [this]() -> std::optional<DisplayedRecords> {
+        const auto& set = recordsTab_->displayedSet();
+        if (!set)
+            return std::nullopt;
+        return DisplayedRecords{recordsTab_->recordGrid(), *set};
+    };
     // Stored record sets show at once in the lists that offer them.
     connect(recordsTab_, &RecordsTab::recordSetsSaved, this, [this] {
         recordSets_ = readRecordSetList(session_.store().atld61());

@@ -5,6 +5,7 @@
 #include "app/Prompter.h"
 #include "app/WidgetFactory.h"
 #include "platform/GridModel.h"
+#include "printing/AnalysisReport.h"
 #include "printing/RecordsReport.h"
 #include "render/Render.h"
 
@@ -193,8 +194,8 @@ QWidget* PrintTab::buildAnalysisSteps()
 {
     fraAnal_ = panel("fraAnal");
     auto* steps = new QVBoxLayout(fraAnal_);
-    for (const char* name : {"lblAnal0", "lblAnal1", "lblAnal2", "lblAnal3"})
-        steps->addWidget(make<QLabel>(form_.lang, name));
+    for (const std::string& line : analysisInstructions())
+        steps->addWidget(new QLabel(QString::fromStdString(line)));
     return fraAnal_;
 }
 
@@ -307,6 +308,11 @@ bool PrintTab::PrintSelection()
                 proBar_->hide();
                 return false;
             }
+        } else if (chosenWhat == printing::PrintWhat::Analysis) {
+            if (!printAnalysis(documentFile)) {
+                proBar_->hide();
+                return false;
+            }
         } else {
             printing::PrintSources src{form_.programme, session.reference(), form_.meeting, store, session.logoPath,
                                        documentFile};
@@ -348,6 +354,20 @@ bool PrintTab::printRecords(const std::string& documentFile)
             return true;
     }
     form_.session.prompter().inform(this, form_.text("msgDisplayRecordSet"), form_.text("msgPrintTitle"));
+    return false;
+}
+
+bool PrintTab::printAnalysis(const std::string& documentFile)
+{
+    ReadAnalysis read = readAnalysis ? readAnalysis() : ReadAnalysis{};
+    printing::AnalysisPrintOptions options{form_.lang, form_.printFontSize, form_.session.logoPath, documentFile};
+    if (read.grid && read.labels) {
+        proBar_->setMaximum(std::max(read.grid->rows(), 1));
+        if (printing::PrintAnalysis(document_, *read.grid, *read.labels, options,
+                                    [this](int row) { proBar_->setValue(row); }))
+            return true;
+    }
+    form_.session.prompter().inform(this, form_.text("msgReadAnalysis"), form_.text("msgPrintTitle"));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/FormContext.h"
+#include "analysis/Analysis.h"
 #include "printing/Document.h"
 #include "printing/DocumentEdit.h"
 #include "printing/PrintOptions.h"
@@ -61,6 +62,12 @@ public:
         std::optional<RecordSetChoice> set;
     };
     std::function<DisplayedRecords()> displayedRecords;
+    // The analysis grid and totals the Analyze tab read last.
+    struct ReadAnalysis {
+        const GridModel* grid = nullptr;
+        const AnalysisLabels* labels = nullptr;
+    };
+    std::function<ReadAnalysis()> readAnalysis;
 
 signals:
     // A print order was chosen; the Compile tab's grid is re-sorted the same way.
@@ -77,6 +84,8 @@ private:
     void showRecordOption(printing::RecordsIncluded records);
     // The records report of the set the Records tab shows; false with a message when none is shown.
     bool printRecords(const std::string& documentFile);
+    // The analysis the Analyze tab read; false with a message when it has read none.
+    bool printAnalysis(const std::string& documentFile);
 
     FormContext& form_;
     int printState_ = 0;

@@ -58,6 +58,8 @@ RecordsTab::RecordsTab(FormContext& form, QWidget* parent) : QWidget(parent), fo
                                    reccol::Team, reccol::Track});
     flxRek_ = gridView("flxRek", rekModel_);
     flxRek_->setColumnWidth(reccol::Event, 200);
+    flxRek_->setColumnWidth(reccol::Team, 170);
+    flxRek_->setColumnWidth(reccol::Track, 170);
     rek->addWidget(flxRek_, 1);
     proBarRek_ = new QProgressBar;
     proBarRek_->setObjectName("proBarRek");
