@@ -1,6 +1,7 @@
 // Read Data of the analysis for 1,000 events and 20,000 entries (with a
 // displayed record set of the same events), against a raw SQLite count of the
 // same entries per event in the same run. Prints the ratio (goal: within 3x).
+#include "BenchSupport.h"
 #include "analysis/Analysis.h"
 #include "data/DataStore.h"
 #include "data/ReferenceData.h"
@@ -26,6 +27,9 @@
 
 using namespace dravik;
 
+using dravik::bench::bestOfPairs;
+using dravik::bench::timed;
+
 namespace {
 
 constexpr int kEvents = 1000;
@@ -33,26 +37,6 @@ constexpr int kEntries = 20000;
 constexpr int kTeamEntries = 4000; // of the entries, in Atld28
 constexpr int kAthletes = 2500;
 constexpr int kFirstDefinition = 5000;
-
-double timed(const std::function<void()>& f)
-{
-    auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-}
-
-// Baseline and subject by turns, the best time of each, so that load from
-// other processes touches both alike.
-std::pair<double, double> bestOfPairs(int runs, const std::function<void()>& baseline,
-                                      const std::function<void()>& subject)
-{
-    double b = 1e30, s = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        b = std::min(b, timed(baseline));
-        s = std::min(s, timed(subject));
-    }
-    return {b, s};
-}
 
 void writeMeeting(SQLite::Database& meeting)
 {

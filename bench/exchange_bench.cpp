@@ -1,6 +1,7 @@
 // Export then import of a 1,000-event programme against reading the same
 // workbook with orcus alone (load and walk the cells the import reads), measured
 // in the same run. Prints the ratio; the goal is within 3x.
+#include "BenchSupport.h"
 #include "data/ExchangeTemplate.h"
 #include "exchange/ExchangeGrid.h"
 #include "exchange/ProgrammeExport.h"
@@ -24,27 +25,8 @@
 
 using namespace dravik;
 
-namespace {
-
-double timed(const std::function<void()>& f)
-{
-    auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-}
-
-std::pair<double, double> bestOfPairs(int runs, const std::function<void()>& baseline,
-                                      const std::function<void()>& subject)
-{
-    double b = 1e30, s = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        b = std::min(b, timed(baseline));
-        s = std::min(s, timed(subject));
-    }
-    return {b, s};
-}
-
-} // namespace
+using dravik::bench::bestOfPairs;
+using dravik::bench::timed;
 
 int main()
 {

@@ -2,6 +2,7 @@
 // entries, against a raw SQLite scan of the entries (Atld37) in the same run.
 // Prints the ratios (goal: the printout within 10x of the scan). A second measurement
 // takes the printout on to its pages: the model laid out and written as PDF.
+#include "BenchSupport.h"
 #include "data/DataStore.h"
 #include "data/ReferenceData.h"
 #include "data/Schema.h"
@@ -29,27 +30,10 @@
 
 using namespace dravik;
 
+using dravik::bench::bestOfPairs;
+using dravik::bench::timed;
+
 namespace {
-
-double timed(const std::function<void()>& f)
-{
-    auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-}
-
-// Runs baseline and subject by turns and keeps the best time of each, so that
-// load from other processes touches both alike.
-std::pair<double, double> bestOfPairs(int runs, const std::function<void()>& baseline,
-                                      const std::function<void()>& subject)
-{
-    double b = 1e30, s = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        b = std::min(b, timed(baseline));
-        s = std::min(s, timed(subject));
-    }
-    return {b, s};
-}
 
 // A large meeting opened as the program opens it, with the programme grid loaded.
 struct BigMeeting {

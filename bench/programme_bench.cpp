@@ -1,5 +1,6 @@
 // Load and save of a 5,000-row programme against raw SQLite select and insert
 // of the same rows, measured in the same run. Prints the ratios.
+#include "BenchSupport.h"
 #include "data/Schema.h"
 #include "platform/Database.h"
 #include "platform/GridModel.h"
@@ -19,29 +20,8 @@
 
 using namespace dravik;
 
-namespace {
-
-double timed(const std::function<void()>& f)
-{
-    auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-}
-
-// Runs baseline and subject by turns and keeps the best time of each, so that
-// load from other processes touches both alike.
-std::pair<double, double> bestOfPairs(int runs, const std::function<void()>& baseline,
-                                      const std::function<void()>& subject)
-{
-    double b = 1e30, s = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        b = std::min(b, timed(baseline));
-        s = std::min(s, timed(subject));
-    }
-    return {b, s};
-}
-
-} // namespace
+using dravik::bench::bestOfPairs;
+using dravik::bench::timed;
 
 int main()
 {

@@ -1,6 +1,7 @@
 // Display of a record set for 3,000 event definitions and 10,000 records,
 // against a raw SQLite scan of the definitions (Atld10) and the records
 // (Atld60) in the same run. Prints the ratio (goal: Display within 5x of the scan).
+#include "BenchSupport.h"
 #include "data/DataStore.h"
 #include "data/ReferenceData.h"
 #include "data/Schema.h"
@@ -23,31 +24,14 @@
 
 using namespace dravik;
 
+using dravik::bench::bestOfPairs;
+using dravik::bench::timed;
+
 namespace {
 
 constexpr int kDefinitions = 3000;
 constexpr int kRecords = 10000;
 constexpr int kSets = 4;
-
-double timed(const std::function<void()>& f)
-{
-    auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-}
-
-// Baseline and subject by turns, the best time of each, so that load from
-// other processes touches both alike.
-std::pair<double, double> bestOfPairs(int runs, const std::function<void()>& baseline,
-                                      const std::function<void()>& subject)
-{
-    double b = 1e30, s = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        b = std::min(b, timed(baseline));
-        s = std::min(s, timed(subject));
-    }
-    return {b, s};
-}
 
 // Replaces the standard definitions by kDefinitions of ages 5 to 25 (all within
 // the meeting's range) on the catalogue's events.

@@ -1,3 +1,4 @@
+#include "support/GuiEnvironment.h"
 #include "cli/Commands.h"
 
 #include "data/SuiteSetup.h"
@@ -19,17 +20,6 @@ namespace dravik {
 namespace {
 
 namespace fs = std::filesystem;
-
-// One QGuiApplication for the program, as `dravik` makes one for its run.
-class GuiEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = render::ensureGuiApplication(); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> app_;
-};
-const auto* const kGui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 std::string firstBytes(const fs::path& file, std::size_t n)
 {

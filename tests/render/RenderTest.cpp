@@ -1,3 +1,4 @@
+#include "support/GuiEnvironment.h"
 #include "render/Render.h"
 #include "support/TestSupport.h"
 
@@ -22,17 +23,6 @@ using printing::Picture;
 using printing::Table;
 
 namespace {
-
-// Laying text out needs a QGuiApplication for the whole test program.
-class GuiEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = render::ensureGuiApplication(); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> app_;
-};
-const auto* const kGui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 // Runs a tool with an argument list (never through a shell) and returns its output;
 // empty when the tool is missing or fails.

@@ -1,0 +1,31 @@
+#pragma once
+// Timing shared by the ratio benchmarks.
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <utility>
+
+namespace dravik::bench {
+
+// Milliseconds one call of f takes.
+inline double timed(const std::function<void()>& f)
+{
+    auto t0 = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+}
+
+// Runs baseline and subject by turns and keeps the best time of each, so that
+// load from other processes touches both alike.
+inline std::pair<double, double> bestOfPairs(int runs, const std::function<void()>& baseline,
+                                             const std::function<void()>& subject)
+{
+    double b = 1e30, s = 1e30;
+    for (int i = 0; i < runs; ++i) {
+        b = std::min(b, timed(baseline));
+        s = std::min(s, timed(subject));
+    }
+    return {b, s};
+}
+
+} // namespace dravik::bench
