@@ -1,6 +1,7 @@
 #include "platform/Database.h"
 
 #include "platform/StoreError.h"
+#include "platform/TextNumber.h"
 
 namespace dravik {
 
@@ -30,6 +31,17 @@ std::unique_ptr<SQLite::Database> createDatabase(const std::filesystem::path& fi
     } catch (const SQLite::Exception& e) {
         throw StoreError("Database file \"" + file.string() + "\" cannot be created: " + e.what());
     }
+}
+
+std::string columnText(const SQLite::Column& c)
+{
+    if (c.isNull())
+        return "";
+    if (c.isInteger())
+        return std::to_string(c.getInt64());
+    if (c.isFloat())
+        return formatNumber(c.getDouble());
+    return c.getString();
 }
 
 } // namespace dravik

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 namespace dravik {
 
@@ -12,5 +13,9 @@ std::unique_ptr<SQLite::Database> openDatabase(const std::filesystem::path& file
 
 // Creates a new, empty database file. Throws StoreError when the file exists.
 std::unique_ptr<SQLite::Database> createDatabase(const std::filesystem::path& file);
+
+// A result column as the grids show it: whole numbers without a fraction, other
+// numbers in their shortest form, NULL as empty text.
+std::string columnText(const SQLite::Column& column);
 
 } // namespace dravik

@@ -1,5 +1,6 @@
 #include "records/CurrentEventRecord.h"
 
+#include "platform/Database.h"
 #include "platform/RecordSet.h"
 #include "platform/StoreError.h"
 #include "platform/TextNumber.h"
@@ -10,17 +11,6 @@
 namespace dravik {
 
 namespace {
-
-std::string columnText(const SQLite::Column& c)
-{
-    if (c.isNull())
-        return "";
-    if (c.isInteger())
-        return std::to_string(c.getInt64());
-    if (c.isFloat())
-        return formatNumber(c.getDouble());
-    return c.getString();
-}
 
 [[noreturn]] void failed(const char* what, SQLite::Database& db, const SQLite::Exception& e)
 {

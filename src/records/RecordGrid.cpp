@@ -2,6 +2,7 @@
 
 #include "data/DataStore.h"
 #include "data/ReferenceData.h"
+#include "platform/Database.h"
 #include "platform/GridModel.h"
 #include "platform/RecordSet.h"
 #include "platform/StoreError.h"
@@ -30,17 +31,6 @@ struct StoredRecord {
     std::optional<double> rek; // none when Rek is blank
     std::string van, naam, span, plek, datum, jaar;
 };
-
-std::string columnText(const SQLite::Column& c)
-{
-    if (c.isNull())
-        return "";
-    if (c.isInteger())
-        return std::to_string(c.getInt64());
-    if (c.isFloat())
-        return formatNumber(c.getDouble());
-    return c.getString();
-}
 
 std::optional<double> columnNumber(const SQLite::Column& c)
 {
