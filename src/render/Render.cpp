@@ -22,9 +22,13 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <stdexcept>
 #include <variant>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dravik::render {
 
@@ -492,6 +496,15 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication()
     // the same fonts (unless the user chose a platform).
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a login session there is no runtime folder; Qt would warn on every
+    // run and then use this same private folder.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const std::string runtime = "/tmp/runtime-" + std::to_string(::getuid());
+        struct stat st {};
+        if ((::mkdir(runtime.c_str(), 0700) == 0 || errno == EEXIST) && ::lstat(runtime.c_str(), &st) == 0 &&
+            S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 0077) == 0)
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(runtime));
+    }
     static int argc = 1;
     static char name[] = "dravik";
     static char* argv[] = {name, nullptr};
