@@ -37,8 +37,11 @@ AnalysisTab::AnalysisTab(FormContext& form, QWidget* parent) : QWidget(parent), 
     setupAnalysisGrid(anal_, form_.lang);
     analModel_ = new GridTableModel(anal_, this);
     flxAnal_ = gridView("flxAnal", analModel_);
-    flxAnal_->setColumnWidth(acol::Event, 200);
-    flxAnal_->setColumnWidth(acol::Holder, 180);
+    const std::pair<int, int> widths[] = {{acol::Number, 60}, {acol::Event, 190}, {acol::Level, 40}, {acol::Time, 55},
+                                          {acol::GenderAge, 60}, {acol::Athletes, 60}, {acol::Record, 75},
+                                          {acol::Holder, 170}, {acol::Year, 50}};
+    for (auto [col, width] : widths)
+        flxAnal_->setColumnWidth(col, width);
     auto* left = new QVBoxLayout;
     left->addWidget(flxAnal_, 1);
     proAnal_ = new QProgressBar;
