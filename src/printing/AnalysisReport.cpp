@@ -41,7 +41,7 @@ bool PrintAnalysis(Document& doc, const GridModel& flxAnal, const AnalysisLabels
     doc.paragraph("\n");
     doc.paragraph("\n");
 
-    const Table empty{columnsFromFormat(kFormat), analysisHeader(options.language), {}};
+    const Table empty{columnsFromFormat(kFormat), analysisHeader(options.language), {}, 8};
     Table table = empty;
     const int last = flxAnal.rows() - 1;
     int pageEnd = kAnalysisFirstPageRows;

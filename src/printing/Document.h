@@ -26,6 +26,7 @@ struct Table {
     std::vector<Column> columns;
     std::vector<std::string> header; // empty: no header row
     std::vector<std::vector<std::string>> rows;
+    double fontSize = 0; // points; 0 takes the document's font size
 };
 
 // A picture scaled into a box measured from the page's top-left corner.

@@ -138,6 +138,7 @@ bool PrintRecordsReport(Document& doc, const GridModel& flxRek, const RecordsRep
     doc.paragraph("Record set: " + options.setName + " (" + options.setSymbol + ")\n");
     doc.paragraph("\n");
     doc.paragraph("\n");
+    table.fontSize = 8;
     doc.addTable(std::move(table));
     doc.endDoc();
     return true;

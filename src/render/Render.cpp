@@ -168,8 +168,9 @@ Qt::Alignment alignmentOf(Align a)
 // Fills a QTextDocument from the model, block after block at the end of the document.
 class Builder {
 public:
-    Builder(QTextDocument& target, const Units& units, const QPageLayout& page)
-        : doc_(target), units_(units), cursor_(&target)
+    // nominalPoints is the document's own font size, before any shrinking to fit.
+    Builder(QTextDocument& target, const Units& units, const QPageLayout& page, double nominalPoints)
+        : doc_(target), units_(units), cursor_(&target), nominalPoints_(nominalPoints > 0 ? nominalPoints : 12)
     {
         const QRectF full = page.fullRect(QPageLayout::Millimeter);
         const QMarginsF m = page.margins(QPageLayout::Millimeter);
@@ -359,13 +360,18 @@ private:
         const int cols = static_cast<int>(columns.size());
         // An empty table still prints its frame: one empty row.
         QTextTable* table = cursor_.insertTable(std::max(rows, 1), cols, format);
-        QTextCharFormat bold = charFormat_;
+        // A table may print smaller than the text around it; the document's size is
+        // scaled by the same factor as the text when a page must shrink to one sheet.
+        QTextCharFormat chars = charFormat_;
+        if (t.fontSize > 0)
+            chars.setFontPointSize(t.fontSize * charFormat_.fontPointSize() / nominalPoints_);
+        QTextCharFormat bold = chars;
         bold.setFontWeight(QFont::Bold);
         int r = 0;
         if (hasHeader)
             fillRow(*table, r++, t.header, columns, bold);
         for (const auto& row : t.rows)
-            fillRow(*table, r++, row, columns, charFormat_);
+            fillRow(*table, r++, row, columns, chars);
 
         cursor_.movePosition(QTextCursor::End);
         blockFree_ = true;
@@ -402,6 +408,7 @@ private:
     bool pendingBreak_ = false; // the next block starts a new page
     bool contentSeen_ = false;
     int pictureCount_ = 0;
+    double nominalPoints_ = 12;
 };
 
 QFont documentFont(double points)
@@ -441,7 +448,7 @@ std::unique_ptr<QTextDocument> buildDocument(const Document& doc, const QPageLay
     }
     out->rootFrame()->setFrameFormat(root);
 
-    Builder builder(*out, units, page);
+    Builder builder(*out, units, page, doc.fontSize());
     builder.add(doc.blocks());
     return out;
 }

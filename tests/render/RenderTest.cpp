@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -257,4 +258,33 @@ TEST(Render, SelfPaginatedPagesShrinkToOneSheetEach)
         EXPECT_EQ(render::pageCount(*laidOut), 3) << c.rowsPerPage << " rows of " << c.lines;
         EXPECT_EQ(laidOut->defaultFont().pointSizeF() < 12, c.shrinks) << c.rowsPerPage << " rows of " << c.lines;
     }
+}
+
+// A table may print smaller than the text around it, as the records report and the analysis do.
+TEST(Render, TableFontSizeOverridesTheDocumentsForItsCells)
+{
+    printing::Document doc;
+    doc.setFontSize(12);
+    doc.startDoc();
+    doc.paragraph("Record set: Club (C)");
+    printing::Table t;
+    t.columns = {{printing::Align::Left, 3}};
+    t.header = {"Event"};
+    t.rows = {{"100m"}};
+    t.fontSize = 8;
+    doc.addTable(t);
+    doc.endDoc();
+    auto laidOut = render::layoutDocument(doc);
+    double paragraphSize = 0, cellSize = 0;
+    for (QTextBlock b = laidOut->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.text() == "Record set: Club (C)")
+                paragraphSize = f.charFormat().fontPointSize();
+            if (f.text() == "100m")
+                cellSize = f.charFormat().fontPointSize();
+        }
+    }
+    EXPECT_EQ(paragraphSize, 12);
+    EXPECT_EQ(cellSize, 8);
 }
