@@ -379,6 +379,14 @@ TEST(DemoWindowTest, ModifyAndCompleteKeepTheRowsLevelAndDay)
     EXPECT_EQ(grid.row(), 40);
     click("cmdMoveEnd");
 
+    // Save ends a move or an entry in progress.
+    click("cmdMove");
+    ASSERT_TRUE(w.programmeTab().editorState().move.armed);
+    click("cmdSave");
+    EXPECT_FALSE(w.programmeTab().editorState().move.armed);
+    EXPECT_EQ(w.programmeTab().editorState().mode, EditingMode::Browsing);
+    EXPECT_FALSE(w.findChild<QFrame*>("fraAction")->isHidden());
+
     // Dra oor with nothing read or scheduled refuses and keeps the stored programme.
     int rows = grid.rows();
     prompter.told.clear();
