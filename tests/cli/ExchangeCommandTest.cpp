@@ -1,33 +1,16 @@
 #include "cli/Commands.h"
+
+#include "CliTestSupport.h"
 #include "data/SuiteSetup.h"
-#include "support/TestSupport.h"
 
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using namespace dravik;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> tableRows(const fs::path& db, const std::string& table)
-{
-    SQLite::Database d(db.string());
-    SQLite::Statement st(d, "SELECT * FROM " + table + " ORDER BY rowid");
-    std::vector<std::string> rows;
-    while (st.executeStep()) {
-        std::string line;
-        for (int c = 0; c < st.getColumnCount(); ++c)
-            line += st.getColumn(c).getString() + "|";
-        rows.push_back(line);
-    }
-    return rows;
-}
+using test::tableRows;
 
 TEST(ExchangeCommands, ExportThenImportStoresTheSameProgrammeAndRecords)
 {
@@ -58,10 +41,8 @@ TEST(ExchangeCommands, ExportThenImportStoresTheSameProgrammeAndRecords)
     ASSERT_EQ(after.size(), programme.size());
     for (size_t i = 0; i < after.size(); ++i) {
         std::string expected = programme[i];
-        size_t he = expected.find("|E|");
-        ASSERT_NE(he, std::string::npos) << expected;
-        expected.replace(he, 3, "|H|");
-        EXPECT_EQ(after[i], expected);
+        ASSERT_NE(expected.find("|E|"), std::string::npos) << expected;
+        EXPECT_EQ(after[i], expected.replace(expected.find("|E|"), 3, "|H|"));
     }
     EXPECT_EQ(tableRows(meeting, "Atld60"), records);
 }

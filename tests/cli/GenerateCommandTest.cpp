@@ -1,18 +1,12 @@
 #include "cli/Commands.h"
 
+#include "CliTestSupport.h"
 #include "data/Schema.h"
 #include "data/SuiteSetup.h"
 #include "generator/GeneratorError.h"
-#include "support/TestSupport.h"
 
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 #include <gtest/gtest.h>
-
-#include <sstream>
-#include <string>
-#include <vector>
 
 namespace dravik {
 namespace {
@@ -61,16 +55,7 @@ protected:
 
     std::vector<std::string> storedProgramme()
     {
-        SQLite::Database meeting(dir.folder() + suitefile::Meeting, SQLite::OPEN_READONLY);
-        SQLite::Statement st(meeting, "SELECT Tabverw, Nommer, Tyd FROM Atld40 ORDER BY rowid");
-        std::vector<std::string> rows;
-        while (st.executeStep()) {
-            std::string r;
-            for (int c = 0; c < st.getColumnCount(); ++c)
-                r += (c ? "|" : "") + st.getColumn(c).getString();
-            rows.push_back(r);
-        }
-        return rows;
+        return test::queryRows(dir.folder() + suitefile::Meeting, "SELECT Tabverw, Nommer, Tyd FROM Atld40 ORDER BY rowid");
     }
 
     test::TempFolder dir;

@@ -1,34 +1,23 @@
 #include "support/GuiEnvironment.h"
 #include "cli/Commands.h"
 
+#include "CliTestSupport.h"
 #include "data/SuiteSetup.h"
 #include "render/Render.h"
-#include "support/TestSupport.h"
 
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
-#include <string>
 
 namespace dravik {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string firstBytes(const fs::path& file, std::size_t n)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::string s(n, '\0');
-    in.read(s.data(), static_cast<std::streamsize>(n));
-    s.resize(static_cast<std::size_t>(in.gcount()));
-    return s;
-}
+using test::firstBytes;
 
 // The text of a PDF, read by pdftotext run with an argument list.
 std::string pdfText(const fs::path& pdf)
@@ -56,7 +45,9 @@ TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
     struct Case {
         const char* name;
         cli::PrintCommandOptions options;
-        const char* text; // a text the pages must hold
+        const char* document;               // in the data folder
+        std::vector<std::string> texts;     // texts the pages must hold
+        const char* absent = "";            // a text they must not hold
     };
     cli::PrintCommandOptions standard;
     cli::PrintCommandOptions records;
@@ -72,13 +63,27 @@ TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
     gate.results = 9;
     gate.altLanguage = true;
     gate.lang = "af";
-    const Case cases[] = {{"standard", standard, "Meeting:"},
-                          {"records", records, "Record symbols in use:"},
-                          {"gate", gate, "9 __________________"}};
+    cli::PrintCommandOptions report;
+    report.what = "records";
+    report.set = "2";
+    report.columns = "name,surname,date";
+    cli::PrintCommandOptions analysis;
+    analysis.what = "analysis";
+    analysis.set = "2";
+    analysis.analysisOrder = "number";
+    const Case cases[] = {
+        {"standard", standard, "Program.odt", {"Meeting:"}},
+        {"records", records, "Program.odt", {"Record symbols in use:"}},
+        {"gate", gate, "Program.odt", {"9 __________________"}},
+        // The records report of one set with the chosen columns: an unticked column stays out.
+        {"report", report, "Rekords.odt", {"Provincial Records (P)", "Surname", "Date", "Record"}, "Track"},
+        {"analysis", analysis, "Analyze.odt", {"No of Events:"}},
+    };
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        fs::remove(odt());
+        const fs::path document = dir.path() / "Data" / c.document;
+        fs::remove(document);
         cli::PrintCommandOptions o = c.options;
         const fs::path pdf = dir.path() / (std::string(c.name) + ".pdf");
         o.pdf = pdf.string();
@@ -86,10 +91,15 @@ TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
         EXPECT_EQ(cli::runPrintCommand(dir.folder(), o, out, err), 0);
         EXPECT_EQ(err.str(), "");
         EXPECT_EQ(firstBytes(pdf, 5), "%PDF-");
-        EXPECT_EQ(firstBytes(odt(), 2), "PK") << "OpenDocument text is a zip";
+        EXPECT_EQ(firstBytes(document, 2), "PK") << "OpenDocument text is a zip";
         EXPECT_NE(out.str().find(pdf.string()), std::string::npos) << out.str();
-        EXPECT_NE(out.str().find(odt().string()), std::string::npos) << out.str();
-        EXPECT_NE(pdfText(pdf).find(c.text), std::string::npos) << c.text;
+        EXPECT_NE(out.str().find(document.string()), std::string::npos) << out.str();
+        const std::string text = pdfText(pdf);
+        for (const std::string& expected : c.texts)
+            EXPECT_NE(text.find(expected), std::string::npos) << expected;
+        if (*c.absent) {
+            EXPECT_EQ(text.find(c.absent), std::string::npos) << c.absent;
+        }
     }
 }
 
@@ -141,24 +151,6 @@ TEST_F(PrintCommand, BadOptionValuesFailWithAMessageAndWriteNothing)
         EXPECT_FALSE(fs::exists(o.pdf));
         EXPECT_FALSE(fs::exists(odt()));
     }
-}
-
-TEST_F(PrintCommand, RecordsReportOfOneSetWithTheChosenColumns)
-{
-    cli::PrintCommandOptions o;
-    o.what = "records";
-    o.set = "2";
-    o.columns = "name,surname,date";
-    o.pdf = (dir.path() / "records.pdf").string();
-    std::ostringstream out, err;
-    EXPECT_EQ(cli::runPrintCommand(dir.folder(), o, out, err), 0);
-    EXPECT_EQ(err.str(), "");
-    const fs::path rekords = dir.path() / "Data" / "Rekords.odt";
-    EXPECT_EQ(firstBytes(rekords, 2), "PK");
-    const std::string text = pdfText(o.pdf);
-    for (const char* expected : {"Provincial Records (P)", "Surname", "Date", "Record"})
-        EXPECT_NE(text.find(expected), std::string::npos) << expected;
-    EXPECT_EQ(text.find("Track"), std::string::npos) << "an unticked column stays out";
 }
 
 } // namespace

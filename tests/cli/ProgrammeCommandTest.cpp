@@ -1,24 +1,14 @@
 #include "cli/Commands.h"
+
+#include "CliTestSupport.h"
 #include "data/SuiteSetup.h"
 #include "platform/StoreError.h"
-#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 using namespace dravik;
 
 namespace {
-
-std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
-}
 
 TEST(ProgrammeCommandTest, PrintsTheGridAsTheWindowLoadsIt)
 {
@@ -33,7 +23,7 @@ TEST(ProgrammeCommandTest, PrintsTheGridAsTheWindowLoadsIt)
                           Case{Language::Afrikaans, "No\tSub\tTyd\tGeslag\tOud\tItem\tVlak\tWaar\tRekord", "Vroulik"}}) {
         std::ostringstream out;
         EXPECT_EQ(cli::runProgrammeCommand(dir.path().string(), c.lang, out), 0);
-        auto rows = lines(out.str());
+        auto rows = test::lines(out.str());
         ASSERT_GT(rows.size(), 50u);
         EXPECT_EQ(rows[0].rfind(c.header, 0), 0u) << rows[0];
         for (size_t r = 1; r < rows.size(); ++r) {

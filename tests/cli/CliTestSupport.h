@@ -1,0 +1,65 @@
+#pragma once
+#include "support/TestSupport.h"
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace dravik::test {
+
+// The lines of a command's output.
+inline std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+// The tab-separated fields of one line.
+inline std::vector<std::string> fields(const std::string& line)
+{
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+        out.push_back(line.substr(start, tab - start));
+    out.push_back(line.substr(start));
+    return out;
+}
+
+inline std::string firstBytes(const std::filesystem::path& file, std::size_t n)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::string s(n, '\0');
+    in.read(s.data(), static_cast<std::streamsize>(n));
+    s.resize(static_cast<std::size_t>(in.gcount()));
+    return s;
+}
+
+// The rows a query gives on a database file, each as its columns' texts joined by "|".
+inline std::vector<std::string> queryRows(const std::filesystem::path& db, const std::string& sql)
+{
+    SQLite::Database d(db.string());
+    SQLite::Statement st(d, sql);
+    std::vector<std::string> rows;
+    while (st.executeStep()) {
+        std::string line;
+        for (int c = 0; c < st.getColumnCount(); ++c)
+            line += (c ? "|" : "") + st.getColumn(c).getString();
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+inline std::vector<std::string> tableRows(const std::filesystem::path& db, const std::string& table)
+{
+    return queryRows(db, "SELECT * FROM " + table + " ORDER BY rowid");
+}
+
+} // namespace dravik::test
