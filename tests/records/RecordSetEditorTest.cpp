@@ -104,17 +104,26 @@ TEST(RecordSetEditorTest, DeleteKeepsTheFirstSetAndSaveRemovesTheRecordsOfTheWho
     EXPECT_EQ(list.store->atld60().recordCount(), 4); // read again
 }
 
-TEST(RecordSetEditorTest, ANewSetThatReusesADeletedReferenceKeepsItsRecords)
+// New after a Delete keeps the grid's unsaved changes; a new set that reuses a
+// deleted reference keeps its records at every later Save.
+TEST(RecordSetEditorTest, DeleteThenNewThenSaveKeepsTheNewSetsRecords)
 {
     RecordsSuite suite;
     suite.addSet(1, "Meeting");
     suite.addSet(2, "Old");
     suite.addRecord({2, 10, 12.5});
     SetList list(suite);
+    list.grid.setCell(1, setcol::Naam, "Renamed");
     ASSERT_TRUE(removeRecordSet(list.grid, 2, list.state));
+    EXPECT_EQ(addRecordSet(list.grid, list.store->atld61(), Language::English), 3); // set 2 is still stored
+    EXPECT_EQ(gridColumn(list.grid, setcol::Naam), (std::vector<std::string>{"Renamed", "(New)"}));
     ASSERT_TRUE(list.save().ok);
+    EXPECT_EQ(suite.rows("SELECT Verw, Naam FROM Atld61 ORDER BY Verw"),
+              (std::vector<std::string>{"1|Renamed", "3|(New)"}));
     EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld60"), std::vector<std::string>{"0"});
 
+    ASSERT_TRUE(removeRecordSet(list.grid, 2, list.state));
+    ASSERT_TRUE(list.save().ok);
     EXPECT_EQ(addRecordSet(list.grid, list.store->atld61(), Language::English), 2);
     suite.addRecord({2, 10, 11.9}); // the new set's first record
     list.grid.setCell(2, setcol::Naam, "New province");
@@ -122,24 +131,7 @@ TEST(RecordSetEditorTest, ANewSetThatReusesADeletedReferenceKeepsItsRecords)
     ASSERT_TRUE(list.save().ok);
     EXPECT_EQ(suite.rows("SELECT Verw, Rek FROM Atld60"), std::vector<std::string>{"2|11.9"});
     EXPECT_EQ(suite.rows("SELECT Verw, Naam FROM Atld61 ORDER BY Verw"),
-              (std::vector<std::string>{"1|Meeting", "2|New province"}));
-}
-
-TEST(RecordSetEditorTest, NewAfterADeleteKeepsTheGridsUnsavedChanges)
-{
-    RecordsSuite suite;
-    suite.addSet(1, "Meeting");
-    suite.addSet(2, "Province");
-    suite.addRecord({2, 10, 12.5});
-    SetList list(suite);
-    list.grid.setCell(1, setcol::Naam, "Renamed");
-    ASSERT_TRUE(removeRecordSet(list.grid, 2, list.state));
-    EXPECT_EQ(addRecordSet(list.grid, list.store->atld61(), Language::English), 3);
-    EXPECT_EQ(gridColumn(list.grid, setcol::Naam), (std::vector<std::string>{"Renamed", "(New)"}));
-    ASSERT_TRUE(list.save().ok);
-    EXPECT_EQ(suite.rows("SELECT Verw, Naam FROM Atld61 ORDER BY Verw"),
-              (std::vector<std::string>{"1|Renamed", "3|(New)"}));
-    EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld60"), std::vector<std::string>{"0"});
+              (std::vector<std::string>{"1|Renamed", "2|New province"}));
 }
 
 TEST(RecordSetEditorTest, MoreThanElevenDeletionsAreAllDone)

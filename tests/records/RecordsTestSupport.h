@@ -5,6 +5,7 @@
 #include "data/SuiteSetup.h"
 #include "platform/Database.h"
 #include "platform/GridModel.h"
+#include "platform/TextNumber.h"
 #include "support/TestSupport.h"
 
 #include <SQLiteCpp/Statement.h>
@@ -61,18 +62,10 @@ public:
     };
     void addRecord(const Record& r)
     {
-        SQLite::Statement st(*meeting_, "INSERT INTO Atld60 (Verw, Tnom, Rek, Van, Naam, Span, Plek, Datum, Jaar) "
-                                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        st.bind(1, r.verw);
-        st.bind(2, r.tnom);
-        st.bind(3, r.rek);
-        st.bind(4, r.van);
-        st.bind(5, r.naam);
-        st.bind(6, r.span);
-        st.bind(7, r.plek);
-        st.bind(8, r.datum);
-        st.bind(9, r.jaar);
-        st.exec();
+        exec(*meeting_, "INSERT INTO Atld60 (Verw, Tnom, Rek, Van, Naam, Span, Plek, Datum, Jaar) "
+                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+             {std::to_string(r.verw), std::to_string(r.tnom), formatNumber(r.rek), r.van, r.naam, r.span, r.plek,
+              r.datum, r.jaar});
     }
     void addProgrammeRow(int tabverw, int nommer)
     {
