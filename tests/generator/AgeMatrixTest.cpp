@@ -32,16 +32,11 @@ TEST(BeginSkoon, DefaultRowsForEachAgeRange)
         setupAgeMatrix(matrix);
         showDefaultAgeRows(matrix, range);
         EXPECT_EQ(ages(matrix), expected) << range;
+        for (int r = 1; r < matrix.rows(); ++r) // each row marks the first two event groups only
+            EXPECT_EQ(matrix.rowText(r).substr(matrix.rowText(r).find("\tx")), "\tx\tx" + std::string(14, '\t'));
     }
-}
-
-TEST(BeginSkoon, RowsMarkTheFirstTwoEventGroups)
-{
     GridModel matrix;
     showDefaultAgeRows(matrix, agerange::Seniors);
-    EXPECT_EQ(matrix.rowText(0),
-              "Ges\tOud\t60-100\t80-200\t400\t800\t12/1500\t3/5000\tStap\tHind\tVS\tDS\tHS\tPS\tGS\tDG\tSG\tHG");
-    EXPECT_EQ(matrix.rowText(10), "D\t19\tx\tx" + std::string(14, '\t'));
     EXPECT_THROW(showDefaultAgeRows(matrix, 4), std::invalid_argument);
     EXPECT_EQ(matrix.rows(), 11);
 }

@@ -8,54 +8,46 @@
 namespace dravik {
 namespace {
 
-struct RaceCase {
-    int kind;
-    double distance;
-    int entries, heats;
-    double minutes;
-};
-
-void expectRaces(const GridModel& bane, const std::vector<RaceCase>& cases)
+TEST(Estimate, RaceHeatsAndMinutesByKindAndDistance)
 {
-    for (const auto& c : cases) {
-        EventEstimate e = estimateEvent(c.kind, c.distance, c.entries, false, bane);
+    struct Case {
+        bool ownSizes; // every row of the table its own size
+        int kind;
+        double distance;
+        int entries, heats;
+        double minutes;
+    };
+    const Case cases[] = {
+        // The standard table: 10 to 100 m, 8 to 200 m, 16 middle distance, 10 hurdles to 110 m.
+        // Whole part plus one, even at exact multiples.
+        {false, 1, 100, 9, 1, 2}, {false, 1, 100, 10, 2, 4}, {false, 1, 100, 20, 3, 6}, {false, 1, 100, 21, 3, 6},
+        {false, 1, 200, 8, 2, 4}, {false, 2, 1500, 15, 1, 6}, {false, 2, 1500, 16, 2, 12},
+        {false, 2, 1500, 32, 3, 18}, {false, 5, 100, 12, 2, 5}, {false, 6, 3000, 16, 2, 20},
+        // Sizes 10, 12, 15, 20, 30, 60, 61: 60 entries give 7 to 1 heats for rows 1 to 7, naming the row read.
+        // kind 1 at 2 minutes; a name without a leading number is 0 m
+        {true, 1, 0, 60, 7, 14}, {true, 1, 100, 60, 7, 14}, {true, 1, 101, 60, 6, 12}, {true, 1, 200, 60, 6, 12},
+        {true, 1, 201, 60, 5, 10},
+        // kinds 2 and 0: "Middel" at 4, 6, 9 or 16 minutes
+        {true, 2, 800, 60, 4, 16}, {true, 2, 801, 60, 4, 24}, {true, 2, 2000, 60, 4, 24}, {true, 2, 2001, 60, 4, 36},
+        {true, 2, 5000, 60, 4, 36}, {true, 2, 5001, 60, 4, 64}, {true, 0, 800, 60, 4, 16}, {true, 0, 10000, 60, 4, 64},
+        // kind 5 at 2.5 minutes
+        {true, 5, 110, 60, 3, 7.5}, {true, 5, 111, 60, 2, 5}, {true, 5, 200, 60, 2, 5}, {true, 5, 400, 60, 1, 2.5},
+        // kind 6: "Middel" at 6 or 10 minutes
+        {true, 6, 2000, 60, 4, 24}, {true, 6, 2001, 60, 4, 40},
+        // relays and other kinds take no time
+        {true, 3, 400, 60, 0, 0}, {true, 4, 100, 60, 0, 0},
+    };
+    GridModel standard, own;
+    setupHeatSizeTable(standard);
+    setupHeatSizeTable(own);
+    const char* sizes[] = {"10", "12", "15", "20", "30", "60", "61"};
+    for (int row = 1; row <= 7; ++row)
+        own.setCell(row, 1, sizes[row - 1]);
+    for (const Case& c : cases) {
+        EventEstimate e = estimateEvent(c.kind, c.distance, c.entries, false, c.ownSizes ? own : standard);
         EXPECT_EQ(e.heats, c.heats) << "kind " << c.kind << ", " << c.distance << " m, " << c.entries;
         EXPECT_DOUBLE_EQ(e.minutes, c.minutes) << "kind " << c.kind << ", " << c.distance << " m, " << c.entries;
     }
-}
-
-TEST(Estimate, HeatCountIsWholePartPlusOneEvenAtExactMultiples)
-{
-    GridModel bane;
-    setupHeatSizeTable(bane); // 10 to 100 m, 8 to 200 m, 16 middle distance, 10 hurdles to 110 m
-    expectRaces(bane, {{1, 100, 9, 1, 2}, {1, 100, 10, 2, 4}, {1, 100, 20, 3, 6}, {1, 100, 21, 3, 6},
-                       {1, 200, 8, 2, 4}, {2, 1500, 15, 1, 6}, {2, 1500, 16, 2, 12}, {2, 1500, 32, 3, 18},
-                       {5, 100, 12, 2, 5}, {6, 3000, 16, 2, 20}});
-}
-
-TEST(Estimate, EveryKindReadsItsRowAndMinutesPerHeat)
-{
-    // Every row its own size, so that 60 entries give 7, 6, 5, 4, 3, 2, 1 heats for
-    // rows 1 to 7: the heat count names the row that was read.
-    GridModel bane;
-    setupHeatSizeTable(bane);
-    const char* sizes[] = {"10", "12", "15", "20", "30", "60", "61"};
-    for (int row = 1; row <= 7; ++row)
-        bane.setCell(row, 1, sizes[row - 1]);
-    expectRaces(bane, {
-                          // kind 1 at 2 minutes; a name without a leading number is 0 m
-                          {1, 0, 60, 7, 14}, {1, 100, 60, 7, 14}, {1, 101, 60, 6, 12}, {1, 200, 60, 6, 12},
-                          {1, 201, 60, 5, 10},
-                          // kinds 2 and 0: "Middel" at 4, 6, 9 or 16 minutes
-                          {2, 800, 60, 4, 16}, {2, 801, 60, 4, 24}, {2, 2000, 60, 4, 24}, {2, 2001, 60, 4, 36},
-                          {2, 5000, 60, 4, 36}, {2, 5001, 60, 4, 64}, {0, 800, 60, 4, 16}, {0, 10000, 60, 4, 64},
-                          // kind 5 at 2.5 minutes
-                          {5, 110, 60, 3, 7.5}, {5, 111, 60, 2, 5}, {5, 200, 60, 2, 5}, {5, 400, 60, 1, 2.5},
-                          // kind 6: "Middel" at 6 or 10 minutes
-                          {6, 2000, 60, 4, 24}, {6, 2001, 60, 4, 40},
-                          // relays and other kinds take no time
-                          {3, 400, 60, 0, 0}, {4, 100, 60, 0, 0},
-                      });
 }
 
 TEST(Estimate, FieldEventsAndTheirRound)
