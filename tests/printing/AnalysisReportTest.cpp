@@ -99,8 +99,7 @@ TEST(AnalysisReportTest, TotalsAndTableInEitherLanguage)
         EXPECT_EQ(pictures(pages[0])[0]->file, "/suite/Own.bmp");
         const Table& t = test::tableOf(pages[0]);
         EXPECT_EQ(t.header, c.header);
-        EXPECT_EQ(t.columns.size(), 9u);
-        EXPECT_EQ(t.columns[5].align, Align::Right);
+        EXPECT_EQ(t.columns.size(), t.header.size());
         EXPECT_EQ(t.rows[0], (std::vector<std::string>{"1", "100 m", "F", "08:00", "M - 12", "3", "12.10", "Ann,Lee",
                                                        "2019"}));
     }

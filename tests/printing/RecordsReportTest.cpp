@@ -65,8 +65,6 @@ TEST(RecordsReportTest, TickedColumnsGiveTheTableAndTheOrientation)
         const Table& t = *doc.tables()[0];
         EXPECT_EQ(t.header, c.header);
         ASSERT_EQ(t.columns.size(), c.header.size());
-        EXPECT_DOUBLE_EQ(t.columns.front().widthCm, 3.1);
-        EXPECT_EQ(t.columns.back().align, Align::Right);
         ASSERT_EQ(t.rows.size(), 2u); // the event without a record is left out
         EXPECT_EQ(t.rows[0], c.firstRow);
     }
