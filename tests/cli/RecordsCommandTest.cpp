@@ -1,0 +1,46 @@
+#include "cli/Commands.h"
+#include "cli/CliTestSupport.h"
+#include "data/Schema.h"
+#include "data/SuiteSetup.h"
+
+#include <SQLiteCpp/Database.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <stdexcept>
+
+namespace dravik {
+namespace {
+
+// dravik records lists the sets, and prints one set's records as Display shows
+// them, against what the test reads from the tables itself.
+TEST(RecordsCommand, ListsTheSetsAndOneSetsRecords)
+{
+    test::TempFolder dir;
+    createSuiteFolder(dir.folder(), true);
+    std::ostringstream sets;
+    EXPECT_EQ(cli::runRecordsCommand(dir.folder(), "", Language::English, sets), 0);
+    EXPECT_EQ(test::lines(sets.str()), (std::vector<std::string>{"1\tMeeting Records\tM\tA",
+                                                                 "2\tProvincial Records\tP\tA",
+                                                                 "3\tNational Schools Records\tN\t"}));
+
+    std::ostringstream grid;
+    EXPECT_EQ(cli::runRecordsCommand(dir.folder(), "2", Language::Afrikaans, grid), 0);
+    const auto rows = test::lines(grid.str());
+    ASSERT_GT(rows.size(), 1u);
+    EXPECT_EQ(test::fields(rows[0]).at(0), "Item") << "the Afrikaans headers";
+    SQLite::Database meeting(dir.folder() + suitefile::Meeting);
+    const int stored = meeting.execAndGet("SELECT count(*) FROM Atld60 WHERE Verw = 2 AND trim(Rek) <> ''").getInt();
+    int shown = 0;
+    for (size_t i = 1; i < rows.size(); ++i)
+        shown += test::fields(rows[i]).at(4).empty() ? 0 : 1;
+    EXPECT_EQ(shown, stored) << "every record of the set within the meeting's ages";
+
+    for (const char* bad : {"x", "9"}) {
+        std::ostringstream out;
+        EXPECT_THROW(cli::runRecordsCommand(dir.folder(), bad, Language::English, out), std::exception) << bad;
+    }
+}
+
+} // namespace
+} // namespace dravik
