@@ -2,6 +2,10 @@
 // Timing shared by the ratio benchmarks.
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
 #include <functional>
 #include <utility>
 
@@ -26,6 +30,16 @@ inline std::pair<double, double> bestOfPairs(int runs, const std::function<void(
         s = std::min(s, timed(subject));
     }
     return {b, s};
+}
+
+// A new folder under the system's temporary folder, named from the pattern
+// (its trailing XXXXXX made unique). Throws when it cannot be made.
+inline std::string makeTempFolder(const std::string& pattern)
+{
+    std::string path = (std::filesystem::temp_directory_path() / pattern).string();
+    if (!mkdtemp(path.data()))
+        throw std::runtime_error("cannot make a folder like " + path);
+    return path;
 }
 
 } // namespace dravik::bench

@@ -31,9 +31,7 @@ using dravik::bench::timed;
 int main()
 {
     const int events = 1000;
-    std::string tmpl = (std::filesystem::temp_directory_path() / "dravik-exchange-bench-XXXXXX").string();
-    if (!mkdtemp(tmpl.data()))
-        return 1;
+    const std::string tmpl = dravik::bench::makeTempFolder("dravik-exchange-bench-XXXXXX");
     std::filesystem::path dir = tmpl;
     std::string templateFile = (dir / "ItemRek.xlsx").string();
     std::string workbook = (dir / "Program.xlsx").string();

@@ -154,9 +154,7 @@ BigMeeting buildBigMeeting(const std::filesystem::path& dir, int events = 1000, 
 int main()
 {
     auto app = render::ensureGuiApplication();
-    std::string tmpl = (std::filesystem::temp_directory_path() / "dravik-bench-XXXXXX").string();
-    if (!mkdtemp(tmpl.data()))
-        return 1;
+    const std::string tmpl = dravik::bench::makeTempFolder("dravik-bench-XXXXXX");
     std::filesystem::path dir = tmpl;
     BigMeeting big = buildBigMeeting(dir / "suite");
     const printing::PrintSources src = big.sources();

@@ -26,9 +26,7 @@ using dravik::bench::timed;
 int main()
 {
     const int rows = 5000;
-    std::string tmpl = (std::filesystem::temp_directory_path() / "dravik-bench-XXXXXX").string();
-    if (!mkdtemp(tmpl.data()))
-        return 1;
+    const std::string tmpl = dravik::bench::makeTempFolder("dravik-bench-XXXXXX");
     std::filesystem::path dir = tmpl;
     auto db = createDatabase(dir / "Dsd00.mdb");
     createTables(*db, schemaOf("Dsd00.mdb"));

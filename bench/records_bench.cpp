@@ -92,9 +92,7 @@ void writeRecords(SQLite::Database& meeting)
 
 int main()
 {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "dravik-bench-XXXXXX").string();
-    if (!mkdtemp(tmpl.data()))
-        return 1;
+    const std::string tmpl = dravik::bench::makeTempFolder("dravik-bench-XXXXXX");
     const std::filesystem::path dir = std::filesystem::path(tmpl) / "suite";
     createSuiteFolder(dir.string(), false);
     writeDefinitions(*openDatabase(dir / suitefile::Standard));
