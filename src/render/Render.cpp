@@ -140,6 +140,9 @@ QStringList linesOf(const std::string& text)
     // so "\n" alone is one empty line.
     if (t.endsWith(QLatin1Char('\n')))
         t.chop(1);
+    // Text that ends just short of a tab stop would touch the next column: a space
+    // before each tab keeps at least that much between them.
+    t.replace(QLatin1String("\t"), QLatin1String(" \t"));
     return t.split(QLatin1Char('\n'));
 }
 
