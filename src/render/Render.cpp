@@ -1,5 +1,7 @@
 #include "render/Render.h"
 
+#include "render/OdtWriter.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
@@ -15,11 +17,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentWriter>
 #include <QTextFrame>
 #include <QTextObjectInterface>
 #include <QTextTable>
-#include <QUrl>
 
 #include <algorithm>
 #include <cerrno>
@@ -65,14 +65,10 @@ QPaintDevice* referenceDevice()
 // How lengths become document units. Qt lays a document out in pixels of its paint
 // device (our 1200 dpi reference) but reads the lengths in formats (margins, tab stops,
 // column widths, padding) as pixels of its default screen resolution and scales them;
-// our own picture objects give their size in device pixels. The OpenDocument writer
-// reads format lengths as 96 dpi pixels, except table column widths, which it writes
-// as points, so the document written to .odt is built with those units.
+// our own picture objects give their size in device pixels.
 struct Units {
-    double perCm = 96.0 / kCmPerInch;       // format lengths
-    double columnPerCm = 96.0 / kCmPerInch; // table column widths
+    double perCm = 96.0 / kCmPerInch; // format lengths
     double devicePerCm = kLayoutDpi / kCmPerInch;
-    bool pictureObjects = true; // pictures drawn by our own object handler (layout only)
 
     double perPoint() const { return perCm * kCmPerInch / 72.0; }
 };
@@ -92,9 +88,8 @@ double formatDpi()
 Units layoutUnits()
 {
     const double dpi = formatDpi();
-    return {dpi / kCmPerInch, dpi / kCmPerInch, kLayoutDpi / kCmPerInch, true};
+    return {dpi / kCmPerInch, kLayoutDpi / kCmPerInch};
 }
-Units odfUnits() { return {96.0 / kCmPerInch, 72.0 / kCmPerInch, 96.0 / kCmPerInch, false}; }
 
 // Draws pictures into the box the document gives them, in the document's own units
 // (QTextImageFormat scales by the screen's resolution, which the layout must not depend on).
@@ -173,7 +168,7 @@ class Builder {
 public:
     // nominalPoints is the document's own font size, before any shrinking to fit.
     Builder(QTextDocument& target, const Units& units, const QPageLayout& page, double nominalPoints)
-        : doc_(target), units_(units), cursor_(&target), nominalPoints_(nominalPoints > 0 ? nominalPoints : 12)
+        : units_(units), cursor_(&target), nominalPoints_(nominalPoints > 0 ? nominalPoints : 12)
     {
         const QRectF full = page.fullRect(QPageLayout::Millimeter);
         const QMarginsF m = page.margins(QPageLayout::Millimeter);
@@ -182,12 +177,10 @@ public:
         marginTopCm_ = m.top() / 10.0;
         for (double x = kTabStopCm; x < contentWidthCm_; x += kTabStopCm)
             tabs_.append(QTextOption::Tab(x * units_.perCm, QTextOption::LeftTab));
-        // The font goes on every piece of text, not only as the document's default:
-        // the OpenDocument writer writes only what the formats carry.
+        // The font goes on every piece of text, not only as the document's default: a
+        // table's own size is set against it.
         const QFont font = target.defaultFont();
         charFormat_.setFontFamilies(font.families());
-        // Qt 6.4's writer reads only the single-family property.
-        charFormat_.setProperty(QTextFormat::OldFontFamily, font.families().value(0));
         charFormat_.setFontPointSize(font.pointSizeF());
         cursor_.movePosition(QTextCursor::Start);
         cursor_.setBlockFormat(blockFormat());
@@ -305,23 +298,13 @@ private:
 
     void insertPicture(const Picture& p, const QImage& image)
     {
-        if (units_.pictureObjects) {
-            const double w = p.widthCm * units_.devicePerCm, h = p.heightCm * units_.devicePerCm;
-            QTextCharFormat f;
-            f.setObjectType(kPictureObject);
-            f.setProperty(kPictureImage, image);
-            f.setProperty(kPictureWidth, w);
-            f.setProperty(kPictureHeight, h);
-            cursor_.insertText(QString(QChar::ObjectReplacementCharacter), f);
-        } else {
-            const QString name = QStringLiteral("dravik-picture-%1").arg(++pictureCount_);
-            doc_.addResource(QTextDocument::ImageResource, QUrl(name), image);
-            QTextImageFormat f;
-            f.setName(name);
-            f.setWidth(p.widthCm * units_.perCm);
-            f.setHeight(p.heightCm * units_.perCm);
-            cursor_.insertImage(f);
-        }
+        const double w = p.widthCm * units_.devicePerCm, h = p.heightCm * units_.devicePerCm;
+        QTextCharFormat f;
+        f.setObjectType(kPictureObject);
+        f.setProperty(kPictureImage, image);
+        f.setProperty(kPictureWidth, w);
+        f.setProperty(kPictureHeight, h);
+        cursor_.insertText(QString(QChar::ObjectReplacementCharacter), f);
     }
 
     void table(const Table& t)
@@ -341,7 +324,7 @@ private:
         const double fit = totalCm > contentWidthCm_ && totalCm > 0 ? contentWidthCm_ / totalCm : 1.0;
         QList<QTextLength> widths;
         for (const auto& c : columns)
-            widths.append(QTextLength(QTextLength::FixedLength, c.widthCm * fit * units_.columnPerCm));
+            widths.append(QTextLength(QTextLength::FixedLength, c.widthCm * fit * units_.perCm));
 
         // A table needs a block of its own before it for a page break to start on.
         if (pendingBreak_)
@@ -400,7 +383,6 @@ private:
         }
     }
 
-    QTextDocument& doc_;
     Units units_;
     QTextCursor cursor_;
     QTextCharFormat charFormat_;
@@ -410,7 +392,6 @@ private:
     bool blockFree_ = true;     // the cursor's block is empty and still unused
     bool pendingBreak_ = false; // the next block starts a new page
     bool contentSeen_ = false;
-    int pictureCount_ = 0;
     double nominalPoints_ = 12;
 };
 
@@ -427,28 +408,22 @@ QFont documentFont(double points)
 }
 
 std::unique_ptr<QTextDocument> buildDocument(const Document& doc, const QPageLayout& page, const Units& units,
-                                             bool paginate, double fontPoints = 0)
+                                             double fontPoints = 0)
 {
     auto out = std::make_unique<QTextDocument>();
     out->setUndoRedoEnabled(false);
-    if (units.pictureObjects) {
-        out->documentLayout()->setPaintDevice(referenceDevice());
-        out->documentLayout()->registerHandler(kPictureObject, new PictureHandler(out.get()));
-    }
+    out->documentLayout()->setPaintDevice(referenceDevice());
+    out->documentLayout()->registerHandler(kPictureObject, new PictureHandler(out.get()));
     out->setDefaultFont(documentFont(fontPoints > 0 ? fontPoints : doc.fontSize()));
     QTextFrameFormat root = out->rootFrame()->frameFormat();
-    if (paginate) {
-        const QRectF full = page.fullRect(QPageLayout::Millimeter);
-        const QMarginsF m = page.margins(QPageLayout::Millimeter);
-        const double perMm = units.perCm / 10.0;
-        out->setPageSize(QSizeF(full.width(), full.height()) * (units.devicePerCm / 10.0));
-        root.setLeftMargin(m.left() * perMm);
-        root.setRightMargin(m.right() * perMm);
-        root.setTopMargin(m.top() * perMm);
-        root.setBottomMargin(m.bottom() * perMm);
-    } else {
-        root.setMargin(0);
-    }
+    const QRectF full = page.fullRect(QPageLayout::Millimeter);
+    const QMarginsF m = page.margins(QPageLayout::Millimeter);
+    const double perMm = units.perCm / 10.0;
+    out->setPageSize(QSizeF(full.width(), full.height()) * (units.devicePerCm / 10.0));
+    root.setLeftMargin(m.left() * perMm);
+    root.setRightMargin(m.right() * perMm);
+    root.setTopMargin(m.top() * perMm);
+    root.setBottomMargin(m.bottom() * perMm);
     out->rootFrame()->setFrameFormat(root);
 
     Builder builder(*out, units, page, doc.fontSize());
@@ -532,7 +507,7 @@ QPageLayout pageLayoutFor(const Document& doc)
 std::unique_ptr<QTextDocument> layoutDocument(const Document& doc, const QPageLayout& page)
 {
     requireGui();
-    auto laidOut = buildDocument(doc, page, layoutUnits(), true);
+    auto laidOut = buildDocument(doc, page, layoutUnits());
     // A printout that breaks its own pages counts its lines against a page; when its
     // pages do not fit a sheet at the chosen size, the text shrinks (to 6 points at
     // the least) until each of its pages is one sheet, rather than spilling a few
@@ -544,7 +519,7 @@ std::unique_ptr<QTextDocument> layoutDocument(const Document& doc, const QPageLa
     std::unique_ptr<QTextDocument> best;
     for (double low = 6; tooBig - low > 0.25;) {
         const double points = fits > 0 ? (fits + tooBig) / 2 : low;
-        auto attempt = buildDocument(doc, page, layoutUnits(), true, points);
+        auto attempt = buildDocument(doc, page, layoutUnits(), points);
         if (pageCount(*attempt) <= wanted) {
             fits = points;
             best = std::move(attempt);
@@ -670,13 +645,17 @@ void writeOdt(const Document& doc, const std::string& path)
 {
     requireGui();
     checkFolder(path);
-    auto odf = buildDocument(doc, pageLayoutFor(doc), odfUnits(), false);
-    QBuffer bytes;
-    bytes.open(QIODevice::WriteOnly);
-    QTextDocumentWriter writer(&bytes, QByteArrayLiteral("odf"));
-    if (!writer.write(odf.get()))
-        throw writeError(path, QStringLiteral("the document could not be laid out as OpenDocument text"));
-    saveFile(path, bytes.data());
+    // A printout that breaks its own pages may print smaller to keep one sheet per
+    // page; the word processor gets the size the pages were printed in.
+    const double points =
+        doc.pages().size() > 1 ? layoutDocument(doc)->defaultFont().pointSizeF() : doc.fontSize();
+    std::string bytes;
+    try {
+        bytes = odtPackage(doc, points);
+    } catch (const std::runtime_error& e) {
+        throw writeError(path, QString::fromStdString(e.what()));
+    }
+    saveFile(path, QByteArray::fromStdString(bytes));
 }
 
 QImage programLogo()

@@ -50,8 +50,10 @@ void printTo(const printing::Document& doc, QPagedPaintDevice& device);
 void writePdf(const printing::Document& doc, const std::string& path);
 void writePdf(QTextDocument& laidOut, const std::string& path);
 
-// Writes the document as OpenDocument text (.odt), the file the word processor opens.
-// Failures throw as writePdf does.
+// Writes the document as OpenDocument text (.odt), the file the word processor opens,
+// laid out as the pages print: A4 in the document's orientation with its margins, the
+// font size the pages print in, tables with their header row repeated on every page,
+// page breaks and pictures. Failures throw as writePdf does.
 void writeOdt(const printing::Document& doc, const std::string& path);
 
 // The picture drawn for Picture::Source::ProgramLogo.
