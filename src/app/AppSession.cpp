@@ -1,6 +1,7 @@
 #include "app/AppSession.h"
 
 #include "app/MainWindow.h"
+#include "app/PreviewWindow.h"
 #include "data/FolderSettings.h"
 
 #include <QApplication>
@@ -23,6 +24,14 @@ MainWindow& AppSession::start()
     w.activate();
     w.show();
     return w;
+}
+
+PreviewWindow& AppSession::previewWindow(Language lang)
+{
+    if (!preview_)
+        preview_ = std::make_unique<PreviewWindow>(lang);
+    preview_->setLanguage(lang);
+    return *preview_;
 }
 
 DataStore& AppSession::openStore()

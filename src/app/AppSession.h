@@ -11,6 +11,7 @@
 namespace dravik {
 
 class MainWindow;
+class PreviewWindow;
 
 // What the program keeps for its whole run: the data store, the reference
 // lists, the language flag, the unsaved-changes flag and the two main windows.
@@ -41,6 +42,10 @@ public:
     MainWindow* existingWindow(Language lang);
     // Hides the current window and shows (and activates) the other one.
     void showWindow(Language lang);
+    // The print preview frmPP: one for the program, made on first use and kept,
+    // titled in the language of the window that shows it.
+    PreviewWindow& previewWindow(Language lang);
+    PreviewWindow* existingPreviewWindow() const { return preview_.get(); }
     // Ends the program: both windows close without further questions.
     void exitProgram();
     bool exiting() const { return exiting_; }
@@ -51,6 +56,7 @@ private:
     std::unique_ptr<DataStore> store_;
     EventReference reference_;
     std::unique_ptr<MainWindow> english_, afrikaans_;
+    std::unique_ptr<PreviewWindow> preview_;
     bool exiting_ = false;
 };
 

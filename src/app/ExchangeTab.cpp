@@ -238,24 +238,32 @@ double ExchangeTab::chosenSet() const
     return textToNumber(cmbIRekR_->currentText().toStdString());
 }
 
-void ExchangeTab::cmdRekLees_Click()
+void ExchangeTab::exchangeRecords(bool write)
 {
+    // The progress bar shows while the exchange grid's rows are read or written.
+    pbarRead_->setRange(0, std::max(beide_.rows() - 1, 1));
+    pbarRead_->setValue(0);
+    pbarRead_->show();
+    pbarRead_->repaint();
     try {
-        int rows = readRecords(form_.session.store().atld60(), chosenSet(), beide_);
-        inform(form_.text("msgRecordsRead").arg(rows));
+        RecordSet& atld60 = form_.session.store().atld60();
+        int rows = write ? writeRecords(atld60, chosenSet(), beide_) : readRecords(atld60, chosenSet(), beide_);
+        pbarRead_->hide();
+        inform(form_.text(write ? "msgRecordsWritten" : "msgRecordsRead").arg(rows));
     } catch (const std::exception& e) {
+        pbarRead_->hide();
         form_.session.prompter().inform(this, qs(e.what()), QString());
     }
 }
 
+void ExchangeTab::cmdRekLees_Click()
+{
+    exchangeRecords(false);
+}
+
 void ExchangeTab::cmdRekIn_Click()
 {
-    try {
-        int rows = writeRecords(form_.session.store().atld60(), chosenSet(), beide_);
-        inform(form_.text("msgRecordsWritten").arg(rows));
-    } catch (const std::exception& e) {
-        form_.session.prompter().inform(this, qs(e.what()), QString());
-    }
+    exchangeRecords(true);
 }
 
 } // namespace dravik

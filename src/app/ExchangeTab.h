@@ -53,6 +53,8 @@ private:
     void fillDrives();
     void inform(const QString& message);
     double chosenSet() const;
+    // "Read Records" (false) or "Write Records" (true) for the set chosen in cmbIRek.
+    void exchangeRecords(bool write);
 
     FormContext& form_;
     std::string folder_;

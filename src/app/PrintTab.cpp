@@ -87,6 +87,11 @@ PrintTab::PrintTab(FormContext& form, QWidget* parent) : QWidget(parent), form_(
 
 PrintTab::~PrintTab() = default;
 
+PreviewWindow* PrintTab::previewWindow() const
+{
+    return form_.session.existingPreviewWindow();
+}
+
 QWidget* PrintTab::buildProgrammeOptions()
 {
     const Language lang = form_.lang;
@@ -216,8 +221,7 @@ void PrintTab::resetForActivation()
     cmbFont_->setCurrentIndex(6);
     form_.printFontSize = 12;
     optDPR_[0]->setChecked(true);
-    fraPAction_->show();
-    fraRAction_->hide();
+    optDPR_Click(0);
 }
 
 void PrintTab::showPrintOrder(int index)
@@ -289,11 +293,10 @@ void PrintTab::cmdPView_Click()
         beforePrint();
     if (!PrintSelection())
         return;
-    if (!preview_)
-        preview_ = std::make_unique<PreviewWindow>(form_.lang);
-    preview_->showDocument(document_);
-    preview_->show();
-    preview_->raise();
+    PreviewWindow& preview = form_.session.previewWindow(form_.lang);
+    preview.showDocument(document_);
+    preview.show();
+    preview.raise();
 }
 
 void PrintTab::cmdPEdit_Click()

@@ -52,7 +52,7 @@ public:
     bool PrintSelection();
 
     const printing::Document& document() const { return document_; }
-    PreviewWindow* previewWindow() const { return preview_.get(); }
+    PreviewWindow* previewWindow() const;
 
     // Run before printing or editing: the Compile tab leaves any entry, move or renumbering.
     std::function<void()> beforePrint;
@@ -91,7 +91,6 @@ private:
     int printState_ = 0;
     printing::PrintState state_;
     printing::Document document_;
-    std::unique_ptr<PreviewWindow> preview_;
 
     std::array<QRadioButton*, 3> optDPR_{};
     std::array<QRadioButton*, 2> optPrt_{};

@@ -35,6 +35,7 @@ RecordsTab::RecordsTab(FormContext& form, QWidget* parent) : QWidget(parent), fo
     rekordsModel_->setEditableColumns({setcol::Naam, setcol::Simb});
     flxRekords_ = gridView("flxRekords", rekordsModel_);
     flxRekords_->setColumnWidth(setcol::Naam, 240);
+    flxRekords_->horizontalHeader()->hide(); // the set list shows its sets only
     flxRekords_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
                                  QAbstractItemView::SelectedClicked);
     stel->addWidget(flxRekords_, 1);
@@ -140,7 +141,15 @@ void RecordsTab::cmdRSave_Click()
     RecordsResult result = saveRecordSets(rekords_, store.atld61(), store.atld60(), state_, form_.lang);
     report(result);
     if (result.ok) {
-        displayed_.reset();
+        // The record editor still shows its set unless that set is gone; a renamed
+        // set keeps its records under its new name.
+        if (displayed_) {
+            std::optional<RecordSetChoice> kept;
+            for (int r = 1; r < rekords_.rows() && !kept; ++r)
+                if (auto set = recordSetAt(rekords_, r); set && set->reference == displayed_->reference)
+                    kept = set;
+            displayed_ = kept;
+        }
         emit recordSetsSaved();
     }
 }

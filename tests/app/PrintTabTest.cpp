@@ -96,6 +96,12 @@ TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTicked)
 
     child<QComboBox>(w, "cmbFont")->setCurrentIndex(3);
     EXPECT_EQ(w.printTab().options().fontSize, 9);
+
+    // A new activation chooses "Program" again, with its frame only.
+    click(w, "optDPR(2)");
+    w.activate();
+    EXPECT_TRUE(shown("fraPAction"));
+    EXPECT_FALSE(shown("fraAnal") || shown("fraRAction"));
     session.exitProgram();
 }
 
@@ -134,6 +140,13 @@ TEST_F(PrintTabTest, DisplayShowsThePagesAndWritesTheDocumentThatEditOpens)
 
     click(w, "cmdPView"); // a second Display reuses the preview window
     EXPECT_EQ(w.printTab().previewWindow(), preview);
+    // The program has one preview window; the Afrikaans window titles it in Afrikaans.
+    session.showWindow(Language::Afrikaans);
+    MainWindow& af = *session.existingWindow(Language::Afrikaans);
+    click(af, "cmdPView");
+    EXPECT_EQ(af.printTab().previewWindow(), preview);
+    EXPECT_EQ(preview->windowTitle(), "Dravik Sport - Program (Drukker)");
+    session.showWindow(Language::English);
 
     click(w, "cmdPEdit");
     QString opened = dir.folder().c_str() + QString("opened.txt");

@@ -87,6 +87,12 @@ TEST_P(RecordsTabTest, DisplayEditSaveAndDisplayAgain)
     click(w, "cmdSLys");
     EXPECT_EQ(rek.cell(row, reccol::Name), "Thandi");
 
+    // Saving the set list keeps the set the editor shows, for the report and the analysis.
+    click(w, "cmdRKies");
+    click(w, "cmdRSave");
+    ASSERT_TRUE(tab.displayedSet());
+    EXPECT_EQ(tab.displayedSet()->reference, set);
+
     // A record text that is no number changes nothing and says which event.
     prompter.told.clear();
     view->model()->setData(view->model()->index(row - 1, reccol::Record), "fast");
