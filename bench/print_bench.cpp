@@ -153,7 +153,7 @@ BigMeeting buildBigMeeting(const std::filesystem::path& dir, int events = 1000, 
 
 int main()
 {
-    auto app = render::ensureGuiApplication();
+    render::GuiSession gui;
     const std::string tmpl = dravik::bench::makeTempFolder("dravik-bench-XXXXXX");
     std::filesystem::path dir = tmpl;
     BigMeeting big = buildBigMeeting(dir / "suite");

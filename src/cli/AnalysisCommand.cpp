@@ -10,9 +10,8 @@
 #include "records/RecordGrid.h"
 #include "records/RecordSetEditor.h"
 #include "records/RecordSetList.h"
-#include "render/Render.h"
+#include "render/DocumentFiles.h"
 
-#include <QGuiApplication>
 
 #include <cmath>
 #include <memory>
@@ -114,7 +113,7 @@ int runPrintAnalysis(const std::string& dir, const PrintCommandOptions& o, std::
     if (o.pdf.empty())
         throw std::invalid_argument("--pdf FILE is required: the file the pages are written to.");
 
-    auto app = render::ensureGuiApplication();
+    render::GuiSession gui;
     Analysis a = analyse(dir, o.set, order, lang);
     if (!a.result.read)
         throw std::invalid_argument("The programme has no events: there is no analysis to print.");

@@ -12,9 +12,8 @@
 #include "printing/ProgrammeDocument.h"
 #include "programme/Ordering.h"
 #include "programme/ProgrammeRow.h"
-#include "render/Render.h"
+#include "render/DocumentFiles.h"
 
-#include <QGuiApplication>
 
 #include <cmath>
 #include <filesystem>
@@ -103,7 +102,7 @@ int printRecords(const std::string& dir, const PrintCommandOptions& o, std::ostr
     if (o.pdf.empty())
         throw std::invalid_argument("--pdf FILE is required: the file the pages are written to.");
 
-    auto app = render::ensureGuiApplication();
+    render::GuiSession gui;
     auto store = DataStore::open(dir);
     std::optional<RecordSetChoice> set;
     for (const RecordSetEntry& e : readRecordSetList(store->atld61()).all)
@@ -142,7 +141,7 @@ int runPrintCommand(const std::string& dir, const PrintCommandOptions& o, std::o
     if (o.pdf.empty())
         throw std::invalid_argument("--pdf FILE is required: the file the pages are written to.");
 
-    auto app = render::ensureGuiApplication();
+    render::GuiSession gui;
     auto store = DataStore::open(dir);
     EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
     store->atld00().moveFirst();

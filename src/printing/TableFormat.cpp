@@ -20,9 +20,9 @@ std::vector<std::string> splitBars(std::string_view text)
 std::vector<Column> columnsFromFormat(std::string_view format)
 {
     std::vector<Column> columns;
-    for (const std::string& spec : splitBars(format)) {
+    for (const std::string& column : splitBars(format)) {
         Column c;
-        std::string_view rest = spec;
+        std::string_view rest = column;
         if (!rest.empty() && (rest[0] == '<' || rest[0] == '^' || rest[0] == '>')) {
             c.align = rest[0] == '<' ? Align::Left : rest[0] == '^' ? Align::Centre : Align::Right;
             rest.remove_prefix(1);

@@ -1,6 +1,7 @@
 #include "render/OdtWriter.h"
 
 #include "render/Render.h"
+#include "render/TextDefaults.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -35,12 +36,9 @@ namespace {
 
 constexpr double kA4WidthCm = 21.0;
 constexpr double kA4HeightCm = 29.7;
-// Tab stops every half inch, as on the printed pages.
-constexpr double kTabStopCm = 1.27;
 // Cell borders and padding as the printed tables draw them.
 constexpr const char* kCellBorder = "0.5pt solid #000000";
 constexpr const char* kCellPadding = "1.5pt";
-constexpr const char* kFontName = "DejaVu Sans";
 constexpr const char* kMimeType = "application/vnd.oasis.opendocument.text";
 constexpr const char* kOdfVersion = "1.2";
 constexpr const char* kGenerator = "Dravik Sport - Program";
@@ -196,8 +194,8 @@ void textProperties(pugi::xml_node props, double points, bool bold)
 void fontFaces(pugi::xml_node root)
 {
     pugi::xml_node face = root.append_child("office:font-face-decls").append_child("style:font-face");
-    face.append_attribute("style:name") = kFontName;
-    set(face, "svg:font-family", std::string("'") + kFontName + "'");
+    face.append_attribute("style:name") = kFontFamily;
+    set(face, "svg:font-family", std::string("'") + kFontFamily + "'");
     face.append_attribute("style:font-family-generic") = "swiss";
     face.append_attribute("style:font-pitch") = "variable";
 }
@@ -499,7 +497,7 @@ std::string stylesXml(const Document& doc, double fontPoints)
     pp.append_attribute("fo:hyphenate") = "false";
     pugi::xml_node tp = defaults.append_child("style:text-properties");
     for (const char* font : {"style:font-name", "style:font-name-asian", "style:font-name-complex"})
-        tp.append_attribute(font) = kFontName;
+        tp.append_attribute(font) = kFontFamily;
     textProperties(tp, fontPoints, false);
     tp.append_attribute("fo:hyphenate") = "false";
     pugi::xml_node standard = styles.append_child("style:style");

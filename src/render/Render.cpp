@@ -1,6 +1,7 @@
 #include "render/Render.h"
 
 #include "render/OdtWriter.h"
+#include "render/TextDefaults.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -47,8 +48,6 @@ namespace {
 // so the preview, the printer and PDF break pages in the same places on every machine.
 constexpr double kLayoutDpi = 1200;
 constexpr double kCmPerInch = 2.54;
-// Tab stops every half inch, as word processors set them by default.
-constexpr double kTabStopCm = 1.27;
 
 QPaintDevice* referenceDevice()
 {
@@ -398,7 +397,7 @@ private:
 QFont documentFont(double points)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+    font.setFamilies({QString::fromLatin1(kFontFamily), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                       QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     // No ligatures: text copied or extracted from the PDF reads as it was written.
@@ -470,7 +469,8 @@ void requireGui()
 
 } // namespace
 
-std::unique_ptr<QGuiApplication> ensureGuiApplication()
+// A new QGuiApplication when the process has none, else null.
+static std::unique_ptr<QGuiApplication> ensureGuiApplication()
 {
     if (QCoreApplication* app = QCoreApplication::instance()) {
         if (!qobject_cast<QGuiApplication*>(app))
@@ -495,6 +495,10 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication()
     static char* argv[] = {name, nullptr};
     return std::make_unique<QGuiApplication>(argc, argv);
 }
+
+GuiSession::GuiSession() : app_(ensureGuiApplication()) {}
+
+GuiSession::~GuiSession() = default;
 
 QPageLayout pageLayoutFor(const Document& doc)
 {

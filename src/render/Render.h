@@ -1,5 +1,6 @@
 #pragma once
 #include "printing/Document.h"
+#include "render/DocumentFiles.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -7,18 +8,11 @@
 #include <memory>
 #include <string>
 
-class QGuiApplication;
 class QPagedPaintDevice;
 class QPainter;
 class QTextDocument;
 
 namespace dravik::render {
-
-// Text layout needs a QGuiApplication for its fonts. Creates one when the process has
-// none (on the offscreen platform unless QT_QPA_PLATFORM says otherwise, so a command
-// run without a display works) and returns it; returns null when one exists already.
-// Throws std::runtime_error when the process has a non-GUI QCoreApplication.
-std::unique_ptr<QGuiApplication> ensureGuiApplication();
 
 // A4 in the document's orientation with the document's margins.
 QPageLayout pageLayoutFor(const printing::Document& doc);
@@ -44,17 +38,8 @@ QImage renderPage(QTextDocument& laidOut, int page, double dpi);
 void printTo(QTextDocument& laidOut, QPagedPaintDevice& device);
 void printTo(const printing::Document& doc, QPagedPaintDevice& device);
 
-// Writes the pages as a PDF file (A4). A failed write throws std::runtime_error naming
-// the path and what is wrong; an existing file is only replaced once the new one is
-// complete.
-void writePdf(const printing::Document& doc, const std::string& path);
+// The pages of a laid-out document as a PDF file, as writePdf of the model does.
 void writePdf(QTextDocument& laidOut, const std::string& path);
-
-// Writes the document as OpenDocument text (.odt), the file the word processor opens,
-// laid out as the pages print: A4 in the document's orientation with its margins, the
-// font size the pages print in, tables with their header row repeated on every page,
-// page breaks and pictures. Failures throw as writePdf does.
-void writeOdt(const printing::Document& doc, const std::string& path);
 
 // The picture drawn for Picture::Source::ProgramLogo.
 QImage programLogo();

@@ -46,15 +46,7 @@ inline std::string firstBytes(const std::filesystem::path& file, std::size_t n)
 inline std::vector<std::string> queryRows(const std::filesystem::path& db, const std::string& sql)
 {
     SQLite::Database d(db.string());
-    SQLite::Statement st(d, sql);
-    std::vector<std::string> rows;
-    while (st.executeStep()) {
-        std::string line;
-        for (int c = 0; c < st.getColumnCount(); ++c)
-            line += (c ? "|" : "") + st.getColumn(c).getString();
-        rows.push_back(line);
-    }
-    return rows;
+    return queryRows(d, sql);
 }
 
 inline std::vector<std::string> tableRows(const std::filesystem::path& db, const std::string& table)

@@ -31,15 +31,7 @@ std::string fileBytes(const fs::path& p)
 // Every row of a table in rowid order, one text line each.
 std::vector<std::string> tableRows(SQLite::Database& db, const std::string& table)
 {
-    std::vector<std::string> rows;
-    SQLite::Statement st(db, "SELECT * FROM " + table + " ORDER BY rowid");
-    while (st.executeStep()) {
-        std::string line;
-        for (int c = 0; c < st.getColumnCount(); ++c)
-            line += st.getColumn(c).getString() + "|";
-        rows.push_back(line);
-    }
-    return rows;
+    return test::queryRows(db, "SELECT * FROM " + table + " ORDER BY rowid");
 }
 
 GridModel loadedProgramme(test::Suite& suite, Language lang)

@@ -2,7 +2,6 @@
 
 #include "generator/GeneratorTestSupport.h"
 
-#include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 
 namespace dravik {
@@ -41,16 +40,9 @@ TEST(DraOor, ReplacesTheProgrammeWithTheWorkingListAndItsDefaults)
 
     EXPECT_EQ(transferWorkingList(list, atld40), 4);
 
-    SQLite::Statement st(meeting.db(), "SELECT Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws "
-                                       "FROM Atld40 ORDER BY rowid");
-    std::vector<std::string> stored;
-    while (st.executeStep()) {
-        std::string row;
-        for (int c = 0; c < st.getColumnCount(); ++c)
-            row += (c ? "|" : "") + st.getColumn(c).getString();
-        stored.push_back(row);
-    }
-    EXPECT_EQ(stored, expected);
+    EXPECT_EQ(test::queryRows(meeting.db(), "SELECT Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws "
+                                            "FROM Atld40 ORDER BY rowid"),
+              expected);
     EXPECT_EQ(atld40.recordCount(), 4);
 }
 

@@ -77,15 +77,7 @@ public:
     // The rows a query gives, each as its columns' texts joined by "|".
     std::vector<std::string> rows(const std::string& sql)
     {
-        SQLite::Statement st(*meeting_, sql);
-        std::vector<std::string> out;
-        while (st.executeStep()) {
-            std::string line;
-            for (int c = 0; c < st.getColumnCount(); ++c)
-                line += (c ? "|" : "") + st.getColumn(c).getString();
-            out.push_back(line);
-        }
-        return out;
+        return queryRows(*meeting_, sql);
     }
 
     std::unique_ptr<DataStore> open() { return DataStore::open(folder()); }

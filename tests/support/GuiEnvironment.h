@@ -1,9 +1,8 @@
 #pragma once
 // Laying text out needs a QGuiApplication for the whole test program, as the
 // dravik tool makes one for its run. Include once per test program.
-#include "render/Render.h"
+#include "render/DocumentFiles.h"
 
-#include <QGuiApplication>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,11 +11,11 @@ namespace dravik::test {
 
 class GuiEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override { app_ = render::ensureGuiApplication(); }
-    void TearDown() override { app_.reset(); }
+    void SetUp() override { gui_ = std::make_unique<render::GuiSession>(); }
+    void TearDown() override { gui_.reset(); }
 
 private:
-    std::unique_ptr<QGuiApplication> app_;
+    std::unique_ptr<render::GuiSession> gui_;
 };
 
 inline const auto* const kGuiEnvironment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);

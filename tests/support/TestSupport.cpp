@@ -1,5 +1,8 @@
 #include "support/TestSupport.h"
 
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
+
 #include <cstdlib>
 #include <stdexcept>
 
@@ -17,6 +20,19 @@ TempFolder::~TempFolder()
 {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
+}
+
+std::vector<std::string> queryRows(SQLite::Database& db, const std::string& sql)
+{
+    SQLite::Statement st(db, sql);
+    std::vector<std::string> rows;
+    while (st.executeStep()) {
+        std::string line;
+        for (int c = 0; c < st.getColumnCount(); ++c)
+            line += (c ? "|" : "") + st.getColumn(c).getString();
+        rows.push_back(line);
+    }
+    return rows;
 }
 
 } // namespace dravik::test

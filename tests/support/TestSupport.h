@@ -1,6 +1,11 @@
 #pragma once
 #include <filesystem>
 #include <string>
+#include <vector>
+
+namespace SQLite {
+class Database;
+}
 
 namespace dravik::test {
 
@@ -19,5 +24,8 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The rows a query gives, each as its columns' texts joined by "|".
+std::vector<std::string> queryRows(SQLite::Database& db, const std::string& sql);
 
 } // namespace dravik::test
