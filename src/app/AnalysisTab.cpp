@@ -1,6 +1,7 @@
 #include "app/AnalysisTab.h"
 
 #include "app/AppSession.h"
+#include "app/ErrorText.h"
 #include "app/GridTableModel.h"
 #include "app/Prompter.h"
 #include "app/WidgetFactory.h"
@@ -113,7 +114,7 @@ void AnalysisTab::cmdLees_Click()
         });
         labels_ = result.labels;
     } catch (const std::exception& e) {
-        session.prompter().inform(this, QString::fromStdString(e.what()), form_.text("tab4"));
+        session.prompter().inform(this, wordedError(e, form_.lang), form_.text("tab4"));
     }
     proAnal_->hide();
     showLabels();

@@ -1,6 +1,7 @@
 #include "app/ExchangeTab.h"
 
 #include "app/AppSession.h"
+#include "app/ErrorText.h"
 #include "app/GridTableModel.h"
 #include "app/Prompter.h"
 #include "app/WidgetFactory.h"
@@ -101,6 +102,9 @@ ExchangeTab::ExchangeTab(FormContext& form, QWidget* parent) : QWidget(parent), 
     on("cmdEdit", &ExchangeTab::cmdEdit_Click);
     on("cmdRekLees", &ExchangeTab::cmdRekLees_Click);
     on("cmdRekIn", &ExchangeTab::cmdRekIn_Click);
+    // "Write to Program" only once the exchange grid holds rows read from a workbook or the programme.
+    cmdInvoer_ = findChild<QPushButton*>("cmdInvoer");
+    cmdInvoer_->setEnabled(false);
     connect(cmbIRek_, &QComboBox::currentIndexChanged, this, [this](int i) { cmbIRekR_->setCurrentIndex(i); });
     connect(drvRug_, &QComboBox::activated, this, [this](int i) { drvRug_Change(i); });
     connect(dirRug_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
@@ -171,21 +175,31 @@ void ExchangeTab::filRug_Click(const QString& file)
     pbarRead_->setRange(0, 50);
     pbarRead_->setValue(0);
     pbarRead_->show();
+    int notRead = 0;
     try {
-        importWorkbook(path, form_.session.reference().definitions, beide_,
-                       [this](int rows) { pbarRead_->setValue(rows % 50); });
+        importWorkbook(
+            path, form_.session.reference().definitions, beide_, [this](int rows) { pbarRead_->setValue(rows % 50); },
+            &notRead);
     } catch (const std::exception& e) {
         pbarRead_->hide();
-        inform(qs(e.what()));
+        inform(wordedError(e, form_.lang));
         return;
     }
     pbarRead_->hide();
     flxBeide_->show();
+    cmdInvoer_->setEnabled(beide_.rows() > 1);
+    if (notRead > 0)
+        inform(form_.text("msgRowsNotRead").arg(notRead));
 }
 
 void ExchangeTab::cmdInvoer_Click()
 {
-    writeToProgramme(beide_, form_.lang, form_.programme);
+    ProgrammeWrite done = writeToProgramme(beide_, form_.lang, form_.meeting.days, form_.programme);
+    if (!done.ok()) {
+        // The programme grid is as it was.
+        form_.session.prompter().inform(this, qs(done.refused.message), qs(done.refused.title));
+        return;
+    }
     // The programme grid now differs from what is stored until the Compile tab's Save.
     form_.session.programme.ProgrammeChanged = true;
     if (afterWriteToProgramme)
@@ -195,23 +209,34 @@ void ExchangeTab::cmdInvoer_Click()
 void ExchangeTab::cmdProgLees_Click()
 {
     readFromProgramme(form_.programme, form_.session.reference().definitions, beide_);
+    cmdInvoer_->setEnabled(beide_.rows() > 1);
 }
 
 void ExchangeTab::cmdUitvoer_Click()
 {
     if (form_.programme.rows() >= 2) {
-        const std::string name = outputWorkbookName(txtUit_->text().toStdString());
+        const std::string typed = trimmed(txtUit_->text().toStdString());
+        if (!typed.empty() && typed.front() == '.') {
+            inform(form_.text("msgHiddenName").arg(qs(typed)));
+            return;
+        }
+        const std::string name = outputWorkbookName(typed);
         txtUit_->setText(qs(name));
+        const std::string target = joinPath(folder_, name);
+        std::error_code ec;
+        if (std::filesystem::exists(target, ec) &&
+            !form_.session.prompter().ask(this, form_.text("msgOverwriteWorkbook").arg(qs(target)), form_.text("tab2")))
+            return;
         try {
-            ExportReport done = exportWorkbook(beide_, exchangeTemplatePath(form_.session.programFolder()),
-                                               joinPath(folder_, name));
+            ExportReport done =
+                exportWorkbook(beide_, exchangeTemplatePath(form_.session.programFolder()), target);
             showFolder(folder_);
             QString told = form_.text("msgExported").arg(done.rowsWritten).arg(qs(done.file));
             if (done.rowsBeyondImport > 0)
                 told += "\n" + form_.text("msgBeyondImport").arg(done.rowsBeyondImport);
             inform(told);
         } catch (const std::exception& e) {
-            inform(qs(e.what()));
+            inform(wordedError(e, form_.lang));
             return;
         }
     }
@@ -252,7 +277,7 @@ void ExchangeTab::exchangeRecords(bool write)
         inform(form_.text(write ? "msgRecordsWritten" : "msgRecordsRead").arg(rows));
     } catch (const std::exception& e) {
         pbarRead_->hide();
-        form_.session.prompter().inform(this, qs(e.what()), QString());
+        form_.session.prompter().inform(this, wordedError(e, form_.lang), QString());
     }
 }
 

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QProgressBar;
+class QPushButton;
 class QTableView;
 
 namespace dravik {
@@ -66,6 +67,7 @@ private:
     QTableView* flxBeide_ = nullptr;
     QProgressBar* pbarRead_ = nullptr;
     QLineEdit* txtUit_ = nullptr;
+    QPushButton* cmdInvoer_ = nullptr;
 };
 
 } // namespace dravik

@@ -1,5 +1,6 @@
 // The Create Program tab: the generator's working list, heat sizes and age matrix.
 #include "app/AppSession.h"
+#include "app/ErrorText.h"
 #include "app/GridTableModel.h"
 #include "app/GeneratorTab.h"
 #include "app/Prompter.h"
@@ -210,7 +211,7 @@ void GeneratorTab::cmdNProg_Click(int index)
             break;
         }
     } catch (const std::exception& e) {
-        form_.session.prompter().inform(this, QString::fromStdString(e.what()), form_.text("tab5"));
+        form_.session.prompter().inform(this, wordedError(e, form_.lang), form_.text("tab5"));
     }
 }
 

@@ -1,6 +1,7 @@
 // The Print tab's PrintSelection: the printout the options choose, into the
 // preview's document and its document file.
 #include "app/AppSession.h"
+#include "app/ErrorText.h"
 #include "app/PrintTab.h"
 #include "app/Prompter.h"
 #include "platform/GridModel.h"
@@ -48,7 +49,7 @@ bool PrintTab::PrintSelection()
         }
     } catch (const std::exception& e) {
         proBar_->hide();
-        session.prompter().inform(this, QString::fromStdString(e.what()), form_.text("msgPrintTitle"));
+        session.prompter().inform(this, wordedError(e, form_.lang), form_.text("msgPrintTitle"));
         return false;
     }
     proBar_->hide();
@@ -57,7 +58,7 @@ bool PrintTab::PrintSelection()
         if (!document_.exportFile().empty())
             render::writeOdt(document_, document_.exportFile());
     } catch (const std::exception& e) {
-        session.prompter().inform(this, form_.text("msgDocumentNotWritten").arg(QString::fromStdString(e.what())),
+        session.prompter().inform(this, form_.text("msgDocumentNotWritten").arg(wordedError(e, form_.lang)),
                                   form_.text("msgPrintTitle"));
     }
     return true;

@@ -2,9 +2,11 @@
 #include "app/ProgrammeTab.h"
 
 #include "app/AppSession.h"
+#include "app/ErrorText.h"
 #include "app/GridTableModel.h"
 #include "app/Prompter.h"
 #include "app/WidgetFactory.h"
+#include "platform/StoreError.h"
 #include "platform/TextNumber.h"
 #include "programme/ProgrammeRow.h"
 #include "programme/ProgrammeSave.h"
@@ -213,7 +215,9 @@ void ProgrammeTab::resetForActivation()
 void ProgrammeTab::loadProgramme()
 {
     GridModel& prog = form_.programme;
-    loadProgrammeGrid(form_.session.store().atld40(), form_.session.reference(), form_.lang, prog);
+    RecordSet& atld40 = form_.session.store().atld40();
+    loadProgrammeGrid(atld40, form_.session.reference(), form_.lang, prog);
+    form_.session.programme.storedFingerprint = atld40.tableFingerprint();
     if (prog.rows() > 1) {
         editor_.previousGender = prog.cell(1, pcol::Gender);
         editor_.previousAge = textToNumber(prog.cell(1, pcol::Age));
@@ -268,11 +272,26 @@ void ProgrammeTab::cmdHerlees_Click()
 void ProgrammeTab::cmdSave_Click()
 {
     AppSession& session = form_.session;
+    std::optional<std::uint64_t>& loaded = session.programme.storedFingerprint;
     try {
-        saveProgrammeGrid(form_.programme, form_.lang, session.store().atld40());
+        try {
+            saveProgrammeGrid(form_.programme, form_.lang, session.store().atld40(), &loaded);
+        } catch (const StoreError& e) {
+            if (e.kind() != StoreError::Kind::Changed)
+                throw;
+            // Somebody else saved the programme since it was loaded: overwrite, or keep theirs.
+            if (!session.prompter().ask(this, form_.text("msgStoredChanged"), form_.text("msgSaveFailedTitle"))) {
+                loadProgramme();
+                session.programme.ProgrammeChanged = false;
+                return;
+            }
+            std::optional<std::uint64_t> overwrite;
+            saveProgrammeGrid(form_.programme, form_.lang, session.store().atld40(), &overwrite);
+            loaded = overwrite;
+        }
     } catch (const std::exception& e) {
         // The stored programme is as it was; the grid keeps the user's work.
-        session.prompter().inform(this, QString::fromStdString(e.what()), form_.text("msgSaveFailedTitle"));
+        session.prompter().inform(this, wordedError(e, form_.lang), form_.text("msgSaveFailedTitle"));
         return;
     }
     session.programme.ProgrammeChanged = false;

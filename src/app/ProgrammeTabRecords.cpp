@@ -27,7 +27,12 @@ QWidget* ProgrammeTab::buildRecordPanel()
     cmbPrekR_->hide();
     grid->addWidget(cmbPRek_, 0, 1);
     // The hidden list of set references follows the visible list of set names.
-    connect(cmbPRek_, &QComboBox::currentIndexChanged, this, [this](int i) { cmbPrekR_->setCurrentIndex(i); });
+    // Another set takes Save away until the next Read.
+    connect(cmbPRek_, &QComboBox::currentIndexChanged, this, [this](int i) {
+        cmbPrekR_->setCurrentIndex(i);
+        fields_.cmdPRekEnabled = editor_.recordsFound = false;
+        cmdPRek_->setEnabled(false);
+    });
     for (int i = 0; i < 5; ++i) {
         std::string label = "lblPRek" + std::to_string(i), box = "txtPRek(" + std::to_string(i) + ")";
         grid->addWidget(make<QLabel>(lang, label.c_str()), i + 1, 0);
@@ -63,7 +68,8 @@ void ProgrammeTab::cmdPRLees_Click()
 void ProgrammeTab::cmdPRek_Click()
 {
     pullFields();
-    if (!fields_.cmdPRekEnabled || !lastRead_.found)
+    double set = textToNumber(cmbPrekR_->currentText().toStdString());
+    if (!fields_.cmdPRekEnabled || !lastRead_.savesInto(set, textToNumber(fields_.events.tvText())))
         return;
     const auto& t = fields_.txtPRek;
     RecordsResult result = saveCurrentEventRecord(form_.session.store().atld60(), lastRead_,

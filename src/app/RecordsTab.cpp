@@ -1,6 +1,8 @@
 #include "app/RecordsTab.h"
 
 #include "app/AppSession.h"
+#include "app/ErrorText.h"
+#include "platform/StoreError.h"
 #include "app/GridTableModel.h"
 #include "app/Prompter.h"
 #include "app/WidgetFactory.h"
@@ -102,6 +104,7 @@ void RecordsTab::fillRecordSets()
     fillRecordSetGrid(rekords_, form_.recordSets);
     rekords_.endUpdate();
     state_ = RecordSetListState{};
+    state_.loadedFingerprint = form_.session.store().atld61().tableFingerprint();
     txtRekstel_->clear();
 }
 
@@ -125,8 +128,9 @@ void RecordsTab::cmdSNuut_Click()
 {
     try {
         addRecordSet(rekords_, form_.session.store().atld61(), form_.lang);
+        state_.loadedFingerprint = form_.session.store().atld61().tableFingerprint();
     } catch (const std::exception& e) {
-        form_.session.prompter().inform(this, QString::fromStdString(e.what()), form_.text("tab1"));
+        form_.session.prompter().inform(this, wordedError(e, form_.lang), form_.text("tab1"));
     }
 }
 
@@ -138,7 +142,28 @@ void RecordsTab::cmdSSkraap_Click()
 void RecordsTab::cmdRSave_Click()
 {
     DataStore& store = form_.session.store();
-    RecordsResult result = saveRecordSets(rekords_, store.atld61(), store.atld60(), state_, form_.lang);
+    RecordsResult result;
+    try {
+        try {
+            result = saveRecordSets(rekords_, store.atld61(), store.atld60(), state_, form_.lang);
+        } catch (const StoreError& e) {
+            if (e.kind() != StoreError::Kind::Changed)
+                throw;
+            // Another window stored the sets since: overwrite them, or show what is stored.
+            if (!form_.session.prompter().ask(this, form_.text("msgSetsChanged"), form_.text("tab1"))) {
+                form_.recordSets = readRecordSetList(store.atld61());
+                fillRecordSets();
+                emit recordSetsSaved();
+                return;
+            }
+            state_.loadedFingerprint.reset();
+            result = saveRecordSets(rekords_, store.atld61(), store.atld60(), state_, form_.lang);
+            state_.loadedFingerprint = store.atld61().tableFingerprint();
+        }
+    } catch (const std::exception& e) {
+        form_.session.prompter().inform(this, wordedError(e, form_.lang), form_.text("tab1"));
+        return;
+    }
     report(result);
     if (result.ok) {
         // The record editor still shows its set unless that set is gone; a renamed
@@ -177,7 +202,7 @@ void RecordsTab::cmdSLys_Click()
             flxRek_->setRowHidden(r, false);
         displayed_ = set;
     } catch (const std::exception& e) {
-        form_.session.prompter().inform(this, QString::fromStdString(e.what()), form_.text("tab1"));
+        form_.session.prompter().inform(this, wordedError(e, form_.lang), form_.text("tab1"));
     }
     proBarRek_->hide();
     showSetList(!displayed_);

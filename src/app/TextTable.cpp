@@ -29,6 +29,8 @@ const WindowText kTexts[] = {
     {"msgSavedTitle", "Save completed", "Stoor voltooid", ""},
     {"msgTransferTitle", "Save completed.", "Stoor voltooid.", ""},
     {"msgSaveFailedTitle", "Save failed", "Stoor het misluk", ""},
+    {"msgSetsChanged", "Another window or program has saved the record sets since this window read them. Overwrite them with this list?\n\nNo keeps the stored sets and shows them here.", "'n Ander venster of program het die rekordstelle gestoor sedert hierdie venster dit gelees het. Vervang dit met hierdie lys?\n\nNee hou die gestoorde stelle en wys dit hier.", ""},
+    {"msgStoredChanged", "Another window or program has saved the programme since this window loaded it. Overwrite the stored programme with this grid?\n\nNo keeps the stored programme and shows it here.", "'n Ander venster of program het die program gestoor sedert hierdie venster dit gelaai het. Vervang die gestoorde program met hierdie rooster?\n\nNee hou die gestoorde program en wys dit hier.", ""},
     // Event fields
     {"lblNumber", "Number", "Nommer", ""},
     {"txtNumber", "", "", "Event number on the program"},
@@ -171,6 +173,9 @@ const WindowText kTexts[] = {
     {"msgExported", "%1 events were written to %2.", "%1 items is geskryf na %2.", ""},
     {"msgBeyondImport", "The last %1 events lie below sheet row 1000, which an import does not read back.", "Die laaste %1 items is onder ry 1000 van die blad, wat 'n invoer nie weer lees nie.", ""},
     {"msgRecordsRead", "Records were found for %1 events.", "Rekords is gevind vir %1 items.", ""},
+    {"msgRowsNotRead", "%1 rows below sheet row 1000 were not read: an import reads rows 6 to 1000.", "%1 rye onder ry 1000 van die blad is nie gelees nie: 'n invoer lees rye 6 tot 1000.", ""},
+    {"msgHiddenName", "\"%1\" starts with \".\": the file list would not show it. Type another name.", "\"%1\" begin met \".\": die lêerlys sal dit nie wys nie. Tik 'n ander naam.", ""},
+    {"msgOverwriteWorkbook", "%1 already exists. Replace it?", "%1 bestaan reeds. Vervang dit?", ""},
     {"msgRecordsWritten", "%1 records were stored in the set.", "%1 rekords is in die stel gestoor.", ""},
     // Create Program tab: the same texts in both windows
     {"cmdNProg(0)", "Lees Items", "Lees Items", ""},

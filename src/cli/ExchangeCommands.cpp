@@ -83,15 +83,26 @@ int runImportCommand(const std::string& dir, const std::string& file, const std:
     auto store = DataStore::open(dir);
     std::optional<double> set = chosenRecordSet(*store, setReference);
     EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
+    MeetingDetails meeting = LoadMeetingDetails(store->atld00());
     GridModel exchange;
     setupExchangeGrid(exchange);
-    int read = importWorkbook(file, ref.definitions, exchange);
+    int notRead = 0;
+    int read = importWorkbook(file, ref.definitions, exchange, {}, &notRead);
 
+    // Every row and record text is checked before anything is stored.
     GridModel programme;
     setupProgrammeGrid(programme, lang);
-    writeToProgramme(exchange, lang, programme);
+    ProgrammeWrite rows = writeToProgramme(exchange, lang, meeting.days, programme);
+    if (!rows.ok())
+        throw ExchangeError("\"" + file + "\", sheet row " + std::to_string(rows.refusedRow + scol::FirstEventRow - 1) +
+                            ": " + rows.refused.message + " Nothing was stored.");
+    if (set)
+        checkExchangeRecords(exchange);
+
     int stored = saveProgrammeGrid(programme, lang, store->atld40());
     out << "Read " << read << " rows from \"" << file << "\".\n";
+    if (notRead > 0)
+        out << notRead << " rows below sheet row " << scol::LastReadRow << " were not read.\n";
     out << "Stored " << stored << " programme rows in Atld40.\n";
     if (stored < read)
         out << read - stored << " rows without an event definition number were left out.\n";

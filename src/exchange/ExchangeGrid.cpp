@@ -4,6 +4,7 @@
 #include "platform/GridModel.h"
 #include "platform/TextNumber.h"
 #include "programme/ProgrammeRow.h"
+#include "programme/ProgrammeRowCheck.h"
 
 #include <cctype>
 #include <cmath>
@@ -36,22 +37,30 @@ std::string clockText(int minutes)
     return buf;
 }
 
-// "h:mm", "hh:mm" or "hh:mm:ss" as hours and minutes; false for anything else.
+bool digitAt(const std::string& text, size_t i)
+{
+    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+}
+
+// "h:m", "hh:mm" or "hh:mm:ss" as hours and minutes; false for anything else,
+// and for hours past 23 or minutes past 59.
 bool readClock(const std::string& text, int& minutes)
 {
     size_t colon = text.find(':');
     if (colon == std::string::npos || colon == 0 || colon > 2)
         return false;
     for (size_t i = 0; i < colon; ++i)
-        if (!std::isdigit(static_cast<unsigned char>(text[i])))
+        if (!digitAt(text, i))
             return false;
-    if (text.size() < colon + 3 || !std::isdigit(static_cast<unsigned char>(text[colon + 1])) ||
-        !std::isdigit(static_cast<unsigned char>(text[colon + 2])))
+    size_t end = colon + 1;
+    while (end < text.size() && end < colon + 3 && digitAt(text, end))
+        ++end;
+    if (end == colon + 1)
         return false;
-    std::string rest = text.substr(colon + 3);
+    std::string rest = text.substr(end);
     if (!rest.empty() && rest[0] != ':' && rest[0] != '.')
         return false;
-    int h = std::stoi(text.substr(0, colon)), m = std::stoi(text.substr(colon + 1, 2));
+    int h = std::stoi(text.substr(0, colon)), m = std::stoi(text.substr(colon + 1, end - colon - 1));
     if (h > 23 || m > 59)
         return false;
     minutes = h * 60 + m;
@@ -142,15 +151,15 @@ std::string timeFromSheet(const SheetCell& cell)
         if (v >= 0 && v < 1)
             return timeFromSheet(SheetCell::ofNumber(v));
     }
-    return {};
+    // No time of day: the text stays as it is, so that the row check names it.
+    return trimmed(cell.text);
 }
 
 std::string dayFromSheet(const SheetCell& cell)
 {
-    double day = cell.asNumber();
-    if (day == 1 || day == 2 || day == 3)
-        return formatNumber(day);
-    return "1";
+    if (cell.empty())
+        return "1";
+    return trimmed(cell.asText());
 }
 
 std::string outputWorkbookName(const std::string& typed)
@@ -226,10 +235,22 @@ std::string programmeLevel(const std::string& exchangeLevel, Language lang)
     return levels[sheetLevel(exchangeLevel).index];
 }
 
-int writeToProgramme(const GridModel& exchange, Language lang, GridModel& programme)
+ProgrammeWrite writeToProgramme(const GridModel& exchange, Language lang, int meetingDays, GridModel& programme)
 {
-    programme.beginUpdate();
-    programme.setRows(1);
+    ProgrammeWrite result;
+    if (exchange.rows() < 2) {
+        result.refused = isEnglish(lang)
+                             ? EntryResult{"The exchange grid holds no events: read a workbook or the programme "
+                                           "first. The programme was not changed.",
+                                           "Nothing to write"}
+                             : EntryResult{"Die ruilrooster hou geen items nie: lees eers 'n werkboek of die "
+                                           "program. Die program is nie verander nie.",
+                                           "Niks om te skryf nie"};
+        return result;
+    }
+    // Every row is built and checked before the programme grid is touched.
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(exchange.rows() - 1);
     for (int r = 1; r < exchange.rows(); ++r) {
         const auto& x = exchange.rowCells(r);
         std::vector<std::string> row(pcol::Count);
@@ -242,12 +263,22 @@ int writeToProgramme(const GridModel& exchange, Language lang, GridModel& progra
         row[pcol::Wind] = "0";
         std::string day = trimmed(x[xcol::Day]);
         row[pcol::Day] = day.empty() ? "1" : day;
-        programme.addRow(std::move(row));
+        EntryResult check = checkProgrammeRow(row, r, lang, meetingDays);
+        if (!check.ok()) {
+            result.refusedRow = r;
+            result.refused = std::move(check);
+            return result;
+        }
+        rows.push_back(std::move(row));
     }
+    programme.beginUpdate();
+    programme.setRows(1);
+    for (auto& row : rows)
+        programme.addRow(std::move(row));
     programme.endUpdate();
-    if (programme.rows() > 1)
-        programme.setCurrent(1, 0);
-    return programme.rows() - 1;
+    programme.setCurrent(1, 0);
+    result.rows = programme.rows() - 1;
+    return result;
 }
 
 } // namespace dravik

@@ -1,6 +1,7 @@
 #pragma once
 #include "data/ReferenceData.h"
 #include "programme/Language.h"
+#include "programme/ProgrammeRowCheck.h"
 
 #include <string>
 #include <vector>
@@ -42,9 +43,10 @@ std::string genderFromSheet(const std::string& text);
 // otherwise the first letter decides: F "Finaal", S "Semi-finaal", any other "Kwart-eind".
 std::string levelFromSheet(const std::string& text);
 // A start time as "hh:mm": from a day fraction (0.375 is "09:00") or a text
-// such as "9:00", "09:00:00" or "1899-12-30 09:00:00". Empty when it is no time of day.
+// such as "9:5", "9:00", "09:00:00" or "1899-12-30 09:00:00". A text that is no
+// time of day ("25:99") comes back as it stands, for the row check to refuse.
 std::string timeFromSheet(const SheetCell& cell);
-// The day column of a sheet row: 1 to 3 as written, anything else day 1.
+// The day column of a sheet row as written; an empty cell is day 1.
 std::string dayFromSheet(const SheetCell& cell);
 
 // The output workbook's name from the text the user typed: "Program.xlsx" when
@@ -73,11 +75,20 @@ void readFromProgramme(const GridModel& programme, const DefinitionList& definit
 // stays; any other text goes by its first letter as the import reads it.
 std::string programmeLevel(const std::string& exchangeLevel, Language lang);
 
+// What "Write to Program" did: the rows written, or the row it refused.
+struct ProgrammeWrite {
+    int rows = 0;
+    int refusedRow = 0; // exchange grid row; 0 when the grid held no rows
+    EntryResult refused;
+    bool ok() const { return refused.ok(); }
+};
+
 // "Write to Program": replaces the rows of the programme grid by the exchange
 // rows. Columns 0 to 7 are copied with the gender in the window's words and
 // the level of the window's list, column 8 is empty, 9 the definition number,
-// 11 "H", 13 "0" and 15 the day (1 when the exchange row has none). Returns the
-// number of rows written.
-int writeToProgramme(const GridModel& exchange, Language lang, GridModel& programme);
+// 11 "H", 13 "0" and 15 the day (1 when the exchange row has none). Every row
+// first passes the programme row check; an empty grid or a refused row leaves
+// the programme grid as it was.
+ProgrammeWrite writeToProgramme(const GridModel& exchange, Language lang, int meetingDays, GridModel& programme);
 
 } // namespace dravik

@@ -5,6 +5,7 @@
 #include "platform/GridModel.h"
 #include "platform/RecordSet.h"
 #include "platform/TextNumber.h"
+#include "records/RecordTexts.h"
 
 #include <SQLiteCpp/Transaction.h>
 
@@ -58,20 +59,32 @@ std::string exchangeRecordText(double value, int type)
     return buf;
 }
 
-double exchangeRecordValue(std::string_view text)
+std::optional<double> exchangeRecordValue(std::string_view text)
 {
-    std::string t = trimmed(text);
-    std::vector<std::string> parts;
-    size_t from = 0;
-    for (size_t colon; (colon = t.find(':', from)) != std::string::npos; from = colon + 1)
-        parts.push_back(t.substr(from, colon - from));
-    parts.push_back(t.substr(from));
-    double value = 0;
-    // The last part is seconds, the one before it minutes, then hours.
-    static const double scale[] = {1, 60, 3600};
-    for (size_t i = 0; i < parts.size() && i < 3; ++i)
-        value += textToNumber(parts[parts.size() - 1 - i]) * scale[i];
-    return value;
+    // A time reads as a time whatever the event's type, as the export writes it.
+    return readRecordGridText(text, kRunningEvent);
+}
+
+std::vector<double> checkExchangeRecords(const GridModel& exchange)
+{
+    // Every record text is read before anything is written: one that is no
+    // number or time leaves the whole set as it was.
+    std::vector<double> values(exchange.rows(), 0);
+    for (int r = 1; r < exchange.rows(); ++r) {
+        const auto& x = exchange.rowCells(r);
+        if (x[xcol::Record].empty())
+            continue;
+        std::optional<double> value = exchangeRecordValue(x[xcol::Record]);
+        if (!value)
+            throw ExchangeError("Event " + x[xcol::Number] + x[xcol::Sub] + " (" + x[xcol::Event] +
+                                    ") has the record \"" + x[xcol::Record] +
+                                    "\", which is no number or time (m:ss.ss, h:mm:ss.ss). Nothing of the set "
+                                    "was changed.",
+                                ExchangeError::Kind::BadRecord, {x[xcol::Number] + x[xcol::Sub], x[xcol::Event],
+                                                                 x[xcol::Record]});
+        values[r] = *value;
+    }
+    return values;
 }
 
 int readRecords(RecordSet& atld60, double setReference, GridModel& exchange)
@@ -101,6 +114,7 @@ int readRecords(RecordSet& atld60, double setReference, GridModel& exchange)
 int writeRecords(RecordSet& atld60, double setReference, const GridModel& exchange)
 {
     requireSet(setReference);
+    std::vector<double> values = checkExchangeRecords(exchange);
     atld60.requery();
     auto positions = firstRecordPositions(atld60);
     int written = 0;
@@ -124,7 +138,7 @@ int writeRecords(RecordSet& atld60, double setReference, const GridModel& exchan
             atld60.setField("Van", x[xcol::Surname]);
             atld60.setField("Jaar", x[xcol::Year]);
             atld60.setField("Plek", x[xcol::Team]);
-            atld60.setField("Rek", exchangeRecordValue(x[xcol::Record]));
+            atld60.setField("Rek", values[r]);
             atld60.update();
             if (it == positions.end())
                 positions.emplace(RecordKey{setReference, tnom}, atld60.recordCount() - 1);

@@ -1,6 +1,8 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dravik {
 
@@ -16,10 +18,15 @@ inline constexpr const char* kNoRecordSetChosen = "Geen rekordstel is gekies nie
 // so that 59.999 seconds never shows as "60.00".
 std::string exchangeRecordText(double value, int type);
 
-// The value of a record text of the exchange grid, blanks trimmed: without a
-// colon the number; "m:s" is minutes * 60 + seconds; "h:m:s" adds hours * 3600.
-// Each part is read as far as it is a number.
-double exchangeRecordValue(std::string_view text);
+// The value of a record text of the exchange grid, read as the record editor
+// reads a time: a plain number, "m:ss.ss" or "h:mm:ss.ss" (seconds, and minutes
+// after hours, below 60). No value for anything else ("fast", "1:0x", "-3").
+std::optional<double> exchangeRecordValue(std::string_view text);
+
+// The value of each exchange row's record text (0 where it has none), indexed
+// by grid row. Throws ExchangeError of kind BadRecord naming the first event
+// whose text is no number or time.
+std::vector<double> checkExchangeRecords(const GridModel& exchange);
 
 // "Read Records": fills the record columns (record, year, name, surname, team)
 // of every exchange row whose event has a record in the set, looked up by set
@@ -32,7 +39,9 @@ int readRecords(RecordSet& atld60, double setReference, GridModel& exchange);
 // "Write Records": stores the record columns of every exchange row with a
 // record text into the set: the set's record of that event is changed, or one
 // is added when it has none, so an event never gets a second record. Datum and
-// Span are not written. All rows are written in one transaction; on failure
+// Span are not written. A record text that is no number or time is refused
+// (ExchangeError of kind BadRecord naming the event) before anything is
+// written. All rows are written in one transaction; on failure
 // nothing is stored and StoreError is thrown. Throws ExchangeError with
 // kNoRecordSetChosen for reference 0. Returns the number of records written.
 int writeRecords(RecordSet& atld60, double setReference, const GridModel& exchange);

@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -437,6 +438,14 @@ public:
         c.append_child(name("v").c_str()).text().set(strings_.index(text));
     }
 
+    // Empties a cell; a formula stays, without its stored result.
+    void clearValue(int row, int col)
+    {
+        if (!formulaCell(row, col))
+            if (pugi::xml_node c = find(row, col))
+                clear(c);
+    }
+
     // The stored result of a formula cell; cells without a formula are left alone.
     void setFormulaText(int row, int col, const std::string& value)
     {
@@ -445,14 +454,6 @@ public:
             c.append_child(name("v").c_str()).text().set(value.c_str());
         }
     }
-    void setFormulaNumber(int row, int col, double value)
-    {
-        if (pugi::xml_node c = formulaCell(row, col)) {
-            c.remove_attribute("t");
-            c.append_child(name("v").c_str()).text().set(formatNumber(value).c_str());
-        }
-    }
-
 private:
     std::string name(const char* local) const { return prefix_ + local; }
 
@@ -569,9 +570,10 @@ void fillSheet(SheetCells& cells, const GridModel& exchange)
         }
         std::string code = eventCodeText(x[xcol::Event], x[xcol::Table]);
         cells.setText(r, scol::EventCode, code);
-        // What the template's formulas work out from column 8.
+        // What the template's formula works out from column 8.
         cells.setFormulaText(r, scol::Event, x[xcol::Event]);
-        cells.setFormulaNumber(r, scol::Table, textToNumber(definitionCode(x[xcol::Table])));
+        // The whole definition number: column 8 carries only its last four digits.
+        cells.setNumber(r, scol::Table, textToNumber(x[xcol::Table]));
     }
     // Rows of the template below the programme: nothing of an older programme stays.
     for (int r : cells.rowsFrom(exchange.rows() + first - 1)) {
@@ -581,7 +583,7 @@ void fillSheet(SheetCells& cells, const GridModel& exchange)
         if (cells.find(r, scol::EventCode))
             cells.setText(r, scol::EventCode, "");
         cells.setFormulaText(r, scol::Event, "");
-        cells.setFormulaText(r, scol::Table, "");
+        cells.clearValue(r, scol::Table);
     }
 }
 
@@ -609,15 +611,23 @@ ExportReport exportWorkbook(const GridModel& exchange, const std::string& templa
         }
     } removePart{part};
 
+    auto cannotWrite = [&](const std::string& reason) {
+        return ExchangeError("Cannot write the workbook " + quoted(outputFile) + ": " + reason,
+                             ExchangeError::Kind::CannotWrite, {outputFile, reason});
+    };
     if (!out.parent_path().empty() && !fs::is_directory(out.parent_path(), ec))
-        throw ExchangeError("Cannot write the workbook " + quoted(outputFile) + ": the folder " +
-                            quoted(out.parent_path().string()) + " does not exist.");
+        throw cannotWrite("the folder " + quoted(out.parent_path().string()) + " does not exist.");
+    // The output's folder is tried before the template is touched, so that an
+    // unwritable target is told as such.
+    if (!std::ofstream(part, std::ios::binary))
+        throw cannotWrite("the folder " + quoted(out.parent_path().empty() ? "." : out.parent_path().string()) +
+                          " cannot be written.");
     report.builtInTemplate = templateFile.empty() || !fs::exists(templateFile, ec);
     if (report.builtInTemplate) {
         try {
             writeExchangeTemplate(part.string());
         } catch (const std::exception& e) {
-            throw ExchangeError("Cannot write the workbook " + quoted(outputFile) + ": " + e.what());
+            throw cannotWrite(e.what());
         }
     } else {
         fs::copy_file(templateFile, part, fs::copy_options::overwrite_existing, ec);
@@ -643,7 +653,7 @@ ExportReport exportWorkbook(const GridModel& exchange, const std::string& templa
 
     fs::rename(part, out, ec);
     if (ec)
-        throw ExchangeError("Cannot write the workbook " + quoted(outputFile) + ": " + ec.message());
+        throw cannotWrite(ec.message());
     report.rowsWritten = exchange.rows() - 1;
     report.rowsBeyondImport = std::max(0, report.rowsWritten - (scol::LastReadRow - scol::FirstEventRow + 1));
     return report;

@@ -85,7 +85,8 @@ std::string quoted(const std::string& path)
 
 [[noreturn]] void fail(const std::string& path, const std::string& reason)
 {
-    throw ExchangeError("Cannot read the workbook " + quoted(path) + ": " + reason);
+    throw ExchangeError("Cannot read the workbook " + quoted(path) + ": " + reason, ExchangeError::Kind::NotWorkbook,
+                        {path, reason});
 }
 
 // The format from the file's contents: a zip package is .xlsx or .ods (orcus
@@ -272,6 +273,12 @@ Sheet readWithOrcus(const std::string& path, const std::string& content, Format 
             }
         }
     }
+    // Rows below the last one read that hold something in column 1.
+    ixion::abs_range_t used = cx.get_data_range(0);
+    if (used.valid())
+        for (int r = maxRows; r <= used.last.row; ++r)
+            if (cx.get_celltype(ixion::abs_address_t(0, r, 0)) != ixion::celltype_t::empty)
+                sheet.countRowBelow();
     if (format == Format::Ods)
         addOdsTimes(content, sheet);
     return sheet;
@@ -319,6 +326,11 @@ Sheet readWithFreexl(const std::string& path, int maxRows, int maxCols)
             default: break;
             }
         }
+    }
+    for (unsigned int r = static_cast<unsigned int>(maxRows); r < rows; ++r) {
+        FreeXL_CellValue v;
+        if (freexl_get_cell_value(handle, r, 0, &v) == FREEXL_OK && v.type != FREEXL_CELL_NULL)
+            sheet.countRowBelow();
     }
     return sheet;
 }

@@ -5,10 +5,28 @@
 
 namespace dravik {
 
-// A workbook that cannot be read or written; the message names the file and the reason.
+// A workbook that cannot be read or written, or exchange rows that cannot be
+// stored. The message (English) names the file and the reason; the kind and the
+// facts (file, row, value) let a window word it in its own language.
 class ExchangeError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    enum class Kind {
+        Other,
+        NotWorkbook,      // facts: file, reason
+        NoProgrammeSheet, // facts: file
+        CannotWrite,      // facts: file, reason
+        BadRecord,        // facts: event, event name, record text
+    };
+    explicit ExchangeError(const std::string& message, Kind kind = Kind::Other, std::vector<std::string> facts = {})
+        : std::runtime_error(message), kind_(kind), facts_(std::move(facts))
+    {
+    }
+    Kind kind() const { return kind_; }
+    const std::vector<std::string>& facts() const { return facts_; }
+
+private:
+    Kind kind_;
+    std::vector<std::string> facts_;
 };
 
 // One cell's value. Formula cells give their value; a time of day is a number
@@ -40,8 +58,12 @@ public:
     int cols() const { return cols_; }
     const SheetCell& cell(int row, int col) const;
     void setCell(int row, int col, SheetCell value);
+    // Rows below the ones read that hold a value in column 1.
+    int rowsBelow() const { return rowsBelow_; }
+    void countRowBelow() { ++rowsBelow_; }
 
 private:
+    int rowsBelow_ = 0;
     int rows_ = 0;
     int cols_ = 0;
     std::vector<SheetCell> cells_;

@@ -13,6 +13,9 @@ std::unique_ptr<SQLite::Database> openDatabase(const std::filesystem::path& file
     try {
         auto db = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READWRITE);
         db->exec("PRAGMA foreign_keys = OFF");
+        // A write of another window or program in progress is waited for a moment
+        // before the write here gives up as busy.
+        db->setBusyTimeout(3000);
         // Touch the schema so that a file that is not a database fails here.
         db->execAndGet("SELECT count(*) FROM sqlite_master");
         return db;

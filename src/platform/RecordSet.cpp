@@ -5,9 +5,11 @@
 
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <regex>
 
 namespace dravik {
@@ -64,7 +66,38 @@ RecordSet::RecordSet(SQLite::Database& db, std::string query) : db_(db), query_(
 
 void RecordSet::fail(const std::string& what, const std::exception& e) const
 {
-    throw StoreError(what + " table " + table_ + " in database \"" + db_.getFilename() + "\" failed: " + e.what());
+    std::string message = what + " table " + table_ + " in database \"" + db_.getFilename() + "\" failed: " + e.what();
+    auto* sqlite = dynamic_cast<const SQLite::Exception*>(&e);
+    bool busy = sqlite && (sqlite->getErrorCode() == SQLITE_BUSY || sqlite->getErrorCode() == SQLITE_LOCKED);
+    throw StoreError(message, busy ? StoreError::Kind::Busy : StoreError::Kind::Other, {table_, db_.getFilename()});
+}
+
+std::uint64_t RecordSet::tableFingerprint() const
+{
+    // FNV-1a over the rowid and every column's type and text, in rowid order.
+    std::uint64_t hash = 1469598103934665603ull;
+    auto mix = [&hash](const void* data, size_t size) {
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        for (size_t i = 0; i < size; ++i) {
+            hash ^= bytes[i];
+            hash *= 1099511628211ull;
+        }
+    };
+    try {
+        SQLite::Statement st(db_, "SELECT rowid, * FROM " + sqlName(table_) + " ORDER BY rowid");
+        while (st.executeStep()) {
+            for (int c = 0; c < st.getColumnCount(); ++c) {
+                SQLite::Column col = st.getColumn(c);
+                int type = col.getType();
+                mix(&type, sizeof type);
+                const char* text = col.isNull() ? "" : col.getText();
+                mix(text, std::strlen(text) + 1);
+            }
+        }
+    } catch (const SQLite::Exception& e) {
+        fail("Reading", e);
+    }
+    return hash;
 }
 
 RecordSet::Row RecordSet::readRow(SQLite::Statement& st) const
@@ -305,14 +338,24 @@ void RecordSet::deleteCurrent()
     rows_.erase(rows_.begin() + pos_);
 }
 
-void RecordSet::rewriteTable(const std::vector<FieldAssignments>& newRows)
+std::uint64_t RecordSet::rewriteTable(const std::vector<FieldAssignments>& newRows,
+                                      std::optional<std::uint64_t> expected)
 {
     // On failure the transaction restores the earlier rows with their keys, so
-    // rows not read yet stay readable from the same key.
+    // rows not read yet stay readable from the same key. The write lock is
+    // taken at the start, so that nobody changes the table between the check
+    // and the rewrite.
+    std::uint64_t written = 0;
     try {
-        SQLite::Transaction tx(db_);
+        SQLite::Transaction tx(db_, SQLite::TransactionBehavior::IMMEDIATE);
+        if (expected && tableFingerprint() != *expected)
+            throw StoreError("Table " + table_ + " in database \"" + db_.getFilename() +
+                                 "\" was changed by another window or program since it was loaded; nothing was "
+                                 "saved.",
+                             StoreError::Kind::Changed, {table_, db_.getFilename()});
         db_.exec("DELETE FROM " + sqlName(table_));
         std::int64_t firstKey = insertRows(newRows);
+        written = tableFingerprint();
         tx.commit();
         rows_.clear();
         unreadFromKey_ = firstKey;
@@ -322,6 +365,7 @@ void RecordSet::rewriteTable(const std::vector<FieldAssignments>& newRows)
     mode_ = EditMode::None;
     pending_.clear();
     moveFirst();
+    return written;
 }
 
 void RecordSet::appendRows(const std::vector<FieldAssignments>& newRows)

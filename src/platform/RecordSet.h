@@ -4,6 +4,7 @@
 #include <SQLiteCpp/Database.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -58,10 +59,19 @@ public:
     // Deletes the current row; the set is then at the row that followed it.
     void deleteCurrent();
 
+    // A fingerprint of every stored row of the table (keys and values), read
+    // from the table itself: it changes when any program changes the table.
+    std::uint64_t tableFingerprint() const;
+
     // Replaces every row of the table by the given rows in one transaction.
-    // On failure the table and this set are as they were, and StoreError is thrown.
-    // Afterwards the set holds the new rows in the order given, at the first row.
-    void rewriteTable(const std::vector<FieldAssignments>& newRows);
+    // With an expected fingerprint the transaction first checks that the table
+    // is still what the caller loaded, and throws StoreError of kind Changed
+    // when it is not. On failure the table and this set are as they were, and
+    // StoreError is thrown (kind Busy while another connection writes).
+    // Afterwards the set holds the new rows in the order given, at the first
+    // row; returns the table's new fingerprint.
+    std::uint64_t rewriteTable(const std::vector<FieldAssignments>& newRows,
+                               std::optional<std::uint64_t> expected = std::nullopt);
     // Adds rows at the end of the table and of this set in one transaction.
     void appendRows(const std::vector<FieldAssignments>& newRows);
 

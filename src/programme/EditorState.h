@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace dravik {
@@ -49,6 +51,8 @@ struct EditorState {
 struct ProgrammeSession {
     // The programme grid holds changes that were not saved.
     bool ProgrammeChanged = false;
+    // Atld40's fingerprint when the grid was loaded or last saved; Save checks it.
+    std::optional<std::uint64_t> storedFingerprint;
 };
 
 } // namespace dravik

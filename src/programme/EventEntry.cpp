@@ -98,12 +98,6 @@ EntryResult checkFields(const EditorContext& ctx)
     return {};
 }
 
-size_t characterCount(std::string_view text)
-{
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(),
-                                              [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 bool sameAge(const std::string& oud, double age)
 {
     return isNumericText(oud) && textToNumber(oud) == age;
@@ -116,75 +110,6 @@ void refillEventList(const EditorContext& ctx)
 }
 
 } // namespace
-
-EntryResult checkEventTime(std::string_view text, Language lang)
-{
-    if (text.empty() || isValidClockTime(text))
-        return {};
-    std::string shown(text);
-    if (isEnglish(lang))
-        return {"The time \"" + shown + "\" is not a valid time. Type it as hh:mm, from 00:00 to 23:59.",
-                "Invalid time"};
-    return {"Die tyd \"" + shown + "\" is nie 'n geldige tyd nie. Tik dit as hh:mm, van 00:00 tot 23:59.",
-            "Ongeldige tyd"};
-}
-
-EntryResult checkEventNumber(std::string_view text, std::string_view field, Language lang)
-{
-    std::string_view t = text;
-    while (!t.empty() && t.front() == ' ')
-        t.remove_prefix(1);
-    while (!t.empty() && t.back() == ' ')
-        t.remove_suffix(1);
-    bool digits = !t.empty() && t.size() <= 4 &&
-                  std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (digits && std::stoi(std::string(t)) >= 1)
-        return {};
-    std::string shown(text), name(field);
-    if (isEnglish(lang))
-        return {"The event number \"" + shown + "\" in " + name + " is not valid. Type a whole number from 1 to 9999.",
-                "Invalid number"};
-    return {"Die itemnommer \"" + shown + "\" in " + name + " is nie geldig nie. Tik 'n heelgetal van 1 tot 9999.",
-            "Ongeldige nommer"};
-}
-
-EntryResult checkProgrammeCell(int col, std::string_view text, Language lang, int meetingDays)
-{
-    const bool en = isEnglish(lang);
-    switch (col) {
-    case pcol::Number:
-        return checkEventNumber(text, programmeHeader(lang)[pcol::Number], lang);
-    case pcol::Time:
-        return checkEventTime(text, lang);
-    case pcol::Sub:
-    case pcol::Point: {
-        size_t limit = col == pcol::Sub ? 1 : 3;
-        if (characterCount(text) <= limit)
-            return {};
-        std::string what = col == pcol::Sub ? (en ? "A sub number" : "'n Sub nommer")
-                                            : (en ? "A participation point" : "'n Deelname punt");
-        std::string most = std::to_string(limit);
-        return en ? EntryResult{what + " holds at most " + most + (limit == 1 ? " character." : " characters."),
-                                "Too long"}
-                  : EntryResult{what + " het hoogstens " + most + (limit == 1 ? " karakter." : " karakters."),
-                                "Te lank"};
-    }
-    case pcol::Day: {
-        int days = std::clamp(meetingDays, 1, 3);
-        double d = textToNumber(text);
-        if (isNumericText(text) && d >= 1 && d <= days && d == std::floor(d))
-            return {};
-        std::string range = days == 1 ? "1" : "1 to " + std::to_string(days);
-        return en ? EntryResult{"The day \"" + std::string(text) + "\" is not a day of this meeting: type " + range + ".",
-                                "Invalid day"}
-                  : EntryResult{"Die dag \"" + std::string(text) + "\" is nie 'n dag van die byeenkoms nie: tik " +
-                                    (days == 1 ? std::string("1") : "1 tot " + std::to_string(days)) + ".",
-                                "Ongeldige dag"};
-    }
-    default:
-        return {};
-    }
-}
 
 void fillEventFieldLists(EventFields& fields, Language lang, const MeetingDetails& meeting)
 {
@@ -415,6 +340,9 @@ void ageLostFocus(const EditorContext& ctx)
 void eventClicked(const EditorContext& ctx, int index)
 {
     ctx.fields.events.select(index);
+    // The record panel's Save belongs to the event Read looked up.
+    ctx.state.recordsFound = false;
+    ctx.fields.cmdPRekEnabled = false;
 }
 
 void beforeCellChange(const EditorContext& ctx)

@@ -3,6 +3,7 @@
 #include "programme/EditorState.h"
 #include "programme/EventFields.h"
 #include "programme/Language.h"
+#include "programme/ProgrammeRowCheck.h"
 
 #include <string>
 #include <string_view>
@@ -26,29 +27,6 @@ struct EditorContext {
     // The open Atld40 record set; ShowEventFields reads level and day from it. May be null.
     RecordSet* atld40 = nullptr;
 };
-
-// An action refused; nothing was changed. The window shows message and title.
-struct EntryResult {
-    std::string message;
-    std::string title;
-    bool ok() const { return message.empty(); }
-};
-
-// Checks a start time typed into txtTime or into column 2 of the programme grid:
-// "hh:mm" from 00:00 to 23:59, or empty (saved as 00:00). Anything else is refused
-// with a message in the window's language.
-EntryResult checkEventTime(std::string_view text, Language lang);
-
-// Checks an event number typed into txtNumber, into column 0 of the programme grid
-// or into the renumber panel: a whole number from 1 to 9999. Anything else is
-// refused with a message naming the field.
-EntryResult checkEventNumber(std::string_view text, std::string_view field, Language lang);
-
-// Checks text typed into a cell of the programme grid before it is taken: the
-// number and the time as in the event fields, a sub-letter of at most 1 and a
-// participation point of at most 3 characters (what the programme table holds),
-// and a day from 1 to the meeting's number of days. Other columns pass.
-EntryResult checkProgrammeCell(int col, std::string_view text, Language lang, int meetingDays);
 
 // Fills cmbLevel (the 11 levels), cmbAge (the meeting's age list) and cmbDagn
 // ("1", "2", "3") and selects the first entry of each.

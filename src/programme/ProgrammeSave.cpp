@@ -49,10 +49,12 @@ std::vector<FieldAssignments> programmeRowsToStore(const GridModel& grid, Langua
     return rows;
 }
 
-int saveProgrammeGrid(GridModel& grid, Language lang, RecordSet& atld40)
+int saveProgrammeGrid(GridModel& grid, Language lang, RecordSet& atld40, std::optional<std::uint64_t>* loaded)
 {
     auto rows = programmeRowsToStore(grid, lang);
-    atld40.rewriteTable(rows);
+    std::uint64_t saved = atld40.rewriteTable(rows, loaded ? *loaded : std::nullopt);
+    if (loaded)
+        *loaded = saved;
     // The rows went in grid order, skipping those without a definition number.
     int position = 0;
     for (int r = 1; r < grid.rows(); ++r)

@@ -2,6 +2,8 @@
 #include "platform/RecordSet.h"
 #include "programme/Language.h"
 
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -24,6 +26,11 @@ std::vector<FieldAssignments> programmeRowsToStore(const GridModel& grid, Langua
 // stored programme is left as it was and the error is thrown. Afterwards each
 // stored row's record position (column 8) names its new stored row, so the grid
 // stays linked to the table without a reload. Returns the number of rows stored.
-int saveProgrammeGrid(GridModel& grid, Language lang, RecordSet& atld40);
+// loaded, when given and set, is Atld40's fingerprint when the grid was loaded:
+// the transaction first checks that the table is still that (StoreError of
+// kind Changed when another window or program changed it), and afterwards it
+// holds the fingerprint of what was saved.
+int saveProgrammeGrid(GridModel& grid, Language lang, RecordSet& atld40,
+                      std::optional<std::uint64_t>* loaded = nullptr);
 
 } // namespace dravik

@@ -22,6 +22,8 @@ namespace {
 CurrentEventRecord readCurrentEventRecord(RecordSet& atld60, double setReference, double definitionNumber)
 {
     CurrentEventRecord out;
+    out.setReference = setReference;
+    out.definitionNumber = definitionNumber;
     SQLite::Database& db = atld60.database();
     try {
         SQLite::Statement st(db, "SELECT rowid, Naam, Van, Plek, Jaar, Rek FROM Atld60 WHERE Verw = ? AND Tnom = ? "

@@ -26,6 +26,14 @@ struct CurrentEventRecord {
     bool found = false;
     std::int64_t key = -1; // the record's key in Atld60
     RecordFields fields;   // the boxes' texts; all empty when nothing was found
+    double setReference = 0, definitionNumber = 0; // what Read looked up
+
+    // Save belongs to the set and event that Read looked up: a change of
+    // either in the window takes it away until the next Read.
+    bool savesInto(double set, double definition) const
+    {
+        return found && set == setReference && definition == definitionNumber;
+    }
 };
 
 // Read: the record of an event (its definition number, from cmbTV) in a set

@@ -8,6 +8,7 @@
 
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <cctype>
@@ -133,7 +134,12 @@ RecordsResult saveRecordSets(const GridModel& flxRekords, RecordSet& atld61, Rec
 
     SQLite::Database& db = atld61.database();
     try {
-        SQLite::Transaction tx(db);
+        SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
+        if (state.loadedFingerprint && atld61.tableFingerprint() != *state.loadedFingerprint)
+            throw StoreError("The record sets in table Atld61 of \"" + db.getFilename() +
+                                 "\" were changed by another window or program since they were loaded; nothing "
+                                 "was saved.",
+                             StoreError::Kind::Changed, {"Atld61", db.getFilename()});
         db.exec("DELETE FROM Atld61");
         SQLite::Statement insert(db, "INSERT INTO Atld61 (Verw, Naam, Simb, Aktief) VALUES (?, ?, ?, ?)");
         for (const Row& row : rows) {
@@ -155,11 +161,15 @@ RecordsResult saveRecordSets(const GridModel& flxRekords, RecordSet& atld61, Rec
         }
         tx.commit();
     } catch (const SQLite::Exception& e) {
+        bool busy = e.getErrorCode() == SQLITE_BUSY || e.getErrorCode() == SQLITE_LOCKED;
         throw StoreError("Saving the record sets to table Atld61 in database \"" + db.getFilename() +
-                         "\" failed: " + e.what());
+                             "\" failed: " + e.what(),
+                         busy ? StoreError::Kind::Busy : StoreError::Kind::Other, {"Atld61", db.getFilename()});
     }
     state.pendingDeletions.clear();
     atld61.requery();
+    if (state.loadedFingerprint)
+        state.loadedFingerprint = atld61.tableFingerprint();
     atld60.requery();
     return {};
 }

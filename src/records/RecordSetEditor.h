@@ -25,6 +25,9 @@ struct RecordSetListState {
     // References of the sets removed from the grid since the last Save, whose
     // records the next Save deletes.
     std::vector<std::int64_t> pendingDeletions;
+    // Atld61's fingerprint when the grid was filled (and after New and Save):
+    // Save refuses to overwrite sets that another window or program stored since.
+    std::optional<std::uint64_t> loadedFingerprint;
 };
 
 // A set as Display and the records report name it.
@@ -60,7 +63,9 @@ bool removeRecordSet(GridModel& flxRekords, int row, RecordSetListState& state);
 // Save: replaces Atld61 by the grid's sets and deletes from the whole of Atld60
 // the records of the sets removed since the last Save, in one transaction.
 // A reference that is not a whole number, or one used by two sets, is refused
-// with a message naming the set, and nothing is stored. When stored, the
+// with a message naming the set, and nothing is stored. When the state holds a
+// fingerprint and Atld61 no longer matches it, StoreError of kind Changed is
+// thrown and nothing is stored. When stored, the
 // pending removals are done with and forgotten; both record sets are read again.
 RecordsResult saveRecordSets(const GridModel& flxRekords, RecordSet& atld61, RecordSet& atld60,
                              RecordSetListState& state, Language lang);

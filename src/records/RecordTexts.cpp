@@ -73,6 +73,10 @@ std::optional<double> readFields(const std::vector<std::string_view>& fields)
             return std::nullopt;
     if (!isPlainNumber(fields.back()))
         return std::nullopt;
+    // Seconds, and minutes below hours, run from 0 to 59.
+    for (size_t i = 1; i < fields.size(); ++i)
+        if (!(textToNumber(fields[i]) < 60))
+            return std::nullopt;
     double value = 0;
     for (std::string_view f : fields)
         value = value * 60 + textToNumber(f);
@@ -95,12 +99,12 @@ bool isTimedEvent(int type)
 
 std::string recordGridText(double value, int type)
 {
-    if (!isTimedEvent(type) || value < 60)
-        return printed("%.2f", value);
-    // Whole hundredths first, so that seconds never round up to 60.
+    // Whole hundredths first, so that seconds never round up to 60 (59.999 is " 1:00.00").
     long long hundredths = std::llround(value * 100);
+    if (!isTimedEvent(type) || hundredths < 6000)
+        return printed("%.2f", value);
     long long seconds = hundredths / 100, fraction = hundredths % 100;
-    if (value >= 3600)
+    if (seconds >= 3600)
         return printed(" %lld:%02lld:%02lld.%02lld", seconds / 3600, seconds % 3600 / 60, seconds % 60, fraction);
     return printed(" %lld:%02lld.%02lld", seconds / 60, seconds % 60, fraction);
 }

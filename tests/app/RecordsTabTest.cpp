@@ -81,7 +81,7 @@ TEST_P(RecordsTabTest, DisplayEditSaveAndDisplayAgain)
     click(w, "cmdRStoor");
     EXPECT_TRUE(prompter.told.isEmpty() || !prompter.told.last().contains("Record"))
         << prompter.told.join("\n").toStdString();
-    EXPECT_FALSE(w.findChild<QGroupBox*>("fraStel")->isHidden()) << "Save returns to the set list";
+    EXPECT_FALSE(w.findChild<QGroupBox*>("fraStel")->isHidden()) << prompter.told.join("\n").toStdString();
     EXPECT_EQ(storedRecord(set, tnom), "Thandi|12.34");
 
     click(w, "cmdSLys");
@@ -133,6 +133,16 @@ TEST_P(RecordsTabTest, RecordOfTheCurrentEventReadAndCorrected)
     auto* name = w.findChild<QLineEdit*>("txtPRek(0)");
     EXPECT_FALSE(name->text().isEmpty());
     name->setText("Lerato");
+    click(w, "cmdPRek");
+    EXPECT_EQ(storedRecord(set, grid.cell(row, pcol::Definition)).substr(0, 7), "Lerato|");
+
+    // Another set shown without a Read: Save is gone, and the Read set keeps its record.
+    auto* cmbPRek = w.findChild<QComboBox*>("cmbPRek");
+    ASSERT_GT(cmbPRek->count(), 1);
+    EXPECT_TRUE(cmdPRek->isEnabled());
+    cmbPRek->setCurrentIndex(1);
+    EXPECT_FALSE(cmdPRek->isEnabled());
+    name->setText("Typed");
     click(w, "cmdPRek");
     EXPECT_EQ(storedRecord(set, grid.cell(row, pcol::Definition)).substr(0, 7), "Lerato|");
     session.exitProgram();

@@ -1,7 +1,14 @@
 #include "cli/Commands.h"
 
 #include "CliTestSupport.h"
+#include "data/DataStore.h"
 #include "data/SuiteSetup.h"
+#include "exchange/ExchangeGrid.h"
+#include "exchange/ExchangeRecords.h"
+#include "exchange/ProgrammeExport.h"
+#include "exchange/Workbook.h"
+#include "platform/GridModel.h"
+#include "programme/ProgrammeRow.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +90,104 @@ TEST(ExchangeCommands, RefusedFilesAndSetsLeaveTheMeetingAsItWas)
         EXPECT_EQ(tableRows(meeting, "Atld40"), programme);
         EXPECT_EQ(tableRows(meeting, "Atld60"), records);
     }
+}
+
+// A cell that the Compile tab would refuse is refused on both roads from the
+// exchange grid: "Write to Program" (the grid typed into) and the import of a
+// workbook. The message names the row, the column and the value; nothing is stored.
+TEST(ExchangeCommands, BadCellsOfTheGridOrAWorkbookStoreNothing)
+{
+    test::TempFolder dir;
+    createSuiteFolder(dir.path().string(), true);
+    fs::path meeting = dir.path() / "Dsd00.mdb";
+    const auto programme = tableRows(meeting, "Atld40");
+    const auto records = tableRows(meeting, "Atld60");
+    auto store = DataStore::open(dir.folder());
+    EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
+    GridModel shown;
+    setupProgrammeGrid(shown, Language::English);
+    loadProgrammeGrid(store->atld40(), ref, Language::English, shown);
+
+    struct Case {
+        int col;
+        const char* typed;
+        const char* told; // in the message: the value as the road reads it
+    } cases[] = {
+        {xcol::Time, "ab:cd", "\"ab:cd\""},     {xcol::Time, "25:99", "\"25:99\""},
+        {xcol::Time, "31/02/2024", "31/02/2024"}, {xcol::Number, "-7", "\"-7\""},
+        {xcol::Number, "10000", "10000"},         {xcol::Place, "LONGPLACE", "Where"},
+        {xcol::Sub, "ab", "Sub"},                 {xcol::Day, "7", "\"7\""},
+        {xcol::Day, "-2", "\"-2\""},            {xcol::Record, "fast", "\"fast\""},
+        {xcol::Record, "1:0x", "\"1:0x\""},     {xcol::Record, "99:99.99", "\"99:99.99\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.typed));
+        GridModel exchange;
+        setupExchangeGrid(exchange);
+        readFromProgramme(shown, ref.definitions, exchange);
+        exchange.setCell(3, c.col, c.typed);
+
+        // The grid road: Write to Program leaves the programme grid as it was.
+        GridModel grid = shown;
+        ProgrammeWrite done = writeToProgramme(exchange, Language::English, 3, grid);
+        if (c.col == xcol::Record) {
+            EXPECT_TRUE(done.ok());
+            EXPECT_THROW(checkExchangeRecords(exchange), ExchangeError);
+        } else {
+            EXPECT_FALSE(done.ok());
+            EXPECT_EQ(done.refusedRow, 3);
+            EXPECT_NE(done.refused.message.find("Row 3"), std::string::npos) << done.refused.message;
+            EXPECT_NE(done.refused.message.find(c.told), std::string::npos) << done.refused.message;
+            EXPECT_EQ(grid.rowCells(3), shown.rowCells(3));
+        }
+
+        // The import road: sheet row 8 is named, and neither table changes.
+        fs::path workbook = dir.path() / "bad.xlsx";
+        fs::remove(workbook);
+        exportWorkbook(exchange, "", workbook.string());
+        std::ostringstream out;
+        try {
+            cli::runImportCommand(dir.path().string(), workbook.string(), "1", Language::English, out);
+            ADD_FAILURE() << "no error: " << out.str();
+        } catch (const std::exception& e) {
+            std::string message = e.what();
+            EXPECT_NE(message.find(c.col == xcol::Record ? "Event" : "sheet row 8"), std::string::npos) << message;
+        }
+        EXPECT_EQ(tableRows(meeting, "Atld40"), programme);
+        EXPECT_EQ(tableRows(meeting, "Atld60"), records);
+    }
+
+    // An exchange grid with no rows is no programme.
+    GridModel empty, grid = shown;
+    setupExchangeGrid(empty);
+    EXPECT_FALSE(writeToProgramme(empty, Language::Afrikaans, 3, grid).ok());
+    EXPECT_EQ(grid.rows(), shown.rows());
+}
+
+// A definition number of five digits survives the round trip: column 8 shows
+// its last four digits, column 15 the whole number.
+TEST(ExchangeCommands, LongDefinitionNumbersComeBackWhole)
+{
+    test::TempFolder dir;
+    createSuiteFolder(dir.path().string(), true);
+    fs::path meeting = dir.path() / "Dsd00.mdb";
+    {
+        SQLite::Database db(meeting.string(), SQLite::OPEN_READWRITE);
+        db.exec("UPDATE Atld40 SET Tabverw = 12345 WHERE rowid = (SELECT min(rowid) FROM Atld40)");
+    }
+    fs::path dsd11 = dir.path() / "Dsd11.mdb"; // the standard definitions
+    {
+        SQLite::Database db(dsd11.string(), SQLite::OPEN_READWRITE);
+        db.exec("INSERT INTO Atld10 SELECT * FROM Atld10 WHERE rowid = (SELECT min(rowid) FROM Atld10)");
+        db.exec("UPDATE Atld10 SET Nommer = 12345 WHERE rowid = (SELECT max(rowid) FROM Atld10)");
+    }
+    const auto before = test::queryRows(meeting, "SELECT Tabverw FROM Atld40 ORDER BY rowid");
+    std::ostringstream out;
+    fs::path workbook = dir.path() / "Program.xlsx";
+    cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, out);
+    cli::runImportCommand(dir.path().string(), workbook.string(), "", Language::English, out);
+    EXPECT_EQ(test::queryRows(meeting, "SELECT Tabverw FROM Atld40 ORDER BY rowid"), before);
+    EXPECT_EQ(std::stod(before.front()), 12345);
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include "platform/TextNumber.h"
 #include "programme/ProgrammeRow.h"
 #include "programme/ProgrammeSave.h"
+#include "records/RecordSetEditor.h"
+#include "records/RecordSetList.h"
 
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
@@ -71,7 +73,7 @@ TEST(ExchangeRoad, WriteToProgramStoresLevelsOfTheListAndDayOne)
         GridModel programme;
         setupProgrammeGrid(programme, lang);
         programme.addItem("77\t\t08:00");
-        EXPECT_EQ(writeToProgramme(exchange, lang, programme), 5);
+        EXPECT_EQ(writeToProgramme(exchange, lang, 3, programme).rows, 5);
         ASSERT_EQ(programme.rows(), 6);
         EXPECT_EQ(programme.cell(1, pcol::Gender), maleWord(lang));
         EXPECT_EQ(programme.cell(2, pcol::Gender), femaleWord(lang));
@@ -154,7 +156,7 @@ TEST(ExchangeRoad, ExportThenImportGivesBackTheProgrammeAndRecords)
         }
         GridModel programme;
         setupProgrammeGrid(programme, lang);
-        writeToProgramme(imported, lang, programme);
+        ASSERT_TRUE(writeToProgramme(imported, lang, 3, programme).ok());
         saveProgrammeGrid(programme, lang, suite.store->atld40());
         EXPECT_EQ(writeRecords(suite.store->atld60(), 1, imported), withRecord);
 
@@ -294,6 +296,56 @@ TEST(ExchangeRoad, RecordsAreWrittenIntoTheSetOncePerEvent)
             EXPECT_STREQ(e.what(), "Geen rekordstel is gekies nie!");
         }
     }
+}
+
+// Two windows (or a window and the command line) on one suite: a Save never
+// overwrites what the other stored after this one loaded, unless asked to, and
+// a write while the other holds the database is refused as busy.
+TEST(ExchangeRoad, ASaveNeverOverwritesWhatItDidNotLoad)
+{
+    test::Suite suite(true);
+    auto other = DataStore::open(suite.folder.folder());
+    auto& db = suite.store->meetingDatabase();
+
+    std::optional<std::uint64_t> loaded = suite.store->atld40().tableFingerprint();
+    GridModel mine = loadedProgramme(suite, Language::English);
+    GridModel theirs = mine;
+    theirs.removeItem(1);
+    saveProgrammeGrid(theirs, Language::English, other->atld40());
+    const auto stored = tableRows(db, "Atld40");
+    try {
+        saveProgrammeGrid(mine, Language::English, suite.store->atld40(), &loaded);
+        ADD_FAILURE() << "no error";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.kind(), StoreError::Kind::Changed);
+    }
+    EXPECT_EQ(tableRows(db, "Atld40"), stored);
+    // Overwriting is a choice; afterwards this window's Save goes through again.
+    std::optional<std::uint64_t> overwrite;
+    saveProgrammeGrid(mine, Language::English, suite.store->atld40(), &overwrite);
+    EXPECT_EQ(static_cast<int>(tableRows(db, "Atld40").size()), mine.rows() - 1);
+    EXPECT_NO_THROW(saveProgrammeGrid(mine, Language::English, suite.store->atld40(), &overwrite));
+
+    // The set list in the same way.
+    GridModel sets{setcol::Count};
+    RecordSetListState state;
+    state.loadedFingerprint = suite.store->atld61().tableFingerprint();
+    fillRecordSetGrid(sets, readRecordSetList(suite.store->atld61()));
+    other->meetingDatabase().exec("UPDATE Atld61 SET Naam = 'Theirs' WHERE rowid = 1");
+    EXPECT_THROW(saveRecordSets(sets, suite.store->atld61(), suite.store->atld60(), state, Language::English),
+                 StoreError);
+    EXPECT_EQ(test::queryRows(db, "SELECT Naam FROM Atld61 WHERE rowid = 1"), std::vector<std::string>{"Theirs"});
+
+    // While the other holds a write, this one's Save is refused as busy and stores nothing.
+    db.setBusyTimeout(50);
+    other->meetingDatabase().exec("BEGIN IMMEDIATE");
+    try {
+        saveProgrammeGrid(mine, Language::English, suite.store->atld40());
+        ADD_FAILURE() << "no error";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(e.kind(), StoreError::Kind::Busy) << e.what();
+    }
+    other->meetingDatabase().exec("ROLLBACK");
 }
 
 } // namespace

@@ -175,9 +175,12 @@ TEST(ProgrammeImport, EventNameAndNumberComeFromColumnEightWhereTheFormulasGaveN
 {
     DefinitionList none;
     Sheet sheet = programmeSheet(4);
-    // Row 6: formula values present and kept; row 7: none; row 8: no code in column 8; row 9: text in column 15.
+    // Row 6: values present and kept (column 15 ends in column 8's code); row 7: a column 15 that
+    // disagrees with column 8 (the event changed in the sheet); row 8: no code in column 8; row 9:
+    // text in column 15.
     sheet.setCell(6, scol::Event, SheetCell::ofText("Sprint"));
-    sheet.setCell(6, scol::Table, SheetCell::ofNumber(35));
+    sheet.setCell(6, scol::Table, SheetCell::ofNumber(10115));
+    sheet.setCell(7, scol::Table, SheetCell::ofNumber(35));
     sheet.setCell(8, scol::EventCode, SheetCell::ofText("Long Jump"));
     sheet.setCell(9, scol::Table, SheetCell::ofText("n/a"));
     sheet.setCell(9, scol::EventCode, SheetCell::ofText("Shot Put - 0395"));
@@ -185,7 +188,7 @@ TEST(ProgrammeImport, EventNameAndNumberComeFromColumnEightWhereTheFormulasGaveN
     setupExchangeGrid(grid);
     importSheet(sheet, "p.xls", none, grid);
     EXPECT_EQ(grid.cell(1, xcol::Event), "Sprint");
-    EXPECT_EQ(grid.cell(1, xcol::Table), "35");
+    EXPECT_EQ(grid.cell(1, xcol::Table), "10115");
     EXPECT_EQ(grid.cell(2, xcol::Event), "100m");
     EXPECT_EQ(grid.cell(2, xcol::Table), "115");
     EXPECT_EQ(grid.cell(3, xcol::Event), "");

@@ -18,10 +18,10 @@ TEST(RecordTextsTest, GridShowsTimesAndMeasurementsByEventType)
         const char* shown;
     };
     const Case cases[] = {
-        {3723.4, kTimed, " 1:02:03.40"}, {125.3, kTimed, " 2:05.30"},  {59.999, kTimed, "60.00"},
+        {3723.4, kTimed, " 1:02:03.40"}, {125.3, kTimed, " 2:05.30"},  {59.999, kTimed, " 1:00.00"},
         {9.8, kTimed, "9.80"},           {3725, kLongTimed, " 1:02:05.00"}, {119.999, kTimed, " 2:00.00"},
         {60, 4, " 1:00.00"},             {9.5, kMeasured, "9.50"},     {101.2, 1, "101.20"},
-        {65.5, 8, "65.50"},              {0, kMeasured, "0.00"},
+        {65.5, 8, "65.50"},              {0, kMeasured, "0.00"},          {3599.999, kTimed, " 1:00:00.00"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(recordGridText(c.value, c.type), c.shown) << c.value << " type " << c.type;
