@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTableView>
 #include <QTabWidget>
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
@@ -39,8 +40,11 @@ TEST(ExchangeTabTest, ExportReadBackAndWriteToTheProgramme)
     GridModel& prog = w.programmeGrid();
     const int events = prog.rows() - 1;
 
+    auto* cmdInvoer = w.findChild<QAbstractButton*>("cmdInvoer");
+    EXPECT_FALSE(cmdInvoer->isEnabled()) << "nothing read yet";
     click("cmdProgLees");
     ASSERT_EQ(tab.exchangeGrid().rows(), events + 1);
+    EXPECT_TRUE(cmdInvoer->isEnabled());
     w.findChild<QLineEdit*>("txtUit")->setText("meet.2027.xls");
     prompter.told.clear();
     click("cmdUitvoer");
@@ -65,6 +69,32 @@ TEST(ExchangeTabTest, ExportReadBackAndWriteToTheProgramme)
                                                                               : col == pcol::Day      ? xcol::Day
                                                                                                       : col))
             << "column " << col;
+
+    // A cell the Compile tab would refuse: nothing reaches the programme grid.
+    auto* beide = w.findChild<QTableView*>("flxBeide");
+    beide->model()->setData(beide->model()->index(1, xcol::Time), "ab:cd");
+    const std::string kept = prog.cell(2, pcol::Time);
+    prompter.told.clear();
+    click("cmdInvoer");
+    ASSERT_EQ(prompter.told.size(), 1);
+    EXPECT_TRUE(prompter.told.value(0).contains("ab:cd")) << prompter.told.value(0).toStdString();
+    EXPECT_EQ(prog.cell(2, pcol::Time), kept);
+
+    // Export over the workbook asks first; No leaves it.
+    const auto exported = std::filesystem::last_write_time(importFolder / "meet.xlsx");
+    prompter.asked.clear();
+    click("cmdUitvoer");
+    EXPECT_EQ(prompter.asked.size(), 1);
+    EXPECT_EQ(std::filesystem::last_write_time(importFolder / "meet.xlsx"), exported);
+
+    // Another program stores the programme meanwhile: Save asks, and No shows what is stored.
+    SQLite::Database other((dir.path() / "Dsd00.mdb").string(), SQLite::OPEN_READWRITE);
+    other.exec("DELETE FROM Atld40 WHERE rowid = (SELECT max(rowid) FROM Atld40)");
+    prompter.asked.clear();
+    click("cmdSave");
+    EXPECT_EQ(prompter.asked.size(), 1);
+    EXPECT_EQ(prog.rows(), events) << prompter.asked.join("\n").toStdString() << prompter.told.join("\n").toStdString();
+    EXPECT_EQ(other.execAndGet("SELECT count(*) FROM Atld40").getInt(), events - 1);
 
     // A file that is no workbook says so and keeps the exchange grid.
     std::ofstream(importFolder / "broken.xlsx") << "not a workbook";
