@@ -97,8 +97,11 @@ void registerCommands(CLI::App& app)
     exportCmd->add_option("FILE", exchangeFile, "Workbook to write (.xlsx)")->required();
     exportCmd->add_option("--set", exchangeSet, "Reference (Verw) of the record set whose records go along");
     exportCmd->add_option("--lang", o.lang, "Language of the texts: en or af")->check(CLI::IsMember({"en", "af"}));
+    static bool exportForce = false;
+    exportCmd->add_flag("--force", exportForce, "Replace the workbook when it exists");
     registry().push_back({exportCmd, [&o](std::ostream& out) {
-                              return runExportCommand(o.dir, exchangeFile, exchangeSet, parseLanguage(o.lang), out);
+                              return runExportCommand(o.dir, exchangeFile, exchangeSet, parseLanguage(o.lang), out,
+                                                      exportForce);
                           }});
     auto* importCmd = app.add_subcommand("import", "Store the programme of a workbook as the Compile tab's Save does");
     importCmd->add_option("DIR", o.dir, "Suite folder")->required();

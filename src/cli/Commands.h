@@ -26,8 +26,9 @@ int runGenerateCommand(const std::string& dir, const std::string& start, bool ap
 // a set reference, the set's records go along. dravik import: a workbook's
 // programme stored through the programme Save; with a set reference, its
 // records into that set. Each prints what it did.
+// Refuses to replace an existing workbook unless force is set.
 int runExportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
-                     Language lang, std::ostream& out);
+                     Language lang, std::ostream& out, bool force = false);
 int runImportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
                      Language lang, std::ostream& out);
 // Without a set reference: one line per record set (Verw, Naam, Simb, "A" when

@@ -44,7 +44,7 @@ std::optional<double> chosenRecordSet(DataStore& store, const std::string& setRe
 } // namespace
 
 int runExportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
-                     Language lang, std::ostream& out)
+                     Language lang, std::ostream& out, bool force)
 {
     auto store = DataStore::open(dir);
     std::optional<double> set = chosenRecordSet(*store, setReference);
@@ -62,7 +62,13 @@ int runExportCommand(const std::string& dir, const std::string& file, const std:
     int withRecords = set ? readRecords(store->atld60(), *set, exchange) : 0;
 
     fs::path target(file);
-    target = target.parent_path() / outputWorkbookName(target.filename().string());
+    const std::string typed = target.filename().string();
+    if (!typed.empty() && typed.front() == '.')
+        throw ExchangeError("\"" + typed + "\" starts with \".\": the file list would not show it. Give another name.");
+    target = target.parent_path() / outputWorkbookName(typed);
+    std::error_code ec;
+    if (!force && fs::exists(target, ec))
+        throw ExchangeError("\"" + target.string() + "\" already exists: give --force to replace it.");
     ExportReport report = exportWorkbook(exchange, exchangeTemplatePath(store->programFolder()), target.string());
     out << "Wrote " << report.rowsWritten << " events to \"" << report.file << "\"";
     if (set)

@@ -78,6 +78,10 @@ TEST(ExchangeCommands, RefusedFilesAndSetsLeaveTheMeetingAsItWas)
         {workbook, "42", "no record set with reference 42"},
         {workbook, "one", "--set"},
     };
+    // Export never replaces a workbook unasked.
+    EXPECT_THROW(cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, ok),
+                 std::exception);
+    EXPECT_EQ(cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, ok, true), 0);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.string() + " " + c.set);
         std::ostringstream out;
