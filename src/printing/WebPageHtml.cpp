@@ -102,7 +102,7 @@ void startList(HtmlWriter& w, const WebEvent& e, const WebTexts& t)
         if (!heat.title.empty())
             w.element("h3", heat.title);
         w.open("table", " class=\"sl\"").open("thead").open("tr");
-        w.element("th", e.lanes ? t.lane : t.order, " class=\"lane\"").element("th", t.name).element("th", t.team);
+        w.element("th", e.lanes ? t.lane : t.order, " class=\"lane\"").element("th", t.name).element("th", t.team, " class=\"team\"");
         w.close("tr").close("thead").open("tbody");
         int position = 0;
         for (const WebEntrant& who : heat.entrants) {

@@ -43,9 +43,12 @@ details[open] .n::after{transform:rotate(90deg)}
 table{border-collapse:collapse;width:100%}
 th,td{padding:5px 8px;text-align:left;vertical-align:top;border-bottom:1px solid #e1e7e4}
 th{background:#f3f6f4}
-.sl .lane{width:3.5rem}
+.sl{table-layout:fixed}
+.sl th,.sl td{overflow-wrap:break-word}
+.sl .lane{width:4.2rem}
+.sl .team{width:34%}
 .scroll{overflow-x:auto;background:#fff;border:1px solid #cfd8d3;border-radius:8px}
-.scroll table{min-width:40rem}
+.scroll th,.scroll td{white-space:nowrap}
 .right{text-align:right}
 @media (min-width:48rem){
  .head{display:grid;padding:6px 12px;font-weight:700;color:#1f5f3a;border-bottom:2px solid #1f5f3a}
