@@ -36,7 +36,7 @@ summary:focus-visible{outline:3px solid #c84b31}
 .rl{display:block}
 .rl span+span::before{content:" \00b7  "}
 .n{grid-area:n;color:#46534d;white-space:nowrap}
-.n::after{content:" \25b8";display:inline-block;margin-left:4px;transition:transform .15s}
+.n::after{content:" \25b8";display:inline-block;margin-left:4px}
 details[open] .n::after{transform:rotate(90deg)}
 .start{padding:0 12px 12px;border-top:1px solid #e1e7e4}
 .none{margin:10px 0 0;color:#46534d}
