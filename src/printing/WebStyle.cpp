@@ -50,7 +50,7 @@ th{background:#f3f6f4}
 .scroll{overflow-x:auto;background:#fff;border:1px solid #cfd8d3;border-radius:8px}
 .scroll th,.scroll td{white-space:nowrap}
 .right{text-align:right}
-@media (min-width:48rem){
+@media (min-width:48rem),print{
  .head{display:grid;padding:6px 12px;font-weight:700;color:#1f5f3a;border-bottom:2px solid #1f5f3a}
  summary,.head{grid-template-areas:none;gap:0 10px;grid-template-columns:minmax(0,3fr) minmax(0,3.5fr) minmax(0,7fr) minmax(0,11fr) minmax(0,3.5fr) minmax(0,6fr) 2.6rem}
  .r1 summary,.r1 .head{grid-template-columns:minmax(0,3fr) minmax(0,3.5fr) minmax(0,7fr) minmax(0,11fr) minmax(0,3.5fr) minmax(0,6fr) minmax(0,8fr) 2.6rem}
