@@ -195,7 +195,7 @@ TEST(WebPageTest, DaysRecordsPageAndHostileTexts)
                           Case{false, 2, {"Day: 2 - 15/03/2026"}, 2}}) {
         WebSuite suite;
         suite.meeting.days = 2;
-        suite.meeting.remark = "Winter <i>Games</i> & \"Co\" \x01\xff";
+        suite.meeting.remark = "Winter <i>Spelé</i> & \"Co\" \x01\xff";
         PrintOptions options;
         options.allDays = c.allDays;
         options.day = c.day;
@@ -209,7 +209,7 @@ TEST(WebPageTest, DaysRecordsPageAndHostileTexts)
         EXPECT_TRUE(test::contains(site.files[0].content, "href=\"records.html\""));
         for (const WebFile& f : site.files) {
             SCOPED_TRACE(f.name);
-            EXPECT_EQ(texts(f.content, "<h1", "</h1>"), std::vector<std::string>{"Winter <i>Games</i> & \"Co\" \uFFFD"});
+            EXPECT_EQ(texts(f.content, "<h1", "</h1>"), std::vector<std::string>{"Winter <i>Spelé</i> & \"Co\" \uFFFD"});
             EXPECT_FALSE(test::contains(f.content, "<script")) << "a name became markup";
             EXPECT_FALSE(test::contains(f.content, "<i>") || test::contains(f.content, "<b>"));
         }
