@@ -68,6 +68,9 @@ PrintTab::PrintTab(FormContext& form, QWidget* parent) : QWidget(parent), form_(
     auto* cmdPEdit = make<QPushButton>(lang, "cmdPEdit");
     top->addWidget(cmdPView);
     top->addWidget(cmdPEdit);
+    auto* cmdWeb = make<QPushButton>(lang, "cmdWeb");
+    top->addWidget(cmdWeb);
+    connect(cmdWeb, &QPushButton::clicked, this, [this] { cmdWeb_Click(); });
     connect(cmdPView, &QPushButton::clicked, this, [this] { cmdPView_Click(); });
     connect(cmdPEdit, &QPushButton::clicked, this, [this] { cmdPEdit_Click(); });
     layout->addLayout(top);

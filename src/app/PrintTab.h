@@ -47,6 +47,9 @@ public:
 
     void cmdPView_Click();
     void cmdPEdit_Click();
+    // Web page: the programme as the Program choice prints it, written as a web page
+    // into Data/Web and opened in the system's browser.
+    void cmdWeb_Click();
     // PrintSelection: builds the chosen printout into the preview's document and
     // writes its document file. Returns false when nothing could be printed.
     bool PrintSelection();
@@ -68,6 +71,8 @@ public:
         const AnalysisLabels* labels = nullptr;
     };
     std::function<ReadAnalysis()> readAnalysis;
+    // Opens a page in the system's browser; false when there is none. Tests stand in for it.
+    std::function<bool(const QString& file)> openInBrowser;
 
 signals:
     // A print order was chosen; the Compile tab's grid is re-sorted the same way.

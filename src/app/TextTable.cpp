@@ -122,6 +122,8 @@ const WindowText kTexts[] = {
     {"Check1(9)", "Event", "Event", ""},
     {"cmdPView", "Display", "Vertoon", "Display the selected data"},
     {"cmdPEdit", "Edit", "Redigeer", "Edit the last displayed data in MS Word"},
+    {"cmdWeb", "Web page", "Webblad", "Write the program with its start lists as a web page and open it"},
+    {"msgNoBrowser", "The web page was written to %1, but no web browser could be opened.", "Die webblad is na %1 geskryf, maar geen webblaaier kon oopgemaak word nie.", ""},
     {"msgNoDocument", "The document %1 has not been written yet: press Display first.", "Die dokument %1 is nog nie geskryf nie: kies eers Vertoon.", ""},
     {"msgDocumentNotWritten", "The pages are shown, but the document file could not be written: %1", "Die bladsye word gewys, maar die dokument kon nie geskryf word nie: %1", ""},
     {"msgPrintTitle", "Print", "Druk", ""},

@@ -131,6 +131,16 @@ void registerCommands(CLI::App& app)
     print->add_flag("--alt-language", p.altLanguage, "Alternate the gate headings with the other language");
     print->add_option("--lang", p.lang, "Language of the texts: en or af");
     registry().push_back({print, [&o](std::ostream& out) { return runPrintCommand(o.dir, o.print, out, std::cerr); }});
+
+    static PublishCommandOptions web;
+    auto* publish = app.add_subcommand("publish", "Write the programme as a web page folder with every start list");
+    publish->add_option("DIR", o.dir, "Suite folder")->required();
+    publish->add_option("FOLDER", web.folder, "Folder to write (replaced whole; index.html, records.html)")->required();
+    publish->add_option("--records", web.records, "Records beside each event: none, values or all");
+    publish->add_option("--set", web.set, "Reference (Verw) of the record set for records.html");
+    publish->add_option("--day", web.day, "Only this day (1 to 3) instead of all days");
+    publish->add_option("--lang", web.lang, "Language of the texts: en or af");
+    registry().push_back({publish, [&o](std::ostream& out) { return runPublishCommand(o.dir, web, out); }});
 }
 
 int runSelected(CLI::App& app, std::ostream& out, std::ostream& err)

@@ -71,6 +71,17 @@ int runPrintCommand(const std::string& dir, const PrintCommandOptions& options, 
 int runPrintAnalysis(const std::string& dir, const PrintCommandOptions& options, std::ostream& out,
                      std::ostream& err);
 
+// dravik publish: the programme as a web page folder (index.html with every
+// event's start list, records.html for a record set), written whole or not at all.
+struct PublishCommandOptions {
+    std::string folder;
+    std::string records = "none"; // none | values | all
+    std::string set;              // the record set whose records report is records.html
+    int day = 0;                  // 0: all days
+    std::string lang = "en";
+};
+int runPublishCommand(const std::string& dir, const PublishCommandOptions& options, std::ostream& out);
+
 Language parseLanguage(const std::string& text);
 
 } // namespace dravik::cli

@@ -43,4 +43,25 @@ std::string EntrantNames::athlete(double code, NameStyle style) const
     return text + teamSuffix(teamNumber);
 }
 
+std::string EntrantNames::athleteName(double code, NameStyle style) const
+{
+    const double teamNumber = std::floor(code / 1000);
+    auto it = athletes_.find({teamNumber, code - 1000 * teamNumber});
+    if (it == athletes_.end())
+        return {};
+    return (style == NameStyle::FullName ? it->second.naam : firstChars(it->second.naam, 1)) + " " + it->second.van;
+}
+
+std::string EntrantNames::teamName(double teamNumber) const
+{
+    auto it = teams_.find(teamNumber);
+    return it == teams_.end() ? std::string() : it->second.naam;
+}
+
+std::string EntrantNames::teamAbbreviation(double teamNumber) const
+{
+    auto it = teams_.find(teamNumber);
+    return it == teams_.end() ? std::string() : it->second.afkort;
+}
+
 } // namespace dravik::printing

@@ -27,6 +27,13 @@ public:
     // only the team part, an unknown team no team part.
     std::string athlete(double code, NameStyle style) const;
 
+    // The parts on their own, for a start list with a column per part: the
+    // athlete's name in the chosen style and a team's name and abbreviation,
+    // each "" when unknown.
+    std::string athleteName(double code, NameStyle style) const;
+    std::string teamName(double teamNumber) const;
+    std::string teamAbbreviation(double teamNumber) const;
+
 private:
     struct Athlete {
         std::string naam, van;

@@ -180,4 +180,26 @@ TEST_F(PrintTabTest, EditSaysWhatIsMissingInBothWindows)
     session.exitProgram();
 }
 
+TEST_F(PrintTabTest, WebPageWrittenIntoTheDataFolderAndOpened)
+{
+    AppSession session(dir.folder(), prompter);
+    MainWindow& w = session.start();
+    QStringList opened;
+    bool browser = false;
+    w.printTab().openInBrowser = [&](const QString& file) {
+        opened << file;
+        return browser;
+    };
+    const std::string index = dir.folder() + "Data/Web/index.html";
+    for (bool withBrowser : {false, true}) {
+        browser = withBrowser;
+        prompter.told.clear();
+        click(w, "cmdWeb");
+        EXPECT_GT(std::filesystem::file_size(index), 1000u);
+        EXPECT_EQ(opened.value(opened.size() - 1).toStdString(), index);
+        EXPECT_EQ(prompter.told.size(), withBrowser ? 0 : 1) << prompter.told.join("\n").toStdString();
+    }
+    session.exitProgram();
+}
+
 } // namespace

@@ -1,0 +1,59 @@
+#pragma once
+#include "printing/PrintOptions.h"
+#include "printing/Printouts.h"
+
+#include <string>
+#include <vector>
+
+namespace dravik::printing {
+
+// The programme as the web page shows it, built from the programme grid with the
+// texts and lookups of the printouts: the standard programme's row texts and
+// records, the gate programme's entrants in draw order.
+
+// One line of a start list: the lane ("" when none is drawn), the athlete's (or
+// team's) name and the team's abbreviation.
+struct WebEntrant {
+    std::string lane, name, team;
+};
+
+// A heat of an event; an event that runs as one group has one untitled heat.
+struct WebHeat {
+    std::string title; // "Heat 2"
+    std::vector<WebEntrant> entrants;
+};
+
+struct WebEvent {
+    std::string anchor;             // "e12a": the event's place on the page, unique on the page
+    std::vector<std::string> cells; // It No, Time, Gender, Event, Place, Level as the standard programme prints them
+    // One line per active set that holds a record for the event; each line has the
+    // record columns of the header (Record, or Record, Athlete, Team, Track and Date).
+    std::vector<std::vector<std::string>> records;
+    std::vector<WebHeat> heats;     // empty: no entrants
+    bool lanes = false;             // some entrant has a lane
+    size_t entrantCount() const;
+};
+
+// The events of one day in programme order (a meeting of one day has one).
+struct WebDay {
+    std::string title; // "Day: 2 - 15/03/2026" or "Date: 14/03/2026", as the page heading prints it
+    std::vector<WebEvent> events;
+};
+
+struct WebProgramme {
+    Language language = Language::English;
+    std::string meeting, venue, dates;   // dates: "14/03/2026" or "14/03/2026 - 16/03/2026"
+    std::vector<std::string> header;     // the standard programme's column titles
+    std::string symbolsTitle;            // "Record symbols in use:" when records are shown
+    std::vector<std::string> symbols;    // "S - School records"
+    std::vector<WebDay> days;
+    size_t eventCount() const;
+};
+
+// The programme grid's rows as the standard programme would print them with these
+// options (the day filter, the records of the active sets), each with its start
+// list: heats with lanes in draw order, else the entrants in entry order. With no
+// active record set the records option becomes None, in `options` too.
+WebProgramme buildWebProgramme(const PrintSources& src, PrintOptions& options);
+
+} // namespace dravik::printing

@@ -1,0 +1,57 @@
+#include "cli/Commands.h"
+
+#include "CliTestSupport.h"
+#include "data/SuiteSetup.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace dravik {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(PublishCommand, WritesTheFolderOrSaysWhatIsWrong)
+{
+    test::TempFolder dir;
+    createSuiteFolder(dir.folder(), true);
+    const fs::path web = dir.path() / "web";
+    auto options = [](const fs::path& folder, std::string records, std::string set, int day) {
+        cli::PublishCommandOptions o;
+        o.folder = folder.string();
+        o.records = std::move(records);
+        o.set = std::move(set);
+        o.day = day;
+        return o;
+    };
+    struct Case {
+        cli::PublishCommandOptions options;
+        std::string message; // "" when the folder is written
+    };
+    const Case cases[] = {
+        {options(web, "values", "1", 0), ""},
+        {options(web, "none", "", 5), "--day 5 is not a day of the meeting"},
+        {options(web, "some", "", 0), "Unknown --records \"some\""},
+        {options(web, "none", "99", 0), "There is no record set 99"},
+        {options(dir.path() / "Dsd00.mdb" / "web", "none", "", 0), (dir.path() / "Dsd00.mdb" / "web").string()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        std::ostringstream out;
+        try {
+            EXPECT_EQ(cli::runPublishCommand(dir.folder(), c.options, out), 0);
+            EXPECT_TRUE(c.message.empty());
+            const auto said = test::lines(out.str());
+            ASSERT_EQ(said.size(), 2u) << out.str();
+            EXPECT_EQ(said[0].rfind("Wrote " + (web / "index.html").string() + " (", 0), 0u) << said[0];
+            EXPECT_TRUE(fs::file_size(web / "records.html") > 0);
+        } catch (const std::exception& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+            EXPECT_FALSE(c.message.empty()) << e.what();
+        }
+    }
+}
+
+} // namespace
+} // namespace dravik
