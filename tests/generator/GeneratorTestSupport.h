@@ -6,7 +6,7 @@
 #include "platform/GridModel.h"
 #include "platform/RecordSet.h"
 #include "platform/TextNumber.h"
-#include "support/TestSupport.h"
+#include "support/TestMeeting.h"
 
 #include <SQLiteCpp/Statement.h>
 
@@ -16,30 +16,19 @@
 
 namespace dravik::test {
 
-// A meeting database of its own in a temporary folder, with the suite's tables.
+// The test meeting's database, entries added by count.
 class MeetingDatabase {
 public:
-    MeetingDatabase() : db_(createDatabase(dir_.path() / suitefile::Meeting))
-    {
-        createTables(*db_, schemaOf(suitefile::Meeting));
-    }
-    SQLite::Database& db() { return *db_; }
-
+    SQLite::Database& db() { return meeting_.meetingDb(); }
     // `count` entries for the definition tnom, by athletes numbered on from the last.
     void addEntries(int tnom, int count)
     {
-        SQLite::Statement st(*db_, "INSERT INTO Atld37 (Nommer, Tnom) VALUES (?, ?)");
-        for (int i = 0; i < count; ++i) {
-            st.reset();
-            st.bind(1, ++athlete_);
-            st.bind(2, tnom);
-            st.exec();
-        }
+        meeting_.addEntries(tnom, count, athlete_ + 1);
+        athlete_ += count;
     }
 
 private:
-    TempFolder dir_;
-    std::unique_ptr<SQLite::Database> db_;
+    TestMeeting meeting_;
     int athlete_ = 0;
 };
 
@@ -62,14 +51,6 @@ inline void fillWorkingList(GridModel& flxNLys, const std::vector<ListRow>& rows
         cells[ncol::Minutes] = formatNumber(r.minutes);
         flxNLys.addRow(cells);
     }
-}
-
-inline std::vector<std::string> column(const GridModel& g, int col)
-{
-    std::vector<std::string> out;
-    for (int r = 1; r < g.rows(); ++r)
-        out.push_back(g.cell(r, col));
-    return out;
 }
 
 } // namespace dravik::test
