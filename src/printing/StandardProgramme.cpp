@@ -192,7 +192,8 @@ private:
 
     void flushTable()
     {
-        Table next{table_.columns, table_.header, {}};
+        Table next = table_;
+        next.rows.clear();
         doc_.addTable(std::move(table_));
         table_ = std::move(next);
     }
