@@ -86,8 +86,10 @@ public:
     void print()
     {
         setUp();
-        // With "All Days" unticked only the chosen day's rows are printed.
-        bool oneDay = !options_.allDays && src_.meeting.days > 1;
+        // With "All Days" unticked only the chosen day's rows are printed. A meeting
+        // of one day has no days to break at: its pages carry the date only.
+        const bool multiDay = src_.meeting.days > 1;
+        const bool oneDay = !options_.allDays && multiDay;
         currentDay_ = options_.allDays ? (grid_.rows() > 1 ? dayOf(grid_, 1) : 1) : options_.day;
         firstPageHeading();
         bool pageFull = false;
@@ -95,7 +97,7 @@ public:
             int d = dayOf(grid_, r);
             if (oneDay && d != options_.day)
                 continue;
-            if (d != currentDay_ && !table_.rows.empty())
+            if (multiDay && d != currentDay_ && !table_.rows.empty())
                 dayBreak(d);
             else if (pageFull)
                 pageBreak();

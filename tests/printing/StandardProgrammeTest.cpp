@@ -125,6 +125,7 @@ TEST(StandardProgrammeTest, PagesHoldAsManyRowsAsTheRecordLinesAllow)
         int sets;
         int rows;
         std::vector<size_t> perPage;
+        int day = 0; // the day chosen instead of all days
     };
     const Case cases[] = {
         {RecordsIncluded::None, 0, 90, {41, 41, 8}},
@@ -132,6 +133,8 @@ TEST(StandardProgrammeTest, PagesHoldAsManyRowsAsTheRecordLinesAllow)
         {RecordsIncluded::ValuesOnly, 1, 90, {36, 41, 13}},
         {RecordsIncluded::ValuesOnly, 2, 50, {20, 22, 8}},
         {RecordsIncluded::AllData, 1, 60, {24, 30, 6}},
+        // A meeting of one day has no day to break at, whichever day is chosen.
+        {RecordsIncluded::None, 0, 81, {41, 40}, 2},
     };
     for (const Case& c : cases) {
         test::PrintSuite suite;
@@ -140,8 +143,13 @@ TEST(StandardProgrammeTest, PagesHoldAsManyRowsAsTheRecordLinesAllow)
         suite.addRows(c.rows);
         PrintOptions options;
         options.records = c.records;
+        options.allDays = c.day == 0;
+        options.day = std::max(c.day, 1);
         Document doc = suite.print(options);
         EXPECT_EQ(rowsPerPage(doc), c.perPage) << c.rows << " rows, " << c.sets << " sets";
+        for (const auto& page : doc.pages())
+            for (const std::string& text : paragraphs(page))
+                EXPECT_NE(text.rfind("Day:", 0), 0u) << text;
         // Later pages repeat the heading without the record symbols.
         auto pages = doc.pages();
         for (size_t p = 1; p < pages.size(); ++p) {
