@@ -11,6 +11,7 @@
 #include <QTextTable>
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <variant>
 
@@ -66,47 +67,80 @@ double widestWordCm(const QFontMetricsF& fm, const std::string& cell)
     return widest;
 }
 
-// Columns in proportion to the widths asked for, on the page's width when asked or
-// when wider, and each wide enough for its longest word: what a narrow column lacks
-// is taken from the others in proportion to the room they have over their own words.
-void fitColumns(Table& t, const Document& doc, double pageCm)
+// The widest line of a cell, in cm.
+double widestLineCm(const QFontMetricsF& fm, const std::string& cell)
 {
-    auto& cols = t.columns;
-    if (cols.empty())
-        return;
+    double widest = 0;
+    for (const std::string& line : textLines(cell))
+        widest = std::max(widest, textCm(fm, line));
+    return widest;
+}
+
+// Columns in proportion to the widths asked for, on the page's width when asked or
+// when wider. A column is never narrower than its longest word, and a column whose
+// text stays on one line with room to spare gives that room to the columns whose
+// text wraps, in proportion to what they lack. Tables of the same columns and header
+// (the pages of one printout) get the same widths, measured over all their rows.
+void fitColumns(std::vector<Table*> group, const Document& doc, double pageCm)
+{
+    auto& cols = group.front()->columns;
+    const Table& t = *group.front();
     const double asked = std::accumulate(cols.begin(), cols.end(), 0.0,
                                          [](double s, const printing::Column& c) { return s + c.widthCm; });
-    if (asked <= 0)
+    if (cols.empty() || asked <= 0)
         return;
     const double total = t.fillPageWidth || asked > pageCm ? pageCm : asked;
     for (auto& c : cols)
         c.widthCm *= total / asked;
-    if (cols.size() < 2)
-        return;
-    std::vector<double> need(cols.size(), 0);
-    const QFontMetricsF plain(tableFont(t, doc), referenceDevice()), bold(tableFont(t, doc, true), referenceDevice());
-    for (std::size_t c = 0; c < cols.size(); ++c) {
-        if (c < t.header.size())
-            need[c] = widestWordCm(bold, t.header[c]);
-        for (const auto& row : t.rows)
-            if (c < row.size())
-                need[c] = std::max(need[c], widestWordCm(plain, row[c]));
-        need[c] += cellSidesCm() + 0.05;
+    if (cols.size() >= 2) {
+        std::vector<double> need(cols.size(), 0), want(cols.size(), 0);
+        const QFontMetricsF plain(tableFont(t, doc), referenceDevice()),
+            bold(tableFont(t, doc, true), referenceDevice());
+        for (std::size_t c = 0; c < cols.size(); ++c) {
+            if (c < t.header.size()) {
+                need[c] = widestWordCm(bold, t.header[c]);
+                want[c] = widestLineCm(bold, t.header[c]);
+            }
+            for (const Table* table : group)
+                for (const auto& row : table->rows)
+                    if (c < row.size()) {
+                        need[c] = std::max(need[c], widestWordCm(plain, row[c]));
+                        want[c] = std::max(want[c], widestLineCm(plain, row[c]));
+                    }
+            need[c] += cellSidesCm() + 0.05;
+            want[c] += cellSidesCm() + 0.05;
+        }
+        double lack = 0, room = 0;
+        for (std::size_t c = 0; c < cols.size(); ++c) {
+            lack += std::max(0.0, want[c] - cols[c].widthCm);
+            room += std::max(0.0, cols[c].widthCm - std::max(need[c], want[c]));
+        }
+        const double given = std::min(lack, room);
+        if (given > 0) {
+            for (std::size_t c = 0; c < cols.size(); ++c) {
+                if (want[c] > cols[c].widthCm)
+                    cols[c].widthCm += given * (want[c] - cols[c].widthCm) / lack;
+                else
+                    cols[c].widthCm -= given * (cols[c].widthCm - std::max(need[c], want[c])) / room;
+            }
+        }
+        lack = room = 0;
+        for (std::size_t c = 0; c < cols.size(); ++c) {
+            lack += std::max(0.0, need[c] - cols[c].widthCm);
+            room += std::max(0.0, cols[c].widthCm - need[c]);
+        }
+        if (lack > 0) {
+            const double share = room > 0 ? std::min(1.0, lack / room) : 0;
+            for (std::size_t c = 0; c < cols.size(); ++c) {
+                if (need[c] > cols[c].widthCm)
+                    cols[c].widthCm = need[c];
+                else
+                    cols[c].widthCm -= (cols[c].widthCm - need[c]) * share;
+            }
+        }
     }
-    double lack = 0, room = 0;
-    for (std::size_t c = 0; c < cols.size(); ++c) {
-        lack += std::max(0.0, need[c] - cols[c].widthCm);
-        room += std::max(0.0, cols[c].widthCm - need[c]);
-    }
-    if (lack <= 0)
-        return;
-    const double share = room > 0 ? std::min(1.0, lack / room) : 0;
-    for (std::size_t c = 0; c < cols.size(); ++c) {
-        if (need[c] > cols[c].widthCm)
-            cols[c].widthCm = need[c];
-        else
-            cols[c].widthCm -= (cols[c].widthCm - need[c]) * share;
-    }
+    for (Table* other : group)
+        other->columns = cols;
 }
 
 int fieldCount(const std::string& line)
@@ -331,9 +365,19 @@ SheetPlan planSheets(const Document& doc, const QPageLayout& page)
                          (kSlackPt + kCellBorderPt) * kDevicePerPoint;
 
     std::vector<Block> blocks = doc.blocks();
-    for (Block& b : blocks)
-        if (auto* t = std::get_if<Table>(&b))
-            fitColumns(*t, doc, pageCm);
+    std::map<std::string, std::vector<Table*>> groups;
+    for (Block& b : blocks) {
+        if (auto* t = std::get_if<Table>(&b)) {
+            std::string key = std::to_string(t->fontSize);
+            for (const auto& c : t->columns)
+                key += "|" + std::to_string(c.widthCm);
+            for (const auto& h : t->header)
+                key += "|" + h;
+            groups[key].push_back(t);
+        }
+    }
+    for (auto& [key, group] : groups)
+        fitColumns(group, doc, pageCm);
 
     SheetPlan plan;
     plan.tabs = tabColumnsOf(blocks, doc);

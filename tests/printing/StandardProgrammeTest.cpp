@@ -242,7 +242,7 @@ TEST(StandardProgrammeTest, RecordCellShowsEachActiveSetsRecord)
     options.records = RecordsIncluded::ValuesOnly;
     Document doc = suite.print(options);
     EXPECT_EQ(column(*doc.tables().at(0), 6),
-              (std::vector<std::string>{"S - 10.50           N - 9.85", " New event", "N - 1:02:05.50", ""}));
+              (std::vector<std::string>{"S - 10.50\nN - 9.85", " New event", "N - 1:02:05.50", ""}));
 }
 
 TEST(StandardProgrammeTest, AllDataShortensLongNamesAndCutsTeamAndTrack)
@@ -252,9 +252,9 @@ TEST(StandardProgrammeTest, AllDataShortensLongNamesAndCutsTeamAndTrack)
         std::vector<std::string> cells;
     };
     const Case cases[] = {
-        {RecordDate::None, {"S - 10.50", "J van der Merwe ", "Pretoria Boys High ", "Pretor "}},
-        {RecordDate::Full, {"S - 10.50", "J van der Merwe ", "Pretoria Boys High ", "Pretor ", "05/04/2019  "}},
-        {RecordDate::Year, {"S - 10.50", "J van der Merwe ", "Pretoria Boys High ", "Pretor ", "2019      "}},
+        {RecordDate::None, {"S - 10.50", "J van der Merwe", "Pretoria Boys High", "Pretor"}},
+        {RecordDate::Full, {"S - 10.50", "J van der Merwe", "Pretoria Boys High", "Pretor", "05/04/2019"}},
+        {RecordDate::Year, {"S - 10.50", "J van der Merwe", "Pretoria Boys High", "Pretor", "2019"}},
     };
     for (const Case& c : cases) {
         test::PrintSuite suite;
@@ -271,7 +271,7 @@ TEST(StandardProgrammeTest, AllDataShortensLongNamesAndCutsTeamAndTrack)
         const auto& rows = doc.tables().at(0)->rows;
         EXPECT_EQ(std::vector<std::string>(rows.at(0).begin() + 6, rows.at(0).end()), c.cells);
         EXPECT_EQ(rows.at(1).at(6), "S - 4:20.00");
-        EXPECT_EQ(rows.at(1).at(7), "Ann Lee ");
+        EXPECT_EQ(rows.at(1).at(7), "Ann Lee");
     }
 }
 
