@@ -355,7 +355,9 @@ private:
         format.setBorderBrush(QBrush(Qt::black));
         format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
         format.setCellSpacing(0);
-        format.setCellPadding(0);
+        // Cells pad their text a little above and below; the text's own side margins
+        // keep it off the rules (cheaper than a format per cell).
+        format.setCellPadding(kCellPaddingTopPt * units_.perPoint());
         format.setMargin(0);
 
         const int rows = static_cast<int>(t.rows.size()) + (hasHeader ? 1 : 0);
@@ -367,19 +369,11 @@ private:
             chars.setFontPointSize(t.fontSize);
         QTextCharFormat bold = chars;
         bold.setFontWeight(QFont::Bold);
-        cellFormat_ = QTextTableCellFormat();
-        cellFormat_.setTopPadding(kCellPaddingTopPt * units_.perPoint());
-        cellFormat_.setBottomPadding(kCellPaddingTopPt * units_.perPoint());
-        cellFormat_.setLeftPadding(kCellPaddingSidePt * units_.perPoint());
-        cellFormat_.setRightPadding(kCellPaddingSidePt * units_.perPoint());
         int r = 0;
         if (hasHeader)
             fillRow(*table, r++, t.header, columns, bold, false);
         for (const auto& row : t.rows)
             fillRow(*table, r++, row, columns, chars, t.tabColumns);
-        if (rows == 0)
-            for (int c = 0; c < cols; ++c)
-                table->cellAt(0, c).setFormat(cellFormat_);
 
         cursor_.movePosition(QTextCursor::End);
         blockFree_ = true;
@@ -390,9 +384,11 @@ private:
     {
         for (std::size_t c = 0; c < columns.size(); ++c) {
             QTextTableCell cell = table.cellAt(r, static_cast<int>(c));
-            cell.setFormat(cellFormat_);
             QTextBlockFormat format = blockFormat();
             format.setAlignment(alignmentOf(columns[c].align));
+            const double side = (kCellPaddingSidePt - kCellPaddingTopPt) * units_.perPoint();
+            format.setLeftMargin(side);
+            format.setRightMargin(side);
             QTextCursor at = cell.firstCursorPosition();
             // An empty cell keeps the table's size, so a row without text is no taller.
             at.setBlockFormat(format);
@@ -423,7 +419,6 @@ private:
     QTextCursor cursor_;
     const TabColumns& tabColumns_;
     QTextCharFormat charFormat_;
-    QTextTableCellFormat cellFormat_;
     QList<QTextOption::Tab> tabs_;
     double contentWidthCm_ = 18;
     double marginLeftCm_ = 0, marginTopCm_ = 0;
