@@ -13,6 +13,6 @@ inline constexpr const char* kFontFamily = "DejaVu Sans";
 // below the text) so a page's rows fit at the size chosen; the sides keep text off the rules.
 inline constexpr double kCellBorderPt = 0.5;
 inline constexpr double kCellPaddingTopPt = 0.5;
-inline constexpr double kCellPaddingSidePt = 2.0;
+inline constexpr double kCellPaddingSidePt = 3.0;
 
 } // namespace dravik::render

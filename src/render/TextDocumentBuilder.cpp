@@ -354,6 +354,7 @@ private:
         format.setBorder(kCellBorderPt * units_.perPoint());
         format.setBorderBrush(QBrush(Qt::black));
         format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorderCollapse(true);
         format.setCellSpacing(0);
         // Cells pad their text a little above and below; the text's own side margins
         // keep it off the rules (cheaper than a format per cell).
