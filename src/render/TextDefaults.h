@@ -12,7 +12,7 @@ inline constexpr const char* kFontFamily = "DejaVu Sans";
 // Table cells, in points: rows stay compact (a thin rule, little room above and
 // below the text) so a page's rows fit at the size chosen; the sides keep text off the rules.
 inline constexpr double kCellBorderPt = 0.5;
-inline constexpr double kCellPaddingTopPt = 0.5;
+inline constexpr double kCellPaddingTopPt = 0.25;
 inline constexpr double kCellPaddingSidePt = 3.0;
 
 } // namespace dravik::render

@@ -354,10 +354,8 @@ private:
         format.setBorder(kCellBorderPt * units_.perPoint());
         format.setBorderBrush(QBrush(Qt::black));
         format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-        format.setBorderCollapse(true);
         format.setCellSpacing(0);
-        // Cells pad their text a little above and below; the text's own side margins
-        // keep it off the rules (cheaper than a format per cell).
+        // Cells pad their text a little above and below, more at the sides.
         format.setCellPadding(kCellPaddingTopPt * units_.perPoint());
         format.setMargin(0);
 
@@ -385,15 +383,17 @@ private:
     {
         for (std::size_t c = 0; c < columns.size(); ++c) {
             QTextTableCell cell = table.cellAt(r, static_cast<int>(c));
+            // The cell's own format is the character format at its start: the
+            // padding at its sides and the table's text size, so an empty cell is no taller.
+            QTextTableCellFormat cellFormat;
+            cellFormat.merge(chars);
+            cellFormat.setLeftPadding(kCellPaddingSidePt * units_.perPoint());
+            cellFormat.setRightPadding(kCellPaddingSidePt * units_.perPoint());
             QTextBlockFormat format = blockFormat();
             format.setAlignment(alignmentOf(columns[c].align));
-            const double side = (kCellPaddingSidePt - kCellPaddingTopPt) * units_.perPoint();
-            format.setLeftMargin(side);
-            format.setRightMargin(side);
             QTextCursor at = cell.firstCursorPosition();
-            // An empty cell keeps the table's size, so a row without text is no taller.
             at.setBlockFormat(format);
-            at.setBlockCharFormat(chars);
+            at.setBlockCharFormat(cellFormat);
             if (c >= cells.size())
                 continue;
             bool first = true;
