@@ -283,7 +283,9 @@ std::pair<Row, Row> splitRow(const Row& row, double room, const std::string& mar
         ++k;
     k = std::max<std::size_t>(2, k - 1);
     Row first = row, rest = row;
-    std::string a, b = lines.front() + mark;
+    const bool marked = lines.front().size() >= mark.size() &&
+                        lines.front().compare(lines.front().size() - mark.size(), mark.size(), mark) == 0;
+    std::string a, b = marked ? lines.front() : lines.front() + mark;
     for (std::size_t i = 0; i < k && i < lines.size(); ++i)
         a += (i ? "\n" : "") + lines[i];
     for (std::size_t i = k; i < lines.size(); ++i)

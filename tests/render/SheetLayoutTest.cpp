@@ -166,3 +166,44 @@ TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlock
 }
 
 } // namespace
+
+namespace {
+
+// A block longer than a sheet goes on over the next sheets, each part under the
+// block's first line and the continued mark; no line is lost or repeated otherwise.
+TEST(SheetLayout, RowTallerThanASheetContinuesUnderItsFirstLine)
+{
+    printing::Document doc;
+    doc.startDoc();
+    doc.paragraph("Meeting: Test");
+    printing::Table t;
+    t.columns = {{printing::Align::Left, 18}};
+    t.continuedMark = " (continued)";
+    std::string block = "Event 1";
+    for (int i = 1; i <= 150; ++i)
+        block += "\nName " + std::to_string(i);
+    t.rows = {{"Event 0\nName"}, {block}, {"Event 2\nName"}};
+    doc.addTable(t);
+    doc.endDoc();
+    auto laidOut = render::layoutDocument(doc);
+    const auto lines = laidOutLines(*laidOut);
+    std::map<int, std::vector<std::string>> sheets;
+    for (const Line& l : lines)
+        sheets[l.sheet].push_back(l.text);
+    int names = 0, withNames = 0, continued = 0;
+    for (const auto& [sheet, texts] : sheets) {
+        EXPECT_EQ(texts.front(), "Meeting: Test") << sheet;
+        int here = 0;
+        for (const std::string& text : texts)
+            here += startsWith(text, "Name ") ? 1 : 0;
+        names += here;
+        withNames += here > 0 ? 1 : 0;
+        if (texts.size() > 1 && texts[1] == "Event 1 (continued)")
+            ++continued;
+    }
+    EXPECT_EQ(names, 150);
+    EXPECT_GE(withNames, 2);
+    EXPECT_EQ(continued, withNames - 1);
+}
+
+} // namespace
