@@ -221,6 +221,8 @@ TEST(GateProgrammeTest, RecordLinesOfTheActiveSets)
         {Language::English, RecordsIncluded::ValuesOnly, RecordDate::None, "102", "Record(s): S - 4:20.00   N - 4:01.50   "},
         {Language::Afrikaans, RecordsIncluded::ValuesOnly, RecordDate::None, "101", "Rekord(s):  Nuwe item"},
         {Language::English, RecordsIncluded::ValuesOnly, RecordDate::None, "101", "Record(s):  New Event"},
+        // An event without a record has no "Record(s): " line.
+        {Language::English, RecordsIncluded::ValuesOnly, RecordDate::None, "110", ""},
         {Language::English, RecordsIncluded::AllData, RecordDate::None, "102",
          "Record(s): S - 4:20.00   Ann Lee  Tuks  Pta  \r\n" + std::string(18, ' ') + "N - 4:01.50   Bo Ek  SA  Cpt  "},
         {Language::English, RecordsIncluded::AllData, RecordDate::Full, "102",
@@ -246,7 +248,7 @@ TEST(GateProgrammeTest, RecordLinesOfTheActiveSets)
         options.recordDate = c.date;
         std::string text = eventTexts(suite.print(options))[0];
         std::string heading = text.substr(0, text.find("\r\n"));
-        EXPECT_EQ(text, heading + "\r\n\r\n" + c.lines + "\r\n" + kThreeBlanks);
+        EXPECT_EQ(text, heading + (c.lines.empty() ? "" : "\r\n\r\n" + c.lines) + "\r\n" + kThreeBlanks);
     }
 }
 
