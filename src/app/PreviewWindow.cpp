@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -66,8 +67,11 @@ PreviewWindow::PreviewWindow(Language lang, QWidget* parent) : QDialog(parent), 
     view_->setObjectName(QStringLiteral("Vsp"));
     view_->setAlignment(Qt::AlignCenter);
     scroll_ = new QScrollArea(this);
+    // The page keeps its own size and the area scrolls both ways, whatever the
+    // orientation of the page shown before.
     scroll_->setWidget(view_);
-    scroll_->setWidgetResizable(true);
+    scroll_->setWidgetResizable(false);
+    scroll_->setAlignment(Qt::AlignCenter);
     scroll_->setBackgroundRole(QPalette::Dark);
 
     auto* bar = new QHBoxLayout;
@@ -104,8 +108,13 @@ PreviewWindow::PreviewWindow(Language lang, QWidget* parent) : QDialog(parent), 
     connect(cmdKanseleer_, &QPushButton::clicked, this, &QDialog::close);
 
     askPdfFile = [this] {
-        QString file = QFileDialog::getSaveFileName(this, cmdSavePdf_->text(), QStringLiteral("Program.pdf"),
-                                                    QStringLiteral("PDF (*.pdf)"));
+        // Beside the printout's document file in the Data folder.
+        const QFileInfo document(QString::fromStdString(doc_.exportFile()));
+        const QString start = doc_.exportFile().empty()
+                                  ? QStringLiteral("Program.pdf")
+                                  : document.absolutePath() + QLatin1Char('/') + document.completeBaseName() +
+                                        QStringLiteral(".pdf");
+        QString file = QFileDialog::getSaveFileName(this, cmdSavePdf_->text(), start, QStringLiteral("PDF (*.pdf)"));
         if (!file.isEmpty() && !file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
             file += QStringLiteral(".pdf");
         return file;
@@ -180,12 +189,14 @@ void PreviewWindow::refresh()
     if (!has) {
         image_ = QImage();
         view_->clear();
+        view_->adjustSize();
         return;
     }
     const double ratio = devicePixelRatioF();
     image_ = render::renderPage(*laidOut_, page_, logicalDpiX() * zoom_ * ratio);
     image_.setDevicePixelRatio(ratio);
     view_->setPixmap(QPixmap::fromImage(image_));
+    view_->adjustSize();
 }
 
 void PreviewWindow::cmdSavePdf_Click()

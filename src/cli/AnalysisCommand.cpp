@@ -108,8 +108,7 @@ int runPrintAnalysis(const std::string& dir, const PrintCommandOptions& o, std::
     // Every option is checked before anything is opened or written.
     const Language lang = parseLanguage(o.lang);
     const AnalysisOrder order = analysisOrder(o.analysisOrder);
-    if (!(o.font >= 6 && o.font <= 16) || std::floor(o.font) != o.font)
-        throw std::invalid_argument("--font " + std::to_string(o.font) + " is no print size: use 6 to 16 points.");
+    checkPrintFont(o.font);
     if (o.pdf.empty())
         throw std::invalid_argument("--pdf FILE is required: the file the pages are written to.");
 
@@ -127,13 +126,7 @@ int runPrintAnalysis(const std::string& dir, const PrintCommandOptions& o, std::
     render::writePdf(doc, o.pdf);
     out << "Wrote " << o.pdf << " (" << a.result.events << " events).\n";
     // Failing to write the document file does not undo the PDF.
-    try {
-        render::writeOdt(doc, options.documentFile);
-        out << "Wrote " << options.documentFile << ".\n";
-    } catch (const std::exception& e) {
-        err << "dravik print: the document file was not written: " << e.what() << "\n";
-    }
-    return 0;
+    return writeDocumentFile(doc, options.documentFile, out, err);
 }
 
 } // namespace dravik::cli

@@ -8,6 +8,10 @@ namespace CLI {
 class App;
 }
 
+namespace dravik::printing {
+class Document;
+}
+
 namespace dravik::cli {
 
 // Adds every subcommand to the parser.
@@ -62,7 +66,8 @@ struct PrintCommandOptions {
     std::string analysisOrder = "events";                             // analysis: events | number
 };
 // Writes the programme printout as PDF and its document file into the data folder;
-// a document file that cannot be written is reported on err and does not stop the PDF.
+// a document file that cannot be written is reported on err, does not undo the PDF
+// and makes the command exit 1.
 int runPrintCommand(const std::string& dir, const PrintCommandOptions& options, std::ostream& out,
                     std::ostream& err);
 
@@ -70,6 +75,10 @@ int runPrintCommand(const std::string& dir, const PrintCommandOptions& options, 
 // written as PDF and as Analyze.odt in the data folder.
 int runPrintAnalysis(const std::string& dir, const PrintCommandOptions& options, std::ostream& out,
                      std::ostream& err);
+// Throws the message for a --font that is no print size, the number as typed.
+void checkPrintFont(double font);
+// Writes a printout's document file; a failure is told on err and gives exit status 1.
+int writeDocumentFile(const printing::Document& doc, const std::string& path, std::ostream& out, std::ostream& err);
 
 // dravik publish: the programme as a web page folder (index.html with every
 // event's start list, records.html for a record set), written whole or not at all.

@@ -15,6 +15,7 @@
 #include "render/DocumentFiles.h"
 
 
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <ostream>
@@ -41,7 +42,7 @@ printing::PrintOptions printOptions(const PrintCommandOptions& o, Language lang)
 {
     printing::PrintOptions p;
     p.language = lang;
-    const char* const kinds[] = {"standard", "gate", "records"};
+    const char* const kinds[] = {"standard", "gate", "records", "analysis"};
     int kind = choose("--what", o.what, kinds);
     p.kind = static_cast<printing::ProgrammeKind>(kind == 1 ? 1 : 0);
     const char* const records[] = {"none", "values", "all"};
@@ -55,11 +56,12 @@ printing::PrintOptions printOptions(const PrintCommandOptions& o, Language lang)
 
     if (o.day != 0 && (o.day < 1 || o.day > 3))
         throw std::invalid_argument("--day " + std::to_string(o.day) + " is not a day of the meeting: use 1, 2 or 3.");
+    if (!o.set.empty())
+        throw std::invalid_argument("--set chooses the record set of --what records or analysis; a programme "
+                                    "shows the records of the active sets.");
     p.allDays = o.day == 0;
     p.day = o.day == 0 ? 1 : o.day;
-    // The Print tab offers 6 to 16 points.
-    if (!(o.font >= 6 && o.font <= 16) || std::floor(o.font) != o.font)
-        throw std::invalid_argument("--font " + std::to_string(o.font) + " is no print size: use 6 to 16 points.");
+    checkPrintFont(o.font);
     p.fontSize = o.font;
     if (o.results != 3 && o.results != 6 && o.results != 9)
         throw std::invalid_argument("--results " + std::to_string(o.results) + ": use 3, 6 or 9.");
@@ -73,24 +75,47 @@ DisplayOrder displayOrder(const std::string& order)
     return static_cast<DisplayOrder>(choose("--order", order, orders));
 }
 
-// Writes the document file beside the PDF; failing to write it does not undo the PDF.
-void writeDocumentFile(const printing::Document& doc, const std::string& path, std::ostream& out, std::ostream& err)
+// The events a programme printout printed: one table row each.
+std::size_t printedEvents(const printing::Document& doc)
+{
+    std::size_t n = 0;
+    for (const printing::Table* t : doc.tables())
+        n += t->rows.size();
+    return n;
+}
+
+} // namespace
+
+void checkPrintFont(double font)
+{
+    // The Print tab offers 6 to 16 points.
+    if (!(font >= 6 && font <= 16) || std::floor(font) != font) {
+        char typed[32];
+        const auto end = std::to_chars(typed, typed + sizeof typed, font).ptr;
+        throw std::invalid_argument("--font " + std::string(typed, end) + " is no print size: use 6 to 16 points.");
+    }
+}
+
+int writeDocumentFile(const printing::Document& doc, const std::string& path, std::ostream& out, std::ostream& err)
 {
     try {
         render::writeOdt(doc, path);
         out << "Wrote " << path << ".\n";
+        return 0;
     } catch (const std::exception& e) {
         err << "dravik print: the document file was not written: " << e.what() << "\n";
+        return 1;
     }
 }
+
+namespace {
 
 // The records report of one set: the set displayed as the Records tab displays it,
 // then printed with the chosen columns.
 int printRecords(const std::string& dir, const PrintCommandOptions& o, std::ostream& out, std::ostream& err)
 {
     const Language lang = parseLanguage(o.lang);
-    if (!(o.font >= 6 && o.font <= 16) || std::floor(o.font) != o.font)
-        throw std::invalid_argument("--font " + std::to_string(o.font) + " is no print size: use 6 to 16 points.");
+    checkPrintFont(o.font);
     printing::RecordsReportOptions report;
     report.language = lang;
     report.fontSize = o.font;
@@ -122,8 +147,7 @@ int printRecords(const std::string& dir, const PrintCommandOptions& o, std::ostr
         throw std::invalid_argument("The record set " + o.set + " lists no events to print.");
     render::writePdf(doc, o.pdf);
     out << "Wrote " << o.pdf << " (record set " << set->name << ").\n";
-    writeDocumentFile(doc, report.documentFile, out, err);
-    return 0;
+    return writeDocumentFile(doc, report.documentFile, out, err);
 }
 
 } // namespace
@@ -160,11 +184,10 @@ int runPrintCommand(const std::string& dir, const PrintCommandOptions& o, std::o
     printing::printProgramme(doc, sources, options, state);
 
     render::writePdf(doc, o.pdf);
-    out << "Wrote " << o.pdf << " (" << grid.rows() - 1 << " events).\n";
+    out << "Wrote " << o.pdf << " (" << printedEvents(doc) << " events).\n";
     if (o.records != "none" && options.records == printing::RecordsIncluded::None)
         out << "No record set is active: the records were left out.\n";
-    writeDocumentFile(doc, doc.exportFile().empty() ? documentFile : doc.exportFile(), out, err);
-    return 0;
+    return writeDocumentFile(doc, doc.exportFile().empty() ? documentFile : doc.exportFile(), out, err);
 }
 
 } // namespace dravik::cli

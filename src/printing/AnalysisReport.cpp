@@ -41,7 +41,10 @@ bool PrintAnalysis(Document& doc, const GridModel& flxAnal, const AnalysisLabels
     doc.paragraph("\n");
     doc.paragraph("\n");
 
-    const Table empty{columnsFromFormat(kFormat), analysisHeader(options.language), {}, 8};
+    Table empty;
+    empty.columns = columnsFromFormat(kFormat);
+    empty.header = analysisHeader(options.language);
+    empty.fontSize = 8;
     Table table = empty;
     const int last = flxAnal.rows() - 1;
     int pageEnd = kAnalysisFirstPageRows;

@@ -27,6 +27,15 @@ struct Table {
     std::vector<std::string> header; // empty: no header row
     std::vector<std::vector<std::string>> rows;
     double fontSize = 0; // points; 0 takes the document's font size
+    // The columns grow in proportion to take the page's whole width.
+    bool fillPageWidth = false;
+    // Lines of a cell that hold tabs set their fields in columns shared by every such
+    // table of the document (lines with the same count of fields line up), instead of
+    // at the default tab stops.
+    bool tabColumns = false;
+    // A row taller than a sheet continues on the next sheet under its first line
+    // followed by this mark (" (continued)"); empty: the row is left to flow over.
+    std::string continuedMark;
 };
 
 // A picture scaled into a box measured from the page's top-left corner.

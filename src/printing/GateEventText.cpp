@@ -72,12 +72,13 @@ std::string BuildEventHeading(const std::vector<std::string>& row, const PrintOp
 {
     auto cell = [&](int col) { return trimmed(row.at(col)); };
     const Language lang = options.language;
-    std::string text = (isEnglish(lang) ? "Event  " : "Item  ") + cell(pcol::Number) + cell(pcol::Sub) + "  " +
-                       "\t" + cell(pcol::Time);
+    // One field per column, with no padding: the printed page sets the fields in
+    // columns of their own, the same on every block.
+    std::string text = (isEnglish(lang) ? "Event " : "Item ") + cell(pcol::Number) + cell(pcol::Sub) + "\t" +
+                       cell(pcol::Time);
     const bool alternative = options.alternativeLanguage && state.headingStyle == kNormalHeading;
-    text += "\t" + genderLabel(cell(pcol::Gender), cell(pcol::Age), lang, alternative) + "\t";
+    text += "\t" + trimmed(genderLabel(cell(pcol::Gender), cell(pcol::Age), lang, alternative)) + "\t";
     std::string event = cell(alternative ? pcol::Event2 : pcol::Event);
-    event = padTo(event, textLength(event) < 10 ? 35 : 30);
     std::string level = cell(pcol::Level);
     if (alternative)
         level = alternativeLevel(level);

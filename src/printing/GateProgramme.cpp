@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace dravik::printing {
 
@@ -50,6 +51,9 @@ public:
         }
     }
 
+    // The booklet runs day by day (in the print order within a day); every sheet
+    // is headed by the meeting and the day with its date, and an event's block
+    // never splits over two sheets.
     template <typename EventText>
     void print(const Progress& progress, EventText eventText)
     {
@@ -58,17 +62,41 @@ public:
         doc_.setMarginCm(marginFromTwips(800));
         doc_.setOrientation(Orientation::Portrait);
         doc_.startDoc();
-        Table table;
-        table.columns = {{Align::Left, 18.0}};
         const GridModel& grid = src_.programme;
-        table.rows.reserve(grid.rows());
-        for (int r = 1; r < grid.rows(); ++r) {
+        std::vector<int> rows;
+        for (int r = 1; r < grid.rows(); ++r)
+            rows.push_back(r);
+        const bool byDay = src_.meeting.days > 1;
+        auto dayOf = [&](int r) { return byDay ? static_cast<int>(textToNumber(grid.cell(r, pcol::Day))) : 0; };
+        std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return dayOf(a) < dayOf(b); });
+        const PageHeading heading(src_.meeting, options_.language);
+        Table table;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const int r = rows[i];
+            if (i == 0 || dayOf(r) != dayOf(rows[i - 1])) {
+                if (i > 0) {
+                    doc_.addTable(std::exchange(table, Table{}));
+                    doc_.newPage();
+                }
+                runningHead(heading, byDay ? dayOf(r) : 1);
+                table.columns = {{Align::Left, 18.0}};
+                table.tabColumns = true;
+                table.continuedMark = isEnglish(options_.language) ? " (continued)" : " (vervolg)";
+            }
             if (progress)
                 progress(r);
             table.rows.push_back({eventText(*this, grid.rowCells(r))});
         }
+        if (rows.empty())
+            runningHead(heading, 1);
         doc_.addTable(std::move(table));
         doc_.endDoc();
+    }
+
+    void runningHead(const PageHeading& heading, int day)
+    {
+        doc_.paragraph(heading.meetingLine());
+        heading.dayOrDateLine(doc_, day);
     }
 
     // Entry order: heading, records, the entrants on one line, the blanks.
@@ -126,8 +154,13 @@ private:
     {
         if (options_.records == RecordsIncluded::None)
             return;
+        // An event without a record prints no "Record(s): " line.
+        std::string lines;
+        AppendRecordLines(lines, definition, kind, symbols_, records_, options_);
+        if (lines.empty())
+            return;
         text += isEnglish(options_.language) ? "\r\n\r\nRecord(s): " : "\r\n\r\nRekord(s): ";
-        AppendRecordLines(text, definition, kind, symbols_, records_, options_);
+        text += lines;
     }
 
     const std::vector<EntryRow>& entriesOf(int kind, double definition, double level) const

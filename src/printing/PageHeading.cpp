@@ -14,9 +14,13 @@ void PageHeading::top(Document& doc) const
     doc.drawPicture({Picture::Source::File, ownLogo_, 4.0, 0.1, 3.0, 3.0});
     doc.drawPicture({Picture::Source::ProgramLogo, "", logoLeftCm_, 0.1, 3.0, 3.0});
     doc.paragraph("\n");
-    doc.paragraph((isEnglish(lang_) ? "Meeting: " : "Byeenkoms: ") + meeting_.remark + "  (" + meeting_.venue +
-                  ")" + "\n");
+    doc.paragraph(meetingLine() + "\n");
     doc.paragraph("\n");
+}
+
+std::string PageHeading::meetingLine() const
+{
+    return (isEnglish(lang_) ? "Meeting: " : "Byeenkoms: ") + meeting_.remark + "  (" + meeting_.venue + ")";
 }
 
 void PageHeading::dayOrDateLine(Document& doc, int day) const

@@ -27,6 +27,8 @@ public:
 
     // Both logos, an empty line, "Meeting: name  (venue)" and an empty line.
     void top(Document& doc) const;
+    // "Meeting: name  (venue)".
+    std::string meetingLine() const;
     // "Day: 2 - 15/03/2026" on a meeting of more than one day (days 1 to 3
     // only), "Date: 14/03/2026" on a meeting of one day.
     void dayOrDateLine(Document& doc, int day) const;

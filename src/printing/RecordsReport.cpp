@@ -113,7 +113,9 @@ bool PrintRecordsReport(Document& doc, const GridModel& flxRek, const RecordsRep
     format += "|>2.0cm";
     header += english ? "|Record" : "|Rekord";
 
-    Table table{columnsFromFormat(format), splitBars(header), {}};
+    Table table;
+    table.columns = columnsFromFormat(format);
+    table.header = splitBars(header);
     for (int r = 1; r < flxRek.rows(); ++r) {
         if (progress)
             progress(r);

@@ -86,8 +86,10 @@ public:
     void print()
     {
         setUp();
-        // With "All Days" unticked only the chosen day's rows are printed.
-        bool oneDay = !options_.allDays && src_.meeting.days > 1;
+        // With "All Days" unticked only the chosen day's rows are printed. A meeting
+        // of one day has no days to break at: its pages carry the date only.
+        const bool multiDay = src_.meeting.days > 1;
+        const bool oneDay = !options_.allDays && multiDay;
         currentDay_ = options_.allDays ? (grid_.rows() > 1 ? dayOf(grid_, 1) : 1) : options_.day;
         firstPageHeading();
         bool pageFull = false;
@@ -95,7 +97,7 @@ public:
             int d = dayOf(grid_, r);
             if (oneDay && d != options_.day)
                 continue;
-            if (d != currentDay_ && !table_.rows.empty())
+            if (multiDay && d != currentDay_ && !table_.rows.empty())
                 dayBreak(d);
             else if (pageFull)
                 pageBreak();
@@ -192,7 +194,8 @@ private:
 
     void flushTable()
     {
-        Table next{table_.columns, table_.header, {}};
+        Table next = table_;
+        next.rows.clear();
         doc_.addTable(std::move(table_));
         table_ = std::move(next);
     }
@@ -214,9 +217,10 @@ private:
         const StandardTexts& t = textsFor(options_.language);
         const bool allData = options_.records == RecordsIncluded::AllData;
         const int count = static_cast<int>(symbols_.size());
+        // Each set's record on a line of its own, the same line in every column.
         std::string record, athlete, team, track, date;
+        auto addLine = [](std::string& cell, const std::string& text) { cell += (cell.empty() ? "" : "\n") + text; };
         for (int i = 0; i < count; ++i) {
-            const bool notLast = i + 1 < count;
             lineCount_ += count - 1;
             RecordMatch match = records_->find(symbols_[i].reference, definition);
             lineCount_ -= match.blankRows;
@@ -224,28 +228,23 @@ private:
                 continue;
             const RecordEntry& rec = *match.record;
             if (rec.value == 0.01) {
-                record += t.newEvent;
+                addLine(record, t.newEvent);
             } else {
                 int kind = FindEventKind(src_.reference.definitions, definition);
-                std::string text = trimmed(symbols_[i].symbol + " - " + FormatRecordValue(rec.value, kind));
-                record += notLast ? padTo(text, 20) : text;
+                addLine(record, trimmed(symbols_[i].symbol + " - " + FormatRecordValue(rec.value, kind)));
             }
             if (!allData)
                 continue;
             std::string name = trimmed(rec.naam + " " + rec.van);
             if (textLength(name) > 15)
                 name = trimmed(firstChars(trimmed(rec.naam), 1) + " " + rec.van);
-            athlete += (notLast ? padTo(name, 20) : name) + " ";
-            std::string teamText = firstChars(trimmed(rec.span), 30);
-            team += (notLast ? padTo(teamText, 30) : teamText) + " ";
-            std::string trackText = firstChars(trimmed(rec.plek), 6);
-            track += (notLast ? padTo(trackText, 30) : trackText) + " ";
-            if (options_.recordDate == RecordDate::None)
-                date += " ";
-            else if (options_.recordDate == RecordDate::Full)
-                date += recordDateText(rec.datum) + "  ";
-            else
-                date += rec.jaar + "      ";
+            addLine(athlete, name);
+            addLine(team, firstChars(trimmed(rec.span), 30));
+            addLine(track, firstChars(trimmed(rec.plek), 6));
+            if (options_.recordDate == RecordDate::Full)
+                addLine(date, recordDateText(rec.datum));
+            else if (options_.recordDate == RecordDate::Year)
+                addLine(date, trimmed(rec.jaar));
         }
         if (trimmed(record).empty())
             return;

@@ -31,9 +31,9 @@ private:
 void writePdf(const printing::Document& doc, const std::string& path);
 
 // Writes the document as OpenDocument text (.odt), the file the word processor opens,
-// laid out as the pages print: A4 in the document's orientation with its margins, the
-// font size the pages print in, tables with their header row repeated on every page,
-// page breaks and pictures. Failures throw as writePdf does.
+// laid out as the pages print: the same sheets, A4 in the document's orientation with
+// its margins, the font size chosen, tables with their header row repeated on every
+// page, tab columns, page breaks and pictures. Failures throw as writePdf does.
 void writeOdt(const printing::Document& doc, const std::string& path);
 
 } // namespace dravik::render

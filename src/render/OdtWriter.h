@@ -1,5 +1,6 @@
 #pragma once
 #include "printing/Document.h"
+#include "render/TextDocumentBuilder.h"
 
 #include <string>
 
@@ -10,10 +11,9 @@ namespace dravik::render {
 // the document's orientation with its margins, tables with fixed column widths and a
 // header row repeated on every page, page breaks and pictures placed on the page.
 //
-// fontPoints is the size the text is set in (0: the document's own size); a table's
-// own size is scaled by the same factor, as the printed pages do when they shrink.
+// The text is set in the document's font size; lines of tab-column tables use `tabs`.
 // Pictures are drawn with Qt (the program logo needs a QGuiApplication).
 // Throws std::runtime_error saying what went wrong when the package cannot be built.
-std::string odtPackage(const printing::Document& doc, double fontPoints = 0);
+std::string odtPackage(const printing::Document& doc, const TabColumns& tabs = {});
 
 } // namespace dravik::render

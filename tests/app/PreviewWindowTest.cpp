@@ -5,6 +5,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -79,6 +81,14 @@ TEST(PreviewWindow, ShowsPagesPagesAndZoomsAndIsReusedAfterCancel)
     EXPECT_EQ(frmPP.pageCount(), 1);
     EXPECT_EQ(frmPP.currentPage(), 0);
     EXPECT_FALSE(next->isEnabled());
+
+    // A landscape page after portrait ones shows whole, with a scroll bar to reach it.
+    printing::Document landscape = pages(1, "All Data");
+    landscape.setOrientation(printing::Orientation::Landscape);
+    frmPP.showDocument(landscape);
+    auto* page = frmPP.findChild<QLabel*>("Vsp");
+    EXPECT_EQ(page->size(), frmPP.pageImage().deviceIndependentSize().toSize());
+    EXPECT_GT(frmPP.findChild<QScrollArea*>()->horizontalScrollBar()->maximum(), 0);
     frmPP.close();
 }
 

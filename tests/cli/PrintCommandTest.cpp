@@ -48,6 +48,7 @@ TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
         const char* document;               // in the data folder
         std::vector<std::string> texts;     // texts the pages must hold
         const char* absent = "";            // a text they must not hold
+        const char* said = "";              // in what the command tells
     };
     cli::PrintCommandOptions standard;
     cli::PrintCommandOptions records;
@@ -73,7 +74,7 @@ TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
     analysis.analysisOrder = "number";
     const Case cases[] = {
         {"standard", standard, "Program.odt", {"Meeting:"}},
-        {"records", records, "Program.odt", {"Record symbols in use:"}},
+        {"records", records, "Program.odt", {"Record symbols in use:"}, "", "(33 events)"},
         {"gate", gate, "Program.odt", {"9 __________________"}},
         // The records report of one set with the chosen columns: an unticked column stays out.
         {"report", report, "Rekords.odt", {"Provincial Records (P)", "Surname", "Date", "Record"}, "Track"},
@@ -93,6 +94,7 @@ TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
         EXPECT_EQ(firstBytes(pdf, 5), "%PDF-");
         EXPECT_EQ(firstBytes(document, 2), "PK") << "OpenDocument text is a zip";
         EXPECT_NE(out.str().find(pdf.string()), std::string::npos) << out.str();
+        EXPECT_NE(out.str().find(c.said), std::string::npos) << out.str();
         EXPECT_NE(out.str().find(document.string()), std::string::npos) << out.str();
         const std::string text = pdfText(pdf);
         for (const std::string& expected : c.texts)
@@ -109,7 +111,7 @@ TEST_F(PrintCommand, UnwritableDocumentFileIsReportedAndThePdfStillWritten)
     cli::PrintCommandOptions o;
     o.pdf = (dir.path() / "out.pdf").string();
     std::ostringstream out, err;
-    EXPECT_EQ(cli::runPrintCommand(dir.folder(), o, out, err), 0);
+    EXPECT_EQ(cli::runPrintCommand(dir.folder(), o, out, err), 1);
     EXPECT_EQ(firstBytes(o.pdf, 5), "%PDF-");
     EXPECT_NE(err.str().find(odt().string()), std::string::npos) << err.str();
     EXPECT_NE(err.str().find("does not exist"), std::string::npos) << err.str();
@@ -122,12 +124,13 @@ TEST_F(PrintCommand, BadOptionValuesFailWithAMessageAndWriteNothing)
         const char* message;
     };
     const Case cases[] = {
-        {[](cli::PrintCommandOptions& o) { o.what = "poster"; }, "Unknown --what \"poster\": use standard, gate or records."},
+        {[](cli::PrintCommandOptions& o) { o.what = "poster"; }, "Unknown --what \"poster\": use standard, gate, records or analysis."},
+        {[](cli::PrintCommandOptions& o) { o.set = "2"; }, "--set chooses the record set"},
+        {[](cli::PrintCommandOptions& o) { o.font = 0; }, "--font 0 is no print size"},
         {[](cli::PrintCommandOptions& o) { o.records = "some"; }, "--records \"some\""},
         {[](cli::PrintCommandOptions& o) { o.recordDate = "month"; }, "--record-date \"month\""},
         {[](cli::PrintCommandOptions& o) { o.order = "time"; }, "--order \"time\""},
         {[](cli::PrintCommandOptions& o) { o.names = "all"; }, "--names \"all\""},
-        {[](cli::PrintCommandOptions& o) { o.font = 30; }, "--font"},
         {[](cli::PrintCommandOptions& o) { o.results = 4; }, "--results 4"},
         {[](cli::PrintCommandOptions& o) { o.day = 5; }, "--day 5"},
         {[](cli::PrintCommandOptions& o) { o.lang = "de"; }, "\"de\""},

@@ -125,6 +125,7 @@ TEST(StandardProgrammeTest, PagesHoldAsManyRowsAsTheRecordLinesAllow)
         int sets;
         int rows;
         std::vector<size_t> perPage;
+        int day = 0; // the day chosen instead of all days
     };
     const Case cases[] = {
         {RecordsIncluded::None, 0, 90, {41, 41, 8}},
@@ -132,6 +133,8 @@ TEST(StandardProgrammeTest, PagesHoldAsManyRowsAsTheRecordLinesAllow)
         {RecordsIncluded::ValuesOnly, 1, 90, {36, 41, 13}},
         {RecordsIncluded::ValuesOnly, 2, 50, {20, 22, 8}},
         {RecordsIncluded::AllData, 1, 60, {24, 30, 6}},
+        // A meeting of one day has no day to break at, whichever day is chosen.
+        {RecordsIncluded::None, 0, 81, {41, 40}, 2},
     };
     for (const Case& c : cases) {
         test::PrintSuite suite;
@@ -140,8 +143,13 @@ TEST(StandardProgrammeTest, PagesHoldAsManyRowsAsTheRecordLinesAllow)
         suite.addRows(c.rows);
         PrintOptions options;
         options.records = c.records;
+        options.allDays = c.day == 0;
+        options.day = std::max(c.day, 1);
         Document doc = suite.print(options);
         EXPECT_EQ(rowsPerPage(doc), c.perPage) << c.rows << " rows, " << c.sets << " sets";
+        for (const auto& page : doc.pages())
+            for (const std::string& text : paragraphs(page))
+                EXPECT_NE(text.rfind("Day:", 0), 0u) << text;
         // Later pages repeat the heading without the record symbols.
         auto pages = doc.pages();
         for (size_t p = 1; p < pages.size(); ++p) {
@@ -234,7 +242,7 @@ TEST(StandardProgrammeTest, RecordCellShowsEachActiveSetsRecord)
     options.records = RecordsIncluded::ValuesOnly;
     Document doc = suite.print(options);
     EXPECT_EQ(column(*doc.tables().at(0), 6),
-              (std::vector<std::string>{"S - 10.50           N - 9.85", " New event", "N - 1:02:05.50", ""}));
+              (std::vector<std::string>{"S - 10.50\nN - 9.85", " New event", "N - 1:02:05.50", ""}));
 }
 
 TEST(StandardProgrammeTest, AllDataShortensLongNamesAndCutsTeamAndTrack)
@@ -244,9 +252,9 @@ TEST(StandardProgrammeTest, AllDataShortensLongNamesAndCutsTeamAndTrack)
         std::vector<std::string> cells;
     };
     const Case cases[] = {
-        {RecordDate::None, {"S - 10.50", "J van der Merwe ", "Pretoria Boys High ", "Pretor "}},
-        {RecordDate::Full, {"S - 10.50", "J van der Merwe ", "Pretoria Boys High ", "Pretor ", "05/04/2019  "}},
-        {RecordDate::Year, {"S - 10.50", "J van der Merwe ", "Pretoria Boys High ", "Pretor ", "2019      "}},
+        {RecordDate::None, {"S - 10.50", "J van der Merwe", "Pretoria Boys High", "Pretor"}},
+        {RecordDate::Full, {"S - 10.50", "J van der Merwe", "Pretoria Boys High", "Pretor", "05/04/2019"}},
+        {RecordDate::Year, {"S - 10.50", "J van der Merwe", "Pretoria Boys High", "Pretor", "2019"}},
     };
     for (const Case& c : cases) {
         test::PrintSuite suite;
@@ -263,7 +271,7 @@ TEST(StandardProgrammeTest, AllDataShortensLongNamesAndCutsTeamAndTrack)
         const auto& rows = doc.tables().at(0)->rows;
         EXPECT_EQ(std::vector<std::string>(rows.at(0).begin() + 6, rows.at(0).end()), c.cells);
         EXPECT_EQ(rows.at(1).at(6), "S - 4:20.00");
-        EXPECT_EQ(rows.at(1).at(7), "Ann Lee ");
+        EXPECT_EQ(rows.at(1).at(7), "Ann Lee");
     }
 }
 

@@ -177,9 +177,10 @@ TEST(Render, MissingPictureTakesNoRoomAndTheLogoIsDrawn)
     const QImage b = render::renderPage(*render::layoutDocument(without), 0, dpi);
     EXPECT_EQ(a, b);
 
-    // The logo's centre, 5.5 cm from the left and 1.4 cm + 1.5 cm down (below the text line).
+    // The logo's centre, 5.5 cm from the left and 0.1 cm + 1.5 cm down: placed in the
+    // top margin, it stands there.
     const QImage c = render::renderPage(*render::layoutDocument(withLogo), 0, dpi);
-    const QPoint centre(qRound(5.5 / 2.54 * dpi), qRound(3.4 / 2.54 * dpi));
+    const QPoint centre(qRound(5.5 / 2.54 * dpi), qRound(1.6 / 2.54 * dpi));
     EXPECT_NE(c.pixelColor(centre), QColor(Qt::white));
     EXPECT_EQ(b.pixelColor(centre), QColor(Qt::white));
 }
@@ -234,37 +235,6 @@ TEST(Render, EmptyDocumentIsOneBlankPage)
 }
 
 } // namespace
-
-// A printout that counts its own lines per page keeps one sheet per page: when the
-// rows of a page do not fit at the chosen size, the text shrinks instead of spilling.
-TEST(Render, SelfPaginatedPagesShrinkToOneSheetEach)
-{
-    struct Case {
-        int rowsPerPage;
-        int lines; // lines per row
-        bool shrinks;
-    };
-    for (const Case& c : {Case{20, 1, false}, Case{41, 1, true}, Case{32, 2, true}}) {
-        printing::Document doc;
-        doc.setFontSize(12);
-        doc.startDoc();
-        for (int page = 0; page < 3; ++page) {
-            if (page > 0)
-                doc.newPage();
-            doc.paragraph("Meeting: Test\n");
-            printing::Table t;
-            t.columns = {{printing::Align::Left, 2}, {printing::Align::Left, 6}};
-            t.header = {"No", "Record"};
-            for (int r = 0; r < c.rowsPerPage; ++r)
-                t.rows.push_back({std::to_string(r + 1), c.lines == 2 ? "M - 10.36\nP - 10.04" : "M - 10.36"});
-            doc.addTable(t);
-        }
-        doc.endDoc();
-        auto laidOut = render::layoutDocument(doc);
-        EXPECT_EQ(render::pageCount(*laidOut), 3) << c.rowsPerPage << " rows of " << c.lines;
-        EXPECT_EQ(laidOut->defaultFont().pointSizeF() < 12, c.shrinks) << c.rowsPerPage << " rows of " << c.lines;
-    }
-}
 
 // A table may print smaller than the text around it, as the records report and the analysis do.
 TEST(Render, TableFontSizeOverridesTheDocumentsForItsCells)

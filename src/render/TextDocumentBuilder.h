@@ -1,0 +1,40 @@
+#pragma once
+#include "printing/Document.h"
+
+#include <QFont>
+#include <QPageLayout>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPaintDevice;
+class QTextDocument;
+
+namespace dravik::render {
+
+// Pages are laid out against a fixed high-resolution reference instead of the screen,
+// so the preview, the printer and PDF break pages in the same places on every machine.
+inline constexpr double kLayoutDpi = 1200;
+inline constexpr double kCmPerInch = 2.54;
+inline constexpr double kDevicePerCm = kLayoutDpi / kCmPerInch;
+inline constexpr double kDevicePerPoint = kLayoutDpi / 72.0;
+
+QPaintDevice* referenceDevice();
+QFont documentFont(double points);
+
+// Tab stops of the lines of tab-column tables (cm from the cell's text edge), by the
+// line's count of fields.
+using TabColumns = std::map<int, std::vector<double>>;
+
+// The model as a QTextDocument on pages of `page`. Unpaged, the text runs down one
+// endless page of the same width: what is measured there prints the same height.
+std::unique_ptr<QTextDocument> buildTextDocument(const printing::Document& doc, const QPageLayout& page,
+                                                 const TabColumns& tabs, bool paged = true);
+
+// The text lines of a model text: "\r\n" and "\r" end lines as "\n" does; a closing
+// line break adds no empty line of its own.
+std::vector<std::string> textLines(const std::string& text);
+
+} // namespace dravik::render

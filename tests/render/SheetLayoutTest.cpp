@@ -1,0 +1,209 @@
+#include "printing/PrintTestSupport.h"
+#include "printing/ProgrammeDocument.h"
+#include "render/Render.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace dravik;
+using printing::PrintOptions;
+using printing::RecordsIncluded;
+
+namespace {
+
+// One text block of the laid-out pages: its text, the sheet it stands on, its lines.
+struct Line {
+    std::string text;
+    int sheet;
+    QTextBlock block;
+};
+
+std::vector<Line> laidOutLines(QTextDocument& d)
+{
+    std::vector<Line> out;
+    const double height = d.pageSize().height();
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+        const double top = d.documentLayout()->blockBoundingRect(b).top();
+        out.push_back({b.text().toStdString(), static_cast<int>(std::floor(top / height)), b});
+    }
+    return out;
+}
+
+bool startsWith(const std::string& text, const std::string& part)
+{
+    return text.rfind(part, 0) == 0;
+}
+
+// Every piece of text is set at `points`, and no word is broken inside.
+void expectChosenSizeAndWholeWords(const std::vector<Line>& lines, double points)
+{
+    for (const Line& l : lines) {
+        for (auto it = l.block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().text() != QString(QChar::ObjectReplacementCharacter)) {
+                ASSERT_EQ(it.fragment().charFormat().fontPointSize(), points) << l.text;
+            }
+        }
+        if (l.text.find(' ') == std::string::npos && !l.text.empty()) {
+            EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
+        }
+    }
+}
+
+TEST(SheetLayout, StandardListPrintsAtTheChosenSizeWithItsHeadingOnEverySheet)
+{
+    struct Case {
+        double points;
+        RecordsIncluded records;
+        int sheets; // 0: as many as the size needs
+    };
+    const Case cases[] = {{12, RecordsIncluded::None, 3},    {8, RecordsIncluded::None, 3},
+                          {16, RecordsIncluded::None, 0},    {12, RecordsIncluded::AllData, 0},
+                          {16, RecordsIncluded::AllData, 0}, {16, RecordsIncluded::ValuesOnly, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.points) + " pt, records " + std::to_string(static_cast<int>(c.records)));
+        test::PrintSuite suite;
+        suite.addRecordSet(1, "P", "Provincial");
+        suite.addRecord({1, test::def::Sprint, "10.5", "Thandiwe", "Mokoena-Van der Merwe", "Athletics Club of Pretoria",
+                         "Pilditch Stadium", "2012-11-03", "2012"});
+        suite.addRows(123);
+        PrintOptions options;
+        options.fontSize = c.points;
+        options.records = c.records;
+        options.recordDate = printing::RecordDate::Full;
+        auto laidOut = render::layoutDocument(suite.print(options));
+        const auto lines = laidOutLines(*laidOut);
+        expectChosenSizeAndWholeWords(lines, c.points);
+
+        // Each sheet: the meeting heading before its rows, and never a single stray row.
+        std::map<int, int> rows;
+        std::map<int, bool> headed;
+        for (const Line& l : lines) {
+            if (startsWith(l.text, "Meeting:"))
+                headed[l.sheet] = rows[l.sheet] == 0;
+            if (l.text == "08:00")
+                ++rows[l.sheet];
+        }
+        int total = 0;
+        for (const auto& [sheet, n] : rows) {
+            EXPECT_TRUE(headed[sheet]) << "sheet " << sheet;
+            EXPECT_GE(n, 2) << "sheet " << sheet;
+            total += n;
+        }
+        EXPECT_EQ(total, 123);
+        if (c.sheets) {
+            EXPECT_EQ(render::pageCount(*laidOut), c.sheets);
+        }
+    }
+}
+
+// The demo meeting's programme as the Print tab prints it.
+printing::Document demoBooklet(double points, Language lang)
+{
+    test::TempFolder dir;
+    createSuiteFolder(dir.folder(), true);
+    auto store = DataStore::open(dir.folder());
+    EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
+    store->atld00().moveFirst();
+    const MeetingDetails meeting = LoadMeetingDetails(store->atld00());
+    GridModel grid;
+    setupProgrammeGrid(grid, lang);
+    loadProgrammeGrid(store->atld40(), ref, lang, grid);
+    printing::PrintSources src{grid, ref, meeting, *store, "", printing::programmeDocumentPath(store->folders())};
+    PrintOptions options;
+    options.language = lang;
+    options.kind = printing::ProgrammeKind::FullGate;
+    options.names = printing::GateNames::EntryOrder;
+    options.fontSize = points;
+    printing::PrintState state;
+    printing::Document doc;
+    printing::printProgramme(doc, src, options, state);
+    return doc;
+}
+
+TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlocks)
+{
+    for (Language lang : {Language::English, Language::Afrikaans}) {
+        for (double points : {8.0, 12.0, 16.0}) {
+            SCOPED_TRACE(std::to_string(points) + " pt");
+            auto laidOut = render::layoutDocument(demoBooklet(points, lang));
+            const auto lines = laidOutLines(*laidOut);
+            expectChosenSizeAndWholeWords(lines, points);
+            const std::string event = isEnglish(lang) ? "Event " : "Item ";
+            std::map<int, std::string> first, last;
+            std::vector<double> columns;
+            for (const Line& l : lines) {
+                first.try_emplace(l.sheet, l.text);
+                if (l.text.find_first_not_of(' ') != std::string::npos)
+                    last[l.sheet] = l.text;
+                if (!startsWith(l.text, event))
+                    continue;
+                // The heading's fields stand at the same places on every block, on one line.
+                EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
+                std::vector<double> x;
+                for (std::size_t i = l.text.find('\t'); i != std::string::npos; i = l.text.find('\t', i + 1))
+                    x.push_back(l.block.layout()->lineAt(0).cursorToX(static_cast<int>(i) + 1));
+                if (columns.empty())
+                    columns = x;
+                ASSERT_EQ(x.size(), columns.size()) << l.text;
+                for (std::size_t i = 0; i < x.size(); ++i)
+                    EXPECT_NEAR(x[i], columns[i], 1.0) << l.text;
+            }
+            EXPECT_EQ(static_cast<int>(first.size()), render::pageCount(*laidOut));
+            for (const auto& [sheet, text] : first)
+                EXPECT_TRUE(startsWith(text, isEnglish(lang) ? "Meeting: " : "Byeenkoms: ")) << sheet << ": " << text;
+            for (const auto& [sheet, text] : last)
+                EXPECT_TRUE(text.size() > 2 && text[1] == ' ' && text[2] == '_') << sheet << ": " << text;
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A block longer than a sheet goes on over the next sheets, each part under the
+// block's first line and the continued mark; no line is lost or repeated otherwise.
+TEST(SheetLayout, RowTallerThanASheetContinuesUnderItsFirstLine)
+{
+    printing::Document doc;
+    doc.startDoc();
+    doc.paragraph("Meeting: Test");
+    printing::Table t;
+    t.columns = {{printing::Align::Left, 18}};
+    t.continuedMark = " (continued)";
+    std::string block = "Event 1";
+    for (int i = 1; i <= 150; ++i)
+        block += "\nName " + std::to_string(i);
+    t.rows = {{"Event 0\nName"}, {block}, {"Event 2\nName"}};
+    doc.addTable(t);
+    doc.endDoc();
+    auto laidOut = render::layoutDocument(doc);
+    const auto lines = laidOutLines(*laidOut);
+    std::map<int, std::vector<std::string>> sheets;
+    for (const Line& l : lines)
+        sheets[l.sheet].push_back(l.text);
+    int names = 0, withNames = 0, continued = 0;
+    for (const auto& [sheet, texts] : sheets) {
+        EXPECT_EQ(texts.front(), "Meeting: Test") << sheet;
+        int here = 0;
+        for (const std::string& text : texts)
+            here += startsWith(text, "Name ") ? 1 : 0;
+        names += here;
+        withNames += here > 0 ? 1 : 0;
+        if (texts.size() > 1 && texts[1] == "Event 1 (continued)")
+            ++continued;
+    }
+    EXPECT_EQ(names, 150);
+    EXPECT_GE(withNames, 2);
+    EXPECT_EQ(continued, withNames - 1);
+}
+
+} // namespace
