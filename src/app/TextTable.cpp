@@ -172,6 +172,9 @@ const WindowText kTexts[] = {
     {"msgBeyondImport", "The last %1 events lie below sheet row 1000, which an import does not read back.", "Die laaste %1 items is onder ry 1000 van die blad, wat 'n invoer nie weer lees nie.", ""},
     {"msgRecordsRead", "Records were found for %1 events.", "Rekords is gevind vir %1 items.", ""},
     {"msgRecordsWritten", "%1 records were stored in the set.", "%1 rekords is in die stel gestoor.", ""},
+    {"cmdLynx", "Photo-finish", "Fotofinish", "Write the start lists of the photo-finish camera (lynx.evt, lynx.ppl, lynx.sch) into the chosen folder."},
+    {"cmbLynxDag", "", "", "The day whose races are written"},
+    {"msgLynxWritten", "%1 races with %2 competitors were written to lynx.evt, lynx.ppl and lynx.sch in %3.", "%1 lope met %2 deelnemers is na lynx.evt, lynx.ppl en lynx.sch in %3 geskryf.", ""},
     // Create Program tab: the same texts in both windows
     {"cmdNProg(0)", "Lees Items", "Lees Items", ""},
     {"cmdNProg(1)", "Skraap Item", "Skraap Item", ""},

@@ -70,6 +70,10 @@ int runPrintCommand(const std::string& dir, const PrintCommandOptions& options, 
 int runPrintAnalysis(const std::string& dir, const PrintCommandOptions& options, std::ostream& out,
                      std::ostream& err);
 
+// dravik lynx: the photo-finish start lists (lynx.evt, lynx.ppl, lynx.sch) of the
+// stored programme written into a folder; day 0 writes every day.
+int runLynxCommand(const std::string& dir, const std::string& folder, int day, Language lang, std::ostream& out);
+
 Language parseLanguage(const std::string& text);
 
 } // namespace dravik::cli

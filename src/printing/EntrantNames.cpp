@@ -30,6 +30,19 @@ std::string EntrantNames::team(double teamNumber) const
     return it == teams_.end() ? std::string() : it->second.naam + teamSuffix(teamNumber);
 }
 
+const EntrantNames::Athlete* EntrantNames::findAthlete(double code) const
+{
+    double teamNumber = std::floor(code / 1000);
+    auto it = athletes_.find({teamNumber, code - 1000 * teamNumber});
+    return it == athletes_.end() ? nullptr : &it->second;
+}
+
+const EntrantNames::Team* EntrantNames::findTeam(double teamNumber) const
+{
+    auto it = teams_.find(teamNumber);
+    return it == teams_.end() ? nullptr : &it->second;
+}
+
 std::string EntrantNames::athlete(double code, NameStyle style) const
 {
     double teamNumber = std::floor(code / 1000);
