@@ -5,9 +5,10 @@
 #include "exchange/PhotoFinishFiles.h"
 
 #include <QComboBox>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace dravik {
 
@@ -23,24 +24,11 @@ PhotoFinishPanel::PhotoFinishPanel(FormContext& form, std::function<std::string(
     layout->addWidget(button);
     layout->addWidget(cmbLynxDag_);
     layout->addStretch(1);
-    connect(button, &QPushButton::clicked, this, [this] { cmdLynx_Click(); });
-    fillDays();
-}
-
-void PhotoFinishPanel::showEvent(QShowEvent* event)
-{
-    fillDays();
-    QWidget::showEvent(event);
-}
-
-void PhotoFinishPanel::fillDays()
-{
-    const int chosen = cmbLynxDag_->currentIndex();
-    cmbLynxDag_->clear();
+    // Like the Print tab's day list: every day, then days 1 to 3.
     cmbLynxDag_->addItem(form_.text("chkDDae"));
-    for (int day = 1; day <= std::clamp(form_.meeting.days, 1, 3); ++day)
+    for (int day = 1; day <= 3; ++day)
         cmbLynxDag_->addItem(QString::number(day));
-    cmbLynxDag_->setCurrentIndex(chosen < cmbLynxDag_->count() ? std::max(chosen, 0) : 0);
+    connect(button, &QPushButton::clicked, this, [this] { cmdLynx_Click(); });
 }
 
 void PhotoFinishPanel::cmdLynx_Click()
@@ -50,7 +38,10 @@ void PhotoFinishPanel::cmdLynx_Click()
         const PhotoFinishReport done =
             exportPhotoFinish(form_.programme, form_.session.reference(), form_.session.store(), form_.lang,
                               std::max(cmbLynxDag_->currentIndex(), 0), chosenFolder_());
-        told = form_.text("msgLynxWritten").arg(done.races).arg(done.competitors).arg(QString::fromStdString(done.folder));
+        told = form_.text("msgLynxWritten")
+                   .arg(done.races)
+                   .arg(done.competitors)
+                   .arg(QString::fromStdString(done.folder));
     } catch (const std::exception& e) {
         told = QString::fromStdString(e.what());
     }

@@ -21,13 +21,7 @@ public:
 
     void cmdLynx_Click();
 
-protected:
-    // The day list follows the meeting's number of days, re-read at each activation.
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void fillDays();
-
     FormContext& form_;
     std::function<std::string()> chosenFolder_;
     QComboBox* cmbLynxDag_ = nullptr;
