@@ -15,19 +15,26 @@ namespace dravik {
 
 namespace {
 
-std::string raceKey(const PhotoFinishRace& r)
+void appendRaceKey(std::string& text, const PhotoFinishRace& r)
 {
-    return std::to_string(r.event) + ",1," + std::to_string(r.heat);
+    text += std::to_string(r.event);
+    text += ",1,";
+    text += std::to_string(r.heat);
 }
 
-std::string personFields(const PhotoFinishCompetitor& c)
+void appendPerson(std::string& text, const PhotoFinishCompetitor& c)
 {
-    return c.lastName + "," + c.firstName + "," + c.affiliation;
+    text += c.lastName;
+    text += ',';
+    text += c.firstName;
+    text += ',';
+    text += c.affiliation;
+    text += "\r\n";
 }
 
 struct FileText {
     const char* name;
-    std::vector<std::string> lines;
+    std::string text;
 };
 
 // Removes the parts not yet renamed, whatever ends the write.
@@ -41,11 +48,9 @@ struct PartFiles {
     }
 };
 
-void writePart(const fs::path& part, const std::vector<std::string>& lines)
+void writePart(const fs::path& part, const std::string& text)
 {
-    std::string bytes;
-    for (const std::string& line : lines)
-        bytes += toWindows1252(line) + "\r\n";
+    const std::string bytes = toWindows1252(text);
     errno = 0;
     std::ofstream out(part, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -57,35 +62,50 @@ void writePart(const fs::path& part, const std::vector<std::string>& lines)
 
 } // namespace
 
-std::vector<std::string> lynxEventLines(const PhotoFinishRaces& races)
+std::string lynxEventText(const PhotoFinishRaces& races)
 {
-    std::vector<std::string> lines{
-        "; Event numbers are the programme numbers; a row with a sub letter is its number x 100 + the letter's "
-        "place in the alphabet (12a = 1201  12b = 1202)."};
+    std::string text = "; Event numbers are the programme numbers; a row with a sub letter is its number x 100 + "
+                       "the letter's place in the alphabet (12a = 1201  12b = 1202).\r\n";
+    text.reserve(64 * (races.races.size() + static_cast<size_t>(races.competitorLines())));
     for (const PhotoFinishRace& r : races.races) {
-        lines.push_back(raceKey(r) + "," + r.name);
-        for (const PhotoFinishCompetitor& c : r.competitors)
-            lines.push_back("," + c.id + "," + (c.lane > 0 ? std::to_string(c.lane) : "") + "," + personFields(c));
+        appendRaceKey(text, r);
+        text += ',';
+        text += r.name;
+        text += "\r\n";
+        for (const PhotoFinishCompetitor& c : r.competitors) {
+            text += ',';
+            text += c.id;
+            text += ',';
+            if (c.lane > 0)
+                text += std::to_string(c.lane);
+            text += ',';
+            appendPerson(text, c);
+        }
     }
-    return lines;
+    return text;
 }
 
-std::vector<std::string> lynxPeopleLines(const PhotoFinishRaces& races)
+std::string lynxPeopleText(const PhotoFinishRaces& races)
 {
-    std::vector<std::string> lines;
-    lines.reserve(races.people.size());
-    for (const PhotoFinishCompetitor& c : races.people)
-        lines.push_back(c.id + "," + personFields(c));
-    return lines;
+    std::string text;
+    text.reserve(48 * races.people.size());
+    for (const PhotoFinishCompetitor& c : races.people) {
+        text += c.id;
+        text += ',';
+        appendPerson(text, c);
+    }
+    return text;
 }
 
-std::vector<std::string> lynxScheduleLines(const PhotoFinishRaces& races)
+std::string lynxScheduleText(const PhotoFinishRaces& races)
 {
-    std::vector<std::string> lines;
-    lines.reserve(races.races.size());
-    for (const PhotoFinishRace& r : races.races)
-        lines.push_back(raceKey(r));
-    return lines;
+    std::string text;
+    text.reserve(16 * races.races.size());
+    for (const PhotoFinishRace& r : races.races) {
+        appendRaceKey(text, r);
+        text += "\r\n";
+    }
+    return text;
 }
 
 PhotoFinishReport writePhotoFinishFiles(const PhotoFinishRaces& races, const std::string& folder)
@@ -93,14 +113,14 @@ PhotoFinishReport writePhotoFinishFiles(const PhotoFinishRaces& races, const std
     std::error_code ec;
     if (!fs::is_directory(folder, ec))
         throw PhotoFinishError("Cannot write the photo-finish files: the folder \"" + folder + "\" does not exist.");
-    const std::array<FileText, 3> files{FileText{"lynx.evt", lynxEventLines(races)},
-                                        FileText{"lynx.ppl", lynxPeopleLines(races)},
-                                        FileText{"lynx.sch", lynxScheduleLines(races)}};
+    const std::array<FileText, 3> files{FileText{"lynx.evt", lynxEventText(races)},
+                                        FileText{"lynx.ppl", lynxPeopleText(races)},
+                                        FileText{"lynx.sch", lynxScheduleText(races)}};
     PartFiles parts;
     for (const FileText& f : files) {
         fs::path part = fs::path(folder) / (std::string(f.name) + ".part");
         parts.paths.push_back(part);
-        writePart(part, f.lines);
+        writePart(part, f.text);
     }
     for (size_t i = 0; i < files.size(); ++i) {
         const fs::path target = fs::path(folder) / files[i].name;

@@ -6,15 +6,16 @@
 
 namespace dravik {
 
-// The lines of the camera's start-list files, comma-separated, in UTF-8:
-// lynx.evt: per race "event,round,heat,name", then ",ID,lane,last name,first
-// name,affiliation" per competitor (lane empty when none), after a comment
-// line on how event numbers are made; lynx.ppl: "ID,last name,first
+// The texts of the camera's start-list files, in UTF-8, one comma-separated
+// record a line, each line ending in CR LF:
+// lynx.evt: a comment line on how event numbers are made, then per race
+// "event,round,heat,name" and per competitor ",ID,lane,last name,first
+// name,affiliation" (lane empty when none); lynx.ppl: "ID,last name,first
 // name,affiliation" per competitor; lynx.sch: "event,round,heat" per race.
 // The round is always 1.
-std::vector<std::string> lynxEventLines(const PhotoFinishRaces& races);
-std::vector<std::string> lynxPeopleLines(const PhotoFinishRaces& races);
-std::vector<std::string> lynxScheduleLines(const PhotoFinishRaces& races);
+std::string lynxEventText(const PhotoFinishRaces& races);
+std::string lynxPeopleText(const PhotoFinishRaces& races);
+std::string lynxScheduleText(const PhotoFinishRaces& races);
 
 struct PhotoFinishReport {
     std::string folder;

@@ -14,6 +14,7 @@
 #include <cctype>
 #include <cmath>
 #include <map>
+#include <unordered_map>
 
 namespace dravik {
 
@@ -39,6 +40,13 @@ std::string fieldText(std::string text)
 bool isWholeIn(double v, double lowest, double highest)
 {
     return v >= lowest && v <= highest && std::floor(v) == v;
+}
+
+// An athlete code or team number as the programme shows numbers.
+std::string idText(double id)
+{
+    return std::floor(id) == id && std::abs(id) < 1e15 ? std::to_string(static_cast<long long>(id))
+                                                      : formatNumber(id);
 }
 
 // The gate programme's wording of the event: gender and age, event, and the
@@ -129,24 +137,29 @@ public:
         }
 
         const bool relay = kind == kTeamEvent;
-        std::vector<printing::EntryRow> entries;
-        for (printing::EntryRow e : (relay ? teams_ : individual_).of(definition, level)) {
-            if (!checked(e, relay, where))
-                continue;
-            e.heat = std::max(e.heat, 1.0); // no draw: everyone in heat 1
-            entries.push_back(e);
-        }
-        printing::sortDrawOrder(entries);
+        struct Drawn {
+            double heat, lane;
+            const PhotoFinishCompetitor* who;
+        };
+        std::vector<Drawn> drawn;
+        for (const printing::EntryRow& e : (relay ? teams_ : individual_).of(definition, level))
+            if (const PhotoFinishCompetitor* who = entrant(e, relay, where))
+                drawn.push_back({std::max(e.heat, 1.0), e.lane, who}); // no draw: everyone in heat 1
+        std::stable_sort(drawn.begin(), drawn.end(), [](const Drawn& a, const Drawn& b) {
+            return printing::drawOrderKey(a.heat, a.lane) < printing::drawOrderKey(b.heat, b.lane);
+        });
 
         PhotoFinishRace race{event, number, 1, raceName(cells, lang_, level), {}};
-        if (!entries.empty())
-            race.heat = static_cast<int>(entries.front().heat);
-        for (const printing::EntryRow& e : entries) {
-            if (e.heat != race.heat) {
+        if (!drawn.empty())
+            race.heat = static_cast<int>(drawn.front().heat);
+        race.competitors.reserve(drawn.size());
+        for (const Drawn& d : drawn) {
+            if (d.heat != race.heat) {
                 races_.push_back(std::move(race));
-                race = PhotoFinishRace{event, number, static_cast<int>(e.heat), races_.back().name, {}};
+                race = PhotoFinishRace{event, number, static_cast<int>(d.heat), races_.back().name, {}};
             }
-            race.competitors.push_back(competitor(e, relay));
+            race.competitors.push_back(*d.who);
+            race.competitors.back().lane = static_cast<int>(d.lane);
         }
         races_.push_back(std::move(race));
     }
@@ -168,58 +181,67 @@ public:
         }
         PhotoFinishRaces out;
         out.races = std::move(races_);
+        std::vector<std::pair<double, PhotoFinishCompetitor*>> byId;
+        byId.reserve(people_.size());
         for (auto& [id, person] : people_)
-            out.people.push_back(std::move(person));
+            byId.emplace_back(id, &person.competitor);
+        std::sort(byId.begin(), byId.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        out.people.reserve(byId.size());
+        for (auto& [id, competitor] : byId)
+            out.people.push_back(std::move(*competitor));
         return out;
     }
 
 private:
-    // Heat and lane from 0 to 99 and an athlete or team behind the entry.
-    bool checked(const printing::EntryRow& e, bool relay, const std::string& where)
+    // The competitor of an entry whose heat and lane are 0 to 99 and whose athlete
+    // or team exists; made once per athlete or team and kept for the people file.
+    // Null (and the problem noted) otherwise.
+    const PhotoFinishCompetitor* entrant(const printing::EntryRow& e, bool relay, const std::string& where)
     {
+        const bool drawOk = isWholeIn(e.heat, 0, 99) && isWholeIn(e.lane, 0, 99);
+        if (auto it = people_.find(e.nommer); it != people_.end() && drawOk) {
+            Person& known = it->second;
+            if (known.relay != relay && !known.toldShared) {
+                problems_.push_back("Competitor " + known.competitor.id + " is both a team and an athlete: a team " +
+                                    "number and an athlete code are the same.");
+                known.toldShared = true;
+            }
+            return &known.competitor;
+        }
+        const printing::EntrantNames::Team* team = names_.findTeam(relay ? e.nommer : std::floor(e.nommer / 1000));
+        const printing::EntrantNames::Athlete* athlete = relay ? nullptr : names_.findAthlete(e.nommer);
+        const bool known = relay ? team != nullptr : athlete != nullptr;
+        if (drawOk && known) {
+            Person& person = people_[e.nommer];
+            person.relay = relay;
+            PhotoFinishCompetitor& c = person.competitor;
+            c.id = idText(e.nommer);
+            c.lastName = fieldText(relay ? team->naam : athlete->van);
+            c.firstName = relay ? std::string() : fieldText(athlete->naam);
+            c.affiliation = team ? fieldText(team->afkort) : std::string();
+            return &c;
+        }
         const std::string entry = std::string(relay ? "Atld28 entry of team " : "Atld37 entry of athlete ") +
                                   formatNumber(e.nommer) + " in " + where;
-        bool ok = true;
         for (auto [word, value] : {std::pair{"heat", e.heat}, std::pair{"lane", e.lane}})
-            if (!isWholeIn(value, 0, 99)) {
+            if (!isWholeIn(value, 0, 99))
                 problems_.push_back(entry + ": " + word + " " + formatNumber(value) +
                                     " is no whole number from 0 to 99.");
-                ok = false;
-            }
-        if (relay ? !names_.findTeam(e.nommer) : !names_.findAthlete(e.nommer)) {
-            const double team = std::floor(e.nommer / 1000);
+        if (!known) {
+            const double teamNumber = std::floor(e.nommer / 1000);
             problems_.push_back(entry + ": " +
                                 (relay ? "there is no team " + formatNumber(e.nommer) + "."
-                                       : "there is no athlete " + formatNumber(e.nommer - 1000 * team) +
-                                             " of team " + formatNumber(team) + "."));
-            ok = false;
+                                       : "there is no athlete " + formatNumber(e.nommer - 1000 * teamNumber) +
+                                             " of team " + formatNumber(teamNumber) + "."));
         }
-        return ok;
+        return nullptr;
     }
 
-    PhotoFinishCompetitor competitor(const printing::EntryRow& e, bool relay)
-    {
-        PhotoFinishCompetitor c;
-        c.id = formatNumber(e.nommer);
-        c.lane = static_cast<int>(e.lane);
-        if (relay) {
-            const auto* team = names_.findTeam(e.nommer);
-            c.lastName = fieldText(team->naam);
-            c.affiliation = fieldText(team->afkort);
-        } else {
-            const auto* athlete = names_.findAthlete(e.nommer);
-            c.lastName = fieldText(athlete->van);
-            c.firstName = fieldText(athlete->naam);
-            if (const auto* team = names_.findTeam(std::floor(e.nommer / 1000)))
-                c.affiliation = fieldText(team->afkort);
-        }
-        auto [it, added] = people_.try_emplace(e.nommer, c);
-        if (!added && (it->second.lastName != c.lastName || it->second.firstName != c.firstName))
-            problems_.push_back("Competitor " + c.id + " is both " + it->second.lastName + " and " + c.lastName +
-                                ": a team number and an athlete code are the same.");
-        it->second.lane = 0;
-        return c;
-    }
+    struct Person {
+        PhotoFinishCompetitor competitor; // lane 0
+        bool relay = false;
+        bool toldShared = false;
+    };
 
     const EventReference& reference_;
     const Language lang_;
@@ -232,7 +254,7 @@ private:
     };
     std::map<int, EventOwner> events_;           // event number -> the row that has it
     bool toldDaysRepeat_ = false;
-    std::map<double, PhotoFinishCompetitor> people_; // by ID
+    std::unordered_map<double, Person> people_; // by ID
     std::vector<PhotoFinishRace> races_;
 };
 

@@ -58,8 +58,15 @@ std::string toWindows1252(std::string_view utf8)
 {
     std::string out;
     out.reserve(utf8.size());
-    for (size_t i = 0; i < utf8.size();)
-        out += encode(decode(utf8, i));
+    for (size_t i = 0; i < utf8.size();) {
+        size_t ascii = i;
+        while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80)
+            ++ascii;
+        out.append(utf8.substr(i, ascii - i));
+        i = ascii;
+        if (i < utf8.size())
+            out += encode(decode(utf8, i));
+    }
     return out;
 }
 

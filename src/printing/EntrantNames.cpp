@@ -10,6 +10,7 @@ namespace dravik::printing {
 
 EntrantNames::EntrantNames(RecordSet& atld30, RecordSet& atld20)
 {
+    athletes_.reserve(atld30.recordCount());
     for (atld30.moveFirst(); !atld30.eof(); atld30.moveNext())
         athletes_.try_emplace({atld30.field("SpanNo").number(), atld30.field("Nommer").number()},
                               Athlete{trimmed(atld30.field("Naam").text()), trimmed(atld30.field("Van").text())});

@@ -16,11 +16,4 @@ double levelIndexOf(const std::string& levelText, Language lang)
     return isNumericText(level) ? textToNumber(level) : -1;
 }
 
-void sortDrawOrder(std::vector<EntryRow>& entries)
-{
-    std::stable_sort(entries.begin(), entries.end(), [](const EntryRow& a, const EntryRow& b) {
-        return a.heat * 100 + a.lane < b.heat * 100 + b.lane;
-    });
-}
-
 } // namespace dravik::printing

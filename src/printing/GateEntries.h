@@ -1,9 +1,7 @@
 #pragma once
-#include "printing/EntryIndex.h"
 #include "programme/Language.h"
 
 #include <string>
-#include <vector>
 
 namespace dravik::printing {
 
@@ -12,8 +10,10 @@ namespace dravik::printing {
 // else matches no entries (-1).
 double levelIndexOf(const std::string& levelText, Language lang);
 
-// The entries of one event in draw order: by heat, then lane (heat × 100 +
-// lane), entries alike keeping their table order.
-void sortDrawOrder(std::vector<EntryRow>& entries);
+// The draw order of an entry: by heat, then lane.
+inline double drawOrderKey(double heat, double lane)
+{
+    return heat * 100 + lane;
+}
 
 } // namespace dravik::printing
