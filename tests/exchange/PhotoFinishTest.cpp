@@ -158,6 +158,8 @@ TEST(PhotoFinishTest, BadRowsAreNamedAndNoFileIsWritten)
          "Event 5 (day 1): \"Heats\" is no level of the list."},
         {"sub that is no letter", [](auto& s) { s.addRow({.number = "5", .sub = "1"}); }, 0,
          "Event 51 (day 1): the number must be a whole number from 1 to 999999 and the sub a letter."},
+        {"number not whole", [](auto& s) { s.addRow({.number = "2.5"}); }, 0,
+         "Event 2.5 (day 1): the number must be a whole number from 1 to 999999"},
         {"missing athlete", [](auto& s) { s.addEntry(1009, def::Sprint); }, 0,
          "Atld37 entry of athlete 1009 in Event 1 (day 1): there is no athlete 9 of team 1."},
         {"missing team",
@@ -232,6 +234,7 @@ TEST(PhotoFinishTest, NamesAreWrittenInWindows1252)
     const std::pair<std::string, std::string> cases[] = {
         {"Zoë Müller", "Zo\xEB M\xFCller"}, {"€ – — “x” Š", "\x80 \x96 \x97 \x93x\x94 \x8A"},
         {"Łukasz", "?ukasz"},               {"日本", "??"},
+        {"\u00A0ÿ", "\xA0\xFF"},
         {"a\xFF" "b", "a?b"},               {"cut \xC3", "cut ?"},
     };
     for (const auto& [utf8, expected] : cases)
