@@ -1,5 +1,6 @@
 #pragma once
-// The large meeting the printing benchmarks share: 1,000 events and 20,000 entries.
+// The large meeting the ratio benchmarks share: 1,000 programme rows over three
+// days and 20,000 entries, 200 teams of 100 athletes, two active record sets.
 #include "data/DataStore.h"
 #include "data/ReferenceData.h"
 #include "data/Schema.h"

@@ -3,6 +3,7 @@
 #include "app/AppSession.h"
 #include "app/ErrorText.h"
 #include "app/GridTableModel.h"
+#include "app/PhotoFinishPanel.h"
 #include "app/Prompter.h"
 #include "app/WidgetFactory.h"
 #include "exchange/ExchangeGrid.h"
@@ -91,6 +92,7 @@ ExchangeTab::ExchangeTab(FormContext& form, QWidget* parent) : QWidget(parent), 
     txtUit_ = make<QLineEdit>(lang, "txtUit");
     buttons->addWidget(txtUit_, 2, 0, 1, 3);
     right->addLayout(buttons);
+    right->addWidget(new PhotoFinishPanel(form_, [this] { return folder_; }));
     layout->addLayout(right, 3);
 
     auto on = [this](const char* name, void (ExchangeTab::*handler)()) {

@@ -179,6 +179,9 @@ const WindowText kTexts[] = {
     {"msgHiddenName", "\"%1\" starts with \".\": the file list would not show it. Type another name.", "\"%1\" begin met \".\": die lêerlys sal dit nie wys nie. Tik 'n ander naam.", ""},
     {"msgOverwriteWorkbook", "%1 already exists. Replace it?", "%1 bestaan reeds. Vervang dit?", ""},
     {"msgRecordsWritten", "%1 records were stored in the set.", "%1 rekords is in die stel gestoor.", ""},
+    {"cmdLynx", "Photo-finish", "Fotofinish", "Write the start lists of the photo-finish camera (lynx.evt, lynx.ppl, lynx.sch) into the chosen folder."},
+    {"cmbLynxDag", "", "", "The day whose races are written"},
+    {"msgLynxWritten", "%1 races with %2 competitors were written to lynx.evt, lynx.ppl and lynx.sch in %3.", "%1 lope met %2 deelnemers is na lynx.evt, lynx.ppl en lynx.sch in %3 geskryf.", ""},
     // Create Program tab: the same texts in both windows
     {"cmdNProg(0)", "Lees Items", "Lees Items", ""},
     {"cmdNProg(1)", "Skraap Item", "Skraap Item", ""},

@@ -112,6 +112,17 @@ void registerCommands(CLI::App& app)
                               return runImportCommand(o.dir, exchangeFile, exchangeSet, parseLanguage(o.lang), out);
                           }});
 
+    static std::string lynxFolder;
+    static int lynxDay = 0;
+    auto* lynx = app.add_subcommand("lynx", "Write the photo-finish start lists lynx.evt, lynx.ppl and lynx.sch");
+    lynx->add_option("DIR", o.dir, "Suite folder")->required();
+    lynx->add_option("FOLDER", lynxFolder, "Folder the camera reads its start lists from")->required();
+    lynx->add_option("--day", lynxDay, "Only the races of this day (1 to 3)");
+    lynx->add_option("--lang", o.lang, "Language of the texts: en or af")->check(CLI::IsMember({"en", "af"}));
+    registry().push_back({lynx, [&o](std::ostream& out) {
+                              return runLynxCommand(o.dir, lynxFolder, lynxDay, parseLanguage(o.lang), out);
+                          }});
+
     auto* print = app.add_subcommand("print", "Write a printout (programme, records or analysis) as PDF and its document file");
     PrintCommandOptions& p = o.print;
     print->add_option("DIR", o.dir, "Suite folder")->required();

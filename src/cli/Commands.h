@@ -91,6 +91,10 @@ struct PublishCommandOptions {
 };
 int runPublishCommand(const std::string& dir, const PublishCommandOptions& options, std::ostream& out);
 
+// dravik lynx: the photo-finish start lists (lynx.evt, lynx.ppl, lynx.sch) of the
+// stored programme written into a folder; day 0 writes every day.
+int runLynxCommand(const std::string& dir, const std::string& folder, int day, Language lang, std::ostream& out);
+
 Language parseLanguage(const std::string& text);
 
 } // namespace dravik::cli

@@ -127,11 +127,8 @@ void RecordSet::requery()
     try {
         SQLite::Statement st(db_, sql);
         names_.clear();
-        index_.clear();
-        for (int c = 1; c < st.getColumnCount(); ++c) {
+        for (int c = 1; c < st.getColumnCount(); ++c)
             names_.emplace_back(st.getColumnName(c));
-            index_.emplace(lower(names_.back()), c - 1);
-        }
         rows_.clear();
         unreadFromKey_ = -1;
         while (st.executeStep())
@@ -169,8 +166,17 @@ std::int64_t RecordSet::key() const
 
 int RecordSet::indexOf(std::string_view name) const
 {
-    auto it = index_.find(lower(name));
-    return it == index_.end() ? -1 : it->second;
+    // A table has a handful of fields and this runs for every field read: a scan
+    // without a lowered copy of the name is the quickest; the first match wins.
+    auto equal = [](std::string_view a, std::string_view b) {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return x == y || ((x | 0x20) == (y | 0x20) && (x | 0x20) >= 'a' && (x | 0x20) <= 'z');
+               });
+    };
+    for (size_t i = 0; i < names_.size(); ++i)
+        if (equal(names_[i], name))
+            return static_cast<int>(i);
+    return -1;
 }
 
 bool RecordSet::hasField(std::string_view name) const

@@ -98,7 +98,6 @@ private:
     std::string query_;
     std::string table_;
     std::vector<std::string> names_;
-    std::unordered_map<std::string, int> index_;
     // A rewrite does not read its rows back at once: the first access after
     // it reads the rows from this key on, in the order they were written.
     mutable std::vector<Row> rows_;

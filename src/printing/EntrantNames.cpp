@@ -10,6 +10,7 @@ namespace dravik::printing {
 
 EntrantNames::EntrantNames(RecordSet& atld30, RecordSet& atld20)
 {
+    athletes_.reserve(atld30.recordCount());
     for (atld30.moveFirst(); !atld30.eof(); atld30.moveNext())
         athletes_.try_emplace({atld30.field("SpanNo").number(), atld30.field("Nommer").number()},
                               Athlete{trimmed(atld30.field("Naam").text()), trimmed(atld30.field("Van").text())});
@@ -28,6 +29,19 @@ std::string EntrantNames::team(double teamNumber) const
 {
     auto it = teams_.find(teamNumber);
     return it == teams_.end() ? std::string() : it->second.naam + teamSuffix(teamNumber);
+}
+
+const EntrantNames::Athlete* EntrantNames::findAthlete(double code) const
+{
+    double teamNumber = std::floor(code / 1000);
+    auto it = athletes_.find({teamNumber, code - 1000 * teamNumber});
+    return it == athletes_.end() ? nullptr : &it->second;
+}
+
+const EntrantNames::Team* EntrantNames::findTeam(double teamNumber) const
+{
+    auto it = teams_.find(teamNumber);
+    return it == teams_.end() ? nullptr : &it->second;
 }
 
 std::string EntrantNames::athlete(double code, NameStyle style) const

@@ -34,13 +34,17 @@ public:
     std::string teamName(double teamNumber) const;
     std::string teamAbbreviation(double teamNumber) const;
 
-private:
     struct Athlete {
-        std::string naam, van;
+        std::string naam, van; // trimmed
     };
     struct Team {
-        std::string naam, afkort;
+        std::string naam, afkort; // trimmed
     };
+    // The athlete of an athlete code, the team of a team number; null when there is none.
+    const Athlete* findAthlete(double code) const;
+    const Team* findTeam(double teamNumber) const;
+
+private:
     std::string teamSuffix(double teamNumber) const;
 
     std::unordered_map<std::pair<double, double>, Athlete, PairHash> athletes_;

@@ -1,0 +1,30 @@
+#pragma once
+#include "app/FormContext.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+class QComboBox;
+
+namespace dravik {
+
+// The photo-finish start lists on the Import/Export tab: "Photo-finish"
+// (cmdLynx) writes lynx.evt, lynx.ppl and lynx.sch of the programme grid into
+// the folder chosen in the folder list, for every day or the day chosen in
+// cmbLynxDag.
+class PhotoFinishPanel : public QWidget {
+    Q_OBJECT
+public:
+    PhotoFinishPanel(FormContext& form, std::function<std::string()> chosenFolder, QWidget* parent = nullptr);
+
+    void cmdLynx_Click();
+
+private:
+    FormContext& form_;
+    std::function<std::string()> chosenFolder_;
+    QComboBox* cmbLynxDag_ = nullptr;
+};
+
+} // namespace dravik

@@ -1,0 +1,244 @@
+#include "exchange/PhotoFinishFiles.h"
+#include "exchange/Windows1252.h"
+#include "printing/PrintTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
+
+using namespace dravik;
+namespace fs = std::filesystem;
+
+namespace {
+
+using test::GridRow;
+namespace def = test::def;
+
+// A file's lines as the camera software reads them: bytes split at CR LF.
+std::vector<std::string> fileLines(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    const std::string text = bytes.str();
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << file << " ends without CR LF";
+    return lines;
+}
+
+std::vector<std::string> split(const std::string& line)
+{
+    std::vector<std::string> out;
+    std::stringstream in(line);
+    for (std::string field; std::getline(in, field, ',');)
+        out.push_back(field);
+    if (!line.empty() && line.back() == ',')
+        out.push_back("");
+    return out;
+}
+
+// Two schools, five athletes (a surname with a comma, a first name with "é", one without a name).
+void addPeople(test::PrintSuite& s)
+{
+    s.addTeam(1, "Oakdale, High", "OAK");
+    s.addTeam(2, "Bergsig", "BRG");
+    s.addAthlete(1, 1, "John", "Smith");
+    s.addAthlete(1, 2, "Zoé", "du Plessis");
+    s.addAthlete(1, 3, "Ann", "Lee, Jr");
+    s.addAthlete(2, 1, "Piet", "Botha");
+    s.addAthlete(2, 4, "", "");
+}
+
+PhotoFinishReport write(test::PrintSuite& s, int day, const fs::path& folder)
+{
+    auto store = DataStore::open(s.folder());
+    return exportPhotoFinish(s.grid, s.reference, *store, Language::English, day, folder.string());
+}
+
+// The programme of day 1, rows out of order: a sprint drawn in two heats, a
+// mile in one, a sprint heat without a draw and a relay sharing number 3
+// through sub letters, a long jump (not a race); and a day-2 row left out.
+TEST(PhotoFinishTest, WritesTheRacesOfTheDayInProgrammeAndDrawOrder)
+{
+    test::PrintSuite s;
+    addPeople(s);
+    s.addRow({.number = "3", .sub = "b", .event = "4x100 m", .definition = "103"});
+    s.addRow({.number = "1", .event = "100 m", .definition = "101"});
+    s.addRow({.number = "3", .sub = "a", .event = "100 m", .level = "Heat", .definition = "101"});
+    s.addRow({.number = "2", .gender = "Female", .event = "1500 m", .definition = "102"});
+    s.addRow({.number = "4", .event = "Long Jump", .definition = "107"});
+    s.addRow({.number = "1", .event = "1500 m", .definition = "102", .day = "2"});
+    struct Entry {
+        int code, tnom, level, heat, lane;
+    };
+    const Entry individual[] = {{1001, def::Sprint, 0, 1, 3}, {2001, def::Sprint, 0, 2, 4},
+                                {1002, def::Sprint, 0, 1, 5}, {1003, def::Sprint, 0, 2, 2},
+                                {2001, def::Mile, 0, 1, 2},   {2004, def::Mile, 0, 1, 1},
+                                {1003, def::Sprint, 4, 0, 0}, {1001, def::Sprint, 4, 0, 0},
+                                {1001, def::LongJump, 0, 1, 1}};
+    for (const Entry& e : individual)
+        s.addEntry(e.code, e.tnom, e.level, e.heat, e.lane);
+    s.addTeamEntry(1, def::Relay, 0, 1, 2);
+    s.addTeamEntry(2, def::Relay, 0, 1, 1);
+
+    test::TempFolder out;
+    const PhotoFinishReport done = write(s, 1, out.path());
+    EXPECT_EQ(done.races, 5);
+    EXPECT_EQ(done.competitors, 7);
+
+    std::vector<std::string> evt = fileLines(out.path() / "lynx.evt");
+    ASSERT_FALSE(evt.empty());
+    EXPECT_EQ(evt[0].substr(0, 1), ";");
+    EXPECT_NE(evt[0].find("12a = 1201"), std::string::npos) << evt[0];
+    evt.erase(evt.begin());
+    EXPECT_EQ(evt, (std::vector<std::string>{"1,1,1,Boys - 12 100 m",
+                                             ",1001,3,Smith,John,OAK",
+                                             ",1002,5,du Plessis,Zo\xE9,OAK",
+                                             "1,1,2,Boys - 12 100 m",
+                                             ",1003,2,Lee  Jr,Ann,OAK",
+                                             ",2001,4,Botha,Piet,BRG",
+                                             "2,1,1,Girls - 12 1500 m",
+                                             ",2004,1,,,BRG",
+                                             ",2001,2,Botha,Piet,BRG",
+                                             "301,1,1,Boys - 12 100 m Heat",
+                                             ",1001,,Smith,John,OAK", // no draw: in entry order
+                                             ",1003,,Lee  Jr,Ann,OAK",
+                                             "302,1,1,Boys - 12 4x100 m",
+                                             ",2,1,Bergsig,,BRG",
+                                             ",1,2,Oakdale  High,,OAK"}));
+    EXPECT_EQ(fileLines(out.path() / "lynx.ppl"),
+              (std::vector<std::string>{"1,Oakdale  High,,OAK", "2,Bergsig,,BRG", "1001,Smith,John,OAK",
+                                        "1002,du Plessis,Zo\xE9,OAK", "1003,Lee  Jr,Ann,OAK", "2001,Botha,Piet,BRG",
+                                        "2004,,,BRG"}));
+    EXPECT_EQ(fileLines(out.path() / "lynx.sch"),
+              (std::vector<std::string>{"1,1,1", "1,1,2", "2,1,1", "301,1,1", "302,1,1"}));
+
+    // Read back by a plain split: every entrant of every race once, six fields a competitor.
+    std::map<std::string, std::multiset<std::string>> entrants;
+    std::string event;
+    for (const std::string& line : fileLines(out.path() / "lynx.evt")) {
+        std::vector<std::string> f = split(line);
+        if (line[0] == ';')
+            continue;
+        if (line[0] != ',') {
+            ASSERT_EQ(f.size(), 4u) << line;
+            event = f[0];
+            continue;
+        }
+        ASSERT_EQ(f.size(), 6u) << line;
+        entrants[event].insert(f[1]);
+    }
+    EXPECT_EQ(entrants, (std::map<std::string, std::multiset<std::string>>{{"1", {"1001", "1002", "1003", "2001"}},
+                                                                           {"2", {"2001", "2004"}},
+                                                                           {"301", {"1001", "1003"}},
+                                                                           {"302", {"1", "2"}}}));
+}
+
+// Rows that cannot be written are named, and nothing is written.
+TEST(PhotoFinishTest, BadRowsAreNamedAndNoFileIsWritten)
+{
+    struct Case {
+        const char* what;
+        std::function<void(test::PrintSuite&)> change;
+        int day;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"unknown definition", [](auto& s) { s.addRow({.number = "5", .definition = "999"}); }, 0,
+         "Event 5 (day 1): there is no event definition 999."},
+        {"unknown level", [](auto& s) { s.addRow({.number = "5", .level = "Heats"}); }, 0,
+         "Event 5 (day 1): \"Heats\" is no level of the list."},
+        {"sub that is no letter", [](auto& s) { s.addRow({.number = "5", .sub = "1"}); }, 0,
+         "Event 51 (day 1): the number must be a whole number from 1 to 999999 and the sub a letter."},
+        {"number not whole", [](auto& s) { s.addRow({.number = "2.5"}); }, 0,
+         "Event 2.5 (day 1): the number must be a whole number from 1 to 999999"},
+        {"missing athlete", [](auto& s) { s.addEntry(1009, def::Sprint); }, 0,
+         "Atld37 entry of athlete 1009 in Event 1 (day 1): there is no athlete 9 of team 1."},
+        {"missing team",
+         [](auto& s) {
+             s.addRow({.number = "6", .definition = "103"});
+             s.addTeamEntry(7, def::Relay);
+         },
+         0, "Atld28 entry of team 7 in Event 6 (day 1): there is no team 7."},
+        {"lane over 99", [](auto& s) { s.addEntry(1002, def::Sprint, 0, 1, 100); }, 0,
+         "Atld37 entry of athlete 1002 in Event 1 (day 1): lane 100 is no whole number from 0 to 99."},
+        {"negative heat", [](auto& s) { s.addEntry(1002, def::Sprint, 0, -1, 2); }, 0,
+         "heat -1 is no whole number from 0 to 99."},
+        {"empty programme", [](auto& s) { s.grid.setRows(1); }, 0, "The programme has no events."},
+        {"empty day", [](auto&) {}, 2, "Day 2 of the programme has no events."},
+        {"field events only",
+         [](auto& s) {
+             s.grid.setRows(1);
+             s.addRow({.definition = "107"});
+         },
+         0, "The programme has no races to write (field events are not written)."},
+        {"one number twice", [](auto& s) { s.addRow({.event = "200 m"}); }, 1,
+         "Event 1 (day 1) and Event 1 (day 1) would both be photo-finish event 1"},
+        {"numbers again each day", [](auto& s) { s.addRow({.day = "2"}); }, 0,
+         "The event numbers start again on another day (Event 1 (day 1), Event 1 (day 2))"},
+    };
+    for (const Case& c : cases) {
+        test::PrintSuite s;
+        addPeople(s);
+        s.addRow({});
+        s.addEntry(1001, def::Sprint);
+        c.change(s);
+        test::TempFolder out;
+        try {
+            write(s, c.day, out.path());
+            ADD_FAILURE() << c.what << ": written";
+        } catch (const PhotoFinishError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << c.what << ": " << e.what();
+        }
+        EXPECT_TRUE(fs::is_empty(out.path())) << c.what;
+    }
+}
+
+// A folder that is missing, or a write that fails part-way, leaves the files as they were.
+TEST(PhotoFinishTest, AFailedWriteLeavesTheFolderAsItWas)
+{
+    test::PrintSuite s;
+    addPeople(s);
+    s.addRow({});
+    s.addEntry(1001, def::Sprint);
+    test::TempFolder out;
+    const fs::path missing = out.path() / "camera";
+    try {
+        write(s, 0, missing);
+        ADD_FAILURE() << "written into a missing folder";
+    } catch (const PhotoFinishError& e) {
+        EXPECT_NE(std::string(e.what()).find(missing.string()), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(fs::exists(missing));
+
+    std::ofstream(out.path() / "lynx.evt") << "old start list";
+    fs::create_directory(out.path() / "lynx.sch.part"); // the last file cannot be made
+    EXPECT_THROW(write(s, 0, out.path()), PhotoFinishError);
+    std::ifstream old(out.path() / "lynx.evt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "old start list");
+    EXPECT_FALSE(fs::exists(out.path() / "lynx.ppl"));
+    EXPECT_FALSE(fs::exists(out.path() / "lynx.evt.part"));
+    EXPECT_FALSE(fs::exists(out.path() / "lynx.ppl.part"));
+}
+
+TEST(PhotoFinishTest, NamesAreWrittenInWindows1252)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"Zoë Müller", "Zo\xEB M\xFCller"}, {"€ – — “x” Š", "\x80 \x96 \x97 \x93x\x94 \x8A"},
+        {"Łukasz", "?ukasz"},               {"日本", "??"},
+        {"\u00A0ÿ", "\xA0\xFF"},
+        {"a\xFF" "b", "a?b"},               {"cut \xC3", "cut ?"},
+    };
+    for (const auto& [utf8, expected] : cases)
+        EXPECT_EQ(toWindows1252(utf8), expected) << utf8;
+}
+
+} // namespace
