@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev
   fonts-dejavu-core poppler-utils unzip
   liborcus-dev libixion-dev libfreexl-dev libzip-dev libpugixml-dev libboost-dev
+  dpkg-dev file desktop-file-utils appstream
 )
 if [[ "${1:-}" == "--run" ]]; then
   packages+=(libreoffice-writer libreoffice-calc)
