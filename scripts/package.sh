@@ -9,8 +9,10 @@ build="$(realpath -m "${1:-build-package}")"
 
 scripts/install-deps.sh
 
-# Debian's hardening flags; their prefix map keeps the source folder's path out
-# of the programs. Debug information is left out: the package strips it anyway.
+# Debian's hardening flags, all of them; their prefix map keeps the source
+# folder's path out of the programs. Debug information is left out: the package
+# strips it anyway.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CXXFLAGS | sed 's/\(^\| \)-g\( \|$\)/ /') $(dpkg-buildflags --get CPPFLAGS)"
 ldflags="$(dpkg-buildflags --get LDFLAGS)"
 
