@@ -12,6 +12,7 @@ packages=(
   fonts-dejavu-core poppler-utils unzip
   liborcus-dev libixion-dev libfreexl-dev libzip-dev libpugixml-dev libboost-dev
   chromium chromium-driver python3-selenium tidy
+  dpkg-dev file desktop-file-utils appstream
 )
 if [[ "${1:-}" == "--run" ]]; then
   packages+=(libreoffice-writer libreoffice-calc)

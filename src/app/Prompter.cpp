@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace dravik {
 
@@ -20,6 +21,19 @@ bool MessageBoxPrompter::ask(QWidget* parent, const QString& text, const QString
         box.button(QMessageBox::No)->setText("Nee");
     }
     return box.exec() == QMessageBox::Yes;
+}
+
+int MessageBoxPrompter::choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> added;
+    for (const QString& b : buttons)
+        added.append(box.addButton(b, QMessageBox::AcceptRole));
+    // Escape and the close button choose the last one (Cancel).
+    if (!added.isEmpty())
+        box.setEscapeButton(added.last());
+    box.exec();
+    return static_cast<int>(added.indexOf(box.clickedButton()));
 }
 
 } // namespace dravik

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -13,12 +14,16 @@ public:
     virtual void inform(QWidget* parent, const QString& text, const QString& title) = 0;
     // A Yes/No question; true for Yes.
     virtual bool ask(QWidget* parent, const QString& text, const QString& title) = 0;
+    // A question answered by one of the buttons, the last being Cancel; the index of the chosen one
+    // (closing the box chooses the last).
+    virtual int choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons) = 0;
 };
 
 class MessageBoxPrompter : public Prompter {
 public:
     void inform(QWidget* parent, const QString& text, const QString& title) override;
     bool ask(QWidget* parent, const QString& text, const QString& title) override;
+    int choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons) override;
 };
 
 } // namespace dravik

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <cstdlib>
@@ -27,6 +28,44 @@ const QString kTitle = "Dravik Sport - Program";
 
 } // namespace
 
+std::optional<int> offerSuite(const SuiteLocation& loc, Prompter& prompter)
+{
+    if (loc.holdsSuite)
+        return std::nullopt;
+    const bool afrikaans = QLocale().language() == QLocale::Afrikaans;
+    const QString folder = QString::fromStdString(loc.folder);
+    if (loc.fromArgument) {
+        prompter.inform(nullptr,
+                        afrikaans ? "Die gids \"" + folder + "\" bevat geen Dravik Sport-suite nie (Dsd05.mdb ontbreek).\n"
+                                    "Om een te skep, gee die opdrag: dravik setup \"" + folder +
+                                        "\" (voeg --demo by vir 'n voorbeeldbyeenkoms)."
+                                  : "The folder \"" + folder + "\" holds no Dravik Sport suite (Dsd05.mdb is missing).\n"
+                                    "To create one, run: dravik setup \"" + folder +
+                                        "\" (add --demo for a sample meeting).",
+                        kTitle);
+        return 1;
+    }
+    const QString question =
+        afrikaans ? "Geen Dravik Sport-suite is in \"" + folder + "\" gevind nie.\n"
+                    "Skep daar 'n leë suite, of een met die demobyeenkoms ('n voorbeeldbyeenkoms van drie dae) "
+                    "om mee rond te kyk?"
+                  : "No Dravik Sport suite was found in \"" + folder + "\".\n"
+                    "Create an empty one there, or one with the demo meeting (a sample three-day meeting) "
+                    "to look around in?";
+    const QStringList buttons = afrikaans ? QStringList{"Leë suite", "Demobyeenkoms", "Kanselleer"}
+                                          : QStringList{"Empty suite", "Demo meeting", "Cancel"};
+    const int choice = prompter.choose(nullptr, question, kTitle, buttons);
+    if (choice != 0 && choice != 1)
+        return 0;
+    try {
+        createSuiteFolder(loc.folder, choice == 1);
+    } catch (const std::exception& e) {
+        prompter.inform(nullptr, QString::fromStdString(e.what()), kTitle);
+        return 1;
+    }
+    return std::nullopt;
+}
+
 int runProgram(QApplication& app)
 {
     MessageBoxPrompter prompter;
@@ -41,26 +80,8 @@ int runProgram(QApplication& app, Prompter& prompter)
         argument = args.at(1).toStdString();
     SuiteLocation loc = locateSuite(argument, QCoreApplication::applicationDirPath().toStdString(),
                                     environment("XDG_DATA_HOME"), environment("HOME"));
-    QString folder = QString::fromStdString(loc.folder);
-    if (!loc.holdsSuite) {
-        if (loc.fromArgument) {
-            prompter.inform(nullptr,
-                            "The folder \"" + folder + "\" holds no Dravik Sport suite (Dsd05.mdb is missing).\n"
-                            "To create one, run: dravik setup \"" + folder + "\" (add --demo for a sample meeting).",
-                            kTitle);
-            return 1;
-        }
-        if (!prompter.ask(nullptr,
-                          "No Dravik Sport suite was found in \"" + folder + "\".\nCreate an empty one there?",
-                          kTitle))
-            return 0;
-        try {
-            createSuiteFolder(loc.folder, false);
-        } catch (const std::exception& e) {
-            prompter.inform(nullptr, QString::fromStdString(e.what()), kTitle);
-            return 1;
-        }
-    }
+    if (std::optional<int> exitCode = offerSuite(loc, prompter))
+        return *exitCode;
     try {
         AppSession session(loc.folder, prompter);
         session.start();

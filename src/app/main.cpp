@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace {
@@ -27,5 +28,8 @@ int main(int argc, char** argv)
 {
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName("dravik-programme");
+    // The installed menu entry and icon: the desktop shows them for the window too.
+    QGuiApplication::setDesktopFileName("dravik-programme");
+    QApplication::setWindowIcon(QIcon::fromTheme("dravik-programme"));
     return dravik::runProgram(app);
 }

@@ -7,7 +7,7 @@
 
 namespace dravik::test {
 
-// Records every message and answers questions from a script (No when it runs out).
+// Records every message and answers questions from a script (No, or Cancel, when it runs out).
 class ScriptedPrompter : public Prompter {
 public:
     void inform(QWidget*, const QString& text, const QString& title) override { told.push_back(title + ": " + text); }
@@ -20,8 +20,18 @@ public:
         answers.pop_front();
         return a;
     }
+    int choose(QWidget*, const QString& text, const QString& title, const QStringList& buttons) override
+    {
+        asked.push_back(title + ": " + text + " [" + buttons.join("|") + "]");
+        if (choices.empty())
+            return static_cast<int>(buttons.size()) - 1;
+        int c = choices.front();
+        choices.pop_front();
+        return c;
+    }
     QStringList told, asked;
     std::deque<bool> answers;
+    std::deque<int> choices; // button indexes for choose(); the last (Cancel) when it runs out
 };
 
 } // namespace dravik::test
