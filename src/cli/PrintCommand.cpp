@@ -121,8 +121,11 @@ int printRecords(const std::string& dir, const PrintCommandOptions& o, std::ostr
     report.fontSize = o.font;
     report.ticked = printing::parseRecordsColumns(o.columns);
     const std::optional<std::int64_t> reference = wholeNumber(o.set);
-    if (o.set.empty() || !reference)
+    if (o.set.empty())
         throw std::invalid_argument("--set REF is required with --what records: the reference of a record set "
+                                    "(dravik records DIR lists them).");
+    if (!reference)
+        throw std::invalid_argument("--set " + o.set + " is not a record set: give the reference number of one "
                                     "(dravik records DIR lists them).");
     if (o.pdf.empty())
         throw std::invalid_argument("--pdf FILE is required: the file the pages are written to.");

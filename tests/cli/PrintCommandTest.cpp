@@ -135,7 +135,7 @@ TEST_F(PrintCommand, BadOptionValuesFailWithAMessageAndWriteNothing)
         {[](cli::PrintCommandOptions& o) { o.day = 5; }, "--day 5"},
         {[](cli::PrintCommandOptions& o) { o.lang = "de"; }, "\"de\""},
         {[](cli::PrintCommandOptions& o) { o.what = "records"; }, "--set REF is required"},
-        {[](cli::PrintCommandOptions& o) { o.what = "records", o.set = "x1"; }, "--set REF is required"},
+        {[](cli::PrintCommandOptions& o) { o.what = "records", o.set = "x1"; }, "--set x1 is not a record set"},
         {[](cli::PrintCommandOptions& o) { o.what = "records", o.set = "9"; }, "There is no record set 9"},
         {[](cli::PrintCommandOptions& o) { o.what = "records", o.set = "1", o.columns = "shoe"; }, "shoe"},
     };
