@@ -1,64 +1,48 @@
 #include "cli/Commands.h"
 
-#include "CliTestSupport.h"
 #include "data/Schema.h"
-#include "data/SuiteSetup.h"
 #include "generator/GeneratorError.h"
+#include "support/TestMeeting.h"
 
-#include <SQLiteCpp/Transaction.h>
 #include <gtest/gtest.h>
 
 namespace dravik {
 namespace {
 
-// A suite folder whose standard tables hold only the definitions below, so that
-// the test does not depend on the standard event list.
+// A suite whose standard tables hold only the definitions below, so that the
+// test does not depend on the standard event list; one programme row is stored.
 class GenerateSuite : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        createSuiteFolder(dir.folder(), false);
-        SQLite::Database standard(dir.folder() + suitefile::Standard, SQLite::OPEN_READWRITE);
-        standard.exec("DELETE FROM Atld10; DELETE FROM Atld11");
-        standard.exec("INSERT INTO Atld11 (Nom, Bske, Bska) VALUES "
-                      "(1, '100m', '100m'), (2, '200m', '200m'), (3, '1500m', '1500m'), "
-                      "(4, '100m Hurdles', '100m Hekkies'), (8, '200m Hurdles', '200m Hekkies'), "
-                      "(5, 'Long Jump', 'Verspring'), (6, 'Shot Put', 'Gewigstoot'), "
-                      "(7, 'Pole Vault', 'Paalspring')");
-        standard.exec("INSERT INTO Atld10 (Nommer, Tipe, SM, Oud, besk, Nota, Amp) VALUES "
-                      "(21, 1, 'S', 14, 1, '', 'J'), (22, 1, 'M', 16, 2, '', 'J'), "
-                      "(23, 2, 'S', 16, 3, '', 'J'), (24, 5, 'M', 14, 4, '', 'J'), "
-                      "(29, 5, 'S', 16, 8, '', 'J'), (25, 7, 'S', 14, 5, '', 'J'), "
-                      "(30, 7, 'M', 14, 5, '', 'J'), (31, 7, 'S', 16, 5, '', 'J'), "
-                      "(26, 8, 'M', 16, 6, '4kg', 'J'), (27, 7, 'S', 16, 7, '', 'J'), "
-                      "(28, 1, 'S', 15, 1, '', 'J')");
-        SQLite::Database further(dir.folder() + suitefile::Further, SQLite::OPEN_READWRITE);
-        further.exec("DELETE FROM Atld18; DELETE FROM Atld19");
+        m.clearStandardEvents();
+        SQLite::Database(m.folder() + suitefile::Further, SQLite::OPEN_READWRITE).exec("DELETE FROM Atld18; DELETE FROM Atld19");
+        const struct {
+            int nommer, tipe;
+            const char* sm;
+            int oud, besk;
+            const char* name;
+            const char* nota;
+        } events[] = {{21, 1, "S", 14, 1, "100m", ""},         {22, 1, "M", 16, 2, "200m", ""},
+                      {23, 2, "S", 16, 3, "1500m", ""},        {24, 5, "M", 14, 4, "100m Hurdles", ""},
+                      {29, 5, "S", 16, 8, "200m Hurdles", ""}, {25, 7, "S", 14, 5, "Long Jump", ""},
+                      {30, 7, "M", 14, 5, "Long Jump", ""},    {31, 7, "S", 16, 5, "Long Jump", ""},
+                      {26, 8, "M", 16, 6, "Shot Put", "4kg"},  {27, 7, "S", 16, 7, "Pole Vault", ""},
+                      {28, 1, "S", 15, 1, "100m", ""}};
+        for (const auto& e : events)
+            m.addEvent(e.nommer, e.tipe, e.sm, e.oud, e.besk, e.name, e.nota);
+        m.addStoredRow(99, 1, "07:00");
     }
-
-    void addEntries(const std::vector<std::pair<int, int>>& perDefinition)
+    void entries(const std::vector<std::pair<int, int>>& perDefinition)
     {
-        SQLite::Database meeting(dir.folder() + suitefile::Meeting, SQLite::OPEN_READWRITE);
-        SQLite::Transaction tx(meeting);
-        meeting.exec("DELETE FROM Atld37");
-        SQLite::Statement st(meeting, "INSERT INTO Atld37 (Nommer, Tnom, Uvlak, Been, Baan) VALUES (?, ?, 0, 0, 0)");
-        int athlete = 0;
+        m.exec("DELETE FROM Atld37", {});
+        int athlete = 1;
         for (auto [tnom, count] : perDefinition)
-            for (int i = 0; i < count; ++i) {
-                st.reset();
-                st.bind(1, ++athlete);
-                st.bind(2, tnom);
-                st.exec();
-            }
-        tx.commit();
+            m.addEntries(tnom, count, (athlete += count) - count);
     }
+    std::vector<std::string> stored() { return m.rows("SELECT Tabverw, Nommer, Tyd FROM Atld40 ORDER BY rowid"); }
 
-    std::vector<std::string> storedProgramme()
-    {
-        return test::queryRows(dir.folder() + suitefile::Meeting, "SELECT Tabverw, Nommer, Tyd FROM Atld40 ORDER BY rowid");
-    }
-
-    test::TempFolder dir;
+    test::TestMeeting m;
 };
 
 // Worked by hand from the rules.
@@ -106,60 +90,46 @@ const char* const kExpected = "No\tTime\tGender\tAge\tEvent\tEntries\tHeats\tMin
 
 TEST_F(GenerateSuite, PrintsTheTimedProgrammeAndStoresItWithApply)
 {
-    addEntries({{21, 41}, {22, 8}, {23, 16}, {24, 20}, {29, 3}, {25, 2}, {30, 1}, {31, 4}, {26, 1}, {27, 3}});
-    SQLite::Database(dir.folder() + suitefile::Meeting, SQLite::OPEN_READWRITE)
-        .exec("INSERT INTO Atld40 (Tabverw, Nommer, Tyd) VALUES (99, 1, '07:00')");
-
+    entries({{21, 41}, {22, 8}, {23, 16}, {24, 20}, {29, 3}, {25, 2}, {30, 1}, {31, 4}, {26, 1}, {27, 3}});
     std::ostringstream dry;
-    EXPECT_EQ(cli::runGenerateCommand(dir.folder(), "09:45", false, dry), 0);
+    EXPECT_EQ(cli::runGenerateCommand(m.folder(), "09:45", false, dry), 0);
     EXPECT_EQ(dry.str(), kExpected);
-    EXPECT_EQ(storedProgramme(), std::vector<std::string>{"99.0|1.0|07:00"});
+    EXPECT_EQ(stored(), std::vector<std::string>{"99.0|1.0|07:00"});
 
     std::ostringstream applied;
-    EXPECT_EQ(cli::runGenerateCommand(dir.folder(), "09:45", true, applied), 0);
+    EXPECT_EQ(cli::runGenerateCommand(m.folder(), "09:45", true, applied), 0);
     EXPECT_EQ(applied.str(), std::string(kExpected) + "Stored 10 programme rows.\n");
-    EXPECT_EQ(storedProgramme(),
-              (std::vector<std::string>{"30.0|1.0|09:45", "25.0|2.0|09:45", "27.0|3.0|09:45", "26.0|4.0|09:45",
-                                        "21.0|5.0|09:45", "22.0|6.0|09:55", "31.0|7.0|10:00", "23.0|8.0|09:59",
-                                        "24.0|9.0|10:11", "29.0|10.0|10:19"}));
+    EXPECT_EQ(stored(), (std::vector<std::string>{"30.0|1.0|09:45", "25.0|2.0|09:45", "27.0|3.0|09:45",
+                                                  "26.0|4.0|09:45", "21.0|5.0|09:45", "22.0|6.0|09:55",
+                                                  "31.0|7.0|10:00", "23.0|8.0|09:59", "24.0|9.0|10:11",
+                                                  "29.0|10.0|10:19"}));
+
+    // A list too short to hold the round count in its third row is numbered from
+    // the summary of the estimate, as the window does: the long jump's round first.
+    entries({{21, 100}, {25, 1}});
+    std::ostringstream shortList, err;
+    EXPECT_EQ(cli::runGenerateCommand(m.folder(), "08:00", false, shortList, err), 0);
+    EXPECT_EQ(shortList.str(), "No\tTime\tGender\tAge\tEvent\tEntries\tHeats\tMinutes\n"
+                               "1\t08:00\tS\t14\tLong Jump\t1\t1\t15\n"
+                               "2\t08:00\tS\t14\t100m\t100\t11\t22\n");
+    EXPECT_EQ(err.str(), "");
+    entries({{21, 41}, {22, 8}, {23, 16}});
+    EXPECT_EQ(cli::runGenerateCommand(m.folder(), "23:50", false, shortList, err), 0);
+    EXPECT_NE(err.str().find("runs past 23:59: row "), std::string::npos) << err.str();
 }
 
 TEST_F(GenerateSuite, BadStartTimeOrNoEntriesStoresNothing)
 {
-    addEntries({{21, 3}});
-    SQLite::Database(dir.folder() + suitefile::Meeting, SQLite::OPEN_READWRITE)
-        .exec("INSERT INTO Atld40 (Tabverw, Nommer, Tyd) VALUES (99, 1, '07:00')");
+    entries({{21, 3}});
     std::ostringstream out;
-    EXPECT_THROW(cli::runGenerateCommand(dir.folder(), "9.45", true, out), GeneratorError);
+    EXPECT_THROW(cli::runGenerateCommand(m.folder(), "9.45", true, out), GeneratorError);
     EXPECT_EQ(out.str(), "");
 
-    addEntries({});
-    EXPECT_EQ(cli::runGenerateCommand(dir.folder(), "08:00", true, out), 0);
+    entries({});
+    EXPECT_EQ(cli::runGenerateCommand(m.folder(), "08:00", true, out), 0);
     EXPECT_NE(out.str().find("no entries"), std::string::npos) << out.str();
     EXPECT_EQ(out.str().find("Stored"), std::string::npos) << out.str();
-    EXPECT_EQ(storedProgramme().size(), 1u);
-}
-
-// A list too short to hold the round count in its third row: the command numbers
-// it from the summary of the estimate, as the window does, so the long jump's
-// round comes before the 100 m heats that do not fit within it.
-TEST_F(GenerateSuite, ShortListIsNumberedFromTheEstimate)
-{
-    addEntries({{21, 100}, {25, 1}});
-    std::ostringstream out, err;
-    EXPECT_EQ(cli::runGenerateCommand(dir.folder(), "08:00", false, out, err), 0);
-    EXPECT_EQ(out.str(), "No\tTime\tGender\tAge\tEvent\tEntries\tHeats\tMinutes\n"
-                         "1\t08:00\tS\t14\tLong Jump\t1\t1\t15\n"
-                         "2\t08:00\tS\t14\t100m\t100\t11\t22\n");
-    EXPECT_EQ(err.str(), "");
-}
-
-TEST_F(GenerateSuite, WarnsWhenTheScheduleRunsPastMidnight)
-{
-    addEntries({{21, 41}, {22, 8}, {23, 16}});
-    std::ostringstream out, err;
-    EXPECT_EQ(cli::runGenerateCommand(dir.folder(), "23:50", false, out, err), 0);
-    EXPECT_NE(err.str().find("runs past 23:59: row "), std::string::npos) << err.str();
+    EXPECT_EQ(stored().size(), 1u);
 }
 
 } // namespace

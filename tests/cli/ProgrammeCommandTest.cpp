@@ -2,7 +2,6 @@
 
 #include "CliTestSupport.h"
 #include "data/SuiteSetup.h"
-#include "platform/StoreError.h"
 
 #include <gtest/gtest.h>
 
@@ -32,20 +31,6 @@ TEST(ProgrammeCommandTest, PrintsTheGridAsTheWindowLoadsIt)
         }
         EXPECT_NE(out.str().find(c.female), std::string::npos);
     }
-}
-
-TEST(ProgrammeCommandTest, AFolderWithoutSuiteIsAClearError)
-{
-    test::TempFolder dir;
-    std::ostringstream out;
-    try {
-        cli::runProgrammeCommand(dir.path().string(), Language::English, out);
-        FAIL();
-    } catch (const StoreError& e) {
-        EXPECT_NE(std::string(e.what()).find("Dsd03.MDB"), std::string::npos) << e.what();
-        EXPECT_NE(std::string(e.what()).find("dravik setup"), std::string::npos) << e.what();
-    }
-    EXPECT_TRUE(out.str().empty());
 }
 
 } // namespace
