@@ -1,24 +1,15 @@
-#include "app/AppSession.h"
+#include "app/AppTestSupport.h"
 #include "app/ExchangeTab.h"
-#include "app/MainWindow.h"
-#include "app/ScriptedPrompter.h"
-#include "data/SuiteSetup.h"
 #include "exchange/ExchangeGrid.h"
 #include "programme/ProgrammeRow.h"
-#include "support/TestSupport.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QTableView>
 #include <QTabWidget>
-#include <SQLiteCpp/Database.h>
-#include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 using namespace dravik;
+using namespace dravik::test;
 
 namespace {
 
@@ -26,29 +17,27 @@ namespace {
 // write it to the programme: the Compile tab shows the imported programme, unsaved.
 TEST(ExchangeTabTest, ExportReadBackAndWriteToTheProgramme)
 {
-    test::TempFolder dir;
-    createSuiteFolder(dir.path().string(), true);
-    const auto importFolder = dir.path() / "Import";
+    SuiteSession s;
+    const auto importFolder = s.dir.path() / "Import";
     std::filesystem::create_directories(importFolder);
-    SQLite::Database((dir.path() / "Dsd07.mdb").string(), SQLite::OPEN_READWRITE)
-        .exec("UPDATE Paths SET Import = '" + importFolder.string() + "', Excel = '/nonexistent/', SH = 'calc'");
-    test::ScriptedPrompter prompter;
-    AppSession session(dir.folder(), prompter);
+    s.exec("Dsd07.mdb", "UPDATE Paths SET Import = '" + importFolder.string() + "', Excel = '/nonexistent/', SH = 'calc'");
+    ScriptedPrompter& prompter = s.prompter;
+    AppSession& session = s.session;
     MainWindow& w = session.start();
     ExchangeTab& tab = w.exchangeTab();
-    auto click = [&](const char* name) { w.findChild<QAbstractButton*>(name)->click(); };
+    auto click = [&](const char* name) { test::click(w, name); };
     GridModel& prog = w.programmeGrid();
     const int events = prog.rows() - 1;
 
-    auto* cmdInvoer = w.findChild<QAbstractButton*>("cmdInvoer");
+    auto* cmdInvoer = child<QAbstractButton>(w, "cmdInvoer");
     EXPECT_FALSE(cmdInvoer->isEnabled()) << "nothing read yet";
     click("cmdProgLees");
     ASSERT_EQ(tab.exchangeGrid().rows(), events + 1);
     EXPECT_TRUE(cmdInvoer->isEnabled());
-    w.findChild<QLineEdit*>("txtUit")->setText("meet.2027.xls");
+    child<QLineEdit>(w, "txtUit")->setText("meet.2027.xls");
     prompter.told.clear();
     click("cmdUitvoer");
-    EXPECT_EQ(w.findChild<QLineEdit*>("txtUit")->text(), "meet.xlsx");
+    EXPECT_EQ(child<QLineEdit>(w, "txtUit")->text(), "meet.xlsx");
     ASSERT_TRUE(std::filesystem::exists(importFolder / "meet.xlsx")) << prompter.told.join("\n").toStdString();
     EXPECT_EQ(w.findChild<QTabWidget*>("tabVoor")->currentIndex(), 0);
 
@@ -88,7 +77,7 @@ TEST(ExchangeTabTest, ExportReadBackAndWriteToTheProgramme)
     EXPECT_EQ(std::filesystem::last_write_time(importFolder / "meet.xlsx"), exported);
 
     // Another program stores the programme meanwhile: Save asks, and No shows what is stored.
-    SQLite::Database other((dir.path() / "Dsd00.mdb").string(), SQLite::OPEN_READWRITE);
+    SQLite::Database other(s.dir.folder() + "Dsd00.mdb", SQLite::OPEN_READWRITE);
     other.exec("DELETE FROM Atld40 WHERE rowid = (SELECT max(rowid) FROM Atld40)");
     prompter.asked.clear();
     click("cmdSave");

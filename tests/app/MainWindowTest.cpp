@@ -6,7 +6,7 @@
 #include "data/SuiteSetup.h"
 #include "programme/ProgrammeRow.h"
 #include "support/TestSupport.h"
-#include "app/ScriptedPrompter.h"
+#include "app/AppTestSupport.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/PreviewWindow.h"
 #include "app/PrintTab.h"
-#include "app/ScriptedPrompter.h"
+#include "app/AppTestSupport.h"
 #include "data/SuiteSetup.h"
 #include "programme/Ordering.h"
 #include "programme/ProgrammeRow.h"

@@ -1,67 +1,38 @@
-#include "app/AppSession.h"
-#include "app/MainWindow.h"
+#include "app/AppTestSupport.h"
 #include "app/PrintTab.h"
 #include "app/RecordsTab.h"
-#include "app/ScriptedPrompter.h"
-#include "data/SuiteSetup.h"
 #include "programme/ProgrammeRow.h"
 #include "records/RecordGrid.h"
-#include "support/TestSupport.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
-#include <QTableView>
-#include <SQLiteCpp/Database.h>
-#include <gtest/gtest.h>
 
 using namespace dravik;
+using namespace dravik::test;
 
 namespace {
 
 class RecordsTabTest : public ::testing::TestWithParam<int> {
 protected:
-    void SetUp() override
-    {
-        createSuiteFolder(dir.path().string(), true);
-        SQLite::Database((dir.path() / "Dsd05.mdb").string(), SQLite::OPEN_READWRITE)
-            .exec("UPDATE Opsies SET Taal = " + std::to_string(GetParam()));
-    }
-    void click(QWidget& w, const char* name)
-    {
-        auto* b = w.findChild<QAbstractButton*>(name);
-        ASSERT_NE(b, nullptr) << name;
-        b->click(); // the tab need not be the one shown
-    }
-    static void select(QWidget& w, const char* view, int gridRow)
-    {
-        auto* v = w.findChild<QTableView*>(view);
-        v->setCurrentIndex(v->model()->index(gridRow - 1, 0));
-        emit v->clicked(v->currentIndex());
-    }
+    void SetUp() override { s.setTaal(GetParam()); }
     std::string storedRecord(int set, const std::string& tnom)
     {
-        SQLite::Database meeting((dir.path() / "Dsd00.mdb").string());
-        SQLite::Statement st(meeting, "SELECT Naam || '|' || Rek FROM Atld60 WHERE Verw = ? AND Tnom = ?");
-        st.bind(1, set);
-        st.bind(2, tnom);
-        return st.executeStep() ? st.getColumn(0).getString() : std::string();
+        const auto r = s.rows("SELECT Naam || '|' || Rek FROM Atld60 WHERE Verw = " + std::to_string(set) +
+                              " AND Tnom = '" + tnom + "'");
+        return r.empty() ? "" : r[0];
     }
 
-    test::TempFolder dir;
-    test::ScriptedPrompter prompter;
+    SuiteSession s;
+    ScriptedPrompter& prompter = s.prompter;
 };
 
 // Display a set, change a record, Save, Display again: the change is there and stored.
 TEST_P(RecordsTabTest, DisplayEditSaveAndDisplayAgain)
 {
-    AppSession session(dir.folder(), prompter);
-    MainWindow& w = session.start();
+    MainWindow& w = s.session.start();
     RecordsTab& tab = w.recordsTab();
     select(w, "flxRekords", 1);
     const GridModel& sets = tab.recordSetGrid();
-    EXPECT_EQ(w.findChild<QLineEdit*>("txtRekstel")->text().toStdString(), sets.cell(1, 0) + ".xls");
+    EXPECT_EQ(child<QLineEdit>(w, "txtRekstel")->text().toStdString(), sets.cell(1, 0) + ".xls");
     click(w, "cmdSLys");
     const GridModel& rek = tab.recordGrid();
     ASSERT_TRUE(tab.displayedSet());
@@ -75,7 +46,7 @@ TEST_P(RecordsTabTest, DisplayEditSaveAndDisplayAgain)
     const std::string tnom = rek.cell(row, reccol::Definition);
     const int set = static_cast<int>(tab.displayedSet()->reference);
 
-    auto* view = w.findChild<QTableView*>("flxRek");
+    auto* view = child<QTableView>(w, "flxRek");
     view->model()->setData(view->model()->index(row - 1, reccol::Name), "Thandi");
     view->model()->setData(view->model()->index(row - 1, reccol::Record), "12.34");
     click(w, "cmdRStoor");
@@ -105,19 +76,18 @@ TEST_P(RecordsTabTest, DisplayEditSaveAndDisplayAgain)
     click(w, "cmdPView");
     ASSERT_EQ(w.printTab().document().tables().size(), 1u);
     EXPECT_GT(w.printTab().document().tables()[0]->rows.size(), 0u);
-    session.exitProgram();
+    s.session.exitProgram();
 }
 
 // Read in fraPRek finds the current event's record in the chosen set, also after
 // the Records tab displayed another set; Save is possible only after a found Read.
 TEST_P(RecordsTabTest, RecordOfTheCurrentEventReadAndCorrected)
 {
-    AppSession session(dir.folder(), prompter);
-    MainWindow& w = session.start();
+    MainWindow& w = s.session.start();
     select(w, "flxRekords", 2);
     click(w, "cmdSLys"); // another set than the one the Compile tab reads
     GridModel& grid = w.programmeGrid();
-    auto* cmbPrekR = w.findChild<QComboBox*>("cmbPrekR");
+    auto* cmbPrekR = child<QComboBox>(w, "cmbPrekR");
     ASSERT_GT(cmbPrekR->count(), 0);
     const int set = cmbPrekR->currentText().toInt();
     int row = 1;
@@ -126,18 +96,18 @@ TEST_P(RecordsTabTest, RecordOfTheCurrentEventReadAndCorrected)
     ASSERT_LT(row, grid.rows());
     select(w, "flxProg", row);
     click(w, "cmdWysig");
-    auto* cmdPRek = w.findChild<QAbstractButton*>("cmdPRek");
+    auto* cmdPRek = child<QAbstractButton>(w, "cmdPRek");
     EXPECT_FALSE(cmdPRek->isEnabled()) << "no Save before a Read";
     click(w, "cmdPRLees");
     EXPECT_TRUE(cmdPRek->isEnabled());
-    auto* name = w.findChild<QLineEdit*>("txtPRek(0)");
+    auto* name = child<QLineEdit>(w, "txtPRek(0)");
     EXPECT_FALSE(name->text().isEmpty());
     name->setText("Lerato");
     click(w, "cmdPRek");
     EXPECT_EQ(storedRecord(set, grid.cell(row, pcol::Definition)).substr(0, 7), "Lerato|");
 
     // Another set shown without a Read: Save is gone, and the Read set keeps its record.
-    auto* cmbPRek = w.findChild<QComboBox*>("cmbPRek");
+    auto* cmbPRek = child<QComboBox>(w, "cmbPRek");
     ASSERT_GT(cmbPRek->count(), 1);
     EXPECT_TRUE(cmdPRek->isEnabled());
     cmbPRek->setCurrentIndex(1);
@@ -145,7 +115,7 @@ TEST_P(RecordsTabTest, RecordOfTheCurrentEventReadAndCorrected)
     name->setText("Typed");
     click(w, "cmdPRek");
     EXPECT_EQ(storedRecord(set, grid.cell(row, pcol::Definition)).substr(0, 7), "Lerato|");
-    session.exitProgram();
+    s.session.exitProgram();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWindows, RecordsTabTest, ::testing::Values(1, 0),

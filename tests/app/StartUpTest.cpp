@@ -1,5 +1,5 @@
 #include "app/StartUp.h"
-#include "app/ScriptedPrompter.h"
+#include "app/AppTestSupport.h"
 #include "data/SuiteLocation.h"
 #include "support/TestSupport.h"
 
