@@ -1,84 +1,52 @@
-#include "app/AppSession.h"
-#include "app/GeneratorTab.h"
-#include "app/MainWindow.h"
-#include "app/ProgrammeTab.h"
-#include "app/Prompter.h"
-#include "data/SuiteSetup.h"
-#include "programme/ProgrammeRow.h"
-#include "support/TestSupport.h"
 #include "app/AppTestSupport.h"
+#include "app/GeneratorTab.h"
+#include "app/ProgrammeTab.h"
+#include "programme/ProgrammeRow.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTest>
-#include <SQLiteCpp/Database.h>
-#include <gtest/gtest.h>
 
-#include <deque>
 #include <fstream>
 
 using namespace dravik;
 
-using test::ScriptedPrompter;
+using namespace dravik::test;
 
 namespace {
 
 
 
+// An empty suite with a two-day meeting of two stored rows and stand-ins for
+// the word processor and spreadsheet program.
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        createSuiteFolder(dir.path().string(), false);
-        // Stand-ins for the word processor and spreadsheet program.
         for (const char* f : {"writer", "calc"})
-            std::ofstream(dir.path() / f) << "#!/bin/sh\n";
-        SQLite::Database paths((dir.path() / "Dsd07.mdb").string(), SQLite::OPEN_READWRITE);
-        paths.exec("UPDATE Paths SET Word = '" + dir.folder() + "', WP = 'writer', Excel = '" + dir.folder() +
-                   "', SH = 'calc'");
-        SQLite::Database meeting((dir.path() / "Dsd00.mdb").string(), SQLite::OPEN_READWRITE);
-        SQLite::Database standard((dir.path() / "Dsd11.mdb").string(), SQLite::OPEN_READWRITE);
-        definition = standard.execAndGet("SELECT Nommer FROM Atld10 ORDER BY Oud, SM, besk LIMIT 1").getInt();
-        std::string d = std::to_string(definition);
-        meeting.exec("UPDATE Atld00 SET Opm = 'Spring Meeting', Plek = 'Park', Datum = '2027-03-11', Dae = 2");
-        meeting.exec("INSERT INTO Atld40 (Tabverw, UFvlak, Nommer, Sub, Tyd, Punt, Invoer, HE, Wind, Draws) VALUES "
-                     "(" + d + ", 4, 2, ' ', '08:10', '   ', '', 'E', 0, 1), (" + d +
-                     ", 0, 1, ' ', '08:00', '   ', '', 'E', 0, 1)");
+            std::ofstream(s.dir.path() / f) << "#!/bin/sh\n";
+        s.exec("Dsd07.mdb", "UPDATE Paths SET Word = '" + s.dir.folder() + "', WP = 'writer', Excel = '" +
+                                s.dir.folder() + "', SH = 'calc'");
+        SQLite::Database standard(s.dir.folder() + "Dsd11.mdb");
+        const std::string d = standard.execAndGet("SELECT Nommer FROM Atld10 ORDER BY Oud, SM, besk LIMIT 1").getString();
+        s.exec("Dsd00.mdb", "UPDATE Atld00 SET Opm = 'Spring Meeting', Plek = 'Park', Datum = '2027-03-11', Dae = 2");
+        s.exec("Dsd00.mdb", "INSERT INTO Atld40 (Tabverw, UFvlak, Nommer, Sub, Tyd, Punt, Invoer, HE, Wind, Draws) "
+                            "VALUES (" + d + ", 4, 2, ' ', '08:10', '   ', '', 'E', 0, 1), (" + d +
+                                ", 0, 1, ' ', '08:00', '   ', '', 'E', 0, 1)");
     }
-    void setTaal(int taal)
-    {
-        SQLite::Database options((dir.path() / "Dsd05.mdb").string(), SQLite::OPEN_READWRITE);
-        options.exec("UPDATE Opsies SET Taal = " + std::to_string(taal));
-    }
-    std::string storedNumbers()
-    {
-        SQLite::Database meeting((dir.path() / "Dsd00.mdb").string());
-        return meeting.execAndGet("SELECT group_concat(Nommer, ',') FROM (SELECT Nommer FROM Atld40 ORDER BY rowid)")
-            .getString();
-    }
-    template <typename T>
-    static T* child(QWidget& w, const char* name)
-    {
-        T* c = w.findChild<T*>(name);
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
+    std::string storedNumbers() { return s.rows("SELECT group_concat(Nommer, ',') FROM (SELECT Nommer FROM Atld40 ORDER BY rowid)").at(0); }
 
-    test::TempFolder dir;
-    ScriptedPrompter prompter;
-    int definition = 0;
+    SuiteSession s{false};
+    ScriptedPrompter& prompter = s.prompter;
 };
 
 TEST_F(MainWindowTest, EnglishWindowLoadsSavesSwitchesAndExits)
 {
-    AppSession session(dir.folder(), prompter);
+    AppSession& session = s.session;
     MainWindow& en = session.start();
     ASSERT_EQ(en.objectName(), "frmEng2");
     EXPECT_TRUE(prompter.told.isEmpty()) << prompter.told.join("\n").toStdString();
@@ -132,10 +100,9 @@ TEST_F(MainWindowTest, EnglishWindowLoadsSavesSwitchesAndExits)
 
 TEST_F(MainWindowTest, AfrikaansWindowAndMissingProgramMessages)
 {
-    setTaal(0);
-    SQLite::Database paths((dir.path() / "Dsd07.mdb").string(), SQLite::OPEN_READWRITE);
-    paths.exec("UPDATE Paths SET WP = 'no-such-writer'");
-    AppSession session(dir.folder(), prompter);
+    s.setTaal(0);
+    s.exec("Dsd07.mdb", "UPDATE Paths SET WP = 'no-such-writer'");
+    AppSession& session = s.session;
     MainWindow& af = session.start();
     EXPECT_EQ(af.objectName(), "frmAfr2");
     std::string gender = af.programmeGrid().cell(1, pcol::Gender);
@@ -148,7 +115,7 @@ TEST_F(MainWindowTest, AfrikaansWindowAndMissingProgramMessages)
 
 TEST_F(MainWindowTest, EditorWalkChangesTheGridAndTheFlag)
 {
-    AppSession session(dir.folder(), prompter);
+    AppSession& session = s.session;
     MainWindow& en = session.start();
     GridModel& grid = en.programmeGrid();
     auto click = [&](const char* name) { QTest::mouseClick(child<QPushButton>(en, name), Qt::LeftButton); };
@@ -242,12 +209,8 @@ TEST_F(MainWindowTest, EditorWalkChangesTheGridAndTheFlag)
 
 TEST_F(MainWindowTest, AnUnreadableTableStopsStartUpWithItsName)
 {
-    {
-        SQLite::Database meeting((dir.path() / "Dsd00.mdb").string(), SQLite::OPEN_READWRITE);
-        meeting.exec("ALTER TABLE Atld61 DROP COLUMN Aktief");
-        meeting.exec("INSERT INTO Atld61 (Verw, Naam, Simb) VALUES (1, 'Set', 'S')");
-    }
-    AppSession session(dir.folder(), prompter);
+    s.exec("Dsd00.mdb", "ALTER TABLE Atld61 DROP COLUMN Aktief; INSERT INTO Atld61 (Verw, Naam, Simb) VALUES (1, 'Set', 'S')");
+    AppSession& session = s.session;
     try {
         session.start();
         FAIL() << "start-up must stop";
@@ -256,16 +219,13 @@ TEST_F(MainWindowTest, AnUnreadableTableStopsStartUpWithItsName)
     }
 }
 
-} // namespace
-
 // On the demo meeting: the first day-2 event keeps its level and day through
 // Modify and Complete on it and on the next row, and a Save; then the generator tab.
 TEST(DemoWindowTest, ModifyAndCompleteKeepTheRowsLevelAndDayAndTheGeneratorTab)
 {
-    test::TempFolder dir;
-    createSuiteFolder(dir.path().string(), true);
-    ScriptedPrompter prompter;
-    AppSession session(dir.folder(), prompter);
+    SuiteSession s;
+    ScriptedPrompter& prompter = s.prompter;
+    AppSession& session = s.session;
     MainWindow& w = session.start();
     GridModel& grid = w.programmeGrid();
     auto* view = w.findChild<QTableView*>("flxProg");
@@ -378,3 +338,5 @@ TEST(DemoWindowTest, ModifyAndCompleteKeepTheRowsLevelAndDayAndTheGeneratorTab)
     EXPECT_EQ(matrix->model()->rowCount(), 10);
     session.exitProgram();
 }
+
+} // namespace

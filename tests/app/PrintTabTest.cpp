@@ -1,27 +1,18 @@
-#include "app/AppSession.h"
-#include "app/MainWindow.h"
+#include "app/AppTestSupport.h"
 #include "app/PreviewWindow.h"
 #include "app/PrintTab.h"
-#include "app/AppTestSupport.h"
-#include "data/SuiteSetup.h"
 #include "programme/Ordering.h"
 #include "programme/ProgrammeRow.h"
-#include "support/TestSupport.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
-#include <QFrame>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <SQLiteCpp/Database.h>
-#include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 using namespace dravik;
+using namespace dravik::test;
 
 namespace {
 
@@ -30,39 +21,21 @@ class PrintTabTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        createSuiteFolder(dir.path().string(), true);
-        std::filesystem::create_directories(dir.path() / "Data");
-        std::string writer = (dir.path() / "writer").string();
-        std::ofstream(writer) << "#!/bin/sh\nprintf '%s' \"$1\" > \"" << dir.folder() << "opened.txt\"\n";
+        std::filesystem::create_directories(s.dir.path() / "Data");
+        std::string writer = s.dir.folder() + "writer";
+        std::ofstream(writer) << "#!/bin/sh\nprintf '%s' \"$1\" > \"" << s.dir.folder() << "opened.txt\"\n";
         std::filesystem::permissions(writer, std::filesystem::perms::owner_all);
-        SQLite::Database paths((dir.path() / "Dsd07.mdb").string(), SQLite::OPEN_READWRITE);
-        paths.exec("UPDATE Paths SET Word = '" + dir.folder() + "', WP = 'writer', Excel = '" + dir.folder() +
-                   "', SH = 'writer', Data = '" + dir.folder() + "Data'");
-    }
-    void setTaal(int taal)
-    {
-        SQLite::Database options((dir.path() / "Dsd05.mdb").string(), SQLite::OPEN_READWRITE);
-        options.exec("UPDATE Opsies SET Taal = " + std::to_string(taal));
-    }
-    template <typename T>
-    T* child(QWidget& w, const std::string& name)
-    {
-        T* c = w.findChild<T*>(QString::fromStdString(name));
-        EXPECT_NE(c, nullptr) << name;
-        return c;
-    }
-    void click(QWidget& w, const std::string& name)
-    {
-        child<QAbstractButton>(w, name)->click(); // the tab need not be the one shown
+        s.exec("Dsd07.mdb", "UPDATE Paths SET Word = '" + s.dir.folder() + "', WP = 'writer', Excel = '" +
+                                s.dir.folder() + "', SH = 'writer', Data = '" + s.dir.folder() + "Data'");
     }
 
-    test::TempFolder dir;
-    test::ScriptedPrompter prompter;
+    SuiteSession s;
+    ScriptedPrompter& prompter = s.prompter;
+    AppSession& session = s.session;
 };
 
 TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTickedAndPrintOrderSorts)
 {
-    AppSession session(dir.folder(), prompter);
     MainWindow& w = session.start();
     auto shown = [&](const char* frame) { return !child<QWidget>(w, frame)->isHidden(); };
     struct Step {
@@ -76,9 +49,9 @@ TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTickedAndPrintOr
         {"optDPR(2)", "fraAnal", true},  {"optDPR(2)", "fraRAction", false}, {"optDPR(0)", "fraPAction", true},
         {"chkDDae", "cmbDDae", true},    {"chkDDae", "cmbDDae", false},
     };
-    for (const Step& s : steps) {
-        click(w, s.control);
-        EXPECT_EQ(shown(s.frame), s.visible) << s.control << " " << s.frame;
+    for (const Step& step : steps) {
+        click(w, step.control);
+        EXPECT_EQ(shown(step.frame), step.visible) << step.control << " " << step.frame;
     }
     click(w, "optPrt(1)");
     EXPECT_FALSE(shown("fraVoor"));
@@ -117,7 +90,6 @@ TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTickedAndPrintOr
 
 TEST_F(PrintTabTest, DisplayShowsThePagesAndWritesTheDocumentThatEditOpensAndTheWebPage)
 {
-    AppSession session(dir.folder(), prompter);
     MainWindow& w = session.start();
     // The web page is written into the data folder and opened, or said where it is.
     QStringList opened;
@@ -126,7 +98,7 @@ TEST_F(PrintTabTest, DisplayShowsThePagesAndWritesTheDocumentThatEditOpensAndThe
         opened << file;
         return browser;
     };
-    const std::string index = dir.folder() + "Data/Web/index.html";
+    const std::string index = s.dir.folder() + "Data/Web/index.html";
     for (bool withBrowser : {false, true}) {
         browser = withBrowser;
         prompter.told.clear();
@@ -145,7 +117,7 @@ TEST_F(PrintTabTest, DisplayShowsThePagesAndWritesTheDocumentThatEditOpensAndThe
     EXPECT_TRUE(preview->isVisible());
     EXPECT_GT(preview->pageCount(), 1);
     EXPECT_EQ(w.printTab().document().tables().size(), 3u) << "the gate programme runs one table per day";
-    std::string document = dir.folder() + "Data/Program.odt";
+    std::string document = s.dir.folder() + "Data/Program.odt";
     EXPECT_TRUE(std::filesystem::file_size(document) > 0);
 
     click(w, "cmdPView"); // a second Display reuses the preview window
@@ -159,7 +131,7 @@ TEST_F(PrintTabTest, DisplayShowsThePagesAndWritesTheDocumentThatEditOpensAndThe
     session.showWindow(Language::English);
 
     click(w, "cmdPEdit");
-    QString note = dir.folder().c_str() + QString("opened.txt");
+    QString note = s.dir.folder().c_str() + QString("opened.txt");
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(note) && QFile(note).size() > 0, 5000);
     QFile file(note);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -169,25 +141,22 @@ TEST_F(PrintTabTest, DisplayShowsThePagesAndWritesTheDocumentThatEditOpensAndThe
 
 TEST_F(PrintTabTest, EditSaysWhatIsMissingInBothWindows)
 {
-    setTaal(0);
-    {
-        AppSession session(dir.folder(), prompter);
-        MainWindow& af = session.start();
-        click(af, "optDPR(1)");
-        prompter.told.clear();
-        click(af, "cmdPEdit");
-        ASSERT_EQ(prompter.told.size(), 1);
-        EXPECT_TRUE(prompter.told.value(0).contains("Rekords.odt")) << prompter.told.value(0).toStdString();
-        session.exitProgram();
-    }
-    SQLite::Database((dir.path() / "Dsd07.mdb").string(), SQLite::OPEN_READWRITE)
-        .exec("UPDATE Paths SET WP = 'no-such-writer'");
-    AppSession session(dir.folder(), prompter);
+    s.setTaal(0);
     MainWindow& af = session.start();
+    click(af, "optDPR(1)");
     prompter.told.clear();
     click(af, "cmdPEdit");
-    EXPECT_EQ(prompter.told.value(0), ": Please set the path to your word/spreadsheet processor.");
+    ASSERT_EQ(prompter.told.size(), 1);
+    EXPECT_TRUE(prompter.told.value(0).contains("Rekords.odt")) << prompter.told.value(0).toStdString();
     session.exitProgram();
+
+    s.exec("Dsd07.mdb", "UPDATE Paths SET WP = 'no-such-writer'");
+    AppSession again(s.dir.folder(), prompter);
+    MainWindow& af2 = again.start();
+    prompter.told.clear();
+    click(af2, "cmdPEdit");
+    EXPECT_EQ(prompter.told.value(0), ": Please set the path to your word/spreadsheet processor.");
+    again.exitProgram();
 }
 
 } // namespace
