@@ -1,10 +1,5 @@
-#include "cli/Commands.h"
-
 #include "CliTestSupport.h"
 #include "data/Schema.h"
-#include "data/SuiteSetup.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
@@ -15,8 +10,6 @@ namespace {
 // The demo meeting, with the totals counted straight from its tables.
 class AnalysisCommand : public ::testing::Test {
 protected:
-    void SetUp() override { createSuiteFolder(dir.folder(), true); }
-
     int count(const std::string& sql) { return std::stoi(test::queryRows(dir.path() / suitefile::Meeting, sql).at(0)); }
     std::string run(const std::string& set, const std::string& order, Language lang = Language::English)
     {
@@ -25,7 +18,7 @@ protected:
         return out.str();
     }
 
-    test::TempFolder dir;
+    test::DemoSuite dir;
 };
 
 TEST_F(AnalysisCommand, TotalsAgreeWithTheTables)

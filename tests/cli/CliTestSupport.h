@@ -1,8 +1,12 @@
 #pragma once
+#include "cli/Commands.h"
+#include "data/SuiteSetup.h"
 #include "support/TestSupport.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +15,11 @@
 #include <vector>
 
 namespace dravik::test {
+
+// A temporary folder holding a suite with the demo meeting.
+struct DemoSuite : TempFolder {
+    DemoSuite() { createSuiteFolder(folder(), true); }
+};
 
 // The lines of a command's output.
 inline std::vector<std::string> lines(const std::string& text)

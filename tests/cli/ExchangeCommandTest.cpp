@@ -1,16 +1,11 @@
-#include "cli/Commands.h"
-
 #include "CliTestSupport.h"
 #include "data/DataStore.h"
-#include "data/SuiteSetup.h"
 #include "exchange/ExchangeGrid.h"
 #include "exchange/ExchangeRecords.h"
 #include "exchange/ProgrammeExport.h"
 #include "exchange/Workbook.h"
 #include "platform/GridModel.h"
 #include "programme/ProgrammeRow.h"
-
-#include <gtest/gtest.h>
 
 using namespace dravik;
 namespace fs = std::filesystem;
@@ -24,7 +19,6 @@ class ExchangeCommands : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        createSuiteFolder(dir.folder(), true);
         programme = tableRows(meeting, "Atld40");
         records = tableRows(meeting, "Atld60");
     }
@@ -33,7 +27,7 @@ protected:
         EXPECT_EQ(tableRows(meeting, "Atld40"), programme);
         EXPECT_EQ(tableRows(meeting, "Atld60"), records);
     }
-    test::TempFolder dir;
+    test::DemoSuite dir;
     fs::path meeting = dir.path() / "Dsd00.mdb";
     std::vector<std::string> programme, records;
 };

@@ -1,10 +1,7 @@
-#include "cli/Commands.h"
-
+#include "CliTestSupport.h"
 #include "data/Schema.h"
 #include "generator/GeneratorError.h"
 #include "support/TestMeeting.h"
-
-#include <gtest/gtest.h>
 
 namespace dravik {
 namespace {

@@ -1,9 +1,4 @@
-#include "cli/Commands.h"
-
 #include "CliTestSupport.h"
-#include "data/SuiteSetup.h"
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 #include <regex>
@@ -17,8 +12,7 @@ namespace {
 // all days at once are refused with a message and no file.
 TEST(LynxCommand, WritesOneDayOfTheDemoMeeting)
 {
-    test::TempFolder dir;
-    createSuiteFolder(dir.path().string(), true);
+    test::DemoSuite dir;
     const fs::path camera = dir.path() / "camera";
     fs::create_directory(camera);
 

@@ -1,14 +1,11 @@
 #include "support/GuiEnvironment.h"
-#include "cli/Commands.h"
 
 #include "CliTestSupport.h"
-#include "data/SuiteSetup.h"
 #include "render/Render.h"
 
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
 
 #include <stdexcept>
 
@@ -35,57 +32,41 @@ std::string pdfText(const fs::path& pdf)
 
 class PrintCommand : public ::testing::Test {
 protected:
-    void SetUp() override { createSuiteFolder(dir.folder(), true); }
     fs::path odt() const { return dir.path() / "Data" / "Program.odt"; }
-    test::TempFolder dir;
+    test::DemoSuite dir;
 };
 
 TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
 {
+    using Options = cli::PrintCommandOptions;
     struct Case {
         const char* name;
-        cli::PrintCommandOptions options;
-        const char* document;               // in the data folder
-        std::vector<std::string> texts;     // texts the pages must hold
-        const char* absent = "";            // a text they must not hold
-        const char* said = "";              // in what the command tells
+        void (*set)(Options&);
+        const char* document;           // in the data folder
+        std::vector<std::string> texts; // texts the pages must hold
+        const char* absent = "";        // a text they must not hold
+        const char* said = "";          // in what the command tells
     };
-    cli::PrintCommandOptions standard;
-    cli::PrintCommandOptions records;
-    records.records = "all";
-    records.recordDate = "full";
-    records.order = "event";
-    records.day = 2;
-    records.font = 8;
-    cli::PrintCommandOptions gate;
-    gate.what = "gate";
-    gate.names = "draw";
-    gate.initials = true;
-    gate.results = 9;
-    gate.altLanguage = true;
-    gate.lang = "af";
-    cli::PrintCommandOptions report;
-    report.what = "records";
-    report.set = "2";
-    report.columns = "name,surname,date";
-    cli::PrintCommandOptions analysis;
-    analysis.what = "analysis";
-    analysis.set = "2";
-    analysis.analysisOrder = "number";
     const Case cases[] = {
-        {"standard", standard, "Program.odt", {"Meeting:"}},
-        {"records", records, "Program.odt", {"Record symbols in use:"}, "", "(33 events)"},
-        {"gate", gate, "Program.odt", {"9 __________________"}},
+        {"standard", [](Options&) {}, "Program.odt", {"Meeting:"}},
+        {"records", [](Options& o) { o.records = "all", o.recordDate = "full", o.order = "event", o.day = 2, o.font = 8; },
+         "Program.odt", {"Record symbols in use:"}, "", "(33 events)"},
+        {"gate",
+         [](Options& o) { o.what = "gate", o.names = "draw", o.initials = true, o.results = 9, o.altLanguage = true, o.lang = "af"; },
+         "Program.odt", {"9 __________________"}},
         // The records report of one set with the chosen columns: an unticked column stays out.
-        {"report", report, "Rekords.odt", {"Provincial Records (P)", "Surname", "Date", "Record"}, "Track"},
-        {"analysis", analysis, "Analyze.odt", {"No of Events:"}},
+        {"report", [](Options& o) { o.what = "records", o.set = "2", o.columns = "name,surname,date"; }, "Rekords.odt",
+         {"Provincial Records (P)", "Surname", "Date", "Record"}, "Track"},
+        {"analysis", [](Options& o) { o.what = "analysis", o.set = "2", o.analysisOrder = "number"; }, "Analyze.odt",
+         {"No of Events:"}},
     };
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const fs::path document = dir.path() / "Data" / c.document;
         fs::remove(document);
-        cli::PrintCommandOptions o = c.options;
+        Options o;
+        c.set(o);
         const fs::path pdf = dir.path() / (std::string(c.name) + ".pdf");
         o.pdf = pdf.string();
         std::ostringstream out, err;

@@ -1,9 +1,4 @@
-#include "cli/Commands.h"
-
 #include "CliTestSupport.h"
-#include "data/SuiteSetup.h"
-
-#include <gtest/gtest.h>
 
 using namespace dravik;
 
@@ -11,8 +6,7 @@ namespace {
 
 TEST(ProgrammeCommandTest, PrintsTheGridAsTheWindowLoadsIt)
 {
-    test::TempFolder dir;
-    createSuiteFolder(dir.path().string(), true);
+    test::DemoSuite dir;
     struct Case {
         Language lang;
         const char* header;

@@ -1,9 +1,4 @@
-#include "cli/Commands.h"
-
 #include "CliTestSupport.h"
-#include "data/SuiteSetup.h"
-
-#include <gtest/gtest.h>
 
 #include <stdexcept>
 
@@ -14,8 +9,7 @@ namespace fs = std::filesystem;
 
 TEST(PublishCommand, WritesTheFolderOrSaysWhatIsWrong)
 {
-    test::TempFolder dir;
-    createSuiteFolder(dir.folder(), true);
+    test::DemoSuite dir;
     const fs::path web = dir.path() / "web";
     auto options = [](const fs::path& folder, std::string records, std::string set, int day) {
         cli::PublishCommandOptions o;

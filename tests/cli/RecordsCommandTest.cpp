@@ -1,10 +1,7 @@
-#include "cli/Commands.h"
-#include "cli/CliTestSupport.h"
+#include "CliTestSupport.h"
 #include "data/Schema.h"
-#include "data/SuiteSetup.h"
 
 #include <SQLiteCpp/Database.h>
-#include <gtest/gtest.h>
 
 #include <sstream>
 #include <stdexcept>
@@ -16,8 +13,7 @@ namespace {
 // them, against what the test reads from the tables itself.
 TEST(RecordsCommand, ListsTheSetsAndOneSetsRecords)
 {
-    test::TempFolder dir;
-    createSuiteFolder(dir.folder(), true);
+    test::DemoSuite dir;
     std::ostringstream sets;
     EXPECT_EQ(cli::runRecordsCommand(dir.folder(), "", Language::English, sets), 0);
     EXPECT_EQ(test::lines(sets.str()), (std::vector<std::string>{"1\tMeeting Records\tM\tA",
