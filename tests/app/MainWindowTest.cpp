@@ -126,6 +126,7 @@ TEST_F(MainWindowTest, EditorWalkChangesTheGridAndTheFlag)
     // New Event appends a row with the fields shown.
     click("cmdAdd");
     EXPECT_TRUE(session.programme.ProgrammeChanged);
+    EXPECT_EQ(txtTime->text(), "08:10") << "the fields of the last row stay";
     ASSERT_GT(cmbItem->count(), 0);
     EXPECT_EQ(cmbItem->currentIndex(), cmbTV->currentIndex());
     txtTime->setText("09:15");

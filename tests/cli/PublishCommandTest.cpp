@@ -11,24 +11,17 @@ TEST(PublishCommand, WritesTheFolderOrSaysWhatIsWrong)
 {
     test::DemoSuite dir;
     const fs::path web = dir.path() / "web";
-    auto options = [](const fs::path& folder, std::string records, std::string set, int day) {
-        cli::PublishCommandOptions o;
-        o.folder = folder.string();
-        o.records = std::move(records);
-        o.set = std::move(set);
-        o.day = day;
-        return o;
-    };
+    const std::string to = web.string(), blocked = (dir.path() / "Dsd00.mdb" / "web").string();
     struct Case {
         cli::PublishCommandOptions options;
         std::string message; // "" when the folder is written
     };
     const Case cases[] = {
-        {options(web, "values", "1", 0), ""},
-        {options(web, "none", "", 5), "--day 5 is not a day of the meeting"},
-        {options(web, "some", "", 0), "Unknown --records \"some\""},
-        {options(web, "none", "99", 0), "There is no record set 99"},
-        {options(dir.path() / "Dsd00.mdb" / "web", "none", "", 0), (dir.path() / "Dsd00.mdb" / "web").string()},
+        {{to, "values", "1", 0}, ""},
+        {{to, "none", "", 5}, "--day 5 is not a day of the meeting"},
+        {{to, "some", "", 0}, "Unknown --records \"some\""},
+        {{to, "none", "99", 0}, "There is no record set 99"},
+        {{blocked, "none", "", 0}, blocked},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
