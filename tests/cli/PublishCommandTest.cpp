@@ -18,6 +18,7 @@ TEST(PublishCommand, WritesTheFolderOrSaysWhatIsWrong)
     };
     const Case cases[] = {
         {{to, "values", "1", 0}, ""},
+        {{to, "values", "1", 1}, ""},
         {{to, "none", "", 5}, "--day 5 is not a day of the meeting"},
         {{to, "some", "", 0}, "Unknown --records \"some\""},
         {{to, "none", "99", 0}, "There is no record set 99"},
