@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace dravik;
-using test::gridColumn;
+using test::column;
 using test::RecordsSuite;
 
 namespace {
@@ -29,8 +29,8 @@ struct Meeting {
         suite.addRecord({1, 101, 125.3});
         suite.addRecord({1, 102, 6.505, "Smit", "Mia", "Eagles", "Durban", "summer 1998", "1998"});
         suite.addRecord({2, 101, 120.0});
-        suite.addProgrammeRow(101, 9);
-        suite.addProgrammeRow(101, 5);
+        suite.addStoredRow(101, 9);
+        suite.addStoredRow(101, 5);
         store = suite.open();
     }
     RecordDisplay display(int set, Language lang = Language::English, const RecordProgress& progress = {})
@@ -84,8 +84,8 @@ TEST(RecordGridTest, DisplayListsTheEventsOfTheAgeRangeWithTheSetsRecords)
     shown = m.display(2, Language::Afrikaans);
     EXPECT_EQ(shown.filterCaption, "Program Items");
     EXPECT_EQ(m.grid.cell(0, reccol::Event), "Item");
-    EXPECT_EQ(gridColumn(m.grid, reccol::Category), (std::vector<std::string>{"D - 13", "S - 13", "M - 35"}));
-    EXPECT_EQ(gridColumn(m.grid, reccol::Record), (std::vector<std::string>{"", " 2:00.00", ""}));
+    EXPECT_EQ(column(m.grid, reccol::Category), (std::vector<std::string>{"D - 13", "S - 13", "M - 35"}));
+    EXPECT_EQ(column(m.grid, reccol::Record), (std::vector<std::string>{"", " 2:00.00", ""}));
 }
 
 TEST(RecordGridTest, FilterHidesTheEventsThatAreNotOnTheProgramme)
@@ -134,7 +134,7 @@ TEST(RecordGridTest, SaveStoresTypedRecordsDeletesClearedOnesAndLeavesTheRestAlo
     EXPECT_EQ(m.records().size(), 3u);
     // Display again shows the change.
     m.display(1);
-    EXPECT_EQ(gridColumn(m.grid, reccol::Record), (std::vector<std::string>{"6.50", "", " 2:10.50"}));
+    EXPECT_EQ(column(m.grid, reccol::Record), (std::vector<std::string>{"6.50", "", " 2:10.50"}));
 }
 
 TEST(RecordGridTest, SaveRefusesARecordOrDateItCannotReadAndStoresNothing)

@@ -38,15 +38,6 @@ public:
     {
         TestMeeting::addRecord({r.verw, r.tnom, formatNumber(r.rek), r.naam, r.van, r.span, r.plek, r.datum, r.jaar});
     }
-    void addProgrammeRow(int tabverw, int nommer) { addStoredRow(tabverw, nommer); }
 };
-
-inline std::vector<std::string> gridColumn(const GridModel& g, int col)
-{
-    std::vector<std::string> out;
-    for (int r = 1; r < g.rows(); ++r)
-        out.push_back(g.cell(r, col));
-    return out;
-}
 
 } // namespace dravik::test
