@@ -134,7 +134,7 @@ TEST(RecordSetEditorTest, DeleteThenNewThenSaveKeepsTheNewSetsRecords)
               (std::vector<std::string>{"1|Renamed", "2|New province"}));
 }
 
-TEST(RecordSetEditorTest, MoreThanElevenDeletionsAreAllDone)
+TEST(RecordSetEditorTest, MoreThanElevenDeletionsAreAllDoneAndAnEmptyGridEmptiesTheTable)
 {
     RecordsSuite suite;
     for (int set = 1; set <= 14; ++set) {
@@ -147,6 +147,10 @@ TEST(RecordSetEditorTest, MoreThanElevenDeletionsAreAllDone)
     EXPECT_EQ(list.state.pendingDeletions.size(), 13u);
     ASSERT_TRUE(list.save().ok);
     EXPECT_EQ(suite.rows("SELECT Verw FROM Atld60"), std::vector<std::string>{"1"});
+    // Saving an empty grid empties the table.
+    list.grid.setRows(1);
+    ASSERT_TRUE(list.save().ok);
+    EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld61"), std::vector<std::string>{"0"});
 }
 
 TEST(RecordSetEditorTest, SaveRefusesAReferenceThatIsNoWholeNumberAndStoresNothing)
@@ -183,16 +187,6 @@ TEST(RecordSetEditorTest, SaveRefusesAReferenceThatIsNoWholeNumberAndStoresNothi
         EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld60"), std::vector<std::string>{"1"});
         EXPECT_EQ(list.state.pendingDeletions, std::vector<std::int64_t>{3}); // still to do
     }
-}
-
-TEST(RecordSetEditorTest, SaveOfAnEmptyGridEmptiesTheTable)
-{
-    RecordsSuite suite;
-    suite.addSet(1, "Meeting");
-    SetList list(suite);
-    list.grid.setRows(1);
-    ASSERT_TRUE(list.save().ok);
-    EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld61"), std::vector<std::string>{"0"});
 }
 
 } // namespace
