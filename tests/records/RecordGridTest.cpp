@@ -11,42 +11,6 @@ using test::RecordsSuite;
 
 namespace {
 
-// Six definitions, of which three lie in the age range 13 to 35 with a
-// catalogue entry; set 1 has records of two of them, set 2 of one.
-struct Meeting {
-    Meeting()
-    {
-        suite.meeting.minAgeIndex = 13;
-        suite.meeting.maxAgeIndex = 27; // 35
-        suite.addEvent(101, 2, "S", 13, 1, "800 m");
-        suite.addEvent(102, 7, "M", 13, 2, "Long Jump", "indoor");
-        suite.addEvent(103, 1, "S", 12, 3, "100 m");
-        suite.addEvent(104, 2, "S", 35, 1, "800 m");
-        suite.addEvent(105, 2, "S", 40, 1, "800 m");
-        suite.addEvent(106, 1, "S", 14, 99, ""); // not in the catalogue
-        suite.addSet(1, "Meeting", "M");
-        suite.addSet(2, "Province", "P");
-        suite.addRecord({1, 101, 125.3});
-        suite.addRecord({1, 102, 6.505, "Smit", "Mia", "Eagles", "Durban", "summer 1998", "1998"});
-        suite.addRecord({2, 101, 120.0});
-        suite.addStoredRow(101, 9);
-        suite.addStoredRow(101, 5);
-        store = suite.open();
-    }
-    RecordDisplay display(int set, Language lang = Language::English, const RecordProgress& progress = {})
-    {
-        return DisplayRecordSet(grid, *store, suite.meeting, {set, set == 1 ? "Meeting" : "Province", "M"}, lang,
-                                progress);
-    }
-    std::vector<std::string> records()
-    {
-        return suite.rows("SELECT Verw, Tnom, Rek, Van, Naam, Span, Plek, Datum, Jaar FROM Atld60 ORDER BY rowid");
-    }
-    RecordsSuite suite;
-    std::unique_ptr<DataStore> store;
-    GridModel grid;
-};
-
 std::vector<std::string> visible(const GridModel& g, int row)
 {
     std::vector<std::string> out;
@@ -57,7 +21,7 @@ std::vector<std::string> visible(const GridModel& g, int row)
 
 TEST(RecordGridTest, DisplayListsTheEventsOfTheAgeRangeWithTheSetsRecords)
 {
-    Meeting m;
+    test::RecordsMeeting m;
     std::vector<std::pair<int, int>> progress;
     RecordDisplay shown =
         m.display(1, Language::English, [&](int done, int total) { progress.emplace_back(done, total); });
@@ -87,7 +51,7 @@ TEST(RecordGridTest, DisplayListsTheEventsOfTheAgeRangeWithTheSetsRecords)
 
 TEST(RecordGridTest, FilterHidesTheEventsThatAreNotOnTheProgramme)
 {
-    Meeting m;
+    test::RecordsMeeting m;
     m.display(1);
     struct Step {
         const char* caption;
@@ -108,7 +72,7 @@ TEST(RecordGridTest, FilterHidesTheEventsThatAreNotOnTheProgramme)
 
 TEST(RecordGridTest, SaveStoresTypedRecordsDeletesClearedOnesAndLeavesTheRestAlone)
 {
-    Meeting m;
+    test::RecordsMeeting m;
     m.display(1);
     const auto before = m.records();
     ASSERT_TRUE(saveRecordGrid(m.grid, m.store->atld60(), Language::English).ok);
@@ -155,7 +119,7 @@ TEST(RecordGridTest, SaveRefusesARecordOrDateItCannotReadAndStoresNothing)
          "Die rekord van 800 m (S - 13), \"snel\", is nie 'n getal of 'n tyd nie. Niks is gestoor nie."},
     };
     for (const Case& c : cases) {
-        Meeting m;
+        test::RecordsMeeting m;
         m.display(1, c.lang);
         const auto before = m.records();
         m.grid.setCell(1, reccol::Surname, "Changed"); // a good change that must not be stored either
