@@ -10,23 +10,14 @@ using namespace dravik;
 
 namespace {
 
-TEST(ExchangeConversions, GenderGoesByTheFirstLetter)
+TEST(ExchangeConversions, GenderAndLevelGoByTheFirstLetterUnlessTheLevelIsNamed)
 {
-    struct Case {
-        const char* sheet;
-        const char* grid;
-    } cases[] = {{"M", "Manlik"}, {"Male", "Manlik"}, {"Manlik", "Manlik"}, {" male", "Manlik"},
-                 {"F", "Vroulik"}, {"Female", "Vroulik"}, {"Vroulik", "Vroulik"}, {"", "Vroulik"}, {"X", "Vroulik"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(genderFromSheet(c.sheet), c.grid) << '"' << c.sheet << '"';
-}
-
-TEST(ExchangeConversions, LevelGoesByTheFirstLetterUnlessItNamesALevel)
-{
-    struct Case {
-        const char* sheet;
-        const char* grid;
-    } cases[] = {
+    const std::pair<const char*, const char*> genders[] = {
+        {"M", "Manlik"},  {"Male", "Manlik"},    {"Manlik", "Manlik"},   {" male", "Manlik"}, {"F", "Vroulik"},
+        {"Female", "Vroulik"}, {"Vroulik", "Vroulik"}, {"", "Vroulik"}, {"X", "Vroulik"}};
+    for (const auto& [sheet, grid] : genders)
+        EXPECT_EQ(genderFromSheet(sheet), grid) << '"' << sheet << '"';
+    const std::pair<const char*, const char*> levels[] = {
         {"F", "Finaal"},          {"Final", "Finaal"},         {"Finaal", "Finaal"},       {"S", "Semi-finaal"},
         {"Semi", "Semi-finaal"},  {"Semi-Finaal", "Semi-finaal"}, {"Q", "Kwart-eind"},     {"", "Kwart-eind"},
         {"Kwart-eind", "Kwart-eind"}, {"Kwart-Finaal", "Kwart-eind"}, {"x", "Kwart-eind"}, {"Fred", "Finaal"},
@@ -34,16 +25,13 @@ TEST(ExchangeConversions, LevelGoesByTheFirstLetterUnlessItNamesALevel)
         {"Heat", "Heat"},         {"heat", "Heat"},            {"Uitdun", "Uitdun"},       {"Finaal TP", "Finaal TP"},
         {"Decathlon", "Decathlon"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(levelFromSheet(c.sheet), c.grid) << '"' << c.sheet << '"';
+    for (const auto& [sheet, grid] : levels)
+        EXPECT_EQ(levelFromSheet(sheet), grid) << '"' << sheet << '"';
 }
 
 TEST(ExchangeConversions, TimesBecomeHoursAndMinutes)
 {
-    struct Case {
-        SheetCell cell;
-        const char* grid;
-    } cases[] = {
+    const std::pair<SheetCell, const char*> cases[] = {
         {SheetCell::ofNumber(0.375), "09:00"},
         {SheetCell::ofNumber(0.5 + 15.0 / 1440), "12:15"},
         {SheetCell::ofNumber(1439.0 / 1440), "23:59"},
@@ -64,26 +52,21 @@ TEST(ExchangeConversions, TimesBecomeHoursAndMinutes)
         {SheetCell::ofText("soon"), "soon"},
         {SheetCell{}, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(timeFromSheet(c.cell), c.grid) << c.cell.asText();
+    for (const auto& [cell, grid] : cases)
+        EXPECT_EQ(timeFromSheet(cell), grid) << cell.asText();
 }
 
 TEST(ExchangeConversions, OutputNameAndDefinitionCode)
 {
-    struct Name {
-        const char* typed;
-        const char* file;
-    } names[] = {{"", "Program.xlsx"},         {"   ", "Program.xlsx"}, {"meet.2024.xls", "meet.xlsx"},
-                 {"Results", "Results.xlsx"}, {"Program.xls", "Program.xlsx"}, {"a.xlsx", "a.xlsx"}};
-    for (const auto& n : names)
-        EXPECT_EQ(outputWorkbookName(n.typed), n.file) << '"' << n.typed << '"';
-
-    struct Code {
-        const char* definition;
-        const char* code;
-    } codes[] = {{"7", "0007"}, {"12", "0012"}, {"12345", "2345"}, {"", "0000"}, {" 12 ", "0012"}, {"1000", "1000"}};
-    for (const auto& c : codes)
-        EXPECT_EQ(definitionCode(c.definition), c.code) << '"' << c.definition << '"';
+    const std::pair<const char*, const char*> names[] = {
+        {"", "Program.xlsx"},         {"   ", "Program.xlsx"},        {"meet.2024.xls", "meet.xlsx"},
+        {"Results", "Results.xlsx"}, {"Program.xls", "Program.xlsx"}, {"a.xlsx", "a.xlsx"}};
+    for (const auto& [typed, file] : names)
+        EXPECT_EQ(outputWorkbookName(typed), file) << '"' << typed << '"';
+    const std::pair<const char*, const char*> codes[] = {{"7", "0007"}, {"12", "0012"}, {"12345", "2345"},
+                                                         {"", "0000"},  {" 12 ", "0012"}, {"1000", "1000"}};
+    for (const auto& [definition, code] : codes)
+        EXPECT_EQ(definitionCode(definition), code) << '"' << definition << '"';
     EXPECT_EQ(eventCodeText("100m", "12"), "100m - 0012");
     EXPECT_EQ(eventCodeText("100m", ""), "100m - 0000");
 

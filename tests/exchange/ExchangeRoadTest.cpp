@@ -14,7 +14,6 @@
 #include "records/RecordSetEditor.h"
 #include "records/RecordSetList.h"
 
-#include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -31,9 +30,9 @@ std::string fileBytes(const fs::path& p)
 }
 
 // Every row of a table in rowid order, one text line each.
-std::vector<std::string> tableRows(SQLite::Database& db, const std::string& table)
+std::vector<std::string> tableRows(test::Suite& suite, const std::string& table)
 {
-    return test::queryRows(db, "SELECT * FROM " + table + " ORDER BY rowid");
+    return suite.rows("SELECT * FROM " + table + " ORDER BY rowid");
 }
 
 GridModel loadedProgramme(test::Suite& suite, Language lang)
@@ -84,17 +83,11 @@ TEST(ExchangeRoad, WriteToProgramStoresLevelsOfTheListAndDayOne)
         EXPECT_EQ(programme.cell(4, pcol::Day), "3");
 
         EXPECT_EQ(saveProgrammeGrid(programme, lang, suite.store->atld40()), 5);
-        SQLite::Statement st(suite.store->meetingDatabase(),
-                             "SELECT Nommer, UFvlak, Draws, HE, Sub, Punt FROM Atld40 ORDER BY rowid");
-        std::vector<std::string> stored;
-        while (st.executeStep())
-            stored.push_back(formatNumber(st.getColumn(0).getDouble()) + " " +
-                             formatNumber(st.getColumn(1).getDouble()) + " " +
-                             formatNumber(st.getColumn(2).getDouble()) + " " + st.getColumn(3).getString() + " \"" +
-                             st.getColumn(4).getString() + "\" \"" + st.getColumn(5).getString() + "\"");
-        EXPECT_EQ(stored, (std::vector<std::string>{"1 0 1 H \"a\" \"A  \"", "2 2 1 H \" \" \"   \"",
-                                                    "3 3 1 H \" \" \"   \"", "4 4 3 H \" \" \"   \"",
-                                                    "5 3 1 H \" \" \"   \""}));
+        EXPECT_EQ(suite.rows("SELECT Nommer, UFvlak, Draws, HE, '\"' || Sub || '\"', '\"' || Punt || '\"' "
+                             "FROM Atld40 ORDER BY rowid"),
+                  (std::vector<std::string>{"1.0|0.0|1.0|H|\"a\"|\"A  \"", "2.0|2.0|1.0|H|\" \"|\"   \"",
+                                            "3.0|3.0|1.0|H|\" \"|\"   \"", "4.0|4.0|3.0|H|\" \"|\"   \"",
+                                            "5.0|3.0|1.0|H|\" \"|\"   \""}));
     }
 }
 
@@ -103,9 +96,9 @@ TEST(ExchangeRoad, ExportThenImportGivesBackTheProgrammeAndRecords)
     for (Language lang : {Language::English, Language::Afrikaans}) {
         SCOPED_TRACE(isEnglish(lang) ? "English" : "Afrikaans");
         test::Suite suite(true);
-        auto& db = suite.store->meetingDatabase();
+        auto& db = suite.meetingDb();
         GridModel before = loadedProgramme(suite, lang);
-        auto recordsBefore = tableRows(db, "Atld60");
+        auto recordsBefore = tableRows(suite, "Atld60");
         fs::path templ = exchangeTemplatePath(suite.store->programFolder());
         std::string templateBytes = fileBytes(templ);
 
@@ -118,7 +111,7 @@ TEST(ExchangeRoad, ExportThenImportGivesBackTheProgrammeAndRecords)
         ASSERT_EQ(exchange.rows(), before.rows());
         int withRecord = readRecords(suite.store->atld60(), 1, exchange);
         EXPECT_GT(withRecord, 40);
-        fs::path out = suite.folder.path() / "Import" / outputWorkbookName("meet.2024.xls");
+        fs::path out = suite.path() / "Import" / outputWorkbookName("meet.2024.xls");
         ExportReport report = exportWorkbook(exchange, templ.string(), out.string());
         EXPECT_EQ(report.rowsWritten, before.rows() - 1);
         EXPECT_FALSE(report.builtInTemplate);
@@ -161,7 +154,7 @@ TEST(ExchangeRoad, ExportThenImportGivesBackTheProgrammeAndRecords)
         EXPECT_EQ(writeRecords(suite.store->atld60(), 1, imported), withRecord);
 
         EXPECT_EQ(shownRows(loadedProgramme(suite, lang)), shownRows(before));
-        EXPECT_EQ(tableRows(db, "Atld60"), recordsBefore);
+        EXPECT_EQ(tableRows(suite, "Atld60"), recordsBefore);
         // A definition number no definition has leaves the type empty.
         EXPECT_EQ(eventTypeText(suite.ref.definitions, "999999"), "");
     }
@@ -175,7 +168,7 @@ TEST(ExchangeRoad, ASuiteWithoutTemplateExportsWithTheBuiltInOne)
     GridModel exchange;
     setupExchangeGrid(exchange);
     readFromProgramme(loadedProgramme(suite, Language::English), suite.ref.definitions, exchange);
-    fs::path out = suite.folder.path() / "Program.xlsx";
+    fs::path out = suite.path() / "Program.xlsx";
     ExportReport report = exportWorkbook(exchange, templ.string(), out.string());
     EXPECT_TRUE(report.builtInTemplate);
     EXPECT_FALSE(fs::exists(templ));
@@ -246,9 +239,8 @@ TEST(ExchangeRoad, ExportFailuresNameTheFileAndWriteNothing)
 TEST(ExchangeRoad, RecordsAreWrittenIntoTheSetOncePerEvent)
 {
     test::Suite suite(true);
-    auto& db = suite.store->meetingDatabase();
-    db.exec("DELETE FROM Atld60");
-    db.exec("INSERT INTO Atld60 (Verw, Tnom, Rek, Van, Naam, Span, Plek, Datum, Jaar) VALUES "
+    suite.meetingDb().exec("DELETE FROM Atld60");
+    suite.meetingDb().exec("INSERT INTO Atld60 (Verw, Tnom, Rek, Van, Naam, Span, Plek, Datum, Jaar) VALUES "
             "(1, 35, 13.5, 'Old', 'Piet', 'Team', 'Here', '2001-01-01', 2001),"
             "(2, 35, 12.9, 'Other', 'Set', 'Team', 'There', '2002-02-02', 2002)");
     suite.store->atld60().requery();
@@ -262,18 +254,9 @@ TEST(ExchangeRoad, RecordsAreWrittenIntoTheSetOncePerEvent)
     EXPECT_EQ(writeRecords(suite.store->atld60(), 1, exchange), 3);
     // Twice: the set's record of each event is changed, never doubled.
     EXPECT_EQ(writeRecords(suite.store->atld60(), 1, exchange), 3);
-    SQLite::Statement st(db, "SELECT Verw, Tnom, Rek, Naam, Van, Jaar, Plek, Span FROM Atld60 ORDER BY Verw, Tnom");
-    std::vector<std::string> rows;
-    while (st.executeStep()) {
-        std::string line;
-        for (int c = 0; c < 8; ++c)
-            line += (c == 2 ? formatNumber(st.getColumn(c).getDouble()) : st.getColumn(c).getString()) + "|";
-        rows.push_back(line);
-    }
-    EXPECT_EQ(rows, (std::vector<std::string>{"1|35|125.3|Anna|Smit|2020|Pretoria|Team|",
-                                              "1|166|6.45|Cara|Van Wyk|2019|Parow||",
-                                              "1|272|3725.5|Ben|Molo|2021|Durban||",
-                                              "2|35|12.9|Set|Other|2002|There|Team|"}));
+    EXPECT_EQ(suite.rows("SELECT Verw, Tnom, Rek, Naam, Van, Jaar, Plek, Span FROM Atld60 ORDER BY Verw, Tnom"),
+              (std::vector<std::string>{"1|35|125.3|Anna|Smit|2020|Pretoria|Team", "1|166|6.45|Cara|Van Wyk|2019|Parow|",
+                                        "1|272|3725.5|Ben|Molo|2021|Durban|", "2|35|12.9|Set|Other|2002|There|Team"}));
 
     GridModel back;
     setupExchangeGrid(back);
@@ -304,26 +287,25 @@ TEST(ExchangeRoad, RecordsAreWrittenIntoTheSetOncePerEvent)
 TEST(ExchangeRoad, ASaveNeverOverwritesWhatItDidNotLoad)
 {
     test::Suite suite(true);
-    auto other = DataStore::open(suite.folder.folder());
-    auto& db = suite.store->meetingDatabase();
+    auto other = DataStore::open(suite.folder());
 
     std::optional<std::uint64_t> loaded = suite.store->atld40().tableFingerprint();
     GridModel mine = loadedProgramme(suite, Language::English);
     GridModel theirs = mine;
     theirs.removeItem(1);
     saveProgrammeGrid(theirs, Language::English, other->atld40());
-    const auto stored = tableRows(db, "Atld40");
+    const auto stored = tableRows(suite, "Atld40");
     try {
         saveProgrammeGrid(mine, Language::English, suite.store->atld40(), &loaded);
         ADD_FAILURE() << "no error";
     } catch (const StoreError& e) {
         EXPECT_EQ(e.kind(), StoreError::Kind::Changed);
     }
-    EXPECT_EQ(tableRows(db, "Atld40"), stored);
+    EXPECT_EQ(tableRows(suite, "Atld40"), stored);
     // Overwriting is a choice; afterwards this window's Save goes through again.
     std::optional<std::uint64_t> overwrite;
     saveProgrammeGrid(mine, Language::English, suite.store->atld40(), &overwrite);
-    EXPECT_EQ(static_cast<int>(tableRows(db, "Atld40").size()), mine.rows() - 1);
+    EXPECT_EQ(static_cast<int>(tableRows(suite, "Atld40").size()), mine.rows() - 1);
     EXPECT_NO_THROW(saveProgrammeGrid(mine, Language::English, suite.store->atld40(), &overwrite));
 
     // The set list in the same way.
@@ -334,10 +316,10 @@ TEST(ExchangeRoad, ASaveNeverOverwritesWhatItDidNotLoad)
     other->meetingDatabase().exec("UPDATE Atld61 SET Naam = 'Theirs' WHERE rowid = 1");
     EXPECT_THROW(saveRecordSets(sets, suite.store->atld61(), suite.store->atld60(), state, Language::English),
                  StoreError);
-    EXPECT_EQ(test::queryRows(db, "SELECT Naam FROM Atld61 WHERE rowid = 1"), std::vector<std::string>{"Theirs"});
+    EXPECT_EQ(suite.rows("SELECT Naam FROM Atld61 WHERE rowid = 1"), std::vector<std::string>{"Theirs"});
 
     // While the other holds a write, this one's Save is refused as busy and stores nothing.
-    db.setBusyTimeout(50);
+    suite.store->meetingDatabase().setBusyTimeout(50);
     other->meetingDatabase().exec("BEGIN IMMEDIATE");
     try {
         saveProgrammeGrid(mine, Language::English, suite.store->atld40());

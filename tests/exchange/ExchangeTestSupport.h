@@ -1,8 +1,7 @@
 #pragma once
 #include "data/DataStore.h"
 #include "data/ReferenceData.h"
-#include "data/SuiteSetup.h"
-#include "support/TestSupport.h"
+#include "support/TestMeeting.h"
 
 #include <filesystem>
 #include <memory>
@@ -16,16 +15,13 @@ inline std::filesystem::path workbookFile(const std::string& name)
     return std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "workbooks" / name;
 }
 
-// A suite folder of its own, opened as the program opens it.
-struct Suite {
+// The test meeting opened as the program opens it, with the suite's event reference.
+struct Suite : TestMeeting {
     explicit Suite(bool demo)
+        : TestMeeting(demo), store(open()),
+          ref(loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18()))
     {
-        createSuiteFolder(folder.path().string(), demo);
-        store = DataStore::open(folder.folder());
-        ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
     }
-
-    TempFolder folder;
     std::unique_ptr<DataStore> store;
     EventReference ref;
 };

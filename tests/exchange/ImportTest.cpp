@@ -123,52 +123,40 @@ TEST(ProgrammeImport, BrokenFilesAreReportedByNameAndLeaveTheGridAlone)
     }
 }
 
-TEST(ProgrammeImport, RowSixMustHoldANumberAndAnAge)
+// Row 6 must hold a positive number and an age; the import reads to the first
+// empty number and no further than row 1000.
+TEST(ProgrammeImport, RowSixMustHoldANumberAndAnAgeAndTheReadEndsAtAnEmptyNumberOrRow1000)
 {
+    const SheetCell one = SheetCell::ofNumber(1), twelve = SheetCell::ofNumber(12);
     struct Case {
+        int events, emptyRow; // 0: none
         SheetCell number, age;
-        bool accepted;
+        int expected; // -1: refused
     } cases[] = {
-        {SheetCell::ofNumber(1), SheetCell::ofNumber(12), true},
-        {SheetCell::ofText("3"), SheetCell::ofText("12"), true},
-        {SheetCell::ofNumber(0), SheetCell::ofNumber(12), false},
-        {SheetCell::ofNumber(1), SheetCell{}, false},
-        {SheetCell{}, SheetCell::ofNumber(12), false},
-        {SheetCell::ofText("one"), SheetCell::ofNumber(12), false},
-        {SheetCell::ofNumber(-1), SheetCell::ofNumber(12), false},
+        {2, 0, one, twelve, 2},         {2, 0, SheetCell::ofText("3"), SheetCell::ofText("12"), 2},
+        {2, 0, {}, twelve, -1},         {2, 0, SheetCell::ofNumber(0), twelve, -1},
+        {2, 0, one, {}, -1},            {2, 0, SheetCell::ofText("one"), twelve, -1},
+        {3, 9, one, twelve, 3},         {2, 0, SheetCell::ofNumber(-1), twelve, -1},
+        {10, 8, one, twelve, 2},        {1, 0, one, twelve, 1},
+        {995, 0, one, twelve, 995},     {1005, 0, one, twelve, 995},
+        {1005, 600, one, twelve, 594},
     };
     DefinitionList none;
     for (const auto& c : cases) {
-        Sheet sheet = programmeSheet(2);
+        SCOPED_TRACE(std::to_string(c.events) + " " + std::to_string(c.emptyRow) + " " + c.number.asText());
+        Sheet sheet = programmeSheet(c.events);
         sheet.setCell(6, scol::Number, c.number);
         sheet.setCell(6, scol::Age, c.age);
-        GridModel grid = exchangeWithOneRow();
-        if (c.accepted) {
-            EXPECT_EQ(importSheet(sheet, "p.xlsx", none, grid), 2);
-            EXPECT_EQ(grid.rows(), 3);
-        } else {
-            EXPECT_THROW(importSheet(sheet, "p.xlsx", none, grid), ExchangeError) << c.number.asText();
-            EXPECT_EQ(grid.rows(), 2);
-        }
-    }
-}
-
-TEST(ProgrammeImport, ReadsToTheFirstEmptyNumberAndNoFurtherThanRow1000)
-{
-    DefinitionList none;
-    struct Case {
-        int events;
-        int emptyRow; // 0: none
-        int expected;
-    } cases[] = {{3, 9, 3}, {3, 0, 3}, {10, 8, 2}, {1, 0, 1}, {995, 0, 995}, {1005, 0, 995}, {1005, 600, 594}};
-    for (const auto& c : cases) {
-        Sheet sheet = programmeSheet(c.events);
         if (c.emptyRow)
             sheet.setCell(c.emptyRow, scol::Number, SheetCell::ofText("  "));
-        GridModel grid;
-        setupExchangeGrid(grid);
-        EXPECT_EQ(importSheet(sheet, "p.xlsx", none, grid), c.expected) << c.events << " " << c.emptyRow;
-        EXPECT_EQ(grid.rows(), c.expected + 1);
+        GridModel grid = exchangeWithOneRow();
+        if (c.expected < 0) {
+            EXPECT_THROW(importSheet(sheet, "p.xlsx", none, grid), ExchangeError);
+            EXPECT_EQ(grid.rows(), 2);
+        } else {
+            EXPECT_EQ(importSheet(sheet, "p.xlsx", none, grid), c.expected);
+            EXPECT_EQ(grid.rows(), c.expected + 1);
+        }
     }
 }
 

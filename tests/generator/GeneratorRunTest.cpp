@@ -2,7 +2,6 @@
 
 #include "generator/GeneratorError.h"
 #include "generator/GeneratorTestSupport.h"
-#include "generator/HeatSizeTable.h"
 
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
@@ -12,17 +11,9 @@
 namespace dravik {
 namespace {
 
-struct GeneratorRunTest : ::testing::Test {
-    test::MeetingDatabase meeting;
-    EventReference ref;
-    GridModel bane, list;
-
+struct GeneratorRunTest : test::GeneratorMeeting {
     GeneratorRunTest()
     {
-        setupHeatSizeTable(bane);
-        ref.definitions.assign(
-            {{11, 1, "S", "14", "1", "", ""}, {12, 1, "M", "14", "1", "", ""}, {15, 7, "S", "14", "4", "", ""}});
-        ref.catalogue.assign({{"1", "100m", ""}, {"4", "Long Jump", ""}});
         meeting.db().exec("INSERT INTO Atld40 (Tabverw, Nommer, Tyd) VALUES (99, 1, '07:00'), (98, 2, '07:30')");
     }
     int storedRows() { return meeting.db().execAndGet("SELECT count(*) FROM Atld40").getInt(); }

@@ -1,6 +1,7 @@
 #pragma once
 #include "data/ReferenceData.h"
 #include "data/Schema.h"
+#include "generator/HeatSizeTable.h"
 #include "generator/WorkingList.h"
 #include "platform/Database.h"
 #include "platform/GridModel.h"
@@ -9,6 +10,7 @@
 #include "support/TestMeeting.h"
 
 #include <SQLiteCpp/Statement.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -30,6 +32,26 @@ public:
 private:
     TestMeeting meeting_;
     int athlete_ = 0;
+};
+
+// A meeting to read entries from: definitions of kinds 1, 2, 7, 8 and 9 (a
+// pole vault, a shot with a note), the standard heat sizes, an empty working list.
+struct GeneratorMeeting : ::testing::Test {
+    MeetingDatabase meeting;
+    EventReference ref;
+    GridModel bane, list;
+
+    GeneratorMeeting()
+    {
+        setupHeatSizeTable(bane);
+        ref.definitions.assign({{11, 1, "S", "14", "1", "", ""}, {12, 1, "M", "14", "1", "", ""},
+                                {13, 1, "S", "9", "1", "", ""},  {14, 2, "S", "16", "3", "", ""},
+                                {15, 7, "S", "14", "4", "", ""}, {16, 8, "M", "16", "5", "  4kg ", ""},
+                                {17, 7, "S", "16", "6", "", ""}, {18, 9, "M", "16", "7", "", ""},
+                                {19, 1, "S", "14", "2", "", ""}});
+        ref.catalogue.assign({{"1", "100m", ""}, {"2", "200m", ""}, {"3", "1500m", ""}, {"4", "Long Jump", ""},
+                              {"5", "Shot Put", ""}, {"6", "Pole Vault", "Paalspring"}, {"7", "3000m Walk", ""}});
+    }
 };
 
 // A working list as the estimate leaves it, with the cells the schedule reads;

@@ -44,12 +44,6 @@ struct NumberingCase {
     Cells order;
 };
 
-// Test logs show the case by its name.
-void PrintTo(const NumberingCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
 const NumberingCase kCases[] = {
     {"NoRoundsKeepListOrder", {{"a", 1, 1, 10}, {"f1", 7, 5, 15}, {"f2", 7, 6, 15}}, 15, 0, {"a", "f1", "f2"}},
     {"NoRoundLengthMeansNoRounds", {{"a", 1, 1, 10}, {"b", 1, 2, 20}}, 0, 3, {"a", "b"}},
@@ -77,23 +71,20 @@ const NumberingCase kCases[] = {
     {"RaceLongerThanARoundWaits", {{"a", 1, 1, 20}, {"b", 1, 2, 5}, {"f", 7, 1, 15}}, 15, 2, {"f", "a", "b"}},
 };
 
-class Numbering : public ::testing::TestWithParam<NumberingCase> {};
-
-TEST_P(Numbering, PutsRowsInProgrammeOrderAndRenumbers)
+TEST(Numbering, PutsRowsInProgrammeOrderAndRenumbers)
 {
-    const NumberingCase& c = GetParam();
-    GridModel list;
-    fillWorkingList(list, c.rows);
-    numberWorkingList(list, c.roundLength, c.rounds);
-    EXPECT_EQ(column(list, ncol::Event), c.order);
-    Cells numbers;
-    for (size_t i = 1; i <= c.rows.size(); ++i)
-        numbers.push_back(std::to_string(i));
-    EXPECT_EQ(column(list, ncol::Number), numbers);
+    for (const NumberingCase& c : kCases) {
+        SCOPED_TRACE(c.name);
+        GridModel list;
+        fillWorkingList(list, c.rows);
+        numberWorkingList(list, c.roundLength, c.rounds);
+        EXPECT_EQ(column(list, ncol::Event), c.order);
+        Cells numbers;
+        for (size_t i = 1; i <= c.rows.size(); ++i)
+            numbers.push_back(std::to_string(i));
+        EXPECT_EQ(column(list, ncol::Number), numbers);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, Numbering, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Timing, RacesFollowTheTrackClockFieldEventsShareTheFieldClock)
 {

@@ -2,7 +2,6 @@
 
 #include "generator/GeneratorError.h"
 #include "generator/GeneratorTestSupport.h"
-#include "generator/HeatSizeTable.h"
 
 #include <gtest/gtest.h>
 
@@ -12,32 +11,7 @@ namespace {
 using test::column;
 using Cells = std::vector<std::string>;
 
-struct ReadItems : ::testing::Test {
-    test::MeetingDatabase meeting;
-    EventReference ref;
-    GridModel bane, list;
-
-    ReadItems()
-    {
-        setupHeatSizeTable(bane);
-        ref.definitions.assign({{11, 1, "S", "14", "1", "", ""},
-                                {12, 1, "M", "14", "1", "", ""},
-                                {13, 1, "S", "9", "1", "", ""},
-                                {14, 2, "S", "16", "3", "", ""},
-                                {15, 7, "S", "14", "4", "", ""},
-                                {16, 8, "M", "16", "5", "  4kg ", ""},
-                                {17, 7, "S", "16", "6", "", ""},
-                                {18, 9, "M", "16", "7", "", ""},
-                                {19, 1, "S", "14", "2", "", ""}});
-        ref.catalogue.assign({{"1", "100m", ""},
-                              {"2", "200m", ""},
-                              {"3", "1500m", ""},
-                              {"4", "Long Jump", ""},
-                              {"5", "Shot Put", ""},
-                              {"6", "Pole Vault", "Paalspring"},
-                              {"7", "3000m Walk", ""}});
-    }
-
+struct ReadItems : test::GeneratorMeeting {
     WorkingListSummary read()
     {
         RecordSet atld37(meeting.db(), query::Atld37);

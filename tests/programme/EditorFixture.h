@@ -5,7 +5,7 @@
 #include "platform/RecordSet.h"
 #include "programme/EventEntry.h"
 #include "programme/ProgrammeRow.h"
-#include "support/TestSupport.h"
+#include "support/TestMeeting.h"
 
 #include <memory>
 #include <string>
@@ -52,13 +52,6 @@ struct EditorFixture {
             cells[col] = text;
         grid.addRow(cells);
     }
-    std::vector<std::string> column(int col) const
-    {
-        std::vector<std::string> out;
-        for (int r = 1; r < grid.rows(); ++r)
-            out.push_back(grid.cell(r, col));
-        return out;
-    }
 
     Language lang;
     GridModel grid;
@@ -69,19 +62,13 @@ struct EditorFixture {
     RecordSet* atld40 = nullptr;
 };
 
-// A meeting database in a temporary folder with the given Atld40 rows.
-struct StoredProgramme {
-    explicit StoredProgramme(const std::vector<FieldAssignments>& rows = {})
+// A test meeting with the given Atld40 rows.
+struct StoredProgramme : TestMeeting {
+    explicit StoredProgramme(const std::vector<FieldAssignments>& rows)
+        : atld40(std::make_unique<RecordSet>(meetingDb(), query::Atld40))
     {
-        db = createDatabase(folder.path() / suitefile::Meeting);
-        createTables(*db, schemaOf(suitefile::Meeting));
-        atld40 = std::make_unique<RecordSet>(*db, query::Atld40);
-        if (!rows.empty())
-            atld40->appendRows(rows);
+        atld40->appendRows(rows);
     }
-
-    TempFolder folder;
-    std::unique_ptr<SQLite::Database> db;
     std::unique_ptr<RecordSet> atld40;
 };
 

@@ -174,29 +174,6 @@ TEST(EventEntry, ModifyAndCompleteWriteTheCurrentRow)
     EXPECT_FALSE(p.fraData || p.fraWysig || p.fraPRek);
 }
 
-TEST(EventEntry, TimesThatAreNoClockTimesAreRefused)
-{
-    for (const char* ok : {"00:00", "23:59", "08:30", ""})
-        EXPECT_TRUE(checkEventTime(ok, Language::English).ok()) << ok;
-    for (const char* bad : {"25:99", "ab:cd", "24:00", "12:60", "8:00", "08.00", " 08:00"})
-        EXPECT_NE(checkEventTime(bad, Language::Afrikaans).message.find(bad), std::string::npos) << bad;
-
-    EditorFixture ed;
-    newEvent(ed.ctx());
-    ed.fields.txtTime = "25:99";
-    EXPECT_FALSE(moveDataToProgramme(ed.ctx()).ok());
-    EXPECT_EQ(ed.grid.rows(), 1);
-
-    ed.fields.txtTime = "09:00";
-    ASSERT_TRUE(moveDataToProgramme(ed.ctx()).ok());
-    endNewEvents(ed.ctx());
-    modifyEvent(ed.ctx());
-    ed.fields.txtTime = "ab:cd";
-    EXPECT_FALSE(completeEvent(ed.ctx()).ok());
-    EXPECT_EQ(ed.grid.cell(1, pcol::Time), "09:00");
-    EXPECT_TRUE(ed.fields.panels.fraWysig);
-}
-
 // A row shows its own level, day and event, whatever its record position points at:
 // Modify and Complete leave "0" there, which is the first stored event.
 TEST(EventEntry, ModifyTwiceKeepsEachRowsOwnLevelDayAndEvent)
@@ -249,14 +226,19 @@ TEST(EventEntry, LevelOrDayTheRowDoesNotCarryComesFromTheStoredRow)
     EXPECT_EQ(ed.fields.cmbDagn.index, 2);
 }
 
-// Move data and Complete take event numbers from 1 to 9999 and need an event;
-// a refusal names the field and changes nothing.
-TEST(EventEntry, NumbersAndEventsThatCannotBeStoredAreRefused)
+// Move data and Complete take event numbers from 1 to 9999 and clock times, and
+// need an event; a refusal names the field and changes nothing.
+TEST(EventEntry, NumbersTimesAndEventsThatCannotBeStoredAreRefused)
 {
+    for (const char* ok : {"00:00", "23:59", "08:30", ""})
+        EXPECT_TRUE(checkEventTime(ok, Language::English).ok()) << ok;
+    for (const char* bad : {"25:99", "ab:cd", "24:00", "12:60", "8:00", "08.00", " 08:00"})
+        EXPECT_NE(checkEventTime(bad, Language::Afrikaans).message.find(bad), std::string::npos) << bad;
     struct Case {
         const char* number;
         bool withEvent;
         const char* refusal; // empty: taken
+        const char* time = "09:00";
     };
     const std::vector<Case> cases = {
         {"7", true, ""},
@@ -270,6 +252,8 @@ TEST(EventEntry, NumbersAndEventsThatCannotBeStoredAreRefused)
         {"99999999999999999999", true, "in Number"},
         {"", true, "\"\" in Number"},
         {"3", false, "Choose the event"},
+        {"3", true, "25:99", "25:99"},
+        {"3", true, "ab:cd", "ab:cd"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.number);
@@ -278,6 +262,7 @@ TEST(EventEntry, NumbersAndEventsThatCannotBeStoredAreRefused)
         if (!c.withEvent)
             ed.fields.events.clear();
         ed.fields.txtNumber = c.number;
+        ed.fields.txtTime = c.time;
         EntryResult added = moveDataToProgramme(ed.ctx());
         ASSERT_EQ(added.ok(), std::string(c.refusal).empty()) << added.message;
         EXPECT_NE(added.message.find(c.refusal), std::string::npos) << added.message;
@@ -291,8 +276,11 @@ TEST(EventEntry, NumbersAndEventsThatCannotBeStoredAreRefused)
         if (!c.withEvent)
             modify.fields.events.clear();
         modify.fields.txtNumber = c.number;
+        modify.fields.txtTime = c.time;
         EXPECT_EQ(completeEvent(modify.ctx()).ok(), added.ok());
         EXPECT_EQ(modify.grid.cell(1, pcol::Number), added.ok() ? std::string(c.number) : "1");
+        EXPECT_EQ(modify.grid.cell(1, pcol::Time), added.ok() ? "09:00" : "08:00");
+        EXPECT_EQ(modify.fields.panels.fraWysig, !added.ok());
     }
 }
 

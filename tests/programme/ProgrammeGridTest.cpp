@@ -4,9 +4,8 @@
 #include "platform/StoreError.h"
 #include "programme/ProgrammeRow.h"
 #include "programme/ProgrammeSave.h"
-#include "support/TestSupport.h"
+#include "support/TestMeeting.h"
 
-#include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 
 using namespace dravik;
@@ -28,24 +27,18 @@ EventReference sampleReference()
 
 class ProgrammeGridTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        db = createDatabase(dir.path() / "Dsd00.mdb");
-        createTables(*db, schemaOf("Dsd00.mdb"));
-    }
     std::unique_ptr<RecordSet> atld40() { return std::make_unique<RecordSet>(*db, query::Atld40); }
     GridModel loaded(Language lang)
     {
-        auto rs = atld40();
         GridModel grid;
         setupProgrammeGrid(grid, lang);
-        loadProgrammeGrid(*rs, ref, lang, grid);
+        loadProgrammeGrid(*atld40(), ref, lang, grid);
         return grid;
     }
-    std::string stored(const char* sql) { return db->execAndGet(sql).getString(); }
+    std::string stored(const char* sql) { return meeting.rows(sql).at(0); }
 
-    test::TempFolder dir;
-    std::unique_ptr<SQLite::Database> db;
+    test::TestMeeting meeting;
+    SQLite::Database* db = &meeting.meetingDb();
     EventReference ref = sampleReference();
 };
 
@@ -96,20 +89,10 @@ TEST_F(ProgrammeGridTest, SaveWritesEachFieldByItsRule)
     EXPECT_EQ(positions, (std::vector<std::string>{"0", "1", "0", "0", "2"}))
         << "each stored row's record position names its new stored row";
 
-    SQLite::Statement st(*db, "SELECT Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws "
-                              "FROM Atld40 ORDER BY rowid");
-    std::vector<std::string> rows;
-    while (st.executeStep()) {
-        std::string line;
-        for (int c = 0; c < 10; ++c)
-            line += st.getColumn(c).getString() + "|";
-        rows.push_back(line);
-    }
-    EXPECT_EQ(rows, (std::vector<std::string>{
-                        "101.0|4.0|5.0|08:30|ABC|a| |E|0.0|2.0|",
-                        "102.0|0.0|1.0|00:00|A  | |m|H|2.5|1.0|",
-                        "999.0|12.0|9.0|09:30|   | ||E|0.0|3.0|",
-                    }));
+    EXPECT_EQ(meeting.rows("SELECT Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws "
+                           "FROM Atld40 ORDER BY rowid"),
+              (std::vector<std::string>{"101.0|4.0|5.0|08:30|ABC|a| |E|0.0|2.0", "102.0|0.0|1.0|00:00|A  | |m|H|2.5|1.0",
+                                        "999.0|12.0|9.0|09:30|   | ||E|0.0|3.0"}));
     EXPECT_EQ(rs->recordCount(), 3) << "the open set holds the saved rows";
 }
 

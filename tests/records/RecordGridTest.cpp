@@ -6,46 +6,10 @@
 #include <gtest/gtest.h>
 
 using namespace dravik;
-using test::gridColumn;
+using test::column;
 using test::RecordsSuite;
 
 namespace {
-
-// Six definitions, of which three lie in the age range 13 to 35 with a
-// catalogue entry; set 1 has records of two of them, set 2 of one.
-struct Meeting {
-    Meeting()
-    {
-        suite.meeting.minAgeIndex = 13;
-        suite.meeting.maxAgeIndex = 27; // 35
-        suite.addEvent(101, 2, "S", 13, 1, "800 m");
-        suite.addEvent(102, 7, "M", 13, 2, "Long Jump", "indoor");
-        suite.addEvent(103, 1, "S", 12, 3, "100 m");
-        suite.addEvent(104, 2, "S", 35, 1, "800 m");
-        suite.addEvent(105, 2, "S", 40, 1, "800 m");
-        suite.addEvent(106, 1, "S", 14, 99, ""); // not in the catalogue
-        suite.addSet(1, "Meeting", "M");
-        suite.addSet(2, "Province", "P");
-        suite.addRecord({1, 101, 125.3});
-        suite.addRecord({1, 102, 6.505, "Smit", "Mia", "Eagles", "Durban", "summer 1998", "1998"});
-        suite.addRecord({2, 101, 120.0});
-        suite.addProgrammeRow(101, 9);
-        suite.addProgrammeRow(101, 5);
-        store = suite.open();
-    }
-    RecordDisplay display(int set, Language lang = Language::English, const RecordProgress& progress = {})
-    {
-        return DisplayRecordSet(grid, *store, suite.meeting, {set, set == 1 ? "Meeting" : "Province", "M"}, lang,
-                                progress);
-    }
-    std::vector<std::string> records()
-    {
-        return suite.rows("SELECT Verw, Tnom, Rek, Van, Naam, Span, Plek, Datum, Jaar FROM Atld60 ORDER BY rowid");
-    }
-    RecordsSuite suite;
-    std::unique_ptr<DataStore> store;
-    GridModel grid;
-};
 
 std::vector<std::string> visible(const GridModel& g, int row)
 {
@@ -57,16 +21,13 @@ std::vector<std::string> visible(const GridModel& g, int row)
 
 TEST(RecordGridTest, DisplayListsTheEventsOfTheAgeRangeWithTheSetsRecords)
 {
-    Meeting m;
+    test::RecordsMeeting m;
     std::vector<std::pair<int, int>> progress;
     RecordDisplay shown =
         m.display(1, Language::English, [&](int done, int total) { progress.emplace_back(done, total); });
     EXPECT_EQ(shown.frameCaption, " Meeting (M) ");
     EXPECT_EQ(shown.filterCaption, "Program Events");
     ASSERT_EQ(m.grid.rows(), 4);
-    EXPECT_EQ(visible(m.grid, 0), (std::vector<std::string>{"Event", "Gen-Age", "Surname", "Name", "Record", "Year",
-                                                            "Date", "Team", "Track", "#Tabel", "#Abs", "#Prog",
-                                                            "#Tipe", "#Stel"}));
     const std::string key1 = m.suite.rows("SELECT rowid FROM Atld60 WHERE Verw = 1 AND Tnom = 101")[0];
     const std::string key2 = m.suite.rows("SELECT rowid FROM Atld60 WHERE Verw = 1 AND Tnom = 102")[0];
     EXPECT_EQ(visible(m.grid, 1),
@@ -84,13 +45,13 @@ TEST(RecordGridTest, DisplayListsTheEventsOfTheAgeRangeWithTheSetsRecords)
     shown = m.display(2, Language::Afrikaans);
     EXPECT_EQ(shown.filterCaption, "Program Items");
     EXPECT_EQ(m.grid.cell(0, reccol::Event), "Item");
-    EXPECT_EQ(gridColumn(m.grid, reccol::Category), (std::vector<std::string>{"D - 13", "S - 13", "M - 35"}));
-    EXPECT_EQ(gridColumn(m.grid, reccol::Record), (std::vector<std::string>{"", " 2:00.00", ""}));
+    EXPECT_EQ(column(m.grid, reccol::Category), (std::vector<std::string>{"D - 13", "S - 13", "M - 35"}));
+    EXPECT_EQ(column(m.grid, reccol::Record), (std::vector<std::string>{"", " 2:00.00", ""}));
 }
 
 TEST(RecordGridTest, FilterHidesTheEventsThatAreNotOnTheProgramme)
 {
-    Meeting m;
+    test::RecordsMeeting m;
     m.display(1);
     struct Step {
         const char* caption;
@@ -111,7 +72,7 @@ TEST(RecordGridTest, FilterHidesTheEventsThatAreNotOnTheProgramme)
 
 TEST(RecordGridTest, SaveStoresTypedRecordsDeletesClearedOnesAndLeavesTheRestAlone)
 {
-    Meeting m;
+    test::RecordsMeeting m;
     m.display(1);
     const auto before = m.records();
     ASSERT_TRUE(saveRecordGrid(m.grid, m.store->atld60(), Language::English).ok);
@@ -134,7 +95,7 @@ TEST(RecordGridTest, SaveStoresTypedRecordsDeletesClearedOnesAndLeavesTheRestAlo
     EXPECT_EQ(m.records().size(), 3u);
     // Display again shows the change.
     m.display(1);
-    EXPECT_EQ(gridColumn(m.grid, reccol::Record), (std::vector<std::string>{"6.50", "", " 2:10.50"}));
+    EXPECT_EQ(column(m.grid, reccol::Record), (std::vector<std::string>{"6.50", "", " 2:10.50"}));
 }
 
 TEST(RecordGridTest, SaveRefusesARecordOrDateItCannotReadAndStoresNothing)
@@ -158,7 +119,7 @@ TEST(RecordGridTest, SaveRefusesARecordOrDateItCannotReadAndStoresNothing)
          "Die rekord van 800 m (S - 13), \"snel\", is nie 'n getal of 'n tyd nie. Niks is gestoor nie."},
     };
     for (const Case& c : cases) {
-        Meeting m;
+        test::RecordsMeeting m;
         m.display(1, c.lang);
         const auto before = m.records();
         m.grid.setCell(1, reccol::Surname, "Changed"); // a good change that must not be stored either

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace dravik;
-using test::gridColumn;
+using test::column;
 using test::RecordsSuite;
 
 namespace {
@@ -93,7 +93,7 @@ TEST(RecordSetEditorTest, DeleteKeepsTheFirstSetAndSaveRemovesTheRecordsOfTheWho
     EXPECT_FALSE(removeRecordSet(list.grid, 1, list.state)); // the lowest reference stays
     EXPECT_FALSE(removeRecordSet(list.grid, 0, list.state));
     EXPECT_TRUE(removeRecordSet(list.grid, 2, list.state));
-    EXPECT_EQ(gridColumn(list.grid, setcol::Verw), (std::vector<std::string>{"1", "3"}));
+    EXPECT_EQ(column(list.grid, setcol::Verw), (std::vector<std::string>{"1", "3"}));
     // Nothing reaches the table before Save.
     EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld61"), std::vector<std::string>{"3"});
 
@@ -116,7 +116,7 @@ TEST(RecordSetEditorTest, DeleteThenNewThenSaveKeepsTheNewSetsRecords)
     list.grid.setCell(1, setcol::Naam, "Renamed");
     ASSERT_TRUE(removeRecordSet(list.grid, 2, list.state));
     EXPECT_EQ(addRecordSet(list.grid, list.store->atld61(), Language::English), 3); // set 2 is still stored
-    EXPECT_EQ(gridColumn(list.grid, setcol::Naam), (std::vector<std::string>{"Renamed", "(New)"}));
+    EXPECT_EQ(column(list.grid, setcol::Naam), (std::vector<std::string>{"Renamed", "(New)"}));
     ASSERT_TRUE(list.save().ok);
     EXPECT_EQ(suite.rows("SELECT Verw, Naam FROM Atld61 ORDER BY Verw"),
               (std::vector<std::string>{"1|Renamed", "3|(New)"}));
@@ -134,7 +134,7 @@ TEST(RecordSetEditorTest, DeleteThenNewThenSaveKeepsTheNewSetsRecords)
               (std::vector<std::string>{"1|Renamed", "2|New province"}));
 }
 
-TEST(RecordSetEditorTest, MoreThanElevenDeletionsAreAllDone)
+TEST(RecordSetEditorTest, MoreThanElevenDeletionsAreAllDoneAndAnEmptyGridEmptiesTheTable)
 {
     RecordsSuite suite;
     for (int set = 1; set <= 14; ++set) {
@@ -147,6 +147,10 @@ TEST(RecordSetEditorTest, MoreThanElevenDeletionsAreAllDone)
     EXPECT_EQ(list.state.pendingDeletions.size(), 13u);
     ASSERT_TRUE(list.save().ok);
     EXPECT_EQ(suite.rows("SELECT Verw FROM Atld60"), std::vector<std::string>{"1"});
+    // Saving an empty grid empties the table.
+    list.grid.setRows(1);
+    ASSERT_TRUE(list.save().ok);
+    EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld61"), std::vector<std::string>{"0"});
 }
 
 TEST(RecordSetEditorTest, SaveRefusesAReferenceThatIsNoWholeNumberAndStoresNothing)
@@ -183,16 +187,6 @@ TEST(RecordSetEditorTest, SaveRefusesAReferenceThatIsNoWholeNumberAndStoresNothi
         EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld60"), std::vector<std::string>{"1"});
         EXPECT_EQ(list.state.pendingDeletions, std::vector<std::int64_t>{3}); // still to do
     }
-}
-
-TEST(RecordSetEditorTest, SaveOfAnEmptyGridEmptiesTheTable)
-{
-    RecordsSuite suite;
-    suite.addSet(1, "Meeting");
-    SetList list(suite);
-    list.grid.setRows(1);
-    ASSERT_TRUE(list.save().ok);
-    EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld61"), std::vector<std::string>{"0"});
 }
 
 } // namespace
