@@ -106,6 +106,8 @@ TEST(MeetingDetailsTest, DefaultsAndCaption)
     RecordSet atld00(*meeting, query::Atld00);
     Clock::time_point now;
     ASSERT_TRUE(parseStoredDate("2026-12-06 10:30:00", now));
+    for (const char* no : {"2026-12-06 10:60:00", "2026-12-06 24:00:00", "2026-12-06 10:30:60", "2026-02-30"})
+        EXPECT_FALSE(parseStoredDate(no, now)) << no;
 
     MeetingDetails none = LoadMeetingDetails(atld00, now);
     EXPECT_EQ(none.minAgeIndex, 5);

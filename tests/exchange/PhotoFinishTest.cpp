@@ -199,6 +199,8 @@ TEST(PhotoFinishTest, NamesAreWrittenInWindows1252)
         {"Łukasz", "?ukasz"},               {"日本", "??"},
         {"\u00A0ÿ", "\xA0\xFF"},
         {"a\xFF" "b", "a?b"},               {"cut \xC3", "cut ?"},
+        // The lowest three-byte and the highest four-byte character are one character each.
+        {"\xE0\xA0\x80", "?"},            {"\xF4\x8F\xBF\xBF", "?"},
     };
     for (const auto& [utf8, expected] : cases)
         EXPECT_EQ(toWindows1252(utf8), expected) << utf8;

@@ -2,6 +2,7 @@
 #include "platform/Database.h"
 #include "platform/GridModel.h"
 #include "platform/StoreError.h"
+#include "programme/Language.h"
 #include "programme/ProgrammeRow.h"
 #include "programme/ProgrammeSave.h"
 #include "support/TestMeeting.h"
@@ -69,6 +70,11 @@ TEST_F(ProgrammeGridTest, RowsAreBuiltInTableOrderWithDefaults)
     EXPECT_EQ(af.cell(1, pcol::Gender), "Manlik");
     EXPECT_EQ(af.cell(3, pcol::Level), "Uitdun");
     EXPECT_EQ(af.rowText(0).substr(0, 21), "No\tSub\tTyd\tGeslag\tOud");
+    // The user sees number to point and the day; the record position to the English name stay hidden.
+    for (int c = 0; c < pcol::Count; ++c)
+        EXPECT_EQ(en.colHidden(c), c >= pcol::Position && c <= pcol::English) << "column " << c;
+    // Age classes past 25 go in fives.
+    EXPECT_EQ(ageList(24, 27), (std::vector<int>{24, 25, 30, 35}));
 }
 
 TEST_F(ProgrammeGridTest, SaveWritesEachFieldByItsRule)
