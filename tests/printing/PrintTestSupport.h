@@ -1,18 +1,8 @@
 #pragma once
-#include "data/DataStore.h"
-#include "data/ReferenceData.h"
-#include "data/Schema.h"
-#include "data/SuiteSetup.h"
-#include "platform/Database.h"
-#include "platform/GridModel.h"
 #include "printing/Printouts.h"
-#include "programme/ProgrammeRow.h"
 #include "support/TestMeeting.h"
 
-#include <SQLiteCpp/Statement.h>
-
-#include <chrono>
-#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -21,6 +11,7 @@ namespace dravik::test {
 // The test meeting with the printouts at hand.
 class PrintSuite : public TestMeeting {
 public:
+    using TestMeeting::TestMeeting;
     // Opens the suite as the program does and prints the programme the options choose.
     printing::Document print(printing::PrintOptions& options, printing::PrintState& state)
     {

@@ -107,25 +107,19 @@ TEST(SheetLayout, StandardListPrintsAtTheChosenSizeWithItsHeadingOnEverySheet)
 // The demo meeting's programme as the Print tab prints it.
 printing::Document demoBooklet(double points, Language lang)
 {
-    test::TempFolder dir;
-    createSuiteFolder(dir.folder(), true);
-    auto store = DataStore::open(dir.folder());
-    EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
+    test::PrintSuite suite(true);
+    auto store = suite.open();
+    suite.reference = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
     store->atld00().moveFirst();
-    const MeetingDetails meeting = LoadMeetingDetails(store->atld00());
-    GridModel grid;
-    setupProgrammeGrid(grid, lang);
-    loadProgrammeGrid(store->atld40(), ref, lang, grid);
-    printing::PrintSources src{grid, ref, meeting, *store, "", printing::programmeDocumentPath(store->folders())};
+    suite.meeting = LoadMeetingDetails(store->atld00());
+    setupProgrammeGrid(suite.grid, lang);
+    loadProgrammeGrid(store->atld40(), suite.reference, lang, suite.grid);
     PrintOptions options;
     options.language = lang;
     options.kind = printing::ProgrammeKind::FullGate;
     options.names = printing::GateNames::EntryOrder;
     options.fontSize = points;
-    printing::PrintState state;
-    printing::Document doc;
-    printing::printProgramme(doc, src, options, state);
-    return doc;
+    return suite.print(options);
 }
 
 TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlocks)
