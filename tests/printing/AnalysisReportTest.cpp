@@ -22,15 +22,6 @@ GridModel analysisGrid(int events, Language lang = Language::English)
 
 const AnalysisLabels kLabels{"120", "8", "20", "(2.5/Atleet)", "1", "Record set: C (Club)"};
 
-std::vector<const Picture*> pictures(const std::vector<const Block*>& page)
-{
-    std::vector<const Picture*> out;
-    for (const Block* b : page)
-        if (const auto* p = std::get_if<Picture>(b))
-            out.push_back(p);
-    return out;
-}
-
 TEST(AnalysisReportTest, FiftyRowsOnTheFirstPageAndSixtyOnLaterOnes)
 {
     struct Case {
@@ -55,8 +46,8 @@ TEST(AnalysisReportTest, FiftyRowsOnTheFirstPageAndSixtyOnLaterOnes)
             next += static_cast<int>(t.rows.size());
             EXPECT_EQ(t.header.front(), "Number");
             // Both logos head every page.
-            ASSERT_EQ(pictures(pages[p]).size(), 2u);
-            EXPECT_EQ(pictures(pages[p])[1]->source, Picture::Source::ProgramLogo);
+            ASSERT_EQ(test::blocksOf<Picture>(pages[p]).size(), 2u);
+            EXPECT_EQ(test::blocksOf<Picture>(pages[p])[1]->source, Picture::Source::ProgramLogo);
             if (p > 0) {
                 EXPECT_EQ(paragraphs(pages[p]), std::vector<std::string>{"\n\n\n"});
             }
@@ -96,7 +87,7 @@ TEST(AnalysisReportTest, TotalsAndTableInEitherLanguage)
         const auto pages = doc.pages();
         ASSERT_EQ(pages.size(), 1u);
         EXPECT_EQ(paragraphs(pages[0]), c.lines);
-        EXPECT_EQ(pictures(pages[0])[0]->file, "/suite/Own.bmp");
+        EXPECT_EQ(test::blocksOf<Picture>(pages[0])[0]->file, "/suite/Own.bmp");
         const Table& t = test::tableOf(pages[0]);
         EXPECT_EQ(t.header, c.header);
         EXPECT_EQ(t.columns.size(), t.header.size());

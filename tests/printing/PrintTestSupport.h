@@ -2,7 +2,6 @@
 #include "printing/Printouts.h"
 #include "support/TestMeeting.h"
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -29,22 +28,29 @@ public:
     }
 };
 
+// The blocks of one kind on a page, in order.
+template <class T>
+std::vector<const T*> blocksOf(const std::vector<const printing::Block*>& page)
+{
+    std::vector<const T*> out;
+    for (const printing::Block* b : page)
+        if (const auto* x = std::get_if<T>(b))
+            out.push_back(x);
+    return out;
+}
+
 // The texts of the paragraphs of one page, in order.
 inline std::vector<std::string> paragraphs(const std::vector<const printing::Block*>& page)
 {
     std::vector<std::string> out;
-    for (const printing::Block* b : page)
-        if (const auto* p = std::get_if<printing::Paragraph>(b))
-            out.push_back(p->text);
+    for (const printing::Paragraph* p : blocksOf<printing::Paragraph>(page))
+        out.push_back(p->text);
     return out;
 }
 
 inline const printing::Table& tableOf(const std::vector<const printing::Block*>& page)
 {
-    for (const printing::Block* b : page)
-        if (const auto* t = std::get_if<printing::Table>(b))
-            return *t;
-    throw std::logic_error("page without a table");
+    return *blocksOf<printing::Table>(page).at(0);
 }
 
 // The event texts of a gate programme (its one table's cells).
