@@ -64,17 +64,8 @@ int countOf(const std::string& text, const std::string& what)
     return n;
 }
 
-Table programmeTable(int rows)
-{
-    Table t;
-    t.columns = {{Align::Left, 1.4}, {Align::Left, 1.6}, {Align::Left, 3.0}, {Align::Left, 4.5}};
-    t.header = {"It No", "Time", "Gender", "Event"};
-    for (int r = 1; r <= rows; ++r)
-        t.rows.push_back({std::to_string(r), "08:00", "Boys - 14", "Row" + std::to_string(r)});
-    return t;
-}
-
-// The small meeting printout both files are checked on.
+// The small meeting printout both files are checked on: a table long enough to go
+// over several pages, then a page of its own for the day line.
 Document meetingDocument()
 {
     Document doc;
@@ -88,6 +79,8 @@ Document meetingDocument()
     t.columns = {{Align::Left, 2.0}, {Align::Right, 6.0}};
     t.header = {"It No", "Athlete"};
     t.rows = {{"1", "Smith; Jones | Relay"}, {"2a", "first line\r\nsecond line"}};
+    for (int r = 3; r <= 150; ++r)
+        t.rows.push_back({std::to_string(r), "Row" + std::to_string(r)});
     doc.addTable(t);
     doc.newPage();
     doc.paragraph("Day: 2 - 12/03/2027");
@@ -100,10 +93,11 @@ TEST(Render, PdfAndOdtOfOneDocumentHoldItsTextTableAndPages)
     test::TempFolder dir;
     const std::string pdf = (dir.path() / "Program.pdf").string();
     const std::string odt = (dir.path() / "Program.odt").string();
-    const Document doc = meetingDocument();
+    Document doc = meetingDocument();
 
     auto laidOut = render::layoutDocument(doc);
-    EXPECT_EQ(render::pageCount(*laidOut), 2);
+    const int pages = render::pageCount(*laidOut);
+    ASSERT_GE(pages, 4);
     const QSizeF page = render::pageSizePoints(*laidOut);
     EXPECT_NEAR(page.width(), 841.9, 1.0) << "landscape A4";
     EXPECT_NEAR(page.height(), 595.3, 1.0);
@@ -114,17 +108,18 @@ TEST(Render, PdfAndOdtOfOneDocumentHoldItsTextTableAndPages)
     const std::string text = pdfText(pdf);
     EXPECT_NE(text.find("Meeting: Spring Meeting"), std::string::npos) << text;
     EXPECT_NE(text.find("(Park Stadium)"), std::string::npos) << text;
-    EXPECT_NE(text.find("Smith; Jones | Relay"), std::string::npos) << text;
     EXPECT_NE(text.find("first line"), std::string::npos) << text;
-    EXPECT_EQ(countOf(text, "\f"), 2) << "two pages: " << text;
-    const auto secondPage = text.find('\f');
-    ASSERT_NE(secondPage, std::string::npos);
-    EXPECT_GT(text.find("Day: 2 - 12/03/2027"), secondPage) << "the page break comes before the day line";
-    EXPECT_LT(text.find("Smith; Jones"), secondPage);
-
+    EXPECT_EQ(countOf(text, "\f"), pages) << text;
+    EXPECT_EQ(countOf(text, "It No"), pages - 1) << "the header row heads every page of the table: " << text;
+    EXPECT_LT(text.find("Smith; Jones | Relay"), text.find('\f'));
+    EXPECT_LT(text.find('\f', text.find("Row150")), text.find("Day: 2 - 12/03/2027"))
+        << "the page break comes before the day line";
     const std::string info = runTool("pdfinfo", {QString::fromStdString(pdf)});
-    EXPECT_NE(info.find("Pages:           2\n"), std::string::npos) << info;
     EXPECT_NE(info.find("842 x 595 pts (A4)"), std::string::npos) << info;
+
+    // A larger font needs more pages for the same rows.
+    doc.setFontSize(20);
+    EXPECT_GT(render::pageCount(*render::layoutDocument(doc)), pages);
 
     bool haveUnzip = false;
     const std::string content = runTool("unzip", {"-p", QString::fromStdString(odt), "content.xml"}, &haveUnzip);
@@ -133,30 +128,6 @@ TEST(Render, PdfAndOdtOfOneDocumentHoldItsTextTableAndPages)
     EXPECT_NE(content.find("draw:image"), std::string::npos) << "the program logo reaches the file";
     const std::string mime = runTool("unzip", {"-p", QString::fromStdString(odt), "mimetype"});
     EXPECT_EQ(mime, "application/vnd.oasis.opendocument.text");
-}
-
-TEST(Render, HeaderRowRepeatsOnEveryPageOfALongTable)
-{
-    test::TempFolder dir;
-    Document doc;
-    doc.setFontSize(12);
-    doc.startDoc();
-    doc.addTable(programmeTable(150));
-    doc.endDoc();
-    auto laidOut = render::layoutDocument(doc);
-    const int pages = render::pageCount(*laidOut);
-    ASSERT_GE(pages, 3);
-
-    const std::string pdf = (dir.path() / "long.pdf").string();
-    render::writePdf(*laidOut, pdf);
-    const std::string text = pdfText(pdf);
-    EXPECT_EQ(countOf(text, "\f"), pages);
-    EXPECT_EQ(countOf(text, "It No"), pages) << text;
-    EXPECT_NE(text.find("Row150"), std::string::npos);
-
-    // A larger font needs more pages for the same rows.
-    doc.setFontSize(20);
-    EXPECT_GT(render::pageCount(*render::layoutDocument(doc)), pages);
 }
 
 TEST(Render, MissingPictureTakesNoRoomAndTheLogoIsDrawn)
