@@ -60,17 +60,14 @@ TEST(AnalysisReportTest, TotalsAndTableInEitherLanguage)
     struct Case {
         Language lang;
         std::vector<std::string> lines;
-        std::vector<std::string> header;
     };
     const Case cases[] = {
         {Language::English,
          {"\n", "     No of Events: 120\n", "   No of Athletes: 8\n", "No of Competitors: 20    (2.5/Atleet)\n",
-          "Available Records: 1    Record set: C (Club)\n", "\n", "\n"},
-         {"Number", "Event", "H/F", "Time", "G - A", "Athlete", "Record", "Holder", "Year"}},
+          "Available Records: 1    Record set: C (Club)\n", "\n", "\n"}},
         {Language::Afrikaans,
          {"\n", "     Aantal items: 120\n", "    Aantal atlete: 8\n", "Aantal deelnemers: 20    (2.5/Atleet)\n",
-          "Available Records: 1    Record set: C (Club)\n", "\n", "\n"},
-         {"Nommer", "Item", "U/F", "Tyd", "G - O", "Atleet", "Rekord", "Houer", "Jaar"}},
+          "Available Records: 1    Record set: C (Club)\n", "\n", "\n"}},
     };
     for (const Case& c : cases) {
         AnalysisPrintOptions options;
@@ -79,7 +76,8 @@ TEST(AnalysisReportTest, TotalsAndTableInEitherLanguage)
         options.ownLogoFile = "/suite/Own.bmp";
         options.documentFile = "/suite/Data/Analyze.odt";
         Document doc;
-        ASSERT_TRUE(PrintAnalysis(doc, analysisGrid(3, c.lang), kLabels, options));
+        const GridModel grid = analysisGrid(3, c.lang);
+        ASSERT_TRUE(PrintAnalysis(doc, grid, kLabels, options));
         EXPECT_TRUE(doc.finished());
         EXPECT_EQ(doc.exportFile(), "/suite/Data/Analyze.odt");
         EXPECT_EQ(doc.orientation(), Orientation::Portrait);
@@ -89,7 +87,7 @@ TEST(AnalysisReportTest, TotalsAndTableInEitherLanguage)
         EXPECT_EQ(paragraphs(pages[0]), c.lines);
         EXPECT_EQ(test::blocksOf<Picture>(pages[0])[0]->file, "/suite/Own.bmp");
         const Table& t = test::tableOf(pages[0]);
-        EXPECT_EQ(t.header, c.header);
+        EXPECT_EQ(t.header, grid.rowCells(0)) << "the report's captions are the window's";
         EXPECT_EQ(t.columns.size(), t.header.size());
         EXPECT_EQ(t.rows[0], (std::vector<std::string>{"1", "100 m", "F", "08:00", "M - 12", "3", "12.10", "Ann,Lee",
                                                        "2019"}));
