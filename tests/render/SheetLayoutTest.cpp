@@ -159,10 +159,6 @@ TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlock
     }
 }
 
-} // namespace
-
-namespace {
-
 // A block longer than a sheet goes on over the next sheets, each part under the
 // block's first line and the continued mark; no line is lost or repeated otherwise.
 TEST(SheetLayout, RowTallerThanASheetContinuesUnderItsFirstLine)
