@@ -37,11 +37,6 @@ std::vector<Line> laidOutLines(QTextDocument& d)
     return out;
 }
 
-bool startsWith(const std::string& text, const std::string& part)
-{
-    return text.rfind(part, 0) == 0;
-}
-
 // Every piece of text is set at `points`, and no word is broken inside.
 void expectChosenSizeAndWholeWords(const std::vector<Line>& lines, double points)
 {
@@ -86,7 +81,7 @@ TEST(SheetLayout, StandardListPrintsAtTheChosenSizeWithItsHeadingOnEverySheet)
         std::map<int, int> rows;
         std::map<int, bool> headed;
         for (const Line& l : lines) {
-            if (startsWith(l.text, "Meeting:"))
+            if (l.text.starts_with("Meeting:"))
                 headed[l.sheet] = rows[l.sheet] == 0;
             if (l.text == "08:00")
                 ++rows[l.sheet];
@@ -137,7 +132,7 @@ TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlock
                 first.try_emplace(l.sheet, l.text);
                 if (l.text.find_first_not_of(' ') != std::string::npos)
                     last[l.sheet] = l.text;
-                if (!startsWith(l.text, event))
+                if (!l.text.starts_with(event))
                     continue;
                 // The heading's fields stand at the same places on every block, on one line.
                 EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
@@ -152,7 +147,7 @@ TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlock
             }
             EXPECT_EQ(static_cast<int>(first.size()), render::pageCount(*laidOut));
             for (const auto& [sheet, text] : first)
-                EXPECT_TRUE(startsWith(text, isEnglish(lang) ? "Meeting: " : "Byeenkoms: ")) << sheet << ": " << text;
+                EXPECT_TRUE(text.starts_with(isEnglish(lang) ? "Meeting: " : "Byeenkoms: ")) << sheet << ": " << text;
             for (const auto& [sheet, text] : last)
                 EXPECT_TRUE(text.size() > 2 && text[1] == ' ' && text[2] == '_') << sheet << ": " << text;
         }
@@ -185,7 +180,7 @@ TEST(SheetLayout, RowTallerThanASheetContinuesUnderItsFirstLine)
         EXPECT_EQ(texts.front(), "Meeting: Test") << sheet;
         int here = 0;
         for (const std::string& text : texts)
-            here += startsWith(text, "Name ") ? 1 : 0;
+            here += text.starts_with("Name ") ? 1 : 0;
         names += here;
         withNames += here > 0 ? 1 : 0;
         if (texts.size() > 1 && texts[1] == "Event 1 (continued)")
