@@ -59,7 +59,8 @@ std::vector<ShownEvent> eventsOf(const std::string& html)
     std::vector<ShownEvent> events;
     const std::string id = "<details class=\"event\" id=\"";
     for (const std::string& d : elements(html, id, "</details>", false)) {
-        ShownEvent e{d.substr(id.size(), d.find('"', id.size()) - id.size())};
+        ShownEvent e;
+        e.id = d.substr(id.size(), d.find('"', id.size()) - id.size());
         const std::string summary = elements(d, "<summary", "</summary>", false).at(0);
         for (const char* cls : {"no", "time", "gen", "ev", "place", "lvl"}) {
             auto cell = elements(summary, std::string("<span class=\"") + cls + "\"", "</span>");
