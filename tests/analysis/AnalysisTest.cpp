@@ -1,103 +1,43 @@
 #include "analysis/Analysis.h"
 
-#include "data/DataStore.h"
-#include "data/ReferenceData.h"
-#include "data/Schema.h"
-#include "data/SuiteSetup.h"
-#include "platform/Database.h"
-#include "platform/GridModel.h"
-#include "programme/ProgrammeRow.h"
 #include "records/RecordGrid.h"
-#include "support/TestSupport.h"
+#include "support/TestMeeting.h"
 
-#include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-#include <vector>
+#include <tuple>
 
 using namespace dravik;
+using test::column;
 
 namespace {
 
-constexpr int kSprint = 101, kRelay = 103, kShot = 108;
+constexpr int kSprint = test::def::Sprint, kRelay = test::def::Relay, kShot = test::def::Shot;
 
-// A meeting of its own: athletes, individual and team entries written straight
-// into the meeting database, and a programme grid as the window holds it.
-class AnalysisSuite {
-public:
-    AnalysisSuite()
-    {
-        createSuiteFolder(dir_.path().string(), false);
-        db_ = openDatabase(dir_.path() / suitefile::Meeting);
-        db_->exec("PRAGMA synchronous = OFF");
-        store_ = DataStore::open(dir_.folder());
-        setupProgrammeGrid(programme, Language::English);
-        definitions.assign({{kSprint, 1, "S", "12", "1", "", "J"},
-                            {kRelay, 3, "M", "14", "3", "", "J"},
-                            {kShot, 8, "S", "25", "8", "", "J"}});
-    }
-
+// The analysis of a test meeting: individual and team entries in its database,
+// a programme grid row per event ("Event 2b", at 08:00, age 12).
+struct AnalysisSuite : test::TestMeeting {
     void addAthletes(int n)
     {
-        for (int i = 0; i < n; ++i)
-            db_->exec("INSERT INTO Atld30 (Span, SpanNo, Nommer, SM, Van, Naam, Oud) VALUES ('', 1, " +
-                      std::to_string(i + 1) + ", 'S', 'Van', 'Naam', 12)");
-    }
-    void addEntries(const char* table, int tnom, int n, int level = 0)
-    {
-        SQLite::Statement st(*db_, std::string("INSERT INTO ") + table +
-                                       " (Nommer, Tnom, Uvlak, Been, Baan) VALUES (?, ?, ?, 1, 1)");
-        for (int i = 0; i < n; ++i) {
-            st.bind(1, 1000 + i);
-            st.bind(2, tnom);
-            st.bind(3, level);
-            st.exec();
-            st.reset();
-        }
+        for (int i = 1; i <= n; ++i)
+            addAthlete(1, i, "Naam", "Van");
     }
     void addEvent(const std::string& number, const std::string& sub, int definition,
                   const std::string& level = "Finaal", const std::string& gender = "Male")
     {
-        std::vector<std::string> cells(pcol::Count);
-        cells[pcol::Number] = number;
-        cells[pcol::Sub] = sub;
-        cells[pcol::Time] = "08:00";
-        cells[pcol::Gender] = gender;
-        cells[pcol::Age] = "12";
-        cells[pcol::Event] = "Event " + number + sub;
-        cells[pcol::Level] = level;
-        cells[pcol::Definition] = definition ? std::to_string(definition) : "";
-        programme.addRow(cells);
+        addRow({.number = number, .sub = sub, .gender = gender, .event = "Event " + number + sub, .level = level,
+                .definition = definition ? std::to_string(definition) : ""});
     }
-
     AnalysisResult read(GridModel& flxAnal, const DisplayedRecords* displayed = nullptr,
                         const AnalysisLabels& previous = {}, AnalysisOrder order = AnalysisOrder::Events,
-                        Language lang = Language::English)
+                        Language lang = Language::English, bool setup = true)
     {
-        setupAnalysisGrid(flxAnal, lang);
-        return readAnalysis(flxAnal, {programme, definitions, *store_, displayed}, lang, previous, order);
+        if (setup)
+            setupAnalysisGrid(flxAnal, lang);
+        auto store = open();
+        return readAnalysis(flxAnal, {grid, reference.definitions, *store, displayed}, lang, previous, order);
     }
-
-    DataStore& store() { return *store_; }
-
-    GridModel programme;
-    DefinitionList definitions;
-
-private:
-    test::TempFolder dir_;
-    std::unique_ptr<SQLite::Database> db_;
-    std::unique_ptr<DataStore> store_;
 };
-
-std::vector<std::string> column(const GridModel& g, int col)
-{
-    std::vector<std::string> out;
-    for (int r = 1; r < g.rows(); ++r)
-        out.push_back(g.cell(r, col));
-    return out;
-}
 
 // A record grid as Display fills it: Sprint with a record, Relay without one, Shot
 // with a team's record (no first name).
@@ -115,11 +55,11 @@ TEST(AnalysisTest, TotalsCountEntriesOfBothTablesPerEvent)
 {
     AnalysisSuite s;
     s.addAthletes(8);
-    s.addEntries("Atld37", kSprint, 9);
-    s.addEntries("Atld37", kSprint, 3, 4); // heats: counted with the event, whatever the level
-    s.addEntries("Atld28", kRelay, 6);
-    s.addEntries("Atld37", kShot, 2);
-    s.addEntries("Atld37", 555, 4);        // entries of a definition the meeting does not know
+    s.addEntries(kSprint, 9);
+    s.addEntries(kSprint, 3, 1000, 4); // heats: counted with the event, whatever the level
+    s.addEntries(kRelay, 6, 1000, 0, true);
+    s.addEntries(kShot, 2);
+    s.addEntries(555, 4);        // entries of a definition the meeting does not know
     s.addEvent("1", "", kSprint, "Heat");
     s.addEvent("2", "", kRelay, "Finaal", "Female");
     s.addEvent("3", "", 555);
@@ -159,8 +99,7 @@ TEST(AnalysisTest, ProgrammeWithoutEventsLeavesTheLabels)
     setupAnalysisGrid(flxAnal, Language::English);
     flxAnal.addItem("9\tOld\tF\t08:00\tM - 12\t4\t\t\t");
     AnalysisLabels previous{"7", "3", "9", "(3.0/Atleet)", "1", "Record set: R (Club)"};
-    AnalysisResult r = readAnalysis(flxAnal, {s.programme, s.definitions, s.store(), nullptr},
-                                    Language::English, previous, AnalysisOrder::Events);
+    AnalysisResult r = s.read(flxAnal, nullptr, previous, AnalysisOrder::Events, Language::English, false);
     EXPECT_FALSE(r.read);
     EXPECT_EQ(flxAnal.rows(), 1);
     EXPECT_EQ(r.labels.lblItms, "7");
@@ -178,7 +117,6 @@ TEST(AnalysisTest, RecordColumnsFollowTheDisplayedSet)
         std::string lblRek, lblReks;
     };
     const Case cases[] = {
-        {"no set displayed", false, Language::English, "", {"", "", ""}, {"", "", ""}, {"", "", ""}, "0", ""},
         {"no set displayed keeps lblReks", false, Language::English, "Record set: O (Old)", {"", "", ""},
          {"", "", ""}, {"", "", ""}, "0", "Record set: O (Old)"},
         {"set displayed", true, Language::English, "Record set: O (Old)", {"12.10", "Ann,Lee", "2019"},
@@ -217,7 +155,7 @@ TEST(AnalysisTest, RecordSetTextKeptWhenNoEventHasARecord)
     AnalysisSuite s;
     s.addEvent("1", "", kRelay); // in the set, but without a record
     s.addEvent("2", "", kShot);
-    s.definitions.assign({{kRelay, 3, "M", "14", "3", "", "J"}}); // Shot's definition is gone
+    s.reference.definitions.assign({{kRelay, 3, "M", "14", "3", "", "J"}}); // Shot's definition is gone
     const GridModel flxRek = recordGrid();
     const DisplayedRecords displayed{flxRek, {4, "Club", "C"}};
     AnalysisLabels previous;
@@ -235,12 +173,6 @@ TEST(AnalysisTest, SortsByEventNumberOrByCompetitorsWithTiesByEventNumber)
         AnalysisOrder order;
         std::vector<std::string> numbers;
     };
-    // Event: number, sub letter, competitors.
-    struct Event {
-        const char* number;
-        const char* sub;
-        int definition;
-    };
     const Case cases[] = {
         {AnalysisOrder::Events, {"2", "2a", "2b", "3", "9", "10", "10a"}},
         // 0 before 3; the events with 3 in number order; 2b and 10a (5 each) too.
@@ -248,12 +180,13 @@ TEST(AnalysisTest, SortsByEventNumberOrByCompetitorsWithTiesByEventNumber)
     };
     for (const Case& c : cases) {
         AnalysisSuite s;
-        s.addEntries("Atld37", kSprint, 3);
-        s.addEntries("Atld28", kRelay, 5);
-        const Event events[] = {{"10", "", kSprint}, {"3", "", kSprint}, {"2", "b", kRelay}, {"9", "", kShot},
-                                {"2", "", kSprint},  {"10", "a", kRelay}, {"2", "a", kSprint}};
-        for (const Event& e : events)
-            s.addEvent(e.number, e.sub, e.definition);
+        s.addEntries(kSprint, 3);
+        s.addEntries(kRelay, 5, 1000, 0, true);
+        // Number, sub letter and definition: Sprint has 3 competitors, Relay 5, Shot none.
+        for (auto [number, sub, definition] : {std::tuple{"10", "", kSprint}, {"3", "", kSprint}, {"2", "b", kRelay},
+                                               {"9", "", kShot}, {"2", "", kSprint}, {"10", "a", kRelay},
+                                               {"2", "a", kSprint}})
+            s.addEvent(number, sub, definition);
         GridModel flxAnal;
         s.read(flxAnal, nullptr, {}, c.order);
         EXPECT_EQ(column(flxAnal, acol::Number), c.numbers) << static_cast<int>(c.order);

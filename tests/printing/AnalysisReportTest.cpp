@@ -22,15 +22,6 @@ GridModel analysisGrid(int events, Language lang = Language::English)
 
 const AnalysisLabels kLabels{"120", "8", "20", "(2.5/Atleet)", "1", "Record set: C (Club)"};
 
-std::vector<const Picture*> pictures(const std::vector<const Block*>& page)
-{
-    std::vector<const Picture*> out;
-    for (const Block* b : page)
-        if (const auto* p = std::get_if<Picture>(b))
-            out.push_back(p);
-    return out;
-}
-
 TEST(AnalysisReportTest, FiftyRowsOnTheFirstPageAndSixtyOnLaterOnes)
 {
     struct Case {
@@ -55,8 +46,8 @@ TEST(AnalysisReportTest, FiftyRowsOnTheFirstPageAndSixtyOnLaterOnes)
             next += static_cast<int>(t.rows.size());
             EXPECT_EQ(t.header.front(), "Number");
             // Both logos head every page.
-            ASSERT_EQ(pictures(pages[p]).size(), 2u);
-            EXPECT_EQ(pictures(pages[p])[1]->source, Picture::Source::ProgramLogo);
+            ASSERT_EQ(test::blocksOf<Picture>(pages[p]).size(), 2u);
+            EXPECT_EQ(test::blocksOf<Picture>(pages[p])[1]->source, Picture::Source::ProgramLogo);
             if (p > 0) {
                 EXPECT_EQ(paragraphs(pages[p]), std::vector<std::string>{"\n\n\n"});
             }
@@ -69,17 +60,14 @@ TEST(AnalysisReportTest, TotalsAndTableInEitherLanguage)
     struct Case {
         Language lang;
         std::vector<std::string> lines;
-        std::vector<std::string> header;
     };
     const Case cases[] = {
         {Language::English,
          {"\n", "     No of Events: 120\n", "   No of Athletes: 8\n", "No of Competitors: 20    (2.5/Atleet)\n",
-          "Available Records: 1    Record set: C (Club)\n", "\n", "\n"},
-         {"Number", "Event", "H/F", "Time", "G - A", "Athlete", "Record", "Holder", "Year"}},
+          "Available Records: 1    Record set: C (Club)\n", "\n", "\n"}},
         {Language::Afrikaans,
          {"\n", "     Aantal items: 120\n", "    Aantal atlete: 8\n", "Aantal deelnemers: 20    (2.5/Atleet)\n",
-          "Available Records: 1    Record set: C (Club)\n", "\n", "\n"},
-         {"Nommer", "Item", "U/F", "Tyd", "G - O", "Atleet", "Rekord", "Houer", "Jaar"}},
+          "Available Records: 1    Record set: C (Club)\n", "\n", "\n"}},
     };
     for (const Case& c : cases) {
         AnalysisPrintOptions options;
@@ -88,7 +76,8 @@ TEST(AnalysisReportTest, TotalsAndTableInEitherLanguage)
         options.ownLogoFile = "/suite/Own.bmp";
         options.documentFile = "/suite/Data/Analyze.odt";
         Document doc;
-        ASSERT_TRUE(PrintAnalysis(doc, analysisGrid(3, c.lang), kLabels, options));
+        const GridModel grid = analysisGrid(3, c.lang);
+        ASSERT_TRUE(PrintAnalysis(doc, grid, kLabels, options));
         EXPECT_TRUE(doc.finished());
         EXPECT_EQ(doc.exportFile(), "/suite/Data/Analyze.odt");
         EXPECT_EQ(doc.orientation(), Orientation::Portrait);
@@ -96,9 +85,9 @@ TEST(AnalysisReportTest, TotalsAndTableInEitherLanguage)
         const auto pages = doc.pages();
         ASSERT_EQ(pages.size(), 1u);
         EXPECT_EQ(paragraphs(pages[0]), c.lines);
-        EXPECT_EQ(pictures(pages[0])[0]->file, "/suite/Own.bmp");
+        EXPECT_EQ(test::blocksOf<Picture>(pages[0])[0]->file, "/suite/Own.bmp");
         const Table& t = test::tableOf(pages[0]);
-        EXPECT_EQ(t.header, c.header);
+        EXPECT_EQ(t.header, grid.rowCells(0)) << "the report's captions are the window's";
         EXPECT_EQ(t.columns.size(), t.header.size());
         EXPECT_EQ(t.rows[0], (std::vector<std::string>{"1", "100 m", "F", "08:00", "M - 12", "3", "12.10", "Ann,Lee",
                                                        "2019"}));

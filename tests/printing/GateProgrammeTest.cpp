@@ -61,39 +61,50 @@ TEST(GateProgrammeTest, AlternativeLanguageHeadingsAlternateAcrossPrintouts)
     EXPECT_TRUE(contains(eventTexts(suite.print(options, state))[0], "Seuns - 12"));
 }
 
-TEST(GateProgrammeTest, HeadingGenderWordsPerWindowAndHeadingKind)
+// The standard list and the gate programme word the gender and age each their own way.
+TEST(GateProgrammeTest, GenderLabelsOfTheStandardListAndTheGateHeadings)
 {
     struct Case {
         Language lang;
         bool alternative;
-        std::string gender, age, label;
+        std::string gender, age, standard, gate;
     };
+    const Language en = Language::English, af = Language::Afrikaans;
     const Case cases[] = {
-        {Language::English, false, "Male", "25", "Men"},
-        {Language::English, false, "Male", "19", "Men - 19"},
-        {Language::English, false, "Female", "25", "Women"},
-        {Language::English, false, "Female", "30", "Women - 30"},
-        {Language::English, false, "Female", "11", "Girls - 11"},
-        {Language::Afrikaans, false, "Manlik", "25", "Mans"},
-        {Language::Afrikaans, false, "Manlik", "9", "Seuns - 9"},
-        {Language::Afrikaans, false, "Vroulik", "25", "Vroulik"},
-        {Language::Afrikaans, false, "Vroulik", "13", "Dogters - 13"},
-        {Language::English, true, "Male", "25", "Mans"},
-        {Language::English, true, "Male", "40", "Mans - 40"},
-        {Language::English, true, "Female", "25", "Vroue"},
-        {Language::English, true, "Female", "19", "Vroue - 19"},
-        {Language::English, true, "Female", "15", "Dogters - 15"},
+        {en, false, "Male", "25", "Men", "Men"},
+        {en, false, "Male", "18", "Boys - 18", "Boys - 18"},
+        {en, false, "Male", "19", "Men - 19", "Men - 19"},
+        {en, false, "Female", "25", "Women", "Women"},
+        {en, false, "Female", "12", "Girls - 12", "Girls - 12"},
+        {en, false, "Female", "35", "Women - 35", "Women - 35"},
+        {af, false, "Manlik", "25", "Mans", "Mans"},
+        {af, false, "Manlik", "14", "Seuns - 14", "Seuns - 14"},
+        {af, false, "Vroulik", "25", "Vroue", "Vroulik"},
+        {af, false, "Vroulik", "12", "Dogters - 12", "Dogters - 12"},
+        {af, false, "Vroulik", "40", "Vroue - 40", "Vroue - 40"},
+        // Alternative headings are in the other language; the standard list is not.
+        {en, true, "Male", "25", "Men", "Mans"},
+        {en, true, "Male", "40", "Men - 40", "Mans - 40"},
+        {en, true, "Female", "25", "Women", "Vroue"},
+        {en, true, "Female", "19", "Women - 19", "Vroue - 19"},
+        {en, true, "Female", "15", "Girls - 15", "Dogters - 15"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.gender + " " + c.age);
         test::PrintSuite suite;
-        suite.addRow({.gender = c.gender, .age = c.age});
+        suite.addRow({.number = "12", .sub = "a", .time = "09:15", .gender = c.gender, .age = c.age,
+                      .event = "100 m", .level = "Finaal", .point = "A  "});
+        PrintOptions standard;
+        standard.language = c.lang;
+        EXPECT_EQ(suite.print(standard).tables().at(0)->rows.at(0),
+                  (std::vector<std::string>{"12a", "09:15", c.standard, "100 m", "A  ", "Finaal"}));
         auto options = gateOptions();
         options.language = c.lang;
         options.alternativeLanguage = c.alternative;
         PrintState state{c.alternative ? 2 : 0};
         std::string text = eventTexts(suite.print(options, state))[0];
-        EXPECT_TRUE(contains(text, "\t" + c.label + "\t")) << c.label << " in " << text;
-        EXPECT_EQ(text.rfind(isEnglish(c.lang) ? "Event 1\t" : "Item 1\t", 0), 0u) << text;
+        EXPECT_TRUE(contains(text, "\t" + c.gate + "\t")) << text;
+        EXPECT_EQ(text.rfind(isEnglish(c.lang) ? "Event 12a\t" : "Item 12a\t", 0), 0u) << text;
     }
 }
 

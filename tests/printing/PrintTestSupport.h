@@ -1,18 +1,7 @@
 #pragma once
-#include "data/DataStore.h"
-#include "data/ReferenceData.h"
-#include "data/Schema.h"
-#include "data/SuiteSetup.h"
-#include "platform/Database.h"
-#include "platform/GridModel.h"
 #include "printing/Printouts.h"
-#include "programme/ProgrammeRow.h"
 #include "support/TestMeeting.h"
 
-#include <SQLiteCpp/Statement.h>
-
-#include <chrono>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +10,7 @@ namespace dravik::test {
 // The test meeting with the printouts at hand.
 class PrintSuite : public TestMeeting {
 public:
+    using TestMeeting::TestMeeting;
     // Opens the suite as the program does and prints the programme the options choose.
     printing::Document print(printing::PrintOptions& options, printing::PrintState& state)
     {
@@ -38,22 +28,29 @@ public:
     }
 };
 
+// The blocks of one kind on a page, in order.
+template <class T>
+std::vector<const T*> blocksOf(const std::vector<const printing::Block*>& page)
+{
+    std::vector<const T*> out;
+    for (const printing::Block* b : page)
+        if (const auto* x = std::get_if<T>(b))
+            out.push_back(x);
+    return out;
+}
+
 // The texts of the paragraphs of one page, in order.
 inline std::vector<std::string> paragraphs(const std::vector<const printing::Block*>& page)
 {
     std::vector<std::string> out;
-    for (const printing::Block* b : page)
-        if (const auto* p = std::get_if<printing::Paragraph>(b))
-            out.push_back(p->text);
+    for (const printing::Paragraph* p : blocksOf<printing::Paragraph>(page))
+        out.push_back(p->text);
     return out;
 }
 
 inline const printing::Table& tableOf(const std::vector<const printing::Block*>& page)
 {
-    for (const printing::Block* b : page)
-        if (const auto* t = std::get_if<printing::Table>(b))
-            return *t;
-    throw std::logic_error("page without a table");
+    return *blocksOf<printing::Table>(page).at(0);
 }
 
 // The event texts of a gate programme (its one table's cells).

@@ -160,20 +160,21 @@ TEST(StandardProgrammeTest, PagesHoldAsManyRowsAsTheRecordLinesAllow)
     }
 }
 
-TEST(StandardProgrammeTest, EachDayStartsAPageWithItsDate)
+TEST(StandardProgrammeTest, EachDayStartsAPageWithItsDateOrIsPrintedAlone)
 {
     test::PrintSuite suite;
     suite.meeting.days = 3;
     suite.addRecordSet(1, "S", "School");
-    for (const char* day : {"1", "1", "2", "3", "3"})
-        suite.addRow({.day = day});
+    int number = 0;
+    for (const char* day : {"1", "1", "2", "2", "3"})
+        suite.addRow({.number = std::to_string(++number), .day = day});
     for (int i = 0; i < 40; ++i)
         suite.addRow({.day = "3"});
     PrintOptions options;
     options.records = RecordsIncluded::ValuesOnly;
     Document doc = suite.print(options);
     auto pages = doc.pages();
-    EXPECT_EQ(rowsPerPage(doc), (std::vector<size_t>{2, 1, 36, 6}));
+    EXPECT_EQ(rowsPerPage(doc), (std::vector<size_t>{2, 2, 36, 5}));
     ASSERT_EQ(pages.size(), 4u);
     const std::vector<std::string> dayLines{"Day: 1 - 14/03/2026\n", "Day: 2 - 15/03/2026\n", "Day: 3 - 16/03/2026\n",
                                             "Day: 3 - 16/03/2026\n"};
@@ -183,47 +184,14 @@ TEST(StandardProgrammeTest, EachDayStartsAPageWithItsDate)
         // A day's first page shows the record symbols; a continued page does not.
         EXPECT_EQ(texts.size() > 4 && texts[4] == "\nRecord symbols in use:", p < 3) << "page " << p;
     }
-}
 
-TEST(StandardProgrammeTest, ADayChosenInsteadOfAllDaysPrintsThatDayOnly)
-{
-    test::PrintSuite suite;
-    suite.meeting.days = 2;
-    suite.addRow({.number = "1", .day = "1"});
-    suite.addRow({.number = "2", .day = "2"});
-    suite.addRow({.number = "3", .day = "2"});
-    PrintOptions options;
+    // A day chosen instead of all days prints that day only.
     options.allDays = false;
     options.day = 2;
-    Document doc = suite.print(options);
+    doc = suite.print(options);
     ASSERT_EQ(doc.tables().size(), 1u);
-    EXPECT_EQ(column(*doc.tables()[0], 0), (std::vector<std::string>{"2", "3"}));
+    EXPECT_EQ(column(*doc.tables()[0], 0), (std::vector<std::string>{"3", "4"}));
     EXPECT_EQ(paragraphs(doc.pages()[0]).at(3), "Day: 2 - 15/03/2026\n");
-}
-
-TEST(StandardProgrammeTest, GenderLabelsAndEventNumbers)
-{
-    struct Case {
-        Language lang;
-        std::string gender, age, label;
-    };
-    const Case cases[] = {
-        {Language::English, "Male", "25", "Men"},       {Language::English, "Male", "18", "Boys - 18"},
-        {Language::English, "Male", "19", "Men - 19"},  {Language::English, "Female", "25", "Women"},
-        {Language::English, "Female", "12", "Girls - 12"}, {Language::English, "Female", "35", "Women - 35"},
-        {Language::Afrikaans, "Manlik", "25", "Mans"},  {Language::Afrikaans, "Manlik", "14", "Seuns - 14"},
-        {Language::Afrikaans, "Vroulik", "12", "Dogters - 12"}, {Language::Afrikaans, "Vroulik", "40", "Vroue - 40"},
-    };
-    for (const Case& c : cases) {
-        test::PrintSuite suite;
-        suite.addRow({.number = "12", .sub = "a", .time = "09:15", .gender = c.gender, .age = c.age,
-                      .event = "100 m", .level = "Finaal", .point = "A  "});
-        PrintOptions options;
-        options.language = c.lang;
-        Document doc = suite.print(options);
-        EXPECT_EQ(doc.tables().at(0)->rows.at(0),
-                  (std::vector<std::string>{"12a", "09:15", c.label, "100 m", "A  ", "Finaal"}));
-    }
 }
 
 TEST(StandardProgrammeTest, RecordCellShowsEachActiveSetsRecord)

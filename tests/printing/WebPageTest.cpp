@@ -15,46 +15,33 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string unescape(std::string s)
+// The text of an HTML fragment: its tags dropped, its references resolved.
+std::string textOf(const std::string& html)
 {
+    std::string s;
+    bool inTag = false;
+    for (char c : html) {
+        if (c == '<' || c == '>')
+            inTag = c == '<';
+        else if (!inTag)
+            s += c;
+    }
     for (auto [from, to] : {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&#39;", "'"}, {"&amp;", "&"}})
         for (size_t at = s.find(from); at != std::string::npos; at = s.find(from, at + 1))
             s.replace(at, std::string(from).size(), to);
     return s;
 }
 
-// The text of an HTML fragment: its tags dropped, its references resolved.
-std::string textOf(const std::string& html)
-{
-    std::string out;
-    bool inTag = false;
-    for (char c : html) {
-        if (c == '<' || c == '>')
-            inTag = c == '<';
-        else if (!inTag)
-            out += c;
-    }
-    return unescape(out);
-}
-
-// The inner HTML of every element that starts with `start` ("<td", "<span class=\"no\"")
-// and ends at the next `end`: enough for the page's well-formed, unnested leaves.
-std::vector<std::string> inner(const std::string& html, const std::string& start, const std::string& end)
+// Every element that starts with `start` ("<td", "<span class=\"no\"") up to the next
+// `end`, as HTML or as its text: enough for the page's well-formed, unnested leaves.
+std::vector<std::string> elements(const std::string& html, const std::string& start, const std::string& end,
+                                  bool text = true)
 {
     std::vector<std::string> out;
-    for (size_t at = html.find(start); at != std::string::npos; at = html.find(start, at)) {
-        const size_t open = html.find('>', at) + 1, close = html.find(end, open);
-        out.push_back(html.substr(open, close - open));
-        at = close;
+    for (size_t at = html.find(start), close; at != std::string::npos; at = html.find(start, close)) {
+        close = html.find(end, at);
+        out.push_back(text ? textOf(html.substr(at, close - at)) : html.substr(at, close - at));
     }
-    return out;
-}
-
-std::vector<std::string> texts(const std::string& html, const std::string& start, const std::string& end)
-{
-    std::vector<std::string> out;
-    for (const std::string& s : inner(html, start, end))
-        out.push_back(textOf(s));
     return out;
 }
 
@@ -70,23 +57,19 @@ struct ShownEvent {
 std::vector<ShownEvent> eventsOf(const std::string& html)
 {
     std::vector<ShownEvent> events;
-    for (const std::string& d : inner(html, "<details", "</details>")) {
+    const std::string id = "<details class=\"event\" id=\"";
+    for (const std::string& d : elements(html, id, "</details>", false)) {
         ShownEvent e;
-        const std::string summary = inner(d, "<summary", "</summary>").at(0);
+        e.id = d.substr(id.size(), d.find('"', id.size()) - id.size());
+        const std::string summary = elements(d, "<summary", "</summary>", false).at(0);
         for (const char* cls : {"no", "time", "gen", "ev", "place", "lvl"}) {
-            auto cell = texts(summary, std::string("<span class=\"") + cls + "\"", "</span>");
+            auto cell = elements(summary, std::string("<span class=\"") + cls + "\"", "</span>");
             e.cells.push_back(cell.empty() ? "" : cell[0]);
         }
-        e.records = texts(summary, "<span class=\"rl\"><span", "</span>");
-        e.heats = texts(d, "<h3", "</h3>");
-        e.start = texts(d, "<td", "</td>");
+        e.records = elements(summary, "<span class=\"rl\"><span", "</span>");
+        e.heats = elements(d, "<h3", "</h3>");
+        e.start = elements(d, "<td", "</td>");
         events.push_back(std::move(e));
-    }
-    const std::string idStart = "<details class=\"event\" id=\"";
-    size_t i = 0;
-    for (size_t at = html.find(idStart); at != std::string::npos; at = html.find(idStart, at + 1)) {
-        const size_t from = at + idStart.size();
-        events.at(i++).id = html.substr(from, html.find('"', from) - from);
     }
     return events;
 }
@@ -205,17 +188,17 @@ TEST(WebPageTest, DaysRecordsPageAndHostileTexts)
         const WebSite site = suite.site(options, &set);
         ASSERT_EQ(site.files.size(), 2u);
         EXPECT_EQ(site.events, c.events);
-        EXPECT_EQ(texts(site.files[0].content, "<h2", "</h2>"), c.titles);
+        EXPECT_EQ(elements(site.files[0].content, "<h2", "</h2>"), c.titles);
         EXPECT_TRUE(test::contains(site.files[0].content, "href=\"records.html\""));
         for (const WebFile& f : site.files) {
             SCOPED_TRACE(f.name);
-            EXPECT_EQ(texts(f.content, "<h1", "</h1>"), std::vector<std::string>{"Winter <i>Spelé</i> & \"Co\" \uFFFD"});
+            EXPECT_EQ(elements(f.content, "<h1", "</h1>"), std::vector<std::string>{"Winter <i>Spelé</i> & \"Co\" \uFFFD"});
             EXPECT_FALSE(test::contains(f.content, "<script")) << "a name became markup";
             EXPECT_FALSE(test::contains(f.content, "<i>") || test::contains(f.content, "<b>"));
         }
         const std::string& records = site.files[1].content;
-        EXPECT_EQ(texts(records, "<h2", "</h2>"), std::vector<std::string>{"Record set: School & Co (S)"});
-        EXPECT_EQ(texts(records, "<td", "</td>"), (std::vector<std::string>{"100 m", "<b>Name1</b>", "Van1", "B", "12",
+        EXPECT_EQ(elements(records, "<h2", "</h2>"), std::vector<std::string>{"Record set: School & Co (S)"});
+        EXPECT_EQ(elements(records, "<td", "</td>"), (std::vector<std::string>{"100 m", "<b>Name1</b>", "Van1", "B", "12",
                                                                             "2019", "05/04/2019", "Tuks", "PBH", "10.50"}));
     }
 }

@@ -9,14 +9,14 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -64,17 +64,8 @@ int countOf(const std::string& text, const std::string& what)
     return n;
 }
 
-Table programmeTable(int rows)
-{
-    Table t;
-    t.columns = {{Align::Left, 1.4}, {Align::Left, 1.6}, {Align::Left, 3.0}, {Align::Left, 4.5}};
-    t.header = {"It No", "Time", "Gender", "Event"};
-    for (int r = 1; r <= rows; ++r)
-        t.rows.push_back({std::to_string(r), "08:00", "Boys - 14", "Row" + std::to_string(r)});
-    return t;
-}
-
-// The small meeting printout both files are checked on.
+// The small meeting printout both files are checked on: a table long enough to go
+// over several pages, then a page of its own for the day line.
 Document meetingDocument()
 {
     Document doc;
@@ -88,6 +79,8 @@ Document meetingDocument()
     t.columns = {{Align::Left, 2.0}, {Align::Right, 6.0}};
     t.header = {"It No", "Athlete"};
     t.rows = {{"1", "Smith; Jones | Relay"}, {"2a", "first line\r\nsecond line"}};
+    for (int r = 3; r <= 150; ++r)
+        t.rows.push_back({std::to_string(r), "Row" + std::to_string(r)});
     doc.addTable(t);
     doc.newPage();
     doc.paragraph("Day: 2 - 12/03/2027");
@@ -100,10 +93,11 @@ TEST(Render, PdfAndOdtOfOneDocumentHoldItsTextTableAndPages)
     test::TempFolder dir;
     const std::string pdf = (dir.path() / "Program.pdf").string();
     const std::string odt = (dir.path() / "Program.odt").string();
-    const Document doc = meetingDocument();
+    Document doc = meetingDocument();
 
     auto laidOut = render::layoutDocument(doc);
-    EXPECT_EQ(render::pageCount(*laidOut), 2);
+    const int pages = render::pageCount(*laidOut);
+    ASSERT_GE(pages, 4);
     const QSizeF page = render::pageSizePoints(*laidOut);
     EXPECT_NEAR(page.width(), 841.9, 1.0) << "landscape A4";
     EXPECT_NEAR(page.height(), 595.3, 1.0);
@@ -114,54 +108,26 @@ TEST(Render, PdfAndOdtOfOneDocumentHoldItsTextTableAndPages)
     const std::string text = pdfText(pdf);
     EXPECT_NE(text.find("Meeting: Spring Meeting"), std::string::npos) << text;
     EXPECT_NE(text.find("(Park Stadium)"), std::string::npos) << text;
-    EXPECT_NE(text.find("Smith; Jones | Relay"), std::string::npos) << text;
     EXPECT_NE(text.find("first line"), std::string::npos) << text;
-    EXPECT_EQ(countOf(text, "\f"), 2) << "two pages: " << text;
-    const auto secondPage = text.find('\f');
-    ASSERT_NE(secondPage, std::string::npos);
-    EXPECT_GT(text.find("Day: 2 - 12/03/2027"), secondPage) << "the page break comes before the day line";
-    EXPECT_LT(text.find("Smith; Jones"), secondPage);
-
+    EXPECT_EQ(countOf(text, "\f"), pages) << text;
+    EXPECT_EQ(countOf(text, "It No"), pages - 1) << "the header row heads every page of the table: " << text;
+    EXPECT_LT(text.find("Smith; Jones | Relay"), text.find('\f'));
+    EXPECT_LT(text.find('\f', text.find("Row150")), text.find("Day: 2 - 12/03/2027"))
+        << "the page break comes before the day line";
     const std::string info = runTool("pdfinfo", {QString::fromStdString(pdf)});
-    EXPECT_NE(info.find("Pages:           2\n"), std::string::npos) << info;
     EXPECT_NE(info.find("842 x 595 pts (A4)"), std::string::npos) << info;
+
+    // A larger font needs more pages for the same rows.
+    doc.setFontSize(20);
+    EXPECT_GT(render::pageCount(*render::layoutDocument(doc)), pages);
 
     bool haveUnzip = false;
     const std::string content = runTool("unzip", {"-p", QString::fromStdString(odt), "content.xml"}, &haveUnzip);
     if (!haveUnzip)
         GTEST_SKIP() << "unzip is missing: scripts/install-deps.sh installs it";
-    EXPECT_NE(content.find("<table:table "), std::string::npos) << content;
-    EXPECT_EQ(countOf(content, "<table:table-row>"), 3) << "header and two rows";
-    EXPECT_NE(content.find("Smith; Jones | Relay"), std::string::npos) << content;
-    EXPECT_NE(content.find("Meeting: Spring Meeting"), std::string::npos);
-    EXPECT_NE(content.find("fo:break-before=\"page\""), std::string::npos) << "the page break reaches the file";
-    EXPECT_NE(content.find("draw:image"), std::string::npos) << "the logo reaches the file";
+    EXPECT_NE(content.find("draw:image"), std::string::npos) << "the program logo reaches the file";
     const std::string mime = runTool("unzip", {"-p", QString::fromStdString(odt), "mimetype"});
     EXPECT_EQ(mime, "application/vnd.oasis.opendocument.text");
-}
-
-TEST(Render, HeaderRowRepeatsOnEveryPageOfALongTable)
-{
-    test::TempFolder dir;
-    Document doc;
-    doc.setFontSize(12);
-    doc.startDoc();
-    doc.addTable(programmeTable(150));
-    doc.endDoc();
-    auto laidOut = render::layoutDocument(doc);
-    const int pages = render::pageCount(*laidOut);
-    ASSERT_GE(pages, 3);
-
-    const std::string pdf = (dir.path() / "long.pdf").string();
-    render::writePdf(*laidOut, pdf);
-    const std::string text = pdfText(pdf);
-    EXPECT_EQ(countOf(text, "\f"), pages);
-    EXPECT_EQ(countOf(text, "It No"), pages) << text;
-    EXPECT_NE(text.find("Row150"), std::string::npos);
-
-    // A larger font needs more pages for the same rows.
-    doc.setFontSize(20);
-    EXPECT_GT(render::pageCount(*render::layoutDocument(doc)), pages);
 }
 
 TEST(Render, MissingPictureTakesNoRoomAndTheLogoIsDrawn)
@@ -234,8 +200,6 @@ TEST(Render, EmptyDocumentIsOneBlankPage)
     EXPECT_EQ(page.size(), QSize(qRound(595.3 / 72 * 20), qRound(841.9 / 72 * 20)));
 }
 
-} // namespace
-
 // A table may print smaller than the text around it, as the records report and the analysis do.
 TEST(Render, TableFontSizeOverridesTheDocumentsForItsCells)
 {
@@ -251,171 +215,99 @@ TEST(Render, TableFontSizeOverridesTheDocumentsForItsCells)
     doc.addTable(t);
     doc.endDoc();
     auto laidOut = render::layoutDocument(doc);
-    double paragraphSize = 0, cellSize = 0;
-    for (QTextBlock b = laidOut->begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            if (f.text() == "Record set: Club (C)")
-                paragraphSize = f.charFormat().fontPointSize();
-            if (f.text() == "100m")
-                cellSize = f.charFormat().fontPointSize();
-        }
-    }
-    EXPECT_EQ(paragraphSize, 12);
-    EXPECT_EQ(cellSize, 8);
+    std::map<QString, double> points;
+    for (QTextBlock b = laidOut->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it)
+            points[it.fragment().text()] = it.fragment().charFormat().fontPointSize();
+    EXPECT_EQ(points["Record set: Club (C)"], 12);
+    EXPECT_EQ(points["100m"], 8);
 }
 
-namespace {
-
 // A part of a written .odt read back as a tree, to check what a word processor reads.
-struct XmlNode {
-    std::string name; // prefix:name; empty for character data
-    std::map<std::string, std::string> attributes;
-    std::string text;
-    std::vector<std::unique_ptr<XmlNode>> children;
-
-    std::string attr(const std::string& key) const
+struct OdtPart {
+    pugi::xml_document xml;
+    OdtPart(const QString& odt, const char* name)
     {
-        auto it = attributes.find(key);
-        return it == attributes.end() ? std::string() : it->second;
+        const auto parsed = xml.load_string(runTool("unzip", {"-p", odt, name}).c_str(),
+                                            pugi::parse_default | pugi::parse_ws_pcdata);
+        EXPECT_TRUE(parsed) << name << " is not well-formed: " << parsed.description();
     }
-    void findAll(const std::string& element, std::vector<const XmlNode*>& out) const
+    pugi::xpath_node_set all(const std::string& path) const { return xml.select_nodes(path.c_str()); }
+    // The properties element of the automatic or common style named `name`.
+    pugi::xml_node style(const std::string& name, const std::string& properties) const
     {
-        for (const auto& c : children) {
-            if (c->name == element)
-                out.push_back(c.get());
-            c->findAll(element, out);
-        }
-    }
-    std::vector<const XmlNode*> all(const std::string& element) const
-    {
-        std::vector<const XmlNode*> out;
-        findAll(element, out);
-        return out;
-    }
-    // The text as an OpenDocument reader takes it: runs of white space in the character
-    // data count as one space, text:s, text:tab and text:line-break stand for theirs.
-    std::string odfText() const
-    {
-        std::string out;
-        for (const auto& c : children) {
-            if (c->name.empty()) {
-                for (char ch : c->text) {
-                    const bool blank = ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r';
-                    if (!blank)
-                        out += ch;
-                    else if (out.empty() || out.back() != ' ')
-                        out += ' ';
-                }
-            } else if (c->name == "text:s") {
-                const std::string n = c->attr("text:c");
-                out.append(n.empty() ? 1 : std::stoul(n), ' ');
-            } else if (c->name == "text:tab") {
-                out += '\t';
-            } else if (c->name == "text:line-break") {
-                out += '\n';
-            } else if (c->name != "draw:frame") {
-                out += c->odfText();
-            }
-        }
-        return out;
+        return xml.select_node(("//style:style[@style:name='" + name + "']/" + properties).c_str()).node();
     }
 };
 
-// Parses a part; a part that is not well-formed XML fails the test and gives an empty tree.
-std::unique_ptr<XmlNode> parseXml(const std::string& data, const std::string& part)
+// The text as an OpenDocument reader takes it: runs of white space in the character
+// data count as one space, text:s, text:tab and text:line-break stand for theirs.
+std::string odfText(pugi::xml_node node)
 {
-    auto root = std::make_unique<XmlNode>();
-    std::vector<XmlNode*> open{root.get()};
-    QXmlStreamReader reader(QByteArray::fromStdString(data));
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement()) {
-            auto node = std::make_unique<XmlNode>();
-            node->name = reader.qualifiedName().toString().toStdString();
-            for (const QXmlStreamAttribute& a : reader.attributes())
-                node->attributes[a.qualifiedName().toString().toStdString()] = a.value().toString().toStdString();
-            XmlNode* raw = node.get();
-            open.back()->children.push_back(std::move(node));
-            open.push_back(raw);
-        } else if (reader.isEndElement()) {
-            open.pop_back();
-        } else if (reader.isCharacters()) {
-            auto node = std::make_unique<XmlNode>();
-            node->text = reader.text().toString().toStdString();
-            open.back()->children.push_back(std::move(node));
+    std::string out;
+    for (pugi::xml_node c : node.children()) {
+        const std::string name = c.name();
+        if (c.type() == pugi::node_pcdata) {
+            for (const char* ch = c.value(); *ch; ++ch) {
+                if (!std::isspace(static_cast<unsigned char>(*ch)))
+                    out += *ch;
+                else if (out.empty() || out.back() != ' ')
+                    out += ' ';
+            }
+        } else if (name == "text:s") {
+            out.append(c.attribute("text:c").as_uint(1), ' ');
+        } else if (name == "text:tab") {
+            out += '\t';
+        } else if (name == "text:line-break") {
+            out += '\n';
+        } else if (name != "draw:frame") {
+            out += odfText(c);
         }
     }
-    if (reader.hasError()) {
-        ADD_FAILURE() << part << " is not well-formed: " << reader.errorString().toStdString();
-        return std::make_unique<XmlNode>();
-    }
-    return root;
+    return out;
 }
 
 // A length such as "2cm", "20mm", "1in" or "72pt" in centimetres; -1 when it is none.
-double lengthCm(const std::string& length)
+double lengthCm(pugi::xml_attribute length)
 {
+    const std::string text = length.value();
     std::size_t used = 0;
     double v = 0;
     try {
-        v = std::stod(length, &used);
+        v = std::stod(text, &used);
     } catch (const std::exception&) {
         return -1;
     }
-    const std::string unit = length.substr(used);
-    if (unit == "cm")
-        return v;
-    if (unit == "mm")
-        return v / 10;
-    if (unit == "in")
-        return v * 2.54;
-    if (unit == "pt")
-        return v * 2.54 / 72;
-    return -1;
-}
-
-// The automatic or common style of a family named `name`, with its properties element.
-const XmlNode* styleProperties(const XmlNode& part, const std::string& name, const std::string& properties)
-{
-    for (const XmlNode* s : part.all("style:style"))
-        if (s->attr("style:name") == name)
-            for (const auto& c : s->children)
-                if (c->name == properties)
-                    return c.get();
-    return nullptr;
+    const std::map<std::string, double> units{{"cm", 1}, {"mm", 0.1}, {"in", 2.54}, {"pt", 2.54 / 72}};
+    const auto unit = units.find(text.substr(used));
+    return unit == units.end() ? -1 : v * unit->second;
 }
 
 } // namespace
 
 // The .odt carries the pages as printed: page size, orientation and margins, the header
 // row in the rows repeated on every page, fixed column widths, page breaks, pictures
-// (only those that can be drawn), cell text kept whole, and nothing left on a failure.
+// (only those that can be drawn) and cell text kept whole.
 TEST(Render, OdtFileCarriesTheLayoutOfThePrintedPages)
 {
     struct Case {
-        const char* what;
         Orientation orientation;
         double marginCm;
         bool header;
         bool breakBeforeTable; // else the break comes before the closing paragraph
         bool pictureExists;
-        bool folderExists;
         double pageWidthCm, pageHeightCm;
         const char* printOrientation;
     };
     const Case cases[] = {
-        {"landscape with header, logo file and a break before text", Orientation::Landscape, 2.0, true, false, true,
-         true, 29.7, 21.0, "landscape"},
-        {"portrait without header, missing picture, break before the table", Orientation::Portrait, 1.0, false, true,
-         false, true, 21.0, 29.7, "portrait"},
-        {"folder missing", Orientation::Portrait, 1.4, true, false, true, false, 21.0, 29.7, "portrait"},
+        {Orientation::Landscape, 2.0, true, false, true, 29.7, 21.0, "landscape"},
+        {Orientation::Portrait, 1.0, false, true, false, 21.0, 29.7, "portrait"},
     };
     const std::vector<std::string> headerCells = {"It No", "Athlete"};
     const std::vector<std::vector<std::string>> rowCells = {{"1", "Smith; Jones | Relay"},
                                                             {"2", "A & B <C>  \"quoted\"\nsecond line"}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.printOrientation);
         test::TempFolder dir;
         const std::string picture = (dir.path() / "Own.bmp").string();
         if (c.pictureExists) {
@@ -423,9 +315,8 @@ TEST(Render, OdtFileCarriesTheLayoutOfThePrintedPages)
             image.fill(Qt::red);
             ASSERT_TRUE(image.save(QString::fromStdString(picture), "BMP"));
         }
-        const std::filesystem::path folder = c.folderExists ? dir.path() / "out" : dir.path() / "missing";
-        if (c.folderExists)
-            std::filesystem::create_directory(folder);
+        const std::filesystem::path folder = dir.path() / "out";
+        std::filesystem::create_directory(folder);
         const std::string odt = (folder / "Program.odt").string();
 
         Document doc;
@@ -441,28 +332,14 @@ TEST(Render, OdtFileCarriesTheLayoutOfThePrintedPages)
         if (c.header)
             t.header = headerCells;
         t.rows = rowCells;
-        if (c.breakBeforeTable) {
+        if (c.breakBeforeTable)
             doc.newPage();
-            doc.addTable(t);
-        } else {
-            doc.addTable(t);
+        doc.addTable(t);
+        if (!c.breakBeforeTable) {
             doc.newPage();
             doc.paragraph("Day: 2");
         }
         doc.endDoc();
-
-        if (!c.folderExists) {
-            try {
-                render::writeOdt(doc, odt);
-                ADD_FAILURE() << "no error for " << odt;
-            } catch (const std::runtime_error& e) {
-                const std::string m = e.what();
-                EXPECT_NE(m.find(odt), std::string::npos) << m;
-                EXPECT_NE(m.find("does not exist"), std::string::npos) << m;
-            }
-            EXPECT_FALSE(std::filesystem::exists(folder));
-            continue;
-        }
 
         // Written twice: the second file replaces the first whole, leaving nothing beside it.
         render::writeOdt(doc, odt);
@@ -478,78 +355,68 @@ TEST(Render, OdtFileCarriesTheLayoutOfThePrintedPages)
         if (!haveUnzip)
             GTEST_SKIP() << "unzip is missing: scripts/install-deps.sh installs it";
         EXPECT_EQ(names.rfind("mimetype\n", 0), 0u) << "the kind of file comes first: " << names;
-        const auto styles = parseXml(runTool("unzip", {"-p", file, "styles.xml"}), "styles.xml");
-        const auto content = parseXml(runTool("unzip", {"-p", file, "content.xml"}), "content.xml");
-        const auto manifest = parseXml(runTool("unzip", {"-p", file, "META-INF/manifest.xml"}), "manifest.xml");
+        const OdtPart styles(file, "styles.xml"), content(file, "content.xml"), manifest(file, "META-INF/manifest.xml");
 
         // The page.
-        const auto pages = styles->all("style:page-layout-properties");
+        const auto pages = styles.all("//style:page-layout-properties");
         ASSERT_EQ(pages.size(), 1u);
-        const XmlNode& page = *pages.front();
-        EXPECT_NEAR(lengthCm(page.attr("fo:page-width")), c.pageWidthCm, 0.01);
-        EXPECT_NEAR(lengthCm(page.attr("fo:page-height")), c.pageHeightCm, 0.01);
-        EXPECT_EQ(page.attr("style:print-orientation"), c.printOrientation);
+        const pugi::xml_node page = pages.first().node();
+        EXPECT_NEAR(lengthCm(page.attribute("fo:page-width")), c.pageWidthCm, 0.01);
+        EXPECT_NEAR(lengthCm(page.attribute("fo:page-height")), c.pageHeightCm, 0.01);
+        EXPECT_EQ(std::string(page.attribute("style:print-orientation").value()), c.printOrientation);
         for (const char* side : {"fo:margin-top", "fo:margin-bottom", "fo:margin-left", "fo:margin-right"})
-            EXPECT_NEAR(lengthCm(page.attr(side)), c.marginCm, 0.01) << side;
+            EXPECT_NEAR(lengthCm(page.attribute(side)), c.marginCm, 0.01) << side;
         // The text: the document's font size and half-inch tab stops.
-        const XmlNode* defaults = nullptr;
-        for (const XmlNode* d : styles->all("style:default-style"))
-            if (d->attr("style:family") == "paragraph")
-                defaults = d;
-        ASSERT_NE(defaults, nullptr);
-        const auto paragraphDefaults = defaults->all("style:paragraph-properties");
-        const auto textDefaults = defaults->all("style:text-properties");
-        ASSERT_EQ(paragraphDefaults.size(), 1u);
-        ASSERT_EQ(textDefaults.size(), 1u);
-        EXPECT_NEAR(lengthCm(paragraphDefaults.front()->attr("style:tab-stop-distance")), 1.27, 0.01);
-        EXPECT_NEAR(lengthCm(textDefaults.front()->attr("fo:font-size")) * 72 / 2.54, 10.0, 0.01);
+        const std::string defaults = "//style:default-style[@style:family='paragraph']/";
+        const auto tabs = styles.all(defaults + "style:paragraph-properties/@style:tab-stop-distance");
+        const auto sizes = styles.all(defaults + "style:text-properties/@fo:font-size");
+        ASSERT_EQ(tabs.size(), 1u);
+        ASSERT_EQ(sizes.size(), 1u);
+        EXPECT_NEAR(lengthCm(tabs.first().attribute()), 1.27, 0.01);
+        EXPECT_NEAR(lengthCm(sizes.first().attribute()) * 72 / 2.54, 10.0, 0.01);
 
         // The table: fixed columns, the header in the repeated rows, cells whole.
-        const auto tables = content->all("table:table");
+        const auto tables = content.all("//table:table");
         ASSERT_EQ(tables.size(), 1u);
-        const XmlNode& table = *tables.front();
+        const pugi::xml_node table = tables.first().node();
         std::vector<double> widths;
-        for (const XmlNode* col : table.all("table:table-column")) {
-            const XmlNode* props =
-                styleProperties(*content, col->attr("table:style-name"), "style:table-column-properties");
-            widths.push_back(props ? lengthCm(props->attr("style:column-width")) : -1);
-        }
-        ASSERT_EQ(widths.size(), 2u);
-        EXPECT_NEAR(widths[0], 2.0, 0.01);
-        EXPECT_NEAR(widths[1], 6.0, 0.01);
-        const XmlNode* tableProps = styleProperties(*content, table.attr("table:style-name"), "style:table-properties");
-        ASSERT_NE(tableProps, nullptr);
-        EXPECT_NEAR(lengthCm(tableProps->attr("style:width")), 8.0, 0.01);
+        for (const auto& col : table.select_nodes(".//table:table-column"))
+            widths.push_back(lengthCm(content.style(col.node().attribute("table:style-name").value(),
+                                                    "style:table-column-properties")
+                                          .attribute("style:column-width")));
+        EXPECT_EQ(widths.size(), 2u);
+        EXPECT_NEAR(widths.at(0), 2.0, 0.01);
+        EXPECT_NEAR(widths.at(1), 6.0, 0.01);
+        const pugi::xml_node tableProps = content.style(table.attribute("table:style-name").value(),
+                                                        "style:table-properties");
+        EXPECT_NEAR(lengthCm(tableProps.attribute("style:width")), 8.0, 0.01);
 
-        const auto headerRows = table.all("table:table-header-rows");
-        ASSERT_EQ(headerRows.size(), c.header ? 1u : 0u);
+        EXPECT_EQ(table.select_nodes("table:table-header-rows/table:table-row").size(), c.header ? 1u : 0u);
         std::vector<std::vector<std::string>> expected = rowCells, found;
         if (c.header)
             expected.insert(expected.begin(), headerCells);
-        for (const XmlNode* row : table.all("table:table-row")) {
+        for (const auto& row : table.select_nodes(".//table:table-row")) {
             found.emplace_back();
-            for (const XmlNode* cell : row->all("table:table-cell"))
-                found.back().push_back(cell->odfText());
+            for (const auto& cell : row.node().select_nodes(".//table:table-cell"))
+                found.back().push_back(odfText(cell.node()));
         }
         EXPECT_EQ(found, expected);
-        if (c.header) {
-            EXPECT_EQ(headerRows.front()->all("table:table-row").size(), 1u);
-        }
 
         // The paragraphs keep their spaces and tabs; the page break sits on what follows it.
         std::string meeting;
-        for (const XmlNode* p : content->all("text:p"))
-            if (p->odfText().find("Meeting:") != std::string::npos)
-                meeting = p->odfText();
+        std::vector<std::string> breaks;
+        for (const auto& p : content.all("//text:p")) {
+            const std::string text = odfText(p.node());
+            if (text.find("Meeting:") != std::string::npos)
+                meeting = text;
+            if (std::string(content.style(p.node().attribute("text:style-name").value(), "style:paragraph-properties")
+                                .attribute("fo:break-before")
+                                .value()) == "page")
+                breaks.push_back(text);
+        }
         EXPECT_EQ(meeting.rfind("Meeting:  Spring", 0), 0u) << meeting;
         EXPECT_NE(meeting.find("\tMeeting"), std::string::npos) << meeting;
-        std::vector<std::string> breaks;
-        for (const XmlNode* p : content->all("text:p")) {
-            const XmlNode* props = styleProperties(*content, p->attr("text:style-name"), "style:paragraph-properties");
-            if (props && props->attr("fo:break-before") == "page")
-                breaks.push_back(p->odfText());
-        }
-        if (tableProps->attr("fo:break-before") == "page")
+        if (std::string(tableProps.attribute("fo:break-before").value()) == "page")
             breaks.push_back("(table)");
         EXPECT_EQ(breaks, std::vector<std::string>{c.breakBeforeTable ? "(table)" : "Day: 2"});
 
@@ -568,38 +435,32 @@ TEST(Render, OdtFileCarriesTheLayoutOfThePrintedPages)
             ASSERT_EQ(printedTables.size(), 1);
             ASSERT_GT(lineHeight, 0);
             const double tableTop = laidOut->documentLayout()->frameBoundingRect(printedTables.front()).top();
-            const long printedLines = std::lround((tableTop - meetingTop) / lineHeight);
             long fileLines = 0;
             bool counting = false;
-            const auto bodies = content->all("office:text");
-            ASSERT_EQ(bodies.size(), 1u);
-            for (const auto& block : bodies.front()->children) {
-                if (block->name == "table:table")
+            for (pugi::xml_node block : content.xml.select_node("//office:text").node().children()) {
+                if (std::string(block.name()) == "table:table")
                     break;
-                counting = counting || block->odfText().find("Meeting:") != std::string::npos;
-                if (counting && block->name == "text:p")
-                    fileLines += 1 + static_cast<long>(block->all("text:line-break").size());
+                counting = counting || odfText(block).find("Meeting:") != std::string::npos;
+                if (counting && std::string(block.name()) == "text:p")
+                    fileLines += 1 + static_cast<long>(block.select_nodes(".//text:line-break").size());
             }
-            EXPECT_EQ(fileLines, printedLines);
+            EXPECT_EQ(fileLines, std::lround((tableTop - meetingTop) / lineHeight));
         }
 
         // Pictures: stored and placed when the file can be read, absent otherwise.
-        std::vector<std::string> stored;
-        for (const XmlNode* e : manifest->all("manifest:file-entry"))
-            if (e->attr("manifest:full-path").rfind("Pictures/", 0) == 0)
-                stored.push_back(e->attr("manifest:full-path"));
-        const auto frames = content->all("draw:frame");
+        const auto stored = manifest.all("//manifest:file-entry[starts-with(@manifest:full-path, 'Pictures/')]");
+        const auto frames = content.all("//draw:frame");
         ASSERT_EQ(stored.size(), c.pictureExists ? 1u : 0u);
         ASSERT_EQ(frames.size(), c.pictureExists ? 1u : 0u);
         if (c.pictureExists) {
-            EXPECT_NE(names.find(stored.front() + "\n"), std::string::npos) << names;
-            const auto images = frames.front()->all("draw:image");
-            ASSERT_EQ(images.size(), 1u);
-            EXPECT_EQ(images.front()->attr("xlink:href"), stored.front());
-            EXPECT_NEAR(lengthCm(frames.front()->attr("svg:x")), 4.0, 0.01);
-            EXPECT_NEAR(lengthCm(frames.front()->attr("svg:y")), 0.1, 0.01);
-            EXPECT_NEAR(lengthCm(frames.front()->attr("svg:width")), 3.0, 0.01);
-            EXPECT_NEAR(lengthCm(frames.front()->attr("svg:height")), 3.0, 0.01);
+            const std::string path = stored.first().node().attribute("manifest:full-path").value();
+            const pugi::xml_node frame = frames.first().node();
+            EXPECT_NE(names.find(path + "\n"), std::string::npos) << names;
+            EXPECT_EQ(frame.select_nodes(("draw:image[@xlink:href='" + path + "']").c_str()).size(), 1u);
+            std::vector<double> place;
+            for (const char* a : {"svg:x", "svg:y", "svg:width", "svg:height"})
+                place.push_back(std::round(lengthCm(frame.attribute(a)) * 100) / 100);
+            EXPECT_EQ(place, (std::vector<double>{4.0, 0.1, 3.0, 3.0}));
         }
     }
 }

@@ -37,11 +37,6 @@ std::vector<Line> laidOutLines(QTextDocument& d)
     return out;
 }
 
-bool startsWith(const std::string& text, const std::string& part)
-{
-    return text.rfind(part, 0) == 0;
-}
-
 // Every piece of text is set at `points`, and no word is broken inside.
 void expectChosenSizeAndWholeWords(const std::vector<Line>& lines, double points)
 {
@@ -86,7 +81,7 @@ TEST(SheetLayout, StandardListPrintsAtTheChosenSizeWithItsHeadingOnEverySheet)
         std::map<int, int> rows;
         std::map<int, bool> headed;
         for (const Line& l : lines) {
-            if (startsWith(l.text, "Meeting:"))
+            if (l.text.starts_with("Meeting:"))
                 headed[l.sheet] = rows[l.sheet] == 0;
             if (l.text == "08:00")
                 ++rows[l.sheet];
@@ -107,25 +102,19 @@ TEST(SheetLayout, StandardListPrintsAtTheChosenSizeWithItsHeadingOnEverySheet)
 // The demo meeting's programme as the Print tab prints it.
 printing::Document demoBooklet(double points, Language lang)
 {
-    test::TempFolder dir;
-    createSuiteFolder(dir.folder(), true);
-    auto store = DataStore::open(dir.folder());
-    EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
+    test::PrintSuite suite(true);
+    auto store = suite.open();
+    suite.reference = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
     store->atld00().moveFirst();
-    const MeetingDetails meeting = LoadMeetingDetails(store->atld00());
-    GridModel grid;
-    setupProgrammeGrid(grid, lang);
-    loadProgrammeGrid(store->atld40(), ref, lang, grid);
-    printing::PrintSources src{grid, ref, meeting, *store, "", printing::programmeDocumentPath(store->folders())};
+    suite.meeting = LoadMeetingDetails(store->atld00());
+    setupProgrammeGrid(suite.grid, lang);
+    loadProgrammeGrid(store->atld40(), suite.reference, lang, suite.grid);
     PrintOptions options;
     options.language = lang;
     options.kind = printing::ProgrammeKind::FullGate;
     options.names = printing::GateNames::EntryOrder;
     options.fontSize = points;
-    printing::PrintState state;
-    printing::Document doc;
-    printing::printProgramme(doc, src, options, state);
-    return doc;
+    return suite.print(options);
 }
 
 TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlocks)
@@ -143,7 +132,7 @@ TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlock
                 first.try_emplace(l.sheet, l.text);
                 if (l.text.find_first_not_of(' ') != std::string::npos)
                     last[l.sheet] = l.text;
-                if (!startsWith(l.text, event))
+                if (!l.text.starts_with(event))
                     continue;
                 // The heading's fields stand at the same places on every block, on one line.
                 EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
@@ -158,16 +147,12 @@ TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlock
             }
             EXPECT_EQ(static_cast<int>(first.size()), render::pageCount(*laidOut));
             for (const auto& [sheet, text] : first)
-                EXPECT_TRUE(startsWith(text, isEnglish(lang) ? "Meeting: " : "Byeenkoms: ")) << sheet << ": " << text;
+                EXPECT_TRUE(text.starts_with(isEnglish(lang) ? "Meeting: " : "Byeenkoms: ")) << sheet << ": " << text;
             for (const auto& [sheet, text] : last)
                 EXPECT_TRUE(text.size() > 2 && text[1] == ' ' && text[2] == '_') << sheet << ": " << text;
         }
     }
 }
-
-} // namespace
-
-namespace {
 
 // A block longer than a sheet goes on over the next sheets, each part under the
 // block's first line and the continued mark; no line is lost or repeated otherwise.
@@ -195,7 +180,7 @@ TEST(SheetLayout, RowTallerThanASheetContinuesUnderItsFirstLine)
         EXPECT_EQ(texts.front(), "Meeting: Test") << sheet;
         int here = 0;
         for (const std::string& text : texts)
-            here += startsWith(text, "Name ") ? 1 : 0;
+            here += text.starts_with("Name ") ? 1 : 0;
         names += here;
         withNames += here > 0 ? 1 : 0;
         if (texts.size() > 1 && texts[1] == "Event 1 (continued)")
