@@ -5,6 +5,7 @@
 #include "printing/EntrantNames.h"
 #include "printing/EntryIndex.h"
 #include "printing/FindEventKind.h"
+#include "printing/GateEntries.h"
 #include "printing/GateEventText.h"
 #include "printing/PageHeading.h"
 #include "printing/Printouts.h"
@@ -19,18 +20,6 @@ namespace dravik::printing {
 namespace {
 
 constexpr int kTeamEvent = 3;
-
-// The position of a level text in the level list; a level beyond the list is
-// shown as its stored number, and anything else matches no entries (-1).
-double levelIndexOf(const std::string& levelText, Language lang)
-{
-    const auto& levels = levelTexts(lang);
-    std::string level = trimmed(levelText);
-    auto it = std::find(levels.begin(), levels.end(), level);
-    if (it != levels.end())
-        return static_cast<double>(it - levels.begin());
-    return isNumericText(level) ? textToNumber(level) : -1;
-}
 
 // What both gate programmes share: the document, the records of the active
 // sets and the entrants, each read once per printout.

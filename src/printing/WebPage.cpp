@@ -8,7 +8,7 @@
 #include "printing/EntryIndex.h"
 #include "printing/FindEventKind.h"
 #include "printing/FormatRecordValue.h"
-#include "printing/LevelIndex.h"
+#include "printing/GateEntries.h"
 #include "printing/PageHeading.h"
 #include "printing/ProgrammeRowTexts.h"
 #include "printing/RecordLookup.h"
