@@ -94,6 +94,7 @@ TEST(SuiteSetupTest, EmptySuiteOpensWithItsOptionsProgramsAndFolders)
     forEachRow(prog, [&](RecordSet& r) {
         if (whole(r, "Orde") == 13) {
             row13 = true;
+            EXPECT_EQ(r.field("Eng").text(), "Program");
             EXPECT_FALSE(r.field("Afr").present());
             EXPECT_FALSE(r.field("AfrT").present());
         }

@@ -124,7 +124,7 @@ TEST(Ordering, MoveByTwoClicks)
         EXPECT_EQ(ed.state.move.phase, 1);
         EXPECT_EQ(ed.state.move.source, 0);
         endMoves(ed.ctx());
-        EXPECT_TRUE(!ed.state.move.armed && ed.fields.panels.fraAction);
+        EXPECT_TRUE(!ed.state.move.armed && ed.fields.panels.fraAction && !ed.fields.panels.fraMoveEnd);
     }
 }
 
