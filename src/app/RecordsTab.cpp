@@ -201,6 +201,7 @@ void RecordsTab::cmdSLys_Click()
         for (int r = 0; r + 1 < rek_.rows(); ++r)
             flxRek_->setRowHidden(r, false);
         displayed_ = set;
+        shownFingerprint_ = recordSetFingerprint(form_.session.store().meetingDatabase(), set->reference);
     } catch (const std::exception& e) {
         form_.session.prompter().inform(this, wordedError(e, form_.lang), form_.text("tab1"));
     }
@@ -210,7 +211,28 @@ void RecordsTab::cmdSLys_Click()
 
 void RecordsTab::cmdRStoor_Click()
 {
-    RecordsResult result = saveRecordGrid(rek_, form_.session.store().atld60(), form_.lang);
+    RecordSet& atld60 = form_.session.store().atld60();
+    RecordsResult result;
+    try {
+        try {
+            result = saveRecordGrid(rek_, atld60, form_.lang, &shownFingerprint_);
+        } catch (const StoreError& e) {
+            if (e.kind() != StoreError::Kind::Changed)
+                throw;
+            // Another window stored records of this set since Display: overwrite, or show what is stored.
+            if (!form_.session.prompter().ask(this, form_.text("msgRecordsChanged"), form_.text("tab1"))) {
+                cmdSLys_Click();
+                return;
+            }
+            std::optional<std::uint64_t> overwrite;
+            result = saveRecordGrid(rek_, atld60, form_.lang, &overwrite);
+            if (displayed_)
+                shownFingerprint_ = recordSetFingerprint(atld60.database(), displayed_->reference);
+        }
+    } catch (const std::exception& e) {
+        form_.session.prompter().inform(this, wordedError(e, form_.lang), form_.text("tab1"));
+        return;
+    }
     report(result);
     if (result.ok)
         showSetList(true);

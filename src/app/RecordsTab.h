@@ -56,6 +56,8 @@ private:
     GridModel rek_;
     RecordSetListState state_;
     std::optional<RecordSetChoice> displayed_;
+    // The displayed set's records as Display showed them; Save checks it.
+    std::optional<std::uint64_t> shownFingerprint_;
     GridTableModel *rekordsModel_ = nullptr, *rekModel_ = nullptr;
     QTableView *flxRekords_ = nullptr, *flxRek_ = nullptr;
     QGroupBox *fraStel_ = nullptr, *fraRek_ = nullptr;

@@ -72,9 +72,9 @@ void RecordSet::fail(const std::string& what, const std::exception& e) const
     throw StoreError(message, busy ? StoreError::Kind::Busy : StoreError::Kind::Other, {table_, db_.getFilename()});
 }
 
-std::uint64_t RecordSet::tableFingerprint() const
+std::uint64_t queryFingerprint(SQLite::Database& db, const std::string& sql)
 {
-    // FNV-1a over the rowid and every column's type and text, in rowid order.
+    // FNV-1a over every column's type and text of every row, in the query's order.
     std::uint64_t hash = 1469598103934665603ull;
     auto mix = [&hash](const void* data, size_t size) {
         const auto* bytes = static_cast<const unsigned char*>(data);
@@ -83,21 +83,26 @@ std::uint64_t RecordSet::tableFingerprint() const
             hash *= 1099511628211ull;
         }
     };
-    try {
-        SQLite::Statement st(db_, "SELECT rowid, * FROM " + sqlName(table_) + " ORDER BY rowid");
-        while (st.executeStep()) {
-            for (int c = 0; c < st.getColumnCount(); ++c) {
-                SQLite::Column col = st.getColumn(c);
-                int type = col.getType();
-                mix(&type, sizeof type);
-                const char* text = col.isNull() ? "" : col.getText();
-                mix(text, std::strlen(text) + 1);
-            }
+    SQLite::Statement st(db, sql);
+    while (st.executeStep()) {
+        for (int c = 0; c < st.getColumnCount(); ++c) {
+            SQLite::Column col = st.getColumn(c);
+            int type = col.getType();
+            mix(&type, sizeof type);
+            const char* text = col.isNull() ? "" : col.getText();
+            mix(text, std::strlen(text) + 1);
         }
+    }
+    return hash;
+}
+
+std::uint64_t RecordSet::tableFingerprint() const
+{
+    try {
+        return queryFingerprint(db_, "SELECT rowid, * FROM " + sqlName(table_) + " ORDER BY rowid");
     } catch (const SQLite::Exception& e) {
         fail("Reading", e);
     }
-    return hash;
 }
 
 RecordSet::Row RecordSet::readRow(SQLite::Statement& st) const

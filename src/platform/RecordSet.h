@@ -13,6 +13,11 @@
 
 namespace dravik {
 
+// A fingerprint of the rows a query gives (every column's type and text, in the
+// query's order): it changes when any program changes those rows. Throws
+// SQLite::Exception.
+std::uint64_t queryFingerprint(SQLite::Database& db, const std::string& sql);
+
 // Field name and value, in the order the fields are set.
 using FieldAssignments = std::vector<std::pair<std::string, FieldValue>>;
 

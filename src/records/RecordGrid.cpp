@@ -11,6 +11,7 @@
 
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <cmath>
@@ -219,7 +220,18 @@ EventFilter pressEventFilter(const GridModel& flxRek, std::string_view caption)
     return filter;
 }
 
-RecordsResult saveRecordGrid(GridModel& flxRek, RecordSet& atld60, Language lang)
+std::uint64_t recordSetFingerprint(SQLite::Database& db, std::int64_t reference)
+{
+    try {
+        return queryFingerprint(db, "SELECT rowid, * FROM Atld60 WHERE Verw = " + std::to_string(reference) +
+                                        " ORDER BY rowid");
+    } catch (const SQLite::Exception& e) {
+        throw StoreError("Reading the records of set " + std::to_string(reference) + " from table Atld60 in database \"" +
+                         db.getFilename() + "\" failed: " + e.what());
+    }
+}
+
+RecordsResult saveRecordGrid(GridModel& flxRek, RecordSet& atld60, Language lang, std::optional<std::uint64_t>* loaded)
 {
     const bool english = isEnglish(lang);
     if (flxRek.rows() < 2)
@@ -305,8 +317,15 @@ RecordsResult saveRecordGrid(GridModel& flxRek, RecordSet& atld60, Language lang
     if (writes.empty())
         return {};
 
+    const bool checked = loaded && loaded->has_value();
     try {
-        SQLite::Transaction tx(db);
+        SQLite::Transaction tx(db, SQLite::TransactionBehavior::IMMEDIATE);
+        if (checked && recordSetFingerprint(db, *reference) != **loaded)
+            throw StoreError("The records of set " + std::to_string(*reference) + " in table Atld60 of \"" +
+                                 db.getFilename() +
+                                 "\" were changed by another window or program since they were shown; nothing "
+                                 "was saved.",
+                             StoreError::Kind::Changed, {"Atld60", db.getFilename()});
         SQLite::Statement insert(db, "INSERT INTO Atld60 (Verw, Tnom, Rek, Van, Naam, Span, Plek, Datum, Jaar) "
                                      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
         SQLite::Statement update(db, "UPDATE Atld60 SET Verw = ?, Tnom = ?, Rek = ?, Van = ?, Naam = ?, Span = ?, "
@@ -338,9 +357,13 @@ RecordsResult saveRecordGrid(GridModel& flxRek, RecordSet& atld60, Language lang
         }
         tx.commit();
     } catch (const SQLite::Exception& e) {
+        bool busy = e.getErrorCode() == SQLITE_BUSY || e.getErrorCode() == SQLITE_LOCKED;
         throw StoreError("Saving the records of set " + std::to_string(*reference) + " to table Atld60 in database \"" +
-                         db.getFilename() + "\" failed: " + e.what());
+                             db.getFilename() + "\" failed: " + e.what(),
+                         busy ? StoreError::Kind::Busy : StoreError::Kind::Other, {"Atld60", db.getFilename()});
     }
+    if (checked)
+        *loaded = recordSetFingerprint(db, *reference);
 
     // The grid now shows what is stored, as Display would.
     for (const RecordWrite& w : writes) {

@@ -8,6 +8,10 @@
 #include <string_view>
 #include <vector>
 
+namespace SQLite {
+class Database;
+}
+
 namespace dravik {
 
 class DataStore;
@@ -71,6 +75,14 @@ EventFilter pressEventFilter(const GridModel& flxRek, std::string_view caption);
 // event) a time, or a changed date that is not "dd/MM/yyyy", is refused with a
 // message naming the event, and nothing is stored. Afterwards the grid's keys
 // follow the table, so a second Save changes nothing twice; atld60 is read again.
-RecordsResult saveRecordGrid(GridModel& flxRek, RecordSet& atld60, Language lang);
+// loaded, when given and set, is the set's fingerprint when Display showed it
+// (recordSetFingerprint): Save first checks, inside its transaction, that the
+// set's records are still those, and throws StoreError of kind Changed when
+// another window or program changed them; afterwards it holds the new one.
+RecordsResult saveRecordGrid(GridModel& flxRek, RecordSet& atld60, Language lang,
+                             std::optional<std::uint64_t>* loaded = nullptr);
+
+// A fingerprint of the records of one set in Atld60.
+std::uint64_t recordSetFingerprint(SQLite::Database& db, std::int64_t reference);
 
 } // namespace dravik

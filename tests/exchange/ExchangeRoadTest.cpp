@@ -11,6 +11,7 @@
 #include "platform/TextNumber.h"
 #include "programme/ProgrammeRow.h"
 #include "programme/ProgrammeSave.h"
+#include "records/RecordGrid.h"
 #include "records/RecordSetEditor.h"
 #include "records/RecordSetList.h"
 
@@ -317,6 +318,19 @@ TEST(ExchangeRoad, ASaveNeverOverwritesWhatItDidNotLoad)
     EXPECT_THROW(saveRecordSets(sets, suite.store->atld61(), suite.store->atld60(), state, Language::English),
                  StoreError);
     EXPECT_EQ(suite.rows("SELECT Naam FROM Atld61 WHERE rowid = 1"), std::vector<std::string>{"Theirs"});
+
+    // And the record editor: a record of the shown set changed elsewhere is not overwritten.
+    GridModel rek;
+    DisplayRecordSet(rek, *suite.store, LoadMeetingDetails(suite.store->atld00()), {1, "Meeting Records", "M"},
+                     Language::English);
+    std::optional<std::uint64_t> shown = recordSetFingerprint(suite.store->meetingDatabase(), 1);
+    other->meetingDatabase().exec("UPDATE Atld60 SET Naam = 'Theirs' WHERE rowid = (SELECT min(rowid) FROM "
+                                  "Atld60 WHERE Verw = 1)");
+    const auto records = tableRows(suite, "Atld60");
+    rek.setCell(1, reccol::Name, "Mine");
+    rek.setCell(1, reccol::Record, "9.99");
+    EXPECT_THROW(saveRecordGrid(rek, suite.store->atld60(), Language::English, &shown), StoreError);
+    EXPECT_EQ(tableRows(suite, "Atld60"), records);
 
     // While the other holds a write, this one's Save is refused as busy and stores nothing.
     suite.store->meetingDatabase().setBusyTimeout(50);
