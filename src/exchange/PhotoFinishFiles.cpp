@@ -137,7 +137,10 @@ PhotoFinishReport exportPhotoFinish(const GridModel& programme, const EventRefer
 {
     std::error_code ec;
     if (!fs::is_directory(folder, ec))
-        throw PhotoFinishError("Cannot write the photo-finish files: the folder \"" + folder + "\" does not exist.");
+        throw PhotoFinishError(isEnglish(lang) ? "Cannot write the photo-finish files: the folder \"" + folder +
+                                                     "\" does not exist."
+                                               : "Kan nie die fotofinish-lêers skryf nie: die vouer \"" + folder +
+                                                     "\" bestaan nie.");
     return writePhotoFinishFiles(collectPhotoFinishRaces(programme, reference, store, lang, day), folder);
 }
 

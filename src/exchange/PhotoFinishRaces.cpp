@@ -107,11 +107,12 @@ public:
     {
         const auto& cells = *line.cells;
         const std::string number = trimmed(cells[pcol::Number]) + line.sub;
-        const std::string where = "Event " + number + " (day " + formatNumber(line.day) + ")";
+        const std::string where = say("Event ", "Item ") + number + say(" (day ", " (dag ") + formatNumber(line.day) + ")";
         const double definition = textToNumber(cells[pcol::Definition]);
         const int index = reference_.definitions.find(definition);
         if (index == reference_.definitions.count()) {
-            problems_.push_back(where + ": there is no event definition " + formatNumber(definition) + ".");
+            problems_.push_back(where + say(": there is no event definition ", ": daar is geen itemdefinisie ") +
+                                formatNumber(definition) + say(".", " nie."));
             return;
         }
         const int kind = reference_.definitions.at(index).tipe;
@@ -120,19 +121,25 @@ public:
         const int event = photoFinishEventNumber(cells[pcol::Number], line.sub);
         const double level = printing::levelIndexOf(cells[pcol::Level], lang_);
         if (event == 0)
-            problems_.push_back(where + ": the number must be a whole number from 1 to 999999 and the sub a letter.");
+            problems_.push_back(where + say(": the number must be a whole number from 1 to 999999 and the sub a letter.",
+                                            ": die nommer moet 'n heelgetal van 1 tot 999999 wees en die sub 'n letter."));
         if (level < 0)
-            problems_.push_back(where + ": \"" + trimmed(cells[pcol::Level]) + "\" is no level of the list.");
+            problems_.push_back(where + ": \"" + trimmed(cells[pcol::Level]) +
+                                say("\" is no level of the list.", "\" is geen vlak van die lys nie."));
         if (event == 0 || level < 0)
             return;
         if (auto [it, added] = events_.try_emplace(event, EventOwner{line.day, where}); !added) {
             // Numbers that start again each day are one problem, told once.
             if (it->second.day == line.day)
-                problems_.push_back(it->second.where + " and " + where + " would both be photo-finish event " +
-                                    std::to_string(event) + ": give them numbers of their own.");
+                problems_.push_back(it->second.where + say(" and ", " en ") + where +
+                                    say(" would both be photo-finish event ", " sou albei fotofinish-item ") +
+                                    std::to_string(event) +
+                                    say(": give them numbers of their own.", " wees: gee elkeen sy eie nommer."));
             else if (!toldDaysRepeat_)
-                problems_.push_back("The event numbers start again on another day (" + it->second.where + ", " +
-                                    where + "): write one day's races at a time.");
+                problems_.push_back(say("The event numbers start again on another day (",
+                                        "Die itemnommers begin weer op 'n ander dag (") +
+                                    it->second.where + ", " + where +
+                                    say("): write one day's races at a time.", "): skryf een dag se lope op 'n slag."));
             toldDaysRepeat_ = toldDaysRepeat_ || it->second.day != line.day;
         }
 
@@ -167,16 +174,19 @@ public:
     PhotoFinishRaces finish(bool anyRow, int day)
     {
         if (!anyRow)
-            problems_.push_back(day == 0 ? "The programme has no events."
-                                         : "Day " + std::to_string(day) + " of the programme has no events.");
+            problems_.push_back(day == 0 ? say("The programme has no events.", "Die program het geen items nie.")
+                                         : say("Day ", "Dag ") + std::to_string(day) +
+                                               say(" of the programme has no events.", " van die program het geen items nie."));
         else if (races_.empty() && problems_.empty())
-            problems_.push_back("The programme has no races to write (field events are not written).");
+            problems_.push_back(say("The programme has no races to write (field events are not written).",
+                                    "Die program het geen lope om te skryf nie (veldnommers word nie geskryf nie)."));
         if (!problems_.empty()) {
-            std::string message = "The photo-finish files were not written:";
+            std::string message = say("The photo-finish files were not written:", "Die fotofinish-lêers is nie geskryf nie:");
             for (size_t i = 0; i < std::min(problems_.size(), kProblemsShown); ++i)
                 message += "\n" + problems_[i];
             if (problems_.size() > kProblemsShown)
-                message += "\n... and " + std::to_string(problems_.size() - kProblemsShown) + " more.";
+                message += say("\n... and ", "\n... en ") + std::to_string(problems_.size() - kProblemsShown) +
+                           say(" more.", " meer.");
             throw PhotoFinishError(message);
         }
         PhotoFinishRaces out;
@@ -193,6 +203,12 @@ public:
     }
 
 private:
+    // A problem's words in the language of the window or of --lang.
+    std::string say(const char* english, const char* afrikaans) const
+    {
+        return isEnglish(lang_) ? english : afrikaans;
+    }
+
     // The competitor of an entry whose heat and lane are 0 to 99 and whose athlete
     // or team exists; made once per athlete or team and kept for the people file.
     // Null (and the problem noted) otherwise.
@@ -202,8 +218,9 @@ private:
         if (auto it = people_.find(e.nommer); it != people_.end() && drawOk) {
             Person& known = it->second;
             if (known.relay != relay && !known.toldShared) {
-                problems_.push_back("Competitor " + known.competitor.id + " is both a team and an athlete: a team " +
-                                    "number and an athlete code are the same.");
+                problems_.push_back(say("Competitor ", "Deelnemer ") + known.competitor.id +
+                                    say(" is both a team and an athlete: a team number and an athlete code are the same.",
+                                        " is 'n span sowel as 'n atleet: 'n spannommer en 'n atleetkode is dieselfde."));
                 known.toldShared = true;
             }
             return &known.competitor;
@@ -221,18 +238,22 @@ private:
             c.affiliation = team ? fieldText(team->afkort) : std::string();
             return &c;
         }
-        const std::string entry = std::string(relay ? "Atld28 entry of team " : "Atld37 entry of athlete ") +
-                                  formatNumber(e.nommer) + " in " + where;
-        for (auto [word, value] : {std::pair{"heat", e.heat}, std::pair{"lane", e.lane}})
+        const std::string entry =
+            (relay ? say("Atld28 entry of team ", "Atld28-inskrywing van span ")
+                   : say("Atld37 entry of athlete ", "Atld37-inskrywing van atleet ")) +
+            formatNumber(e.nommer) + say(" in ", " in ") + where;
+        for (auto [word, value] : {std::pair{say("heat", "lopie"), e.heat}, std::pair{say("lane", "baan"), e.lane}})
             if (!isWholeIn(value, 0, 99))
                 problems_.push_back(entry + ": " + word + " " + formatNumber(value) +
-                                    " is no whole number from 0 to 99.");
+                                    say(" is no whole number from 0 to 99.", " is geen heelgetal van 0 tot 99 nie."));
         if (!known) {
             const double teamNumber = std::floor(e.nommer / 1000);
             problems_.push_back(entry + ": " +
-                                (relay ? "there is no team " + formatNumber(e.nommer) + "."
-                                       : "there is no athlete " + formatNumber(e.nommer - 1000 * teamNumber) +
-                                             " of team " + formatNumber(teamNumber) + "."));
+                                (relay ? say("there is no team ", "daar is geen span ") + formatNumber(e.nommer) +
+                                             say(".", " nie.")
+                                       : say("there is no athlete ", "daar is geen atleet ") +
+                                             formatNumber(e.nommer - 1000 * teamNumber) + say(" of team ", " van span ") +
+                                             formatNumber(teamNumber) + say(".", " nie.")));
         }
         return nullptr;
     }

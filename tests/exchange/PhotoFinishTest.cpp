@@ -44,10 +44,10 @@ void addPeople(test::TestMeeting& s)
         s.addAthlete(team, number, name, surname);
 }
 
-PhotoFinishReport write(test::TestMeeting& s, int day, const fs::path& folder)
+PhotoFinishReport write(test::TestMeeting& s, int day, const fs::path& folder, Language lang = Language::English)
 {
     auto store = s.open();
-    return exportPhotoFinish(s.grid, s.reference, *store, Language::English, day, folder.string());
+    return exportPhotoFinish(s.grid, s.reference, *store, lang, day, folder.string());
 }
 
 // The programme of day 1, rows out of order: a sprint drawn in two heats, a
@@ -162,6 +162,15 @@ TEST(PhotoFinishTest, BadRowsAreNamedAndNoFileIsWritten)
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << c.what << ": " << e.what();
         }
         EXPECT_TRUE(fs::is_empty(out.path())) << c.what;
+    }
+    // The Afrikaans window is told in Afrikaans.
+    test::TestMeeting s;
+    test::TempFolder out;
+    try {
+        write(s, 0, out.path(), Language::Afrikaans);
+        ADD_FAILURE() << "written";
+    } catch (const PhotoFinishError& e) {
+        EXPECT_NE(std::string(e.what()).find("Die program het geen items nie."), std::string::npos) << e.what();
     }
 }
 
