@@ -16,9 +16,9 @@ TEST(PhotoFinishPanelTest, WritesTheChosenDayInBothWindows)
     const struct {
         Language lang;
         int day;
-        QString told;
-    } windows[] = {{Language::English, 1, "competitors were written to lynx.evt"},
-                   {Language::Afrikaans, 2, "deelnemers is na lynx.evt"}};
+        QString told, refused;
+    } windows[] = {{Language::English, 1, "competitors were written to lynx.evt", "start again"},
+                   {Language::Afrikaans, 2, "deelnemers is na lynx.evt", "begin weer"}};
     for (const auto& w : windows) {
         s.session.showWindow(w.lang);
         MainWindow& window = *s.session.existingWindow(w.lang);
@@ -28,7 +28,7 @@ TEST(PhotoFinishPanelTest, WritesTheChosenDayInBothWindows)
         days->setCurrentIndex(0);
         s.prompter.told.clear();
         test::click(window, "cmdLynx");
-        EXPECT_TRUE(s.prompter.told.value(0).contains("start again")) << s.prompter.told.value(0).toStdString();
+        EXPECT_TRUE(s.prompter.told.value(0).contains(w.refused)) << s.prompter.told.value(0).toStdString();
         EXPECT_TRUE(fs::is_empty(camera));
 
         days->setCurrentIndex(w.day);
