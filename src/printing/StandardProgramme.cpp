@@ -7,6 +7,7 @@
 #include "printing/PageHeading.h"
 #include "printing/Printouts.h"
 #include "printing/RecordLookup.h"
+#include "printing/ProgrammeRowTexts.h"
 #include "printing/RecordSymbols.h"
 #include "printing/TableFormat.h"
 #include "printing/TextFit.h"
@@ -18,57 +19,11 @@ namespace dravik::printing {
 
 namespace {
 
-struct StandardTexts {
-    const char* header;
-    const char* recordHeader;
-    const char* allDataHeader;
-    const char* dateHeader;
-    const char* newEvent;
-    const char *men, *boys, *women, *girls;
-};
-
-const StandardTexts& textsFor(Language lang)
-{
-    static const StandardTexts en{"It No|Time|Gender|Event|Place|Level",
-                                  "|Record",
-                                  "|Record|Athlete|Team|Track",
-                                  "|Date",
-                                  " New event",
-                                  "Men",
-                                  "Boys - ",
-                                  "Women",
-                                  "Girls - "};
-    static const StandardTexts af{"It No|Tyd|Geslag|Item|Plek|vlak",
-                                  "|Rekord",
-                                  "|Rekord|Atleet|Span|Baan",
-                                  "|Datum",
-                                  " Nuwe item",
-                                  "Mans",
-                                  "Seuns - ",
-                                  "Vroue",
-                                  "Dogters - "};
-    return isEnglish(lang) ? en : af;
-}
-
 constexpr const char* kProgrammeFormat = "<1.4cm|<1.6cm|<3.0cm|<4.5cm|<1.6cm|<3.1cm";
 constexpr const char* kRecordFormat = "|<3.0cm";
 constexpr const char* kAllDataFormat = "|<3.0cm|<3.5cm|<1.8cm|<2.0cm";
 constexpr const char* kDateFormat = "|<2.5cm";
 constexpr int kRowsWithoutRecords = 40;
-
-// "Men", "Boys - 12", "Women - 19": age 25 is the open class and prints no age.
-std::string genderLabel(const std::string& gender, const std::string& ageText, Language lang)
-{
-    const StandardTexts& t = textsFor(lang);
-    bool male = gender == maleWord(lang);
-    double age = textToNumber(ageText);
-    std::string shown = trimmed(ageText);
-    if (age == 25)
-        return male ? t.men : t.women;
-    if (age < 19)
-        return (male ? t.boys : t.girls) + shown;
-    return std::string(male ? t.men : t.women) + " - " + shown;
-}
 
 int dayOf(const GridModel& grid, int row)
 {
@@ -113,8 +68,7 @@ public:
 private:
     void setUp()
     {
-        const StandardTexts& t = textsFor(options_.language);
-        std::string format = kProgrammeFormat, header = t.header;
+        std::string format = kProgrammeFormat;
         symbols_ = LoadRecordSymbols(src_.store.atld61());
         if (symbols_.empty())
             options_.records = RecordsIncluded::None;
@@ -125,25 +79,21 @@ private:
         laterCapacity_ = kRowsWithoutRecords;
         if (options_.records == RecordsIncluded::ValuesOnly) {
             format += kRecordFormat;
-            header += t.recordHeader;
             int perSet = count == 1 ? 40 : 32;
             firstCapacity = count * perSet - count - 3;
             laterCapacity_ = count * perSet;
         } else if (options_.records == RecordsIncluded::AllData) {
             orientation = Orientation::Landscape;
             format += kAllDataFormat;
-            header += t.allDataHeader;
             int perSet = count == 1 ? 29 : 22;
             firstCapacity = count * perSet - 2 * count - 3;
             laterCapacity_ = count * perSet;
             logoLeft = 22;
-            if (options_.recordDate != RecordDate::None) {
+            if (options_.recordDate != RecordDate::None)
                 format += kDateFormat;
-                header += t.dateHeader;
-            }
         }
         table_.columns = columnsFromFormat(format);
-        table_.header = splitBars(header);
+        table_.header = standardProgrammeHeader(options_.language, options_.records, options_.recordDate);
         withRecords_ = table_.columns.size() > 6;
         if (withRecords_)
             records_.emplace(src_.store.atld60());
@@ -204,7 +154,7 @@ private:
     {
         const auto& c = grid_.rowCells(r);
         std::vector<std::string> cells{trimmed(c[pcol::Number]) + trimmed(c[pcol::Sub]), c[pcol::Time],
-                                       genderLabel(c[pcol::Gender], c[pcol::Age], options_.language), c[pcol::Event],
+                                       standardGenderLabel(c[pcol::Gender], c[pcol::Age], options_.language), c[pcol::Event],
                                        c[pcol::Point], c[pcol::Level]};
         if (withRecords_)
             addRecordCells(textToNumber(c[pcol::Definition]), cells);
@@ -214,7 +164,6 @@ private:
 
     void addRecordCells(double definition, std::vector<std::string>& cells)
     {
-        const StandardTexts& t = textsFor(options_.language);
         const bool allData = options_.records == RecordsIncluded::AllData;
         const int count = static_cast<int>(symbols_.size());
         // Each set's record on a line of its own, the same line in every column.
@@ -228,7 +177,7 @@ private:
                 continue;
             const RecordEntry& rec = *match.record;
             if (rec.value == 0.01) {
-                addLine(record, t.newEvent);
+                addLine(record, newEventText(options_.language));
             } else {
                 int kind = FindEventKind(src_.reference.definitions, definition);
                 addLine(record, trimmed(symbols_[i].symbol + " - " + FormatRecordValue(rec.value, kind)));
