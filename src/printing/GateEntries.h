@@ -1,7 +1,10 @@
 #pragma once
+#include "printing/EntryIndex.h"
 #include "programme/Language.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace dravik::printing {
 
@@ -14,6 +17,14 @@ double levelIndexOf(const std::string& levelText, Language lang);
 inline double drawOrderKey(double heat, double lane)
 {
     return heat * 100 + lane;
+}
+
+// Entries in draw order; entries of one heat and lane keep their order.
+inline void sortInDrawOrder(std::vector<EntryRow>& entries)
+{
+    std::stable_sort(entries.begin(), entries.end(), [](const EntryRow& a, const EntryRow& b) {
+        return drawOrderKey(a.heat, a.lane) < drawOrderKey(b.heat, b.lane);
+    });
 }
 
 } // namespace dravik::printing

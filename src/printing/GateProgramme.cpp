@@ -113,9 +113,7 @@ public:
         const double level = levelIndexOf(row[pcol::Level], options_.language);
         const int kind = FindEventKind(src_.reference.definitions, definition);
         std::vector<EntryRow> entries = entriesOf(kind, definition, level);
-        std::stable_sort(entries.begin(), entries.end(), [](const EntryRow& a, const EntryRow& b) {
-            return a.heat * 100 + a.lane < b.heat * 100 + b.lane;
-        });
+        sortInDrawOrder(entries);
         std::string text = BuildEventHeading(row, options_, state_);
         appendRecords(text, definition, kind);
         const std::string word = heatWord(options_, state_);

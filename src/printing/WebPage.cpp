@@ -175,9 +175,7 @@ private:
         std::vector<EntryRow> entries = (kind == kTeamEvent ? teams_ : individual_).of(definition, level);
         if (entries.empty())
             return;
-        std::stable_sort(entries.begin(), entries.end(), [](const EntryRow& a, const EntryRow& b) {
-            return a.heat * 100 + a.lane < b.heat * 100 + b.lane;
-        });
+        sortInDrawOrder(entries);
         const bool titled = (kind < 7 || kind > 8) && entries.back().heat > 1;
         const char* heatWord = isEnglish(options_.language) ? "Heat " : "Lopie ";
         double heat = entries.front().heat;
