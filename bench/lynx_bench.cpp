@@ -23,15 +23,7 @@ int main()
     std::filesystem::create_directory(camera);
     SQLite::Database& db = big.store->meetingDatabase();
 
-    auto rawScan = [&] {
-        SQLite::Statement st(db, query::Atld37);
-        size_t sum = 0;
-        while (st.executeStep())
-            for (int c = 0; c < st.getColumnCount(); ++c)
-                sum += st.getColumn(c).getString().size();
-        if (sum == 0)
-            std::abort();
-    };
+    auto rawScan = [&] { bench::scanEntries(db); };
     PhotoFinishReport done;
     auto lynx = [&] {
         done = exportPhotoFinish(big.grid, big.reference, *big.store, Language::English, 0, camera.string());

@@ -21,15 +21,7 @@ int main()
     const printing::PrintSources src = big.sources();
     SQLite::Database& db = big.store->meetingDatabase();
 
-    auto rawScan = [&] {
-        SQLite::Statement st(db, query::Atld37);
-        size_t sum = 0;
-        while (st.executeStep())
-            for (int c = 0; c < st.getColumnCount(); ++c)
-                sum += st.getColumn(c).getString().size();
-        if (sum == 0)
-            std::abort();
-    };
+    auto rawScan = [&] { bench::scanEntries(db); };
     const printing::WebLogo logo{"image/png", std::string(4000, 'x')};
     size_t pageSize = 0, events = 0;
     auto page = [&] {
