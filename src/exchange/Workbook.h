@@ -1,32 +1,26 @@
 #pragma once
+#include "platform/WordedError.h"
+
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace dravik {
 
+enum class ExchangeErrorKind {
+    Other,
+    NotWorkbook,      // facts: file, reason
+    NoProgrammeSheet, // facts: file
+    CannotWrite,      // facts: file, reason
+    BadRecord,        // facts: event, event name, record text
+};
+
 // A workbook that cannot be read or written, or exchange rows that cannot be
 // stored. The message (English) names the file and the reason; the kind and the
 // facts (file, row, value) let a window word it in its own language.
-class ExchangeError : public std::runtime_error {
+class ExchangeError : public WordedError<ExchangeErrorKind> {
 public:
-    enum class Kind {
-        Other,
-        NotWorkbook,      // facts: file, reason
-        NoProgrammeSheet, // facts: file
-        CannotWrite,      // facts: file, reason
-        BadRecord,        // facts: event, event name, record text
-    };
-    explicit ExchangeError(const std::string& message, Kind kind = Kind::Other, std::vector<std::string> facts = {})
-        : std::runtime_error(message), kind_(kind), facts_(std::move(facts))
-    {
-    }
-    Kind kind() const { return kind_; }
-    const std::vector<std::string>& facts() const { return facts_; }
-
-private:
-    Kind kind_;
-    std::vector<std::string> facts_;
+    using WordedError::WordedError;
 };
 
 // One cell's value. Formula cells give their value; a time of day is a number
