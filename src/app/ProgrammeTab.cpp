@@ -219,10 +219,11 @@ void ProgrammeTab::loadProgramme()
     // The open set keeps the order this window saved in, unless another window
     // or program stored the programme since: then the set is read again.
     std::optional<std::uint64_t>& loaded = form_.session.programme.storedFingerprint;
-    if (loaded && atld40.tableFingerprint() != *loaded)
+    const std::uint64_t stored = atld40.tableFingerprint();
+    if (loaded && stored != *loaded)
         atld40.requery();
     loadProgrammeGrid(atld40, form_.session.reference(), form_.lang, prog);
-    loaded = atld40.tableFingerprint();
+    loaded = stored;
     if (prog.rows() > 1) {
         editor_.previousGender = prog.cell(1, pcol::Gender);
         editor_.previousAge = textToNumber(prog.cell(1, pcol::Age));
