@@ -2,6 +2,8 @@
 
 #include "platform/TextNumber.h"
 
+#include <algorithm>
+
 namespace dravik::printing {
 
 std::vector<std::string> splitBars(std::string_view text)
@@ -15,6 +17,24 @@ std::vector<std::string> splitBars(std::string_view text)
             return parts;
         start = bar + 1;
     }
+}
+
+LaidOutColumns laidOutColumns(const Table& table, double contentWidthCm)
+{
+    LaidOutColumns out{table.columns, 0};
+    std::size_t cells = table.header.size();
+    for (const auto& row : table.rows)
+        cells = std::max(cells, row.size());
+    if (out.columns.empty())
+        out.columns.resize(std::max<std::size_t>(cells, 1));
+    double totalCm = 0;
+    for (const auto& c : out.columns)
+        totalCm += c.widthCm;
+    const double fit = totalCm > contentWidthCm && totalCm > 0 ? contentWidthCm / totalCm : 1.0;
+    for (auto& c : out.columns)
+        c.widthCm *= fit;
+    out.widthCm = totalCm * fit;
+    return out;
 }
 
 std::vector<Column> columnsFromFormat(std::string_view format)

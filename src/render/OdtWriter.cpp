@@ -1,5 +1,6 @@
 #include "render/OdtWriter.h"
 
+#include "printing/TableFormat.h"
 #include "render/OdtParts.h"
 #include "render/Render.h"
 #include "render/TextDefaults.h"
@@ -198,24 +199,16 @@ private:
         else
             dropEmptyLineBeforeTable();
         contentSeen_ = true;
-        std::vector<printing::Column> columns = t.columns;
-        std::size_t cells = t.header.size();
-        for (const auto& row : t.rows)
-            cells = std::max(cells, row.size());
-        if (columns.empty())
-            columns.resize(std::max<std::size_t>(cells, 1));
         // Columns wider than the page together are narrowed in proportion, as printed.
-        double totalCm = 0;
-        for (const auto& c : columns)
-            totalCm += c.widthCm;
-        const double fit = totalCm > contentWidthCm_ && totalCm > 0 ? contentWidthCm_ / totalCm : 1.0;
+        const printing::LaidOutColumns laidOut = printing::laidOutColumns(t, contentWidthCm_);
+        const std::vector<printing::Column>& columns = laidOut.columns;
 
         const std::string name = "Table" + std::to_string(++tableCount_);
         pugi::xml_node s = styles_.append_child("style:style");
         set(s, "style:name", name);
         s.append_attribute("style:family") = "table";
         pugi::xml_node props = s.append_child("style:table-properties");
-        set(props, "style:width", cm(totalCm * fit));
+        set(props, "style:width", cm(laidOut.widthCm));
         props.append_attribute("table:align") = "left";
         props.append_attribute("fo:margin-left") = "0cm";
         props.append_attribute("table:border-model") = "collapsing";
@@ -234,7 +227,7 @@ private:
             set(cs, "style:name", columnStyle);
             cs.append_attribute("style:family") = "table-column";
             pugi::xml_node cp = cs.append_child("style:table-column-properties");
-            set(cp, "style:column-width", cm(columns[c].widthCm * fit));
+            set(cp, "style:column-width", cm(columns[c].widthCm));
             set(table.append_child("table:table-column"), "table:style-name", columnStyle);
             plain.push_back(paragraphStyle(columns[c].align, false, points, false));
             bold.push_back(paragraphStyle(columns[c].align, true, points, false));

@@ -1,5 +1,6 @@
 #include "render/TextDocumentBuilder.h"
 
+#include "printing/TableFormat.h"
 #include "render/Render.h"
 #include "render/TextDefaults.h"
 
@@ -326,21 +327,11 @@ private:
     void table(const Table& t)
     {
         contentSeen_ = true;
-        std::vector<printing::Column> columns = t.columns;
-        std::size_t cells = t.header.size();
-        for (const auto& row : t.rows)
-            cells = std::max(cells, row.size());
-        if (columns.empty())
-            columns.resize(std::max<std::size_t>(cells, 1));
-
         // Columns wider than the page together are narrowed in proportion to fit it.
-        double totalCm = 0;
-        for (const auto& c : columns)
-            totalCm += c.widthCm;
-        const double fit = totalCm > contentWidthCm_ && totalCm > 0 ? contentWidthCm_ / totalCm : 1.0;
+        const std::vector<printing::Column> columns = printing::laidOutColumns(t, contentWidthCm_).columns;
         QList<QTextLength> widths;
         for (const auto& c : columns)
-            widths.append(QTextLength(QTextLength::FixedLength, c.widthCm * fit * units_.perCm));
+            widths.append(QTextLength(QTextLength::FixedLength, c.widthCm * units_.perCm));
 
         // A table needs a block of its own before it for a page break to start on.
         if (pendingBreak_)
