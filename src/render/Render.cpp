@@ -77,8 +77,7 @@ std::unique_ptr<QTextDocument> layoutDocument(const Document& doc, const QPageLa
     requireGui();
     // Text prints at the size chosen; pages that do not fit a sheet run on over
     // further sheets, each under its page's heading.
-    const SheetPlan plan = planSheets(doc, page);
-    return buildTextDocument(plan.doc, page, plan.tabs);
+    return fitSheets(doc, page).pages;
 }
 
 std::unique_ptr<QTextDocument> layoutDocument(const Document& doc)
@@ -113,7 +112,7 @@ void writeOdt(const Document& doc, const std::string& path)
     requireGui();
     checkFolder(path);
     // The document file holds the same sheets as the printed pages.
-    const SheetPlan plan = planSheets(doc, pageLayoutFor(doc));
+    const SheetPlan plan = fitSheets(doc, pageLayoutFor(doc)).plan;
     std::string bytes;
     try {
         bytes = odtPackage(plan.doc, plan.tabs);

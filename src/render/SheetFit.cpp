@@ -1,18 +1,15 @@
 #include "render/SheetFit.h"
 
+#include "render/RowHeights.h"
 #include "render/TextDefaults.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
 
 #include <algorithm>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <variant>
 
 namespace dravik::render {
@@ -205,76 +202,9 @@ TabColumns tabColumnsOf(const std::vector<Block>& blocks, const Document& doc)
     return tabs;
 }
 
-struct Row {
-    std::vector<std::string> cells;
-    double height = 0;
-    std::vector<double> lineTops; // first column's lines, from the row's top
-};
-
-// Measures one page's blocks on an endless sheet: the height above its first table,
-// the table's header row and each of its rows, in device pixels.
-struct Measured {
-    double head = 0, header = 0, whole = 0;
-    std::vector<Row> rows;
-};
-
-Measured measure(const Document& settings, const std::vector<Block>& blocks, const Table& table,
-                 const QPageLayout& page, const TabColumns& tabs, bool splitRows)
-{
-    Document m;
-    m.setOrientation(settings.orientation());
-    m.setFontSize(settings.fontSize());
-    m.setMarginCm(settings.marginCm());
-    m.startDoc();
-    for (const Block& b : blocks)
-        std::visit([&m](const auto& v) {
-            using V = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<V, printing::Paragraph>)
-                m.paragraph(v.text);
-            else if constexpr (std::is_same_v<V, Table>)
-                m.addTable(v);
-            else if constexpr (std::is_same_v<V, printing::Picture>)
-                m.drawPicture(v);
-        }, b);
-    auto laid = buildTextDocument(m, page, tabs, false);
-    QAbstractTextDocumentLayout* layout = laid->documentLayout();
-    const double top = page.margins(QPageLayout::Millimeter).top() / 10.0 * kDevicePerCm;
-    const double bottom = page.margins(QPageLayout::Millimeter).bottom() / 10.0 * kDevicePerCm;
-    Measured out;
-    out.whole = layout->documentSize().height() - top - bottom;
-    QTextTable* qt = nullptr;
-    for (QTextFrame* f : laid->rootFrame()->childFrames())
-        if ((qt = qobject_cast<QTextTable*>(f)))
-            break;
-    if (!qt)
-        return out;
-    const QRectF frame = layout->frameBoundingRect(qt);
-    auto cellTop = [&](int r) { return layout->blockBoundingRect(qt->cellAt(r, 0).firstCursorPosition().block()).top(); };
-    const double offset = cellTop(0) - frame.top();
-    const int headerRows = table.header.empty() ? 0 : 1;
-    auto rowStart = [&](int r) { return r >= qt->rows() ? frame.bottom() : cellTop(r) - offset; };
-    out.head = frame.top() - top;
-    out.header = headerRows ? rowStart(1) - rowStart(0) : 0;
-    double start = rowStart(headerRows);
-    for (std::size_t i = 0; i < table.rows.size(); ++i) {
-        const int r = static_cast<int>(i) + headerRows;
-        const double next = rowStart(r + 1);
-        Row row{table.rows[i], next - start, {}};
-        if (splitRows) {
-            const QTextTableCell cell = qt->cellAt(r, 0);
-            const int last = cell.lastCursorPosition().block().blockNumber();
-            for (QTextBlock b = cell.firstCursorPosition().block(); b.isValid() && b.blockNumber() <= last; b = b.next())
-                row.lineTops.push_back(layout->blockBoundingRect(b).top() - start);
-        }
-        out.rows.push_back(std::move(row));
-        start = next;
-    }
-    return out;
-}
-
 // Cuts a row taller than `room` into a first part that fits and the rest, which
 // starts again with the row's first line and the continued mark.
-std::pair<Row, Row> splitRow(const Row& row, double room, const std::string& mark)
+std::pair<MeasuredRow, MeasuredRow> splitRow(const MeasuredRow& row, double room, const std::string& mark)
 {
     const std::vector<std::string> lines = textLines(row.cells.front());
     const auto& tops = row.lineTops;
@@ -282,7 +212,7 @@ std::pair<Row, Row> splitRow(const Row& row, double room, const std::string& mar
     while (k < tops.size() && k < lines.size() && tops[k] <= room)
         ++k;
     k = std::max<std::size_t>(2, k - 1);
-    Row first = row, rest = row;
+    MeasuredRow first = row, rest = row;
     const bool marked = lines.front().size() >= mark.size() &&
                         lines.front().compare(lines.front().size() - mark.size(), mark.size(), mark) == 0;
     std::string a, b = marked ? lines.front() : lines.front() + mark;
@@ -304,13 +234,13 @@ std::pair<Row, Row> splitRow(const Row& row, double room, const std::string& mar
 }
 
 // The rows of one page, sheet by sheet.
-std::vector<std::vector<Row>> packRows(std::vector<Row> rows, double room, const Table& table)
+std::vector<std::vector<MeasuredRow>> packRows(std::vector<MeasuredRow> rows, double room, const Table& table)
 {
-    std::vector<std::vector<Row>> sheets(1);
+    std::vector<std::vector<MeasuredRow>> sheets(1);
     double used = 0;
     const bool canSplit = !table.continuedMark.empty() && table.columns.size() <= 1;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        Row row = std::move(rows[i]);
+        MeasuredRow row = std::move(rows[i]);
         while (true) {
             if (used + row.height <= room || (sheets.back().empty() && (row.height <= room || !canSplit ||
                                                                         row.lineTops.size() < 3))) {
@@ -358,7 +288,7 @@ void addBlock(Document& out, const Block& b)
 
 } // namespace
 
-SheetPlan planSheets(const Document& doc, const QPageLayout& page)
+SheetPlan planSheets(const Document& doc, const QPageLayout& page, RowHeights heights)
 {
     const QRectF full = page.fullRect(QPageLayout::Millimeter);
     const QMarginsF margins = page.margins(QPageLayout::Millimeter);
@@ -400,7 +330,11 @@ SheetPlan planSheets(const Document& doc, const QPageLayout& page)
             return;
         }
         const Table& table = std::get<Table>(*tableAt);
-        Measured m = measure(doc, pageBlocks, table, page, plan.tabs, !table.continuedMark.empty());
+        std::optional<MeasuredPage> reckoned;
+        if (heights == RowHeights::Reckoned)
+            reckoned = reckonRows(doc, pageBlocks, table, page, plan.tabs);
+        MeasuredPage m = reckoned ? std::move(*reckoned)
+                                  : layOutRows(doc, pageBlocks, table, page, plan.tabs, !table.continuedMark.empty());
         if (m.whole <= sheet) {
             for (const Block& b : pageBlocks)
                 addBlock(out, b);
@@ -414,7 +348,7 @@ SheetPlan planSheets(const Document& doc, const QPageLayout& page)
             for (auto b = pageBlocks.begin(); b != tableAt; ++b)
                 addBlock(out, *b);
             Table part{table.columns, table.header, {}, table.fontSize, false, table.tabColumns, table.continuedMark};
-            for (const Row& r : sheets[s])
+            for (const MeasuredRow& r : sheets[s])
                 part.rows.push_back(r.cells);
             out.addTable(std::move(part));
         }
@@ -434,6 +368,21 @@ SheetPlan planSheets(const Document& doc, const QPageLayout& page)
     if (doc.finished())
         out.endDoc();
     return plan;
+}
+
+} // namespace dravik::render
+
+namespace dravik::render {
+
+FittedSheets fitSheets(const Document& doc, const QPageLayout& page)
+{
+    FittedSheets out{planSheets(doc, page, RowHeights::Reckoned), nullptr};
+    out.pages = buildTextDocument(out.plan.doc, page, out.plan.tabs);
+    if (out.pages->pageCount() > pagesStarted(out.plan.doc)) {
+        out.plan = planSheets(doc, page, RowHeights::LaidOut);
+        out.pages = buildTextDocument(out.plan.doc, page, out.plan.tabs);
+    }
+    return out;
 }
 
 } // namespace dravik::render

@@ -4,6 +4,10 @@
 
 #include <QPageLayout>
 
+#include <memory>
+
+class QTextDocument;
+
 namespace dravik::render {
 
 // A printout as it goes on sheets of paper: every page of `doc` is one sheet, and
@@ -21,6 +25,18 @@ struct SheetPlan {
 //   starting with the blocks that led the page and the table's header row; rows never
 //   split, the last sheet never holds a single stray row, and a row taller than a
 //   sheet continues under its first line and the table's continued mark.
-SheetPlan planSheets(const printing::Document& doc, const QPageLayout& page);
+// Row heights are reckoned from the characters' widths (see RowHeights.h) or taken
+// from the page laid out in full.
+enum class RowHeights { Reckoned, LaidOut };
+SheetPlan planSheets(const printing::Document& doc, const QPageLayout& page,
+                     RowHeights heights = RowHeights::LaidOut);
+
+// The plan and its pages laid out: planned from reckoned row heights, and planned again
+// from the laid-out rows when a sheet of the reckoned plan ran over its page.
+struct FittedSheets {
+    SheetPlan plan;
+    std::unique_ptr<QTextDocument> pages;
+};
+FittedSheets fitSheets(const printing::Document& doc, const QPageLayout& page);
 
 } // namespace dravik::render

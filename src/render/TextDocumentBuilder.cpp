@@ -224,6 +224,9 @@ public:
         // A page break at the very end still opens its (empty) page.
         if (pendingBreak_)
             startBlock(blockFormat());
+        // Pages are drawn from the glyphs their layout shaped, not shaped again.
+        for (QTextBlock b = cursor_.document()->begin(); b.isValid(); b = b.next())
+            b.layout()->setCacheEnabled(true);
         cursor_.endEditBlock();
     }
 
@@ -420,6 +423,27 @@ private:
 };
 
 } // namespace
+
+int pagesStarted(const Document& doc)
+{
+    int pages = 1;
+    bool contentSeen = false, pendingBreak = false;
+    for (const Block& b : doc.blocks()) {
+        if (std::holds_alternative<printing::PageBreak>(b)) {
+            if (!contentSeen)
+                continue;
+            if (pendingBreak)
+                ++pages;
+            pendingBreak = true;
+        } else {
+            contentSeen = true;
+            if (pendingBreak)
+                ++pages;
+            pendingBreak = false;
+        }
+    }
+    return pages + (pendingBreak ? 1 : 0);
+}
 
 std::unique_ptr<QTextDocument> buildTextDocument(const Document& doc, const QPageLayout& page, const TabColumns& tabs,
                                                  bool paged)

@@ -33,6 +33,11 @@ using TabColumns = std::map<int, std::vector<double>>;
 std::unique_ptr<QTextDocument> buildTextDocument(const printing::Document& doc, const QPageLayout& page,
                                                  const TabColumns& tabs, bool paged = true);
 
+// The pages buildTextDocument starts for the model: one, and one more for every page
+// break after the first content (two breaks in a row leave an empty page). The laid-out
+// document has more only where a page's content ran over its sheet.
+int pagesStarted(const printing::Document& doc);
+
 // The text lines of a model text: "\r\n" and "\r" end lines as "\n" does; a closing
 // line break adds no empty line of its own.
 std::vector<std::string> textLines(const std::string& text);

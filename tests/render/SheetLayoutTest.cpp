@@ -1,6 +1,7 @@
 #include "printing/PrintTestSupport.h"
 #include "printing/ProgrammeDocument.h"
 #include "render/Render.h"
+#include "render/SheetFit.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
@@ -15,6 +16,7 @@
 
 using namespace dravik;
 using printing::PrintOptions;
+using printing::GateNames;
 using printing::RecordsIncluded;
 
 namespace {
@@ -100,21 +102,26 @@ TEST(SheetLayout, StandardListPrintsAtTheChosenSizeWithItsHeadingOnEverySheet)
 }
 
 // The demo meeting's programme as the Print tab prints it.
-printing::Document demoBooklet(double points, Language lang)
+printing::Document demoPrint(PrintOptions options)
 {
     test::PrintSuite suite(true);
     auto store = suite.open();
     suite.reference = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
     store->atld00().moveFirst();
     suite.meeting = LoadMeetingDetails(store->atld00());
-    setupProgrammeGrid(suite.grid, lang);
-    loadProgrammeGrid(store->atld40(), suite.reference, lang, suite.grid);
+    setupProgrammeGrid(suite.grid, options.language);
+    loadProgrammeGrid(store->atld40(), suite.reference, options.language, suite.grid);
+    return suite.print(options);
+}
+
+printing::Document demoBooklet(double points, Language lang, GateNames names = GateNames::EntryOrder)
+{
     PrintOptions options;
     options.language = lang;
     options.kind = printing::ProgrammeKind::FullGate;
-    options.names = printing::GateNames::EntryOrder;
+    options.names = names;
     options.fontSize = points;
-    return suite.print(options);
+    return demoPrint(options);
 }
 
 TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlocks)
@@ -151,6 +158,33 @@ TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlock
             for (const auto& [sheet, text] : last)
                 EXPECT_TRUE(text.size() > 2 && text[1] == ' ' && text[2] == '_') << sheet << ": " << text;
         }
+    }
+}
+
+// Rows reckoned from the widths of their characters go on the same sheets as rows
+// laid out in full.
+TEST(SheetLayout, ReckonedRowsPlanTheSheetsOfTheLaidOutRows)
+{
+    std::vector<printing::Document> docs;
+    for (double points : {8.0, 12.0, 16.0})
+        docs.push_back(demoBooklet(points, Language::English));
+    docs.push_back(demoBooklet(12, Language::Afrikaans, GateNames::DrawOrder));
+    for (RecordsIncluded records : {RecordsIncluded::AllData, RecordsIncluded::None}) {
+        PrintOptions options;
+        options.records = records;
+        options.recordDate = printing::RecordDate::Full;
+        options.fontSize = 16;
+        docs.push_back(demoPrint(options));
+    }
+    for (const printing::Document& doc : docs) {
+        const QPageLayout page = render::pageLayoutFor(doc);
+        const render::SheetPlan a = render::planSheets(doc, page, render::RowHeights::Reckoned);
+        const render::SheetPlan b = render::planSheets(doc, page, render::RowHeights::LaidOut);
+        const auto reckoned = a.doc.tables(), laidOut = b.doc.tables();
+        ASSERT_EQ(reckoned.size(), laidOut.size());
+        ASSERT_GT(reckoned.size(), 1u);
+        for (std::size_t i = 0; i < reckoned.size(); ++i)
+            EXPECT_EQ(reckoned[i]->rows, laidOut[i]->rows) << "table " << i;
     }
 }
 
