@@ -69,11 +69,13 @@ int main()
     const std::string odt = (dir / "gate.odt").string();
     int pages = 0;
     double layoutMs = 0, writeMs = 0;
+    // The booklet with names and record values, as the PDF and as the document file.
+    printing::PrintOptions roadOptions;
+    roadOptions.kind = printing::ProgrammeKind::FullGate;
+    roadOptions.names = printing::GateNames::EntryOrder;
+    roadOptions.records = printing::RecordsIncluded::ValuesOnly;
     auto toPdf = [&] {
-        printing::PrintOptions options;
-        options.kind = printing::ProgrammeKind::FullGate;
-        options.names = printing::GateNames::EntryOrder;
-        options.records = printing::RecordsIncluded::ValuesOnly;
+        printing::PrintOptions options = roadOptions;
         printing::PrintState state;
         printing::Document doc;
         printing::printProgramme(doc, src, options, state);
@@ -87,9 +89,7 @@ int main()
     auto [scan3, modelPdf] = bestOfPairs(3, rawScan, toPdf);
     scan = std::min(scan, scan3);
     printing::PrintState odtState;
-    printing::PrintOptions odtOptions;
-    odtOptions.kind = printing::ProgrammeKind::FullGate;
-    odtOptions.names = printing::GateNames::EntryOrder;
+    printing::PrintOptions odtOptions = roadOptions;
     printing::Document odtDoc;
     printing::printProgramme(odtDoc, src, odtOptions, odtState);
     const double odtMs = timed([&] { render::writeOdt(odtDoc, odt); });
