@@ -232,11 +232,11 @@ std::optional<MeasuredPage> reckonRows(const Document& settings, const std::vect
         widths.push_back(b.layout()->lineAt(0).width());
     }
 
-    QFont font = documentFont(table.fontSize > 0 ? table.fontSize : settings.fontSize());
-    const Advances adv(font);
+    const Advances adv(documentFont(table.fontSize > 0 ? table.fontSize : settings.fontSize()));
     std::map<int, std::vector<double>> stopsByFields;
     std::vector<double> defaultStops;
-    for (double x = kTabStopCm; x * kDevicePerCm < widths.front() + kTabStopCm * kDevicePerCm; x += kTabStopCm)
+    const double widest = *std::max_element(widths.begin(), widths.end());
+    for (double x = kTabStopCm; (x - kTabStopCm) * kDevicePerCm < widest; x += kTabStopCm)
         defaultStops.push_back(x * kDevicePerCm);
     for (const auto& [n, stops] : tabs) {
         auto& s = stopsByFields[n];
