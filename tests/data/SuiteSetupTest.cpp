@@ -108,6 +108,10 @@ TEST(SuiteSetupTest, EmptySuiteOpensWithItsOptionsProgramsAndFolders)
     EXPECT_TRUE(fs::exists(folder + suitefile::Logo));
 
     EXPECT_EQ(s.store->atld00().recordCount(), 1);
+    s.store->atld00().moveFirst();
+    const MeetingDetails m = LoadMeetingDetails(s.store->atld00());
+    EXPECT_EQ(m.day2 - m.day1, std::chrono::days{1}) << "a new meeting's days follow one another";
+    EXPECT_EQ(m.day3 - m.day1, std::chrono::days{2});
     for (RecordSet* empty : {&s.store->atld20(), &s.store->atld30(), &s.store->atld37(), &s.store->atld28(),
                              &s.store->atld40(), &s.store->atld60()})
         EXPECT_EQ(empty->recordCount(), 0) << empty->table();
