@@ -1,7 +1,6 @@
 #include "RecordsTestSupport.h"
 
 #include "records/CurrentEventRecord.h"
-#include "records/RecordGrid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,9 @@
 #include "RecordsTestSupport.h"
 
-#include "platform/GridModel.h"
-#include "records/RecordGrid.h"
-
 #include <gtest/gtest.h>
 
 using namespace dravik;
 using test::column;
-using test::RecordsSuite;
 
 namespace {
 

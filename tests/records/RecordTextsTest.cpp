@@ -35,22 +35,12 @@ TEST(RecordTextsTest, GridTextReadsBackAsNumbersOrTimes)
         std::optional<double> value;
     };
     const Case cases[] = {
-        {" 1:02:03.40", kTimed, 3723.4},
-        {" 2:05.30", kTimed, 125.3},
-        {"10.5", kTimed, 10.5},
-        {"1:00", kTimed, 60},
-        {"1:02.50", kTimed, 62.5},
-        {"2:03:04.5", kTimed, 7384.5},
-        {"0:59.5", kTimed, 59.5},
-        {"12.34", kMeasured, 12.34},
-        {"9", kMeasured, 9},
-        {"1:0x", kTimed, std::nullopt},
-        {"fast", kTimed, std::nullopt},
-        {"1:2:3:4", kTimed, std::nullopt},
-        {"-3", kMeasured, std::nullopt},
+        {" 1:02:03.40", kTimed, 3723.4}, {" 2:05.30", kTimed, 125.3}, {"10.5", kTimed, 10.5}, {"1:00", kTimed, 60},
+        {"1:02.50", kTimed, 62.5},       {"2:03:04.5", kTimed, 7384.5}, {"0:59.5", kTimed, 59.5},
+        {"12.34", kMeasured, 12.34},     {"9", kMeasured, 9},           {"1:0x", kTimed, std::nullopt},
+        {"fast", kTimed, std::nullopt},  {"1:2:3:4", kTimed, std::nullopt}, {"-3", kMeasured, std::nullopt},
         {"1:05", kMeasured, std::nullopt}, // a measurement is no time
-        {"12,5", kMeasured, std::nullopt},
-        {"", kTimed, std::nullopt},
+        {"12,5", kMeasured, std::nullopt}, {"", kTimed, std::nullopt},
     };
     for (const Case& c : cases) {
         auto value = readRecordGridText(c.typed, c.type);
