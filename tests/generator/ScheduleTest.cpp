@@ -21,13 +21,11 @@ TEST(MeetingClock, AdvancesPastTheHourAndKeepsTheHalfMinute)
         const char* shown;
     };
     for (const Case& c : std::vector<Case>{
-             {"08:50", {130}, "11:00"},
-             {"09:59", {1}, "10:00"},
-             {"23:30", {45}, "24:15"}, // no wrap at midnight
-             {"08:00", {7.5}, "08:08"}, // a half minute shows as the next whole minute
+             {"08:50", {130}, "11:00"}, {"09:59", {1}, "10:00"}, {" 8:05 ", {0}, "08:05"},
+             {"23:30", {45}, "24:15"},       // no wrap at midnight
+             {"08:00", {7.5}, "08:08"},      // a half minute shows as the next whole minute
              {"08:00", {2.5, 2.5}, "08:05"}, // and is kept: not 08:06
              {"08:00", std::vector<double>(10, 0.1), "08:01"}, // typed tenths that make a minute
-             {" 8:05 ", {0}, "08:05"},
          }) {
         MeetingClock clock = MeetingClock::parse(c.start);
         for (double m : c.advances)
