@@ -81,14 +81,10 @@ TEST(AnalysisTest, TotalsCountEntriesOfBothTablesPerEvent)
 
 TEST(AnalysisTest, AverageTextPerAthlete)
 {
-    struct Case {
-        int competitors, athletes;
-        const char* text;
-    };
-    const Case cases[] = {{20, 8, "(2.5/Atleet)"}, {0, 5, "(0.0/Atleet)"}, {1, 6, "(0.2/Atleet)"},
-                          {1, 20, "(0.1/Atleet)"}, {7, 0, ""},             {31, 3, "(10.3/Atleet)"}};
-    for (const Case& c : cases)
-        EXPECT_EQ(averageText(c.competitors, c.athletes), c.text) << c.competitors << "/" << c.athletes;
+    for (auto [competitors, athletes, text] : {std::tuple{20, 8, "(2.5/Atleet)"}, {0, 5, "(0.0/Atleet)"},
+                                               {1, 6, "(0.2/Atleet)"}, {1, 20, "(0.1/Atleet)"}, {7, 0, ""},
+                                               {31, 3, "(10.3/Atleet)"}})
+        EXPECT_EQ(averageText(competitors, athletes), text) << competitors << "/" << athletes;
 }
 
 TEST(AnalysisTest, ProgrammeWithoutEventsLeavesTheLabels)
@@ -106,31 +102,39 @@ TEST(AnalysisTest, ProgrammeWithoutEventsLeavesTheLabels)
     EXPECT_EQ(r.labels.lblReks, "Record set: R (Club)");
 }
 
+// A record shows only for an event whose definition the meeting still has; the set's
+// text is kept from before unless some event has a record.
 TEST(AnalysisTest, RecordColumnsFollowTheDisplayedSet)
 {
+    using Cells = std::vector<std::string>; // Record, Holder, Year
+    const Cells none{"", "", ""}, sprint{"12.10", "Ann,Lee", "2019"}, shot{"15.20", "Eagles", "2001"};
     struct Case {
         const char* name;
-        bool displayed;
+        bool displayed, definitionsGone;
         Language lang;
         std::string previousReks;
-        std::vector<std::string> sprint, relay, shot; // Record, Holder, Year
+        Cells sprint, shot;
         std::string lblRek, lblReks;
     };
     const Case cases[] = {
-        {"no set displayed keeps lblReks", false, Language::English, "Record set: O (Old)", {"", "", ""},
-         {"", "", ""}, {"", "", ""}, "0", "Record set: O (Old)"},
-        {"set displayed", true, Language::English, "Record set: O (Old)", {"12.10", "Ann,Lee", "2019"},
-         {"", "", ""}, {"15.20", "Eagles", "2001"}, "2", "Record set: C (Club)"},
-        {"set displayed, Afrikaans", true, Language::Afrikaans, "", {"12.10", "Ann,Lee", "2019"}, {"", "", ""},
-         {"15.20", "Eagles", "2001"}, "2", "Rekord stel: C (Club)"},
+        {"no set displayed keeps lblReks", false, false, Language::English, "Record set: O (Old)", none, none, "0",
+         "Record set: O (Old)"},
+        {"set displayed", true, false, Language::English, "Record set: O (Old)", sprint, shot, "2",
+         "Record set: C (Club)"},
+        {"set displayed, Afrikaans", true, false, Language::Afrikaans, "", sprint, shot, "2",
+         "Rekord stel: C (Club)"},
+        {"no event has a record", true, true, Language::English, "Record set: O (Old)", none, none, "0",
+         "Record set: O (Old)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         AnalysisSuite s;
         s.addEvent("1", "", kSprint);
-        s.addEvent("2", "", kRelay);
-        s.addEvent("3", "", 555); // the record grid has no row for it
+        s.addEvent("2", "", kRelay); // in the set, but without a record
+        s.addEvent("3", "", 555);    // the record grid has no row for it
         s.addEvent("4", "", kShot);
+        if (c.definitionsGone) // but Relay's
+            s.reference.definitions.assign({{kRelay, 3, "M", "14", "3", "", "J"}});
         const GridModel flxRek = recordGrid();
         const DisplayedRecords displayed{flxRek, {4, "Club", "C"}};
         AnalysisLabels previous;
@@ -138,33 +142,16 @@ TEST(AnalysisTest, RecordColumnsFollowTheDisplayedSet)
         GridModel flxAnal;
         AnalysisResult r = s.read(flxAnal, c.displayed ? &displayed : nullptr, previous, AnalysisOrder::Events, c.lang);
         auto recordCells = [&](int row) {
-            return std::vector<std::string>{flxAnal.cell(row, acol::Record), flxAnal.cell(row, acol::Holder),
-                                            flxAnal.cell(row, acol::Year)};
+            return Cells{flxAnal.cell(row, acol::Record), flxAnal.cell(row, acol::Holder), flxAnal.cell(row, acol::Year)};
         };
         EXPECT_EQ(recordCells(1), c.sprint);
-        EXPECT_EQ(recordCells(2), c.relay);
-        EXPECT_EQ(recordCells(3), (std::vector<std::string>{"", "", ""}));
+        EXPECT_EQ(recordCells(2), none);
+        EXPECT_EQ(recordCells(3), none);
         EXPECT_EQ(recordCells(4), c.shot);
+        EXPECT_EQ(r.eventsWithRecords, std::stoi(c.lblRek));
         EXPECT_EQ(r.labels.lblRek, c.lblRek);
         EXPECT_EQ(r.labels.lblReks, c.lblReks);
     }
-}
-
-TEST(AnalysisTest, RecordSetTextKeptWhenNoEventHasARecord)
-{
-    AnalysisSuite s;
-    s.addEvent("1", "", kRelay); // in the set, but without a record
-    s.addEvent("2", "", kShot);
-    s.reference.definitions.assign({{kRelay, 3, "M", "14", "3", "", "J"}}); // Shot's definition is gone
-    const GridModel flxRek = recordGrid();
-    const DisplayedRecords displayed{flxRek, {4, "Club", "C"}};
-    AnalysisLabels previous;
-    previous.lblReks = "Record set: O (Old)";
-    GridModel flxAnal;
-    AnalysisResult r = s.read(flxAnal, &displayed, previous);
-    EXPECT_EQ(r.eventsWithRecords, 0);
-    EXPECT_EQ(r.labels.lblRek, "0");
-    EXPECT_EQ(r.labels.lblReks, "Record set: O (Old)");
 }
 
 TEST(AnalysisTest, SortsByEventNumberOrByCompetitorsWithTiesByEventNumber)

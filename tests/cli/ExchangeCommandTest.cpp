@@ -1,34 +1,27 @@
 #include "CliTestSupport.h"
-#include "data/DataStore.h"
 #include "exchange/ExchangeGrid.h"
 #include "exchange/ExchangeRecords.h"
 #include "exchange/ProgrammeExport.h"
 #include "exchange/Workbook.h"
-#include "platform/GridModel.h"
-#include "programme/ProgrammeRow.h"
 
 using namespace dravik;
 namespace fs = std::filesystem;
 
 namespace {
 
-using test::tableRows;
-
 // The demo meeting, with its programme and records as they were before the command.
 class ExchangeCommands : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        programme = tableRows(meeting, "Atld40");
-        records = tableRows(meeting, "Atld60");
-    }
+    void SetUp() override { keep(); }
+    void keep() { programme = dir.rows(kProgramme), records = dir.rows(kRecords); }
     void expectUnchanged()
     {
-        EXPECT_EQ(tableRows(meeting, "Atld40"), programme);
-        EXPECT_EQ(tableRows(meeting, "Atld60"), records);
+        EXPECT_EQ(dir.rows(kProgramme), programme);
+        EXPECT_EQ(dir.rows(kRecords), records);
     }
+    static constexpr const char* kProgramme = "SELECT * FROM Atld40 ORDER BY rowid";
+    static constexpr const char* kRecords = "SELECT * FROM Atld60 ORDER BY rowid";
     test::DemoSuite dir;
-    fs::path meeting = dir.path() / "Dsd00.mdb";
     std::vector<std::string> programme, records;
 };
 
@@ -36,51 +29,49 @@ protected:
 // four digits, column 15 the whole number.
 TEST_F(ExchangeCommands, ExportThenImportStoresTheSameProgrammeAndRecords)
 {
-    {
-        SQLite::Database db(meeting.string(), SQLite::OPEN_READWRITE);
-        db.exec("UPDATE Atld40 SET Tabverw = 12345 WHERE rowid = (SELECT min(rowid) FROM Atld40)");
-        SQLite::Database dsd11((dir.path() / "Dsd11.mdb").string(), SQLite::OPEN_READWRITE);
-        dsd11.exec("INSERT INTO Atld10 SELECT * FROM Atld10 WHERE rowid = (SELECT min(rowid) FROM Atld10)");
-        dsd11.exec("UPDATE Atld10 SET Nommer = 12345 WHERE rowid = (SELECT max(rowid) FROM Atld10)");
-    }
-    programme = tableRows(meeting, "Atld40");
-    records = tableRows(meeting, "Atld60");
+    dir.meetingDb().exec("UPDATE Atld40 SET Tabverw = 12345 WHERE rowid = (SELECT min(rowid) FROM Atld40)");
+    auto dsd11 = openDatabase(dir.path() / suitefile::Standard);
+    dsd11->exec("INSERT INTO Atld10 SELECT * FROM Atld10 WHERE rowid = (SELECT min(rowid) FROM Atld10)");
+    dsd11->exec("UPDATE Atld10 SET Nommer = 12345 WHERE rowid = (SELECT max(rowid) FROM Atld10)");
+    keep();
     ASSERT_EQ(programme.front().rfind("12345", 0), 0u) << programme.front();
+    const std::string events = std::to_string(programme.size());
 
     std::ostringstream out;
-    fs::path typed = dir.path() / "meet.2024.xls";
+    fs::path typed = dir.path() / "meet.2024.xls", written = dir.path() / "meet.xlsx";
     EXPECT_EQ(cli::runExportCommand(dir.path().string(), typed.string(), "1", Language::English, out), 0);
-    fs::path written = dir.path() / "meet.xlsx";
     EXPECT_TRUE(fs::exists(written));
-    EXPECT_NE(out.str().find("Wrote " + std::to_string(programme.size()) + " events to \"" + written.string() +
-                             "\" with the records of set 1"),
+    EXPECT_NE(out.str().find("Wrote " + events + " events to \"" + written.string() + "\" with the records of set 1"),
               std::string::npos)
         << out.str();
 
     std::ostringstream in;
     EXPECT_EQ(cli::runImportCommand(dir.path().string(), written.string(), "1", Language::Afrikaans, in), 0);
-    EXPECT_NE(in.str().find("Read " + std::to_string(programme.size()) + " rows"), std::string::npos) << in.str();
-    EXPECT_NE(in.str().find("Stored " + std::to_string(programme.size()) + " programme rows"), std::string::npos);
-    EXPECT_NE(in.str().find("records into set 1"), std::string::npos);
+    for (const std::string& said : {"Read " + events + " rows", "Stored " + events + " programme rows",
+                                    std::string("records into set 1")})
+        EXPECT_NE(in.str().find(said), std::string::npos) << in.str();
 
     // Written back as Write to Program words it: HE "H", Invoer empty; the rest as it was.
-    auto after = tableRows(meeting, "Atld40");
+    auto after = dir.rows(kProgramme);
     ASSERT_EQ(after.size(), programme.size());
     for (size_t i = 0; i < after.size(); ++i) {
         std::string expected = programme[i];
         ASSERT_NE(expected.find("|E|"), std::string::npos) << expected;
         EXPECT_EQ(after[i], expected.replace(expected.find("|E|"), 3, "|H|"));
     }
-    EXPECT_EQ(tableRows(meeting, "Atld60"), records);
+    EXPECT_EQ(dir.rows(kRecords), records);
 }
 
 TEST_F(ExchangeCommands, RefusedFilesAndSetsLeaveTheMeetingAsItWas)
 {
     std::ostringstream ok;
-    fs::path workbook = dir.path() / "Program.xlsx";
+    fs::path workbook = dir.path() / "Program.xlsx", junk = dir.path() / "junk.xlsx";
     cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, ok);
-    fs::path junk = dir.path() / "junk.xlsx";
     std::ofstream(junk) << "not a workbook";
+    // Export never replaces a workbook unasked.
+    EXPECT_THROW(cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, ok),
+                 std::exception);
+    EXPECT_EQ(cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, ok, true), 0);
 
     struct Case {
         fs::path file;
@@ -93,15 +84,10 @@ TEST_F(ExchangeCommands, RefusedFilesAndSetsLeaveTheMeetingAsItWas)
         {workbook, "42", "no record set with reference 42"},
         {workbook, "one", "--set"},
     };
-    // Export never replaces a workbook unasked.
-    EXPECT_THROW(cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, ok),
-                 std::exception);
-    EXPECT_EQ(cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, ok, true), 0);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.string() + " " + c.set);
-        std::ostringstream out;
         try {
-            cli::runImportCommand(dir.path().string(), c.file.string(), c.set, Language::English, out);
+            cli::runImportCommand(dir.path().string(), c.file.string(), c.set, Language::English, ok);
             ADD_FAILURE() << "no error";
         } catch (const std::exception& e) {
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
@@ -115,7 +101,7 @@ TEST_F(ExchangeCommands, RefusedFilesAndSetsLeaveTheMeetingAsItWas)
 // workbook. The message names the row, the column and the value; nothing is stored.
 TEST_F(ExchangeCommands, BadCellsOfTheGridOrAWorkbookStoreNothing)
 {
-    auto store = DataStore::open(dir.folder());
+    auto store = dir.open();
     EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
     GridModel shown;
     setupProgrammeGrid(shown, Language::English);
@@ -163,8 +149,8 @@ TEST_F(ExchangeCommands, BadCellsOfTheGridOrAWorkbookStoreNothing)
             cli::runImportCommand(dir.path().string(), workbook.string(), "1", Language::English, out);
             ADD_FAILURE() << "no error: " << out.str();
         } catch (const std::exception& e) {
-            std::string message = e.what();
-            EXPECT_NE(message.find(c.col == xcol::Record ? "Event" : "sheet row 8"), std::string::npos) << message;
+            EXPECT_NE(std::string(e.what()).find(c.col == xcol::Record ? "Event" : "sheet row 8"), std::string::npos)
+                << e.what();
         }
         expectUnchanged();
     }

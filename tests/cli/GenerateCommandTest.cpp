@@ -3,6 +3,8 @@
 #include "generator/GeneratorError.h"
 #include "support/TestMeeting.h"
 
+#include <tuple>
+
 namespace dravik {
 namespace {
 
@@ -13,21 +15,15 @@ protected:
     void SetUp() override
     {
         m.clearStandardEvents();
-        SQLite::Database(m.folder() + suitefile::Further, SQLite::OPEN_READWRITE).exec("DELETE FROM Atld18; DELETE FROM Atld19");
-        const struct {
-            int nommer, tipe;
-            const char* sm;
-            int oud, besk;
-            const char* name;
-            const char* nota;
-        } events[] = {{21, 1, "S", 14, 1, "100m", ""},         {22, 1, "M", 16, 2, "200m", ""},
-                      {23, 2, "S", 16, 3, "1500m", ""},        {24, 5, "M", 14, 4, "100m Hurdles", ""},
-                      {29, 5, "S", 16, 8, "200m Hurdles", ""}, {25, 7, "S", 14, 5, "Long Jump", ""},
-                      {30, 7, "M", 14, 5, "Long Jump", ""},    {31, 7, "S", 16, 5, "Long Jump", ""},
-                      {26, 8, "M", 16, 6, "Shot Put", "4kg"},  {27, 7, "S", 16, 7, "Pole Vault", ""},
-                      {28, 1, "S", 15, 1, "100m", ""}};
-        for (const auto& e : events)
-            m.addEvent(e.nommer, e.tipe, e.sm, e.oud, e.besk, e.name, e.nota);
+        openDatabase(m.path() / suitefile::Further)->exec("DELETE FROM Atld18; DELETE FROM Atld19");
+        using E = std::tuple<int, int, const char*, int, int, const char*>; // nommer, tipe, SM, oud, besk, name
+        for (auto [nommer, tipe, sm, oud, besk, name] :
+             {E{21, 1, "S", 14, 1, "100m"}, E{22, 1, "M", 16, 2, "200m"}, E{23, 2, "S", 16, 3, "1500m"},
+              E{24, 5, "M", 14, 4, "100m Hurdles"}, E{29, 5, "S", 16, 8, "200m Hurdles"},
+              E{25, 7, "S", 14, 5, "Long Jump"}, E{30, 7, "M", 14, 5, "Long Jump"}, E{31, 7, "S", 16, 5, "Long Jump"},
+              E{27, 7, "S", 16, 7, "Pole Vault"}, E{28, 1, "S", 15, 1, "100m"}})
+            m.addEvent(nommer, tipe, sm, oud, besk, name);
+        m.addEvent(26, 8, "M", 16, 6, "Shot Put", "4kg");
         m.addStoredRow(99, 1, "07:00");
     }
     void entries(const std::vector<std::pair<int, int>>& perDefinition)

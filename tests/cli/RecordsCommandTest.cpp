@@ -1,9 +1,5 @@
 #include "CliTestSupport.h"
-#include "data/Schema.h"
 
-#include <SQLiteCpp/Database.h>
-
-#include <sstream>
 #include <stdexcept>
 
 namespace dravik {
@@ -25,12 +21,11 @@ TEST(RecordsCommand, ListsTheSetsAndOneSetsRecords)
     const auto rows = test::lines(grid.str());
     ASSERT_GT(rows.size(), 1u);
     EXPECT_EQ(test::fields(rows[0]).at(0), "Item") << "the Afrikaans headers";
-    SQLite::Database meeting(dir.folder() + suitefile::Meeting);
-    const int stored = meeting.execAndGet("SELECT count(*) FROM Atld60 WHERE Verw = 2 AND trim(Rek) <> ''").getInt();
+    const auto stored = dir.rows("SELECT count(*) FROM Atld60 WHERE Verw = 2 AND trim(Rek) <> ''").at(0);
     int shown = 0;
     for (size_t i = 1; i < rows.size(); ++i)
         shown += test::fields(rows[i]).at(4).empty() ? 0 : 1;
-    EXPECT_EQ(shown, stored) << "every record of the set within the meeting's ages";
+    EXPECT_EQ(std::to_string(shown), stored) << "every record of the set within the meeting's ages";
 
     for (const char* bad : {"x", "9"}) {
         std::ostringstream out;
