@@ -31,12 +31,7 @@ struct SetList {
 
 TEST(RecordSetEditorTest, NewTakesOneMoreThanTheHighestReference)
 {
-    struct Case {
-        std::vector<int> references;
-        Language lang;
-        int expected;
-        const char* name;
-    };
+    struct Case { std::vector<int> references; Language lang; int expected; const char* name; };
     const Case cases[] = {{{}, Language::English, 0, "(New)"},
                           {{1, 2, 5}, Language::Afrikaans, 6, "(Nuut)"},
                           {{7, 3}, Language::English, 8, "(New)"}};
@@ -140,11 +135,7 @@ TEST(RecordSetEditorTest, DeleteThenNewThenSaveKeepsTheNewSetsRecords)
 
 TEST(RecordSetEditorTest, SaveRefusesAReferenceThatIsNoWholeNumberAndStoresNothing)
 {
-    struct Case {
-        const char* reference;
-        Language lang;
-        const char* message;
-    };
+    struct Case { const char* reference; Language lang; const char* message; };
     const Case cases[] = {
         {"2.5", Language::English,
          "The record set \"Province\" has the reference \"2.5\", which is not a whole number. Nothing was saved."},
