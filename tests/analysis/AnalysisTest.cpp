@@ -156,10 +156,7 @@ TEST(AnalysisTest, RecordColumnsFollowTheDisplayedSet)
 
 TEST(AnalysisTest, SortsByEventNumberOrByCompetitorsWithTiesByEventNumber)
 {
-    struct Case {
-        AnalysisOrder order;
-        std::vector<std::string> numbers;
-    };
+    struct Case { AnalysisOrder order; std::vector<std::string> numbers; };
     const Case cases[] = {
         {AnalysisOrder::Events, {"2", "2a", "2b", "3", "9", "10", "10a"}},
         // 0 before 3; the events with 3 in number order; 2b and 10a (5 each) too.

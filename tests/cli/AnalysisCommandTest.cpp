@@ -27,11 +27,7 @@ TEST(AnalysisCommand, TotalsAgreeWithTheTables)
 
     const std::string e = std::to_string(events), a = std::to_string(athletes), r = std::to_string(withRecords),
                       p = std::to_string(competitors) + " " + average;
-    struct Case {
-        std::string set, order;
-        Language lang;
-        std::vector<std::string> totals;
-    };
+    struct Case { std::string set, order; Language lang; std::vector<std::string> totals; };
     const Case cases[] = {
         {"", "events", Language::English,
          {"Events: " + e, "Athletes: " + a, "Participants: " + p, "Events with records: 0"}},

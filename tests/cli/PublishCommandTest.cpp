@@ -17,12 +17,9 @@ TEST(PublishCommand, WritesTheFolderOrSaysWhatIsWrong)
         std::string message; // "" when the folder is written
     };
     const Case cases[] = {
-        {{to, "values", "1", 0}, ""},
-        {{to, "values", "1", 1}, ""},
+        {{to, "values", "1", 0}, ""}, {{to, "values", "1", 1}, ""}, {{blocked, "none", "", 0}, blocked},
         {{to, "none", "", 5}, "--day 5 is not a day of the meeting"},
-        {{to, "some", "", 0}, "Unknown --records \"some\""},
-        {{to, "none", "99", 0}, "There is no record set 99"},
-        {{blocked, "none", "", 0}, blocked},
+        {{to, "some", "", 0}, "Unknown --records \"some\""}, {{to, "none", "99", 0}, "There is no record set 99"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);

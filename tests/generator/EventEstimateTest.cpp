@@ -53,11 +53,7 @@ TEST(Estimate, RaceHeatsAndMinutesByKindAndDistance)
 TEST(Estimate, FieldEventsAndTheirRound)
 {
     GridModel noTable; // never read for a field event
-    struct Case {
-        int kind, entries;
-        bool poleVault;
-        double minutes, roundMinutes;
-    };
+    struct Case { int kind, entries; bool poleVault; double minutes, roundMinutes; };
     for (const Case& c : std::vector<Case>{{7, 10, false, 42, 42}, {8, 1, false, 15, 15}, {7, 10, true, 84, 42}}) {
         EventEstimate e = estimateEvent(c.kind, 0, c.entries, c.poleVault, noTable);
         EXPECT_EQ(e.heats, 1);
@@ -74,17 +70,10 @@ TEST(Estimate, FieldEventsAndTheirRound)
 
 TEST(Estimate, PoleVaultByStoredMarkOrCatalogueName)
 {
-    struct Case {
-        const char* english;
-        const char* afrikaans;
-        bool poleVault;
-    };
-    for (const Case& c : std::vector<Case>{{"Pole Vault", "Paalspring", true},
-                                           {"Pole vault - Open", "", true},
-                                           {"", "PAALSPRING", true},
-                                           {"PS Senior", "", true},
-                                           {"Long Jump", "Verspring", false},
-                                           {"ps", "Paal", false},
+    struct Case { const char* english; const char* afrikaans; bool poleVault; };
+    for (const Case& c : std::vector<Case>{{"Pole Vault", "Paalspring", true}, {"Pole vault - Open", "", true},
+                                           {"", "PAALSPRING", true}, {"PS Senior", "", true},
+                                           {"Long Jump", "Verspring", false}, {"ps", "Paal", false},
                                            {"High Jump - PS", "", false}})
         EXPECT_EQ(isPoleVault(c.english, c.afrikaans), c.poleVault) << c.english << " / " << c.afrikaans;
 }

@@ -42,11 +42,7 @@ struct GeneratorMeeting : ::testing::Test {
 
 // A working list as the estimate leaves it, with the cells the schedule reads;
 // the label goes into the event-name column.
-struct ListRow {
-    std::string label;
-    int kind, key;
-    double minutes;
-};
+struct ListRow { std::string label; int kind, key; double minutes; };
 
 inline void fillWorkingList(GridModel& flxNLys, const std::vector<ListRow>& rows)
 {

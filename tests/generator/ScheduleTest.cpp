@@ -15,11 +15,7 @@ using Cells = std::vector<std::string>;
 
 TEST(MeetingClock, AdvancesPastTheHourAndKeepsTheHalfMinute)
 {
-    struct Case {
-        const char* start;
-        std::vector<double> advances;
-        const char* shown;
-    };
+    struct Case { const char* start; std::vector<double> advances; const char* shown; };
     for (const Case& c : std::vector<Case>{
              {"08:50", {130}, "11:00"}, {"09:59", {1}, "10:00"}, {" 8:05 ", {0}, "08:05"},
              {"23:30", {45}, "24:15"},       // no wrap at midnight
@@ -35,12 +31,7 @@ TEST(MeetingClock, AdvancesPastTheHourAndKeepsTheHalfMinute)
 }
 
 // Races are kind 1, field events kind 7; lists are in the order "Lees Items" leaves them.
-struct NumberingCase {
-    const char* name;
-    std::vector<ListRow> rows;
-    double roundLength, rounds;
-    Cells order;
-};
+struct NumberingCase { const char* name; std::vector<ListRow> rows; double roundLength, rounds; Cells order; };
 
 const NumberingCase kCases[] = {
     {"NoRoundsKeepListOrder", {{"a", 1, 1, 10}, {"f1", 7, 5, 15}, {"f2", 7, 6, 15}}, 15, 0, {"a", "f1", "f2"}},

@@ -88,11 +88,7 @@ TEST_F(ReadItems, SkraapItemRemovesOnlyADataRow)
     for (int tnom : {11, 14, 15})
         addEntries(tnom, 1);
     read();
-    struct Case {
-        int current;
-        bool removed;
-        Cells left;
-    };
+    struct Case { int current; bool removed; Cells left; };
     for (const Case& c : std::vector<Case>{{0, false, {"11", "14", "15"}},
                                            {2, true, {"11", "15"}},
                                            {1, true, {"15"}},
