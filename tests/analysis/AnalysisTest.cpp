@@ -9,6 +9,7 @@
 
 using namespace dravik;
 using test::column;
+using Cells = std::vector<std::string>;
 
 namespace {
 
@@ -69,14 +70,12 @@ TEST(AnalysisTest, TotalsCountEntriesOfBothTablesPerEvent)
     GridModel flxAnal;
     AnalysisResult r = s.read(flxAnal);
     ASSERT_TRUE(r.read);
-    EXPECT_EQ(column(flxAnal, acol::Athletes), (std::vector<std::string>{"12", "6", "0", "0", "2"}));
-    EXPECT_EQ(flxAnal.rowCells(1), (std::vector<std::string>{"1", "Event 1", "H", "08:00", "M - 12", "12", "", "", ""}));
+    EXPECT_EQ(column(flxAnal, acol::Athletes), (Cells{"12", "6", "0", "0", "2"}));
+    EXPECT_EQ(flxAnal.rowCells(1), (Cells{"1", "Event 1", "H", "08:00", "M - 12", "12", "", "", ""}));
     EXPECT_EQ(flxAnal.cell(2, acol::GenderAge), "F - 12");
-    EXPECT_EQ(r.labels.lblItms, "5");
-    EXPECT_EQ(r.labels.lblAtl, "8");
-    EXPECT_EQ(r.labels.lblDeel, "20");
-    EXPECT_EQ(r.labels.lblGem, "(2.5/Atleet)");
-    EXPECT_EQ(r.labels.lblRek, "0");
+    const AnalysisLabels& l = r.labels;
+    EXPECT_EQ(std::tie(l.lblItms, l.lblAtl, l.lblDeel, l.lblGem, l.lblRek),
+              std::tuple("5", "8", "20", "(2.5/Atleet)", "0"));
 }
 
 TEST(AnalysisTest, AverageTextPerAthlete)
@@ -106,7 +105,6 @@ TEST(AnalysisTest, ProgrammeWithoutEventsLeavesTheLabels)
 // text is kept from before unless some event has a record.
 TEST(AnalysisTest, RecordColumnsFollowTheDisplayedSet)
 {
-    using Cells = std::vector<std::string>; // Record, Holder, Year
     const Cells none{"", "", ""}, sprint{"12.10", "Ann,Lee", "2019"}, shot{"15.20", "Eagles", "2001"};
     struct Case {
         const char* name;
@@ -142,21 +140,19 @@ TEST(AnalysisTest, RecordColumnsFollowTheDisplayedSet)
         GridModel flxAnal;
         AnalysisResult r = s.read(flxAnal, c.displayed ? &displayed : nullptr, previous, AnalysisOrder::Events, c.lang);
         auto recordCells = [&](int row) {
-            return Cells{flxAnal.cell(row, acol::Record), flxAnal.cell(row, acol::Holder), flxAnal.cell(row, acol::Year)};
+            return Cells{flxAnal.cell(row, acol::Record), flxAnal.cell(row, acol::Holder),
+                         flxAnal.cell(row, acol::Year)};
         };
-        EXPECT_EQ(recordCells(1), c.sprint);
-        EXPECT_EQ(recordCells(2), none);
-        EXPECT_EQ(recordCells(3), none);
-        EXPECT_EQ(recordCells(4), c.shot);
+        EXPECT_EQ((std::vector<Cells>{recordCells(1), recordCells(2), recordCells(3), recordCells(4)}),
+                  (std::vector<Cells>{c.sprint, none, none, c.shot}));
         EXPECT_EQ(r.eventsWithRecords, std::stoi(c.lblRek));
-        EXPECT_EQ(r.labels.lblRek, c.lblRek);
-        EXPECT_EQ(r.labels.lblReks, c.lblReks);
+        EXPECT_EQ(std::tie(r.labels.lblRek, r.labels.lblReks), std::tie(c.lblRek, c.lblReks));
     }
 }
 
 TEST(AnalysisTest, SortsByEventNumberOrByCompetitorsWithTiesByEventNumber)
 {
-    struct Case { AnalysisOrder order; std::vector<std::string> numbers; };
+    struct Case { AnalysisOrder order; Cells numbers; };
     const Case cases[] = {
         {AnalysisOrder::Events, {"2", "2a", "2b", "3", "9", "10", "10a"}},
         // 0 before 3; the events with 3 in number order; 2b and 10a (5 each) too.
