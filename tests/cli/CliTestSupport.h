@@ -2,6 +2,7 @@
 #include "cli/Commands.h"
 #include "support/TestMeeting.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,6 +12,9 @@
 #include <vector>
 
 namespace dravik::test {
+
+using testing::HasSubstr;
+using testing::ThrowsMessage;
 
 // A suite of its own holding the demo meeting.
 struct DemoSuite : TestMeeting {

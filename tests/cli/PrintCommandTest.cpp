@@ -117,12 +117,8 @@ TEST_F(PrintCommand, BadOptionValuesFailWithAMessageAndWriteNothing)
         o.pdf = (dir.path() / "out.pdf").string();
         c.set(o);
         std::ostringstream out, err;
-        try {
-            cli::runPrintCommand(dir.folder(), o, out, err);
-            ADD_FAILURE() << "accepted";
-        } catch (const std::invalid_argument& e) {
-            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
-        }
+        EXPECT_THAT([&] { cli::runPrintCommand(dir.folder(), o, out, err); },
+                    test::ThrowsMessage<std::invalid_argument>(test::HasSubstr(c.message)));
         EXPECT_FALSE(fs::exists(o.pdf));
         EXPECT_FALSE(fs::exists(odt()));
     }

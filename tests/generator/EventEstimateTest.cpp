@@ -3,6 +3,7 @@
 #include "generator/HeatSizeTable.h"
 #include "platform/GridModel.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace dravik {
@@ -84,12 +85,9 @@ TEST(Estimate, HeatSizeThatIsNoNumberAboveZeroIsRefused)
         GridModel bane;
         setupHeatSizeTable(bane);
         bane.setCell(2, 1, text);
-        try {
-            estimateEvent(1, 200, 12, false, bane);
-            ADD_FAILURE() << "accepted \"" << text << "\"";
-        } catch (const GeneratorError& e) {
-            EXPECT_NE(std::string(e.what()).find("150m-200m"), std::string::npos) << e.what();
-        }
+        EXPECT_THAT([&] { estimateEvent(1, 200, 12, false, bane); },
+                    testing::ThrowsMessage<GeneratorError>(testing::HasSubstr("150m-200m")))
+            << '"' << text << '"';
     }
     GridModel shortTable;
     setupHeatSizeTable(shortTable);
