@@ -73,8 +73,10 @@ TEST(RecordSetEditorTest, PickShowsTheFileNameAndTheToggleFlipsTheMark)
     EXPECT_EQ(suite.rows("SELECT Verw, Aktief FROM Atld61 ORDER BY Verw"), (Rows{"1|0", "2|1"}));
 }
 
-// Delete never takes the first set; Save removes every deleted set (more than
-// eleven at once) with its records in the whole table; an empty grid empties it.
+// Delete never takes the first set. Save refuses a reference that is no whole number
+// or another set's and changes nothing; once it is right, Save removes every deleted
+// set (more than eleven at once) with its records in the whole table. Saving an
+// empty grid empties the table.
 TEST(RecordSetEditorTest, DeleteKeepsTheFirstSetAndSaveRemovesTheSetsWithTheirRecords)
 {
     TestMeeting suite;
@@ -89,14 +91,34 @@ TEST(RecordSetEditorTest, DeleteKeepsTheFirstSetAndSaveRemovesTheSetsWithTheirRe
     EXPECT_TRUE(removeRecordSet(list.grid, 2, list.state));
     EXPECT_EQ(list.grid.rows(), 14);
     EXPECT_EQ(list.grid.cell(2, setcol::Verw), "3");
+
+    list.grid.setCell(1, setcol::Naam, "Renamed"); // a good change that is not stored either
+    struct Case { const char* reference; Language lang; const char* message; };
+    for (const Case& c : {
+             Case{"2.5", Language::English,
+                  "The record set \"Set 3\" has the reference \"2.5\", which is not a whole number. "
+                  "Nothing was saved."},
+             Case{"x", Language::Afrikaans,
+                  "Die rekordstel \"Set 3\" het die verwysing \"x\", wat nie 'n heelgetal is nie. "
+                  "Niks is gestoor nie."},
+             Case{"1", Language::English,
+                  "The record set \"Set 3\" has the reference 1, which another set already has. Nothing was saved."}}) {
+        list.grid.setCell(2, setcol::Verw, c.reference);
+        RecordsResult result = list.save(c.lang);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(result.row, 2);
+        EXPECT_EQ(suite.rows("SELECT Verw, Naam FROM Atld61 WHERE Verw < 4"), (Rows{"1|Set 1", "2|Set 2", "3|Set 3"}));
+        EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld60"), Rows{"28"});
+        EXPECT_EQ(list.state.pendingDeletions, std::vector<std::int64_t>{2}); // still to do
+    }
+    list.grid.setCell(2, setcol::Verw, "3");
     while (list.grid.rows() > 2)
         ASSERT_TRUE(removeRecordSet(list.grid, list.grid.rows() - 1, list.state));
     EXPECT_EQ(list.state.pendingDeletions.size(), 13u);
-    // Nothing reaches the table before Save.
-    EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld61"), Rows{"14"});
 
     ASSERT_TRUE(list.save().ok);
-    EXPECT_EQ(suite.rows("SELECT Verw FROM Atld61"), Rows{"1"});
+    EXPECT_EQ(suite.rows("SELECT Verw, Naam FROM Atld61"), Rows{"1|Renamed"});
     EXPECT_EQ(suite.rows("SELECT DISTINCT Verw FROM Atld60"), Rows{"1"});
     EXPECT_TRUE(list.state.pendingDeletions.empty());
     EXPECT_EQ(list.store->atld60().recordCount(), 2); // read again
@@ -131,38 +153,6 @@ TEST(RecordSetEditorTest, DeleteThenNewThenSaveKeepsTheNewSetsRecords)
     ASSERT_TRUE(list.save().ok);
     EXPECT_EQ(suite.rows("SELECT Verw, Rek FROM Atld60"), Rows{"2|11.9"});
     EXPECT_EQ(suite.rows("SELECT Verw, Naam FROM Atld61 ORDER BY Verw"), (Rows{"1|Renamed", "2|New province"}));
-}
-
-TEST(RecordSetEditorTest, SaveRefusesAReferenceThatIsNoWholeNumberAndStoresNothing)
-{
-    struct Case { const char* reference; Language lang; const char* message; };
-    const Case cases[] = {
-        {"2.5", Language::English,
-         "The record set \"Province\" has the reference \"2.5\", which is not a whole number. Nothing was saved."},
-        {"x", Language::Afrikaans,
-         "Die rekordstel \"Province\" het die verwysing \"x\", wat nie 'n heelgetal is nie. Niks is gestoor nie."},
-        {"1", Language::English,
-         "The record set \"Province\" has the reference 1, which another set already has. Nothing was saved."},
-    };
-    for (const Case& c : cases) {
-        TestMeeting suite;
-        suite.addRecordSet(1, "R", "Meeting");
-        suite.addRecordSet(2, "R", "Province");
-        suite.addRecordSet(3, "R", "National");
-        suite.addRecord({3, 10, "12.5"});
-        SetList list(suite);
-        ASSERT_TRUE(removeRecordSet(list.grid, 3, list.state));
-        list.grid.setCell(1, setcol::Naam, "Renamed");
-        list.grid.setCell(2, setcol::Verw, c.reference);
-        RecordsResult result = list.save(c.lang);
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.message, c.message);
-        EXPECT_EQ(result.row, 2);
-        EXPECT_EQ(suite.rows("SELECT Verw, Naam FROM Atld61 ORDER BY Verw"),
-                  (Rows{"1|Meeting", "2|Province", "3|National"}));
-        EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld60"), Rows{"1"});
-        EXPECT_EQ(list.state.pendingDeletions, std::vector<std::int64_t>{3}); // still to do
-    }
 }
 
 } // namespace
