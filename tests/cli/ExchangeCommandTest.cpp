@@ -43,15 +43,14 @@ TEST_F(ExchangeCommands, ExportThenImportStoresTheSameProgrammeAndRecords)
     fs::path typed = dir.path() / "meet.2024.xls", written = dir.path() / "meet.xlsx";
     EXPECT_EQ(cli::runExportCommand(dir.path().string(), typed.string(), "1", Language::English, out), 0);
     EXPECT_TRUE(fs::exists(written));
-    EXPECT_NE(out.str().find("Wrote " + events + " events to \"" + written.string() + "\" with the records of set 1"),
-              std::string::npos)
-        << out.str();
+    EXPECT_THAT(out.str(),
+                HasSubstr("Wrote " + events + " events to \"" + written.string() + "\" with the records of set 1"));
 
     std::ostringstream in;
     EXPECT_EQ(cli::runImportCommand(dir.path().string(), written.string(), "1", Language::Afrikaans, in), 0);
     for (const std::string& said : {"Read " + events + " rows", "Stored " + events + " programme rows",
                                     std::string("records into set 1")})
-        EXPECT_NE(in.str().find(said), std::string::npos) << in.str();
+        EXPECT_THAT(in.str(), HasSubstr(said));
 
     // Written back as Write to Program words it: HE "H", Invoer empty; the rest as it was.
     auto after = dir.rows(kProgramme);

@@ -8,6 +8,8 @@
 namespace dravik {
 namespace {
 
+using Rows = std::vector<std::string>;
+
 // A suite whose standard tables hold only the definitions below, so that the
 // test does not depend on the standard event list; one programme row is stored.
 class GenerateSuite : public ::testing::Test {
@@ -33,7 +35,7 @@ protected:
         for (auto [tnom, count] : perDefinition)
             m.addEntries(tnom, count, (athlete += count) - count);
     }
-    std::vector<std::string> stored() { return m.rows("SELECT Tabverw, Nommer, Tyd FROM Atld40 ORDER BY rowid"); }
+    Rows stored() { return m.rows("SELECT Tabverw, Nommer, Tyd FROM Atld40 ORDER BY rowid"); }
 
     test::TestMeeting m;
 };
@@ -87,15 +89,14 @@ TEST_F(GenerateSuite, PrintsTheTimedProgrammeAndStoresItWithApply)
     std::ostringstream dry;
     EXPECT_EQ(cli::runGenerateCommand(m.folder(), "09:45", false, dry), 0);
     EXPECT_EQ(dry.str(), kExpected);
-    EXPECT_EQ(stored(), std::vector<std::string>{"99.0|1.0|07:00"});
+    EXPECT_EQ(stored(), Rows{"99.0|1.0|07:00"});
 
     std::ostringstream applied;
     EXPECT_EQ(cli::runGenerateCommand(m.folder(), "09:45", true, applied), 0);
     EXPECT_EQ(applied.str(), std::string(kExpected) + "Stored 10 programme rows.\n");
-    EXPECT_EQ(stored(), (std::vector<std::string>{"30.0|1.0|09:45", "25.0|2.0|09:45", "27.0|3.0|09:45",
-                                                  "26.0|4.0|09:45", "21.0|5.0|09:45", "22.0|6.0|09:55",
-                                                  "31.0|7.0|10:00", "23.0|8.0|09:59", "24.0|9.0|10:11",
-                                                  "29.0|10.0|10:19"}));
+    EXPECT_EQ(stored(), (Rows{"30.0|1.0|09:45", "25.0|2.0|09:45", "27.0|3.0|09:45", "26.0|4.0|09:45", "21.0|5.0|09:45",
+                              "22.0|6.0|09:55", "31.0|7.0|10:00", "23.0|8.0|09:59", "24.0|9.0|10:11",
+                              "29.0|10.0|10:19"}));
 
     // A list too short to hold the round count in its third row is numbered from
     // the summary of the estimate, as the window does: the long jump's round first.

@@ -69,26 +69,20 @@ TEST_F(GeneratorRunTest, TransfersOnlyAScheduledList)
 // The stored programme is replaced by the list's rows that have a definition, with their defaults.
 TEST_F(GeneratorRunTest, TransferStoresTheRowsWithADefinitionAndTheirDefaults)
 {
-    struct Case {
-        std::string definition, number, time; // working-list cells
-        std::string stored;                   // the Atld40 row, empty when not stored
-    };
+    // Working-list cells and the Atld40 row, "" when not stored.
+    struct Case { std::string definition, number, time, stored; };
     const std::vector<Case> cases = {
         {"21", "3", "09:15", "21.0|0.0|3.0|09:15| | |0|E|0.0|1.0"},
         {"22", "", "", "22.0|0.0|1.0|00:00| | |0|E|0.0|1.0"}, // never numbered or timed
         {"23", "0", " ", "23.0|0.0|1.0|00:00| | |0|E|0.0|1.0"},
-        {"", "4", "09:30", ""}, // no definition: not a programme row
-        {"0", "5", "09:40", ""},
-        {"Verw", "No", "Tyd", ""}, // a header-like row
+        {"", "4", "09:30", ""}, {"0", "5", "09:40", ""}, {"Verw", "No", "Tyd", ""}, // no definition, a header-like row
         {"7.5", "2", "10:00", "7.5|0.0|2.0|10:00| | |0|E|0.0|1.0"},
     };
     setupWorkingList(list);
     std::vector<std::string> expected;
     for (const auto& c : cases) {
         std::vector<std::string> cells(ncol::Count);
-        cells[ncol::Definition] = c.definition;
-        cells[ncol::Number] = c.number;
-        cells[ncol::Time] = c.time;
+        cells[ncol::Definition] = c.definition, cells[ncol::Number] = c.number, cells[ncol::Time] = c.time;
         list.addRow(cells);
         if (!c.stored.empty())
             expected.push_back(c.stored);
