@@ -11,13 +11,8 @@ namespace {
 
 TEST(Estimate, RaceHeatsAndMinutesByKindAndDistance)
 {
-    struct Case {
-        bool ownSizes; // every row of the table its own size
-        int kind;
-        double distance;
-        int entries, heats;
-        double minutes;
-    };
+    // ownSizes: every row of the heat-size table its own size
+    struct Case { bool ownSizes; int kind; double distance; int entries, heats; double minutes; };
     const Case cases[] = {
         // The standard table: 10 to 100 m, 8 to 200 m, 16 middle distance, 10 hurdles to 110 m.
         // Whole part plus one, even at exact multiples.

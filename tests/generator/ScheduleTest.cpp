@@ -39,21 +39,18 @@ const NumberingCase kCases[] = {
     {"NoRoundLengthMeansNoRounds", {{"a", 1, 1, 10}, {"b", 1, 2, 20}}, 0, 3, {"a", "b"}},
     // round 1: f5a, f5b and at once the next other key f7; a (10 < 15). round 2: f5c; b. left: c
     {"ThirdRowOfOneEventWaits",
-     {{"a", 1, 1, 10}, {"b", 1, 2, 10}, {"c", 1, 3, 10},
-      {"f5a", 7, 5, 15}, {"f5b", 7, 5, 15}, {"f5c", 7, 5, 15}, {"f7", 7, 7, 15}},
-     15, 2, {"f5a", "f5b", "f7", "a", "f5c", "b", "c"}},
-    {"RunWithNothingAfterItIsPlacedWhole",
-     {{"a", 1, 1, 10}, {"f5a", 7, 5, 15}, {"f5b", 7, 5, 15}, {"f5c", 7, 5, 15}},
+     {{"a", 1, 1, 10}, {"b", 1, 2, 10}, {"c", 1, 3, 10}, {"f5a", 7, 5, 15}, {"f5b", 7, 5, 15}, {"f5c", 7, 5, 15},
+      {"f7", 7, 7, 15}}, 15, 2, {"f5a", "f5b", "f7", "a", "f5c", "b", "c"}},
+    {"RunWithNothingAfterItIsPlacedWhole", {{"a", 1, 1, 10}, {"f5a", 7, 5, 15}, {"f5b", 7, 5, 15}, {"f5c", 7, 5, 15}},
      15, 1, {"f5a", "f5b", "f5c", "a"}},
     // round 2 places f7 again (number 6) after f5c and f5d
     {"NextOtherEventIsPlacedAgain",
-     {{"f5a", 7, 5, 15}, {"f5b", 7, 5, 15}, {"f5c", 7, 5, 15}, {"f5d", 7, 5, 15}, {"f7", 7, 7, 15}},
-     15, 2, {"f5a", "f5b", "f5c", "f5d", "f7"}},
+     {{"f5a", 7, 5, 15}, {"f5b", 7, 5, 15}, {"f5c", 7, 5, 15}, {"f5d", 7, 5, 15}, {"f7", 7, 7, 15}}, 15, 2,
+     {"f5a", "f5b", "f5c", "f5d", "f7"}},
     // a (5) fits; a + b would make 15, which is not below the round
     {"RacesFitStrictlyWithinARound",
-     {{"a", 1, 1, 5}, {"b", 1, 2, 10}, {"c", 1, 3, 1},
-      {"f1", 7, 1, 15}, {"f2", 7, 1, 15}, {"f3", 7, 1, 15}, {"g", 7, 2, 15}},
-     15, 2, {"f1", "f2", "g", "a", "f3", "b", "c"}},
+     {{"a", 1, 1, 5}, {"b", 1, 2, 10}, {"c", 1, 3, 1}, {"f1", 7, 1, 15}, {"f2", 7, 1, 15}, {"f3", 7, 1, 15},
+      {"g", 7, 2, 15}}, 15, 2, {"f1", "f2", "g", "a", "f3", "b", "c"}},
     // f1 would fit in the track slot (5 + 15 < 30), but the track stream ends before the field rows
     {"FieldRowNeverTakesATrackSlot", {{"a", 1, 1, 5}, {"f1", 7, 1, 15}, {"f2", 7, 2, 36}}, 30, 2, {"f1", "f2", "a"}},
     // field rows removed by "Skraap Item", rounds still in the summary
