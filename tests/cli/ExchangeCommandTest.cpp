@@ -28,14 +28,17 @@ protected:
 };
 
 // A definition number of five digits comes back whole: column 8 shows its last
-// four digits, column 15 the whole number.
+// four digits, column 15 the whole number. The import stores the rows as Write to
+// Program words them, with HE "H" where the meeting had "E"; the rest as it was.
 TEST_F(ExchangeCommands, ExportThenImportStoresTheSameProgrammeAndRecords)
 {
+    dir.meetingDb().exec("UPDATE Atld40 SET HE = 'H'");
     dir.meetingDb().exec("UPDATE Atld40 SET Tabverw = 12345 WHERE rowid = (SELECT min(rowid) FROM Atld40)");
     auto dsd11 = openDatabase(dir.path() / suitefile::Standard);
     dsd11->exec("INSERT INTO Atld10 SELECT * FROM Atld10 WHERE rowid = (SELECT min(rowid) FROM Atld10)");
     dsd11->exec("UPDATE Atld10 SET Nommer = 12345 WHERE rowid = (SELECT max(rowid) FROM Atld10)");
-    keep();
+    keep(); // the rows the import must store
+    dir.meetingDb().exec("UPDATE Atld40 SET HE = 'E'");
     ASSERT_EQ(programme.front().rfind("12345", 0), 0u) << programme.front();
     const std::string events = std::to_string(programme.size());
 
@@ -51,16 +54,7 @@ TEST_F(ExchangeCommands, ExportThenImportStoresTheSameProgrammeAndRecords)
     for (const std::string& said : {"Read " + events + " rows", "Stored " + events + " programme rows",
                                     std::string("records into set 1")})
         EXPECT_THAT(in.str(), HasSubstr(said));
-
-    // Written back as Write to Program words it: HE "H", Invoer empty; the rest as it was.
-    auto after = dir.rows(kProgramme);
-    ASSERT_EQ(after.size(), programme.size());
-    for (size_t i = 0; i < after.size(); ++i) {
-        std::string expected = programme[i];
-        ASSERT_NE(expected.find("|E|"), std::string::npos) << expected;
-        EXPECT_EQ(after[i], expected.replace(expected.find("|E|"), 3, "|H|"));
-    }
-    EXPECT_EQ(dir.rows(kRecords), records);
+    expectUnchanged();
 }
 
 TEST_F(ExchangeCommands, RefusedFilesAndSetsLeaveTheMeetingAsItWas)
