@@ -68,15 +68,9 @@ TEST_F(ExchangeCommands, RefusedFilesAndSetsLeaveTheMeetingAsItWas)
                  std::exception);
     EXPECT_EQ(cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, ok, true), 0);
 
-    struct Case {
-        fs::path file;
-        const char* set;
-        const char* message;
-    } cases[] = {
-        {junk, "", "junk.xlsx"},
-        {dir.path() / "missing.ods", "", "missing.ods"},
-        {workbook, "0", "Geen rekordstel is gekies nie!"},
-        {workbook, "42", "no record set with reference 42"},
+    struct Case { fs::path file; const char* set; const char* message; } cases[] = {
+        {junk, "", "junk.xlsx"}, {dir.path() / "missing.ods", "", "missing.ods"},
+        {workbook, "0", "Geen rekordstel is gekies nie!"}, {workbook, "42", "no record set with reference 42"},
         {workbook, "one", "--set"},
     };
     for (const auto& c : cases) {
@@ -98,11 +92,8 @@ TEST_F(ExchangeCommands, BadCellsOfTheGridOrAWorkbookStoreNothing)
     setupProgrammeGrid(shown, Language::English);
     loadProgrammeGrid(store->atld40(), ref, Language::English, shown);
 
-    struct Case {
-        int col;
-        const char* typed;
-        const char* told; // in the message: the value as the road reads it
-    } cases[] = {
+    // told: in the message, the value as the road reads it
+    struct Case { int col; const char* typed; const char* told; } cases[] = {
         {xcol::Time, "ab:cd", "\"ab:cd\""},     {xcol::Time, "25:99", "\"25:99\""},
         {xcol::Time, "31/02/2024", "31/02/2024"}, {xcol::Number, "-7", "\"-7\""},
         {xcol::Number, "10000", "10000"},         {xcol::Place, "LONGPLACE", "Where"},

@@ -39,13 +39,14 @@ protected:
 TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
 {
     using Options = cli::PrintCommandOptions;
+    // The document file in the data folder, texts the pages must hold and one they must
+    // not, and a text in what the command tells.
     struct Case {
         const char* name;
         void (*set)(Options&);
-        const char* document;           // in the data folder
-        std::vector<std::string> texts; // texts the pages must hold
-        const char* absent = "";        // a text they must not hold
-        const char* said = "";          // in what the command tells
+        const char* document;
+        std::vector<std::string> texts;
+        const char *absent = "", *said = "";
     };
     const Case cases[] = {
         {"standard", [](Options&) {}, "Program.odt", {"Meeting:"}},

@@ -43,11 +43,8 @@ TEST(RecordTextsTest, GridTextReadsBackAsNumbersOrTimes)
 
 TEST(RecordTextsTest, RecordBoxShowsMinutesAndSecondsAndReadsBackWithAnyOfItsSeparators)
 {
-    struct Case {
-        const char* text;
-        std::optional<double> value;
-        bool shown = false; // what Read shows for the value, stored back unchanged
-    };
+    // shown: what Read shows for the value, stored back unchanged
+    struct Case { const char* text; std::optional<double> value; bool shown = false; };
     const Case cases[] = {
         {"2:5.3", 125.3, true},   {"62:5", 3725, true},     {"9.8", 9.8, true},        {"1:5.5", 65.5, true},
         {"59.999", 59.999, true}, {"62:3.4", 3723.4, true}, {"1:0", 60, true},         {"1;02,5", 3725, false},
