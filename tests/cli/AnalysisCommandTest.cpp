@@ -17,9 +17,7 @@ TEST(AnalysisCommand, TotalsAgreeWithTheTables)
                                   "(SELECT COUNT(*) FROM Atld28 t WHERE t.Tnom = p.Tabverw)) FROM Atld40 p");
     const int withRecords = count("SELECT COUNT(*) FROM Atld40 p WHERE EXISTS (SELECT 1 FROM Atld60 r "
                                   "WHERE r.Verw = 1 AND r.Tnom = p.Tabverw AND r.Rek IS NOT NULL)");
-    ASSERT_GT(events, 10);
-    ASSERT_GT(athletes, 0);
-    ASSERT_GT(withRecords, 0);
+    ASSERT_TRUE(events > 10 && athletes > 0 && withRecords > 0) << events << " " << athletes << " " << withRecords;
     char average[64];
     // One decimal, halves rounded up.
     std::snprintf(average, sizeof average, "(%.1f/Atleet)",
