@@ -9,6 +9,7 @@
 
 using namespace dravik;
 using test::column;
+using Cells = std::vector<std::string>;
 
 namespace {
 
@@ -69,26 +70,20 @@ TEST(AnalysisTest, TotalsCountEntriesOfBothTablesPerEvent)
     GridModel flxAnal;
     AnalysisResult r = s.read(flxAnal);
     ASSERT_TRUE(r.read);
-    EXPECT_EQ(column(flxAnal, acol::Athletes), (std::vector<std::string>{"12", "6", "0", "0", "2"}));
-    EXPECT_EQ(flxAnal.rowCells(1), (std::vector<std::string>{"1", "Event 1", "H", "08:00", "M - 12", "12", "", "", ""}));
+    EXPECT_EQ(column(flxAnal, acol::Athletes), (Cells{"12", "6", "0", "0", "2"}));
+    EXPECT_EQ(flxAnal.rowCells(1), (Cells{"1", "Event 1", "H", "08:00", "M - 12", "12", "", "", ""}));
     EXPECT_EQ(flxAnal.cell(2, acol::GenderAge), "F - 12");
-    EXPECT_EQ(r.labels.lblItms, "5");
-    EXPECT_EQ(r.labels.lblAtl, "8");
-    EXPECT_EQ(r.labels.lblDeel, "20");
-    EXPECT_EQ(r.labels.lblGem, "(2.5/Atleet)");
-    EXPECT_EQ(r.labels.lblRek, "0");
+    const AnalysisLabels& l = r.labels;
+    EXPECT_EQ(std::tie(l.lblItms, l.lblAtl, l.lblDeel, l.lblGem, l.lblRek),
+              std::tuple("5", "8", "20", "(2.5/Atleet)", "0"));
 }
 
 TEST(AnalysisTest, AverageTextPerAthlete)
 {
-    struct Case {
-        int competitors, athletes;
-        const char* text;
-    };
-    const Case cases[] = {{20, 8, "(2.5/Atleet)"}, {0, 5, "(0.0/Atleet)"}, {1, 6, "(0.2/Atleet)"},
-                          {1, 20, "(0.1/Atleet)"}, {7, 0, ""},             {31, 3, "(10.3/Atleet)"}};
-    for (const Case& c : cases)
-        EXPECT_EQ(averageText(c.competitors, c.athletes), c.text) << c.competitors << "/" << c.athletes;
+    for (auto [competitors, athletes, text] : {std::tuple{20, 8, "(2.5/Atleet)"}, {0, 5, "(0.0/Atleet)"},
+                                               {1, 6, "(0.2/Atleet)"}, {1, 20, "(0.1/Atleet)"}, {7, 0, ""},
+                                               {31, 3, "(10.3/Atleet)"}})
+        EXPECT_EQ(averageText(competitors, athletes), text) << competitors << "/" << athletes;
 }
 
 TEST(AnalysisTest, ProgrammeWithoutEventsLeavesTheLabels)
@@ -106,31 +101,36 @@ TEST(AnalysisTest, ProgrammeWithoutEventsLeavesTheLabels)
     EXPECT_EQ(r.labels.lblReks, "Record set: R (Club)");
 }
 
+// A record shows only for an event whose definition the meeting still has; the set's
+// text is kept from before unless some event has a record.
 TEST(AnalysisTest, RecordColumnsFollowTheDisplayedSet)
 {
+    const Cells none{"", "", ""}, sprint{"12.10", "Ann,Lee", "2019"}, shot{"15.20", "Eagles", "2001"};
     struct Case {
         const char* name;
-        bool displayed;
+        bool displayed, definitionsGone;
         Language lang;
-        std::string previousReks;
-        std::vector<std::string> sprint, relay, shot; // Record, Holder, Year
-        std::string lblRek, lblReks;
+        std::string previousReks, lblRek, lblReks;
+        Cells sprint, shot;
     };
     const Case cases[] = {
-        {"no set displayed keeps lblReks", false, Language::English, "Record set: O (Old)", {"", "", ""},
-         {"", "", ""}, {"", "", ""}, "0", "Record set: O (Old)"},
-        {"set displayed", true, Language::English, "Record set: O (Old)", {"12.10", "Ann,Lee", "2019"},
-         {"", "", ""}, {"15.20", "Eagles", "2001"}, "2", "Record set: C (Club)"},
-        {"set displayed, Afrikaans", true, Language::Afrikaans, "", {"12.10", "Ann,Lee", "2019"}, {"", "", ""},
-         {"15.20", "Eagles", "2001"}, "2", "Rekord stel: C (Club)"},
+        {"no set displayed keeps lblReks", false, false, Language::English, "Record set: O (Old)", "0",
+         "Record set: O (Old)", none, none},
+        {"set displayed", true, false, Language::English, "Record set: O (Old)", "2", "Record set: C (Club)", sprint,
+         shot},
+        {"set displayed, Afrikaans", true, false, Language::Afrikaans, "", "2", "Rekord stel: C (Club)", sprint, shot},
+        {"no event has a record", true, true, Language::English, "Record set: O (Old)", "0", "Record set: O (Old)",
+         none, none},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         AnalysisSuite s;
         s.addEvent("1", "", kSprint);
-        s.addEvent("2", "", kRelay);
-        s.addEvent("3", "", 555); // the record grid has no row for it
+        s.addEvent("2", "", kRelay); // in the set, but without a record
+        s.addEvent("3", "", 555);    // the record grid has no row for it
         s.addEvent("4", "", kShot);
+        if (c.definitionsGone) // but Relay's
+            s.reference.definitions.assign({{kRelay, 3, "M", "14", "3", "", "J"}});
         const GridModel flxRek = recordGrid();
         const DisplayedRecords displayed{flxRek, {4, "Club", "C"}};
         AnalysisLabels previous;
@@ -138,41 +138,19 @@ TEST(AnalysisTest, RecordColumnsFollowTheDisplayedSet)
         GridModel flxAnal;
         AnalysisResult r = s.read(flxAnal, c.displayed ? &displayed : nullptr, previous, AnalysisOrder::Events, c.lang);
         auto recordCells = [&](int row) {
-            return std::vector<std::string>{flxAnal.cell(row, acol::Record), flxAnal.cell(row, acol::Holder),
-                                            flxAnal.cell(row, acol::Year)};
+            return Cells{flxAnal.cell(row, acol::Record), flxAnal.cell(row, acol::Holder),
+                         flxAnal.cell(row, acol::Year)};
         };
-        EXPECT_EQ(recordCells(1), c.sprint);
-        EXPECT_EQ(recordCells(2), c.relay);
-        EXPECT_EQ(recordCells(3), (std::vector<std::string>{"", "", ""}));
-        EXPECT_EQ(recordCells(4), c.shot);
-        EXPECT_EQ(r.labels.lblRek, c.lblRek);
-        EXPECT_EQ(r.labels.lblReks, c.lblReks);
+        EXPECT_EQ((std::vector<Cells>{recordCells(1), recordCells(2), recordCells(3), recordCells(4)}),
+                  (std::vector<Cells>{c.sprint, none, none, c.shot}));
+        EXPECT_EQ(r.eventsWithRecords, std::stoi(c.lblRek));
+        EXPECT_EQ(std::tie(r.labels.lblRek, r.labels.lblReks), std::tie(c.lblRek, c.lblReks));
     }
-}
-
-TEST(AnalysisTest, RecordSetTextKeptWhenNoEventHasARecord)
-{
-    AnalysisSuite s;
-    s.addEvent("1", "", kRelay); // in the set, but without a record
-    s.addEvent("2", "", kShot);
-    s.reference.definitions.assign({{kRelay, 3, "M", "14", "3", "", "J"}}); // Shot's definition is gone
-    const GridModel flxRek = recordGrid();
-    const DisplayedRecords displayed{flxRek, {4, "Club", "C"}};
-    AnalysisLabels previous;
-    previous.lblReks = "Record set: O (Old)";
-    GridModel flxAnal;
-    AnalysisResult r = s.read(flxAnal, &displayed, previous);
-    EXPECT_EQ(r.eventsWithRecords, 0);
-    EXPECT_EQ(r.labels.lblRek, "0");
-    EXPECT_EQ(r.labels.lblReks, "Record set: O (Old)");
 }
 
 TEST(AnalysisTest, SortsByEventNumberOrByCompetitorsWithTiesByEventNumber)
 {
-    struct Case {
-        AnalysisOrder order;
-        std::vector<std::string> numbers;
-    };
+    struct Case { AnalysisOrder order; Cells numbers; };
     const Case cases[] = {
         {AnalysisOrder::Events, {"2", "2a", "2b", "3", "9", "10", "10a"}},
         // 0 before 3; the events with 3 in number order; 2b and 10a (5 each) too.

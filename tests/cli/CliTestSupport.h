@@ -1,11 +1,8 @@
 #pragma once
 #include "cli/Commands.h"
-#include "data/SuiteSetup.h"
-#include "support/TestSupport.h"
+#include "support/TestMeeting.h"
 
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
-
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,9 +13,12 @@
 
 namespace dravik::test {
 
-// A temporary folder holding a suite with the demo meeting.
-struct DemoSuite : TempFolder {
-    DemoSuite() { createSuiteFolder(folder(), true); }
+using testing::HasSubstr;
+using testing::ThrowsMessage;
+
+// A suite of its own holding the demo meeting.
+struct DemoSuite : TestMeeting {
+    DemoSuite() : TestMeeting(true) {}
 };
 
 // The lines of a command's output.
@@ -49,18 +49,6 @@ inline std::string firstBytes(const std::filesystem::path& file, std::size_t n)
     in.read(s.data(), static_cast<std::streamsize>(n));
     s.resize(static_cast<std::size_t>(in.gcount()));
     return s;
-}
-
-// The rows a query gives on a database file, each as its columns' texts joined by "|".
-inline std::vector<std::string> queryRows(const std::filesystem::path& db, const std::string& sql)
-{
-    SQLite::Database d(db.string());
-    return queryRows(d, sql);
-}
-
-inline std::vector<std::string> tableRows(const std::filesystem::path& db, const std::string& table)
-{
-    return queryRows(db, "SELECT * FROM " + table + " ORDER BY rowid");
 }
 
 } // namespace dravik::test

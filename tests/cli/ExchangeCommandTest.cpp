@@ -1,111 +1,82 @@
 #include "CliTestSupport.h"
-#include "data/DataStore.h"
 #include "exchange/ExchangeGrid.h"
 #include "exchange/ExchangeRecords.h"
 #include "exchange/ProgrammeExport.h"
 #include "exchange/Workbook.h"
-#include "platform/GridModel.h"
-#include "programme/ProgrammeRow.h"
 
 using namespace dravik;
+using test::HasSubstr;
+using test::ThrowsMessage;
 namespace fs = std::filesystem;
 
 namespace {
 
-using test::tableRows;
-
 // The demo meeting, with its programme and records as they were before the command.
 class ExchangeCommands : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        programme = tableRows(meeting, "Atld40");
-        records = tableRows(meeting, "Atld60");
-    }
+    void SetUp() override { keep(); }
+    void keep() { programme = dir.rows(kProgramme), records = dir.rows(kRecords); }
     void expectUnchanged()
     {
-        EXPECT_EQ(tableRows(meeting, "Atld40"), programme);
-        EXPECT_EQ(tableRows(meeting, "Atld60"), records);
+        EXPECT_EQ(dir.rows(kProgramme), programme);
+        EXPECT_EQ(dir.rows(kRecords), records);
     }
+    static constexpr const char* kProgramme = "SELECT * FROM Atld40 ORDER BY rowid";
+    static constexpr const char* kRecords = "SELECT * FROM Atld60 ORDER BY rowid";
     test::DemoSuite dir;
-    fs::path meeting = dir.path() / "Dsd00.mdb";
     std::vector<std::string> programme, records;
 };
 
 // A definition number of five digits comes back whole: column 8 shows its last
-// four digits, column 15 the whole number.
+// four digits, column 15 the whole number. The import stores the rows as Write to
+// Program words them, with HE "H" where the meeting had "E"; the rest as it was.
 TEST_F(ExchangeCommands, ExportThenImportStoresTheSameProgrammeAndRecords)
 {
-    {
-        SQLite::Database db(meeting.string(), SQLite::OPEN_READWRITE);
-        db.exec("UPDATE Atld40 SET Tabverw = 12345 WHERE rowid = (SELECT min(rowid) FROM Atld40)");
-        SQLite::Database dsd11((dir.path() / "Dsd11.mdb").string(), SQLite::OPEN_READWRITE);
-        dsd11.exec("INSERT INTO Atld10 SELECT * FROM Atld10 WHERE rowid = (SELECT min(rowid) FROM Atld10)");
-        dsd11.exec("UPDATE Atld10 SET Nommer = 12345 WHERE rowid = (SELECT max(rowid) FROM Atld10)");
-    }
-    programme = tableRows(meeting, "Atld40");
-    records = tableRows(meeting, "Atld60");
+    dir.meetingDb().exec("UPDATE Atld40 SET HE = 'H'");
+    dir.meetingDb().exec("UPDATE Atld40 SET Tabverw = 12345 WHERE rowid = (SELECT min(rowid) FROM Atld40)");
+    auto dsd11 = openDatabase(dir.path() / suitefile::Standard);
+    dsd11->exec("INSERT INTO Atld10 SELECT * FROM Atld10 WHERE rowid = (SELECT min(rowid) FROM Atld10)");
+    dsd11->exec("UPDATE Atld10 SET Nommer = 12345 WHERE rowid = (SELECT max(rowid) FROM Atld10)");
+    keep(); // the rows the import must store
+    dir.meetingDb().exec("UPDATE Atld40 SET HE = 'E'");
     ASSERT_EQ(programme.front().rfind("12345", 0), 0u) << programme.front();
+    const std::string events = std::to_string(programme.size());
 
     std::ostringstream out;
-    fs::path typed = dir.path() / "meet.2024.xls";
+    fs::path typed = dir.path() / "meet.2024.xls", written = dir.path() / "meet.xlsx";
     EXPECT_EQ(cli::runExportCommand(dir.path().string(), typed.string(), "1", Language::English, out), 0);
-    fs::path written = dir.path() / "meet.xlsx";
     EXPECT_TRUE(fs::exists(written));
-    EXPECT_NE(out.str().find("Wrote " + std::to_string(programme.size()) + " events to \"" + written.string() +
-                             "\" with the records of set 1"),
-              std::string::npos)
-        << out.str();
+    EXPECT_THAT(out.str(),
+                HasSubstr("Wrote " + events + " events to \"" + written.string() + "\" with the records of set 1"));
 
     std::ostringstream in;
     EXPECT_EQ(cli::runImportCommand(dir.path().string(), written.string(), "1", Language::Afrikaans, in), 0);
-    EXPECT_NE(in.str().find("Read " + std::to_string(programme.size()) + " rows"), std::string::npos) << in.str();
-    EXPECT_NE(in.str().find("Stored " + std::to_string(programme.size()) + " programme rows"), std::string::npos);
-    EXPECT_NE(in.str().find("records into set 1"), std::string::npos);
-
-    // Written back as Write to Program words it: HE "H", Invoer empty; the rest as it was.
-    auto after = tableRows(meeting, "Atld40");
-    ASSERT_EQ(after.size(), programme.size());
-    for (size_t i = 0; i < after.size(); ++i) {
-        std::string expected = programme[i];
-        ASSERT_NE(expected.find("|E|"), std::string::npos) << expected;
-        EXPECT_EQ(after[i], expected.replace(expected.find("|E|"), 3, "|H|"));
-    }
-    EXPECT_EQ(tableRows(meeting, "Atld60"), records);
+    for (const std::string& said : {"Read " + events + " rows", "Stored " + events + " programme rows",
+                                    std::string("records into set 1")})
+        EXPECT_THAT(in.str(), HasSubstr(said));
+    expectUnchanged();
 }
 
 TEST_F(ExchangeCommands, RefusedFilesAndSetsLeaveTheMeetingAsItWas)
 {
     std::ostringstream ok;
-    fs::path workbook = dir.path() / "Program.xlsx";
+    fs::path workbook = dir.path() / "Program.xlsx", junk = dir.path() / "junk.xlsx";
     cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, ok);
-    fs::path junk = dir.path() / "junk.xlsx";
     std::ofstream(junk) << "not a workbook";
-
-    struct Case {
-        fs::path file;
-        const char* set;
-        const char* message;
-    } cases[] = {
-        {junk, "", "junk.xlsx"},
-        {dir.path() / "missing.ods", "", "missing.ods"},
-        {workbook, "0", "Geen rekordstel is gekies nie!"},
-        {workbook, "42", "no record set with reference 42"},
-        {workbook, "one", "--set"},
-    };
     // Export never replaces a workbook unasked.
     EXPECT_THROW(cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, ok),
                  std::exception);
     EXPECT_EQ(cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, ok, true), 0);
+
+    struct Case { fs::path file; const char* set; const char* message; } cases[] = {
+        {junk, "", "junk.xlsx"}, {dir.path() / "missing.ods", "", "missing.ods"},
+        {workbook, "0", "Geen rekordstel is gekies nie!"}, {workbook, "42", "no record set with reference 42"},
+        {workbook, "one", "--set"},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.string() + " " + c.set);
-        std::ostringstream out;
-        try {
-            cli::runImportCommand(dir.path().string(), c.file.string(), c.set, Language::English, out);
-            ADD_FAILURE() << "no error";
-        } catch (const std::exception& e) {
-            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
-        }
+        EXPECT_THAT([&] { cli::runImportCommand(dir.path().string(), c.file.string(), c.set, Language::English, ok); },
+                    ThrowsMessage<std::exception>(HasSubstr(c.message)));
         expectUnchanged();
     }
 }
@@ -115,17 +86,14 @@ TEST_F(ExchangeCommands, RefusedFilesAndSetsLeaveTheMeetingAsItWas)
 // workbook. The message names the row, the column and the value; nothing is stored.
 TEST_F(ExchangeCommands, BadCellsOfTheGridOrAWorkbookStoreNothing)
 {
-    auto store = DataStore::open(dir.folder());
+    auto store = dir.open();
     EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
     GridModel shown;
     setupProgrammeGrid(shown, Language::English);
     loadProgrammeGrid(store->atld40(), ref, Language::English, shown);
 
-    struct Case {
-        int col;
-        const char* typed;
-        const char* told; // in the message: the value as the road reads it
-    } cases[] = {
+    // told: in the message, the value as the road reads it
+    struct Case { int col; const char* typed; const char* told; } cases[] = {
         {xcol::Time, "ab:cd", "\"ab:cd\""},     {xcol::Time, "25:99", "\"25:99\""},
         {xcol::Time, "31/02/2024", "31/02/2024"}, {xcol::Number, "-7", "\"-7\""},
         {xcol::Number, "10000", "10000"},         {xcol::Place, "LONGPLACE", "Where"},
@@ -140,32 +108,21 @@ TEST_F(ExchangeCommands, BadCellsOfTheGridOrAWorkbookStoreNothing)
         readFromProgramme(shown, ref.definitions, exchange);
         exchange.setCell(3, c.col, c.typed);
 
-        // The grid road: Write to Program leaves the programme grid as it was.
+        // The grid road: Write to Program refuses the row and leaves the programme grid as it was.
         GridModel grid = shown;
         ProgrammeWrite done = writeToProgramme(exchange, Language::English, 3, grid);
-        if (c.col == xcol::Record) {
-            EXPECT_TRUE(done.ok());
-            EXPECT_THROW(checkExchangeRecords(exchange), ExchangeError);
-        } else {
-            EXPECT_FALSE(done.ok());
-            EXPECT_EQ(done.refusedRow, 3);
-            EXPECT_NE(done.refused.message.find("Row 3"), std::string::npos) << done.refused.message;
-            EXPECT_NE(done.refused.message.find(c.told), std::string::npos) << done.refused.message;
-            EXPECT_EQ(grid.rowCells(3), shown.rowCells(3));
-        }
+        EXPECT_EQ(done.ok(), c.col == xcol::Record);
+        EXPECT_EQ(done.ok() ? 3 : done.refusedRow, 3);
+        EXPECT_TRUE(done.ok() || grid.rowCells(3) == shown.rowCells(3));
 
-        // The import road: sheet row 8 is named, and neither table changes.
+        // The import road: its message (the same as the grid's) names sheet row 8, and neither table changes.
         fs::path workbook = dir.path() / "bad.xlsx";
         fs::remove(workbook);
         exportWorkbook(exchange, "", workbook.string());
         std::ostringstream out;
-        try {
-            cli::runImportCommand(dir.path().string(), workbook.string(), "1", Language::English, out);
-            ADD_FAILURE() << "no error: " << out.str();
-        } catch (const std::exception& e) {
-            std::string message = e.what();
-            EXPECT_NE(message.find(c.col == xcol::Record ? "Event" : "sheet row 8"), std::string::npos) << message;
-        }
+        const char* row = c.col == xcol::Record ? "Event 3" : "sheet row 8: Row 3";
+        EXPECT_THAT([&] { cli::runImportCommand(dir.path().string(), workbook.string(), "1", Language::English, out); },
+                    ThrowsMessage<std::exception>(testing::AllOf(HasSubstr(row), HasSubstr(c.told))));
         expectUnchanged();
     }
 

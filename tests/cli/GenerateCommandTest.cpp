@@ -3,8 +3,12 @@
 #include "generator/GeneratorError.h"
 #include "support/TestMeeting.h"
 
+#include <tuple>
+
 namespace dravik {
 namespace {
+
+using Rows = std::vector<std::string>;
 
 // A suite whose standard tables hold only the definitions below, so that the
 // test does not depend on the standard event list; one programme row is stored.
@@ -13,21 +17,15 @@ protected:
     void SetUp() override
     {
         m.clearStandardEvents();
-        SQLite::Database(m.folder() + suitefile::Further, SQLite::OPEN_READWRITE).exec("DELETE FROM Atld18; DELETE FROM Atld19");
-        const struct {
-            int nommer, tipe;
-            const char* sm;
-            int oud, besk;
-            const char* name;
-            const char* nota;
-        } events[] = {{21, 1, "S", 14, 1, "100m", ""},         {22, 1, "M", 16, 2, "200m", ""},
-                      {23, 2, "S", 16, 3, "1500m", ""},        {24, 5, "M", 14, 4, "100m Hurdles", ""},
-                      {29, 5, "S", 16, 8, "200m Hurdles", ""}, {25, 7, "S", 14, 5, "Long Jump", ""},
-                      {30, 7, "M", 14, 5, "Long Jump", ""},    {31, 7, "S", 16, 5, "Long Jump", ""},
-                      {26, 8, "M", 16, 6, "Shot Put", "4kg"},  {27, 7, "S", 16, 7, "Pole Vault", ""},
-                      {28, 1, "S", 15, 1, "100m", ""}};
-        for (const auto& e : events)
-            m.addEvent(e.nommer, e.tipe, e.sm, e.oud, e.besk, e.name, e.nota);
+        openDatabase(m.path() / suitefile::Further)->exec("DELETE FROM Atld18; DELETE FROM Atld19");
+        using E = std::tuple<int, int, const char*, int, int, const char*>; // nommer, tipe, SM, oud, besk, name
+        for (auto [nommer, tipe, sm, oud, besk, name] :
+             {E{21, 1, "S", 14, 1, "100m"}, E{22, 1, "M", 16, 2, "200m"}, E{23, 2, "S", 16, 3, "1500m"},
+              E{24, 5, "M", 14, 4, "100m Hurdles"}, E{29, 5, "S", 16, 8, "200m Hurdles"},
+              E{25, 7, "S", 14, 5, "Long Jump"}, E{30, 7, "M", 14, 5, "Long Jump"}, E{31, 7, "S", 16, 5, "Long Jump"},
+              E{27, 7, "S", 16, 7, "Pole Vault"}, E{28, 1, "S", 15, 1, "100m"}})
+            m.addEvent(nommer, tipe, sm, oud, besk, name);
+        m.addEvent(26, 8, "M", 16, 6, "Shot Put", "4kg");
         m.addStoredRow(99, 1, "07:00");
     }
     void entries(const std::vector<std::pair<int, int>>& perDefinition)
@@ -37,7 +35,7 @@ protected:
         for (auto [tnom, count] : perDefinition)
             m.addEntries(tnom, count, (athlete += count) - count);
     }
-    std::vector<std::string> stored() { return m.rows("SELECT Tabverw, Nommer, Tyd FROM Atld40 ORDER BY rowid"); }
+    Rows stored() { return m.rows("SELECT Tabverw, Nommer, Tyd FROM Atld40 ORDER BY rowid"); }
 
     test::TestMeeting m;
 };
@@ -91,15 +89,14 @@ TEST_F(GenerateSuite, PrintsTheTimedProgrammeAndStoresItWithApply)
     std::ostringstream dry;
     EXPECT_EQ(cli::runGenerateCommand(m.folder(), "09:45", false, dry), 0);
     EXPECT_EQ(dry.str(), kExpected);
-    EXPECT_EQ(stored(), std::vector<std::string>{"99.0|1.0|07:00"});
+    EXPECT_EQ(stored(), Rows{"99.0|1.0|07:00"});
 
     std::ostringstream applied;
     EXPECT_EQ(cli::runGenerateCommand(m.folder(), "09:45", true, applied), 0);
     EXPECT_EQ(applied.str(), std::string(kExpected) + "Stored 10 programme rows.\n");
-    EXPECT_EQ(stored(), (std::vector<std::string>{"30.0|1.0|09:45", "25.0|2.0|09:45", "27.0|3.0|09:45",
-                                                  "26.0|4.0|09:45", "21.0|5.0|09:45", "22.0|6.0|09:55",
-                                                  "31.0|7.0|10:00", "23.0|8.0|09:59", "24.0|9.0|10:11",
-                                                  "29.0|10.0|10:19"}));
+    EXPECT_EQ(stored(), (Rows{"30.0|1.0|09:45", "25.0|2.0|09:45", "27.0|3.0|09:45", "26.0|4.0|09:45", "21.0|5.0|09:45",
+                              "22.0|6.0|09:55", "31.0|7.0|10:00", "23.0|8.0|09:59", "24.0|9.0|10:11",
+                              "29.0|10.0|10:19"}));
 
     // A list too short to hold the round count in its third row is numbered from
     // the summary of the estimate, as the window does: the long jump's round first.

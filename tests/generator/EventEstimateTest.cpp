@@ -3,6 +3,7 @@
 #include "generator/HeatSizeTable.h"
 #include "platform/GridModel.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace dravik {
@@ -10,13 +11,8 @@ namespace {
 
 TEST(Estimate, RaceHeatsAndMinutesByKindAndDistance)
 {
-    struct Case {
-        bool ownSizes; // every row of the table its own size
-        int kind;
-        double distance;
-        int entries, heats;
-        double minutes;
-    };
+    // ownSizes: every row of the heat-size table its own size
+    struct Case { bool ownSizes; int kind; double distance; int entries, heats; double minutes; };
     const Case cases[] = {
         // The standard table: 10 to 100 m, 8 to 200 m, 16 middle distance, 10 hurdles to 110 m.
         // Whole part plus one, even at exact multiples.
@@ -53,11 +49,7 @@ TEST(Estimate, RaceHeatsAndMinutesByKindAndDistance)
 TEST(Estimate, FieldEventsAndTheirRound)
 {
     GridModel noTable; // never read for a field event
-    struct Case {
-        int kind, entries;
-        bool poleVault;
-        double minutes, roundMinutes;
-    };
+    struct Case { int kind, entries; bool poleVault; double minutes, roundMinutes; };
     for (const Case& c : std::vector<Case>{{7, 10, false, 42, 42}, {8, 1, false, 15, 15}, {7, 10, true, 84, 42}}) {
         EventEstimate e = estimateEvent(c.kind, 0, c.entries, c.poleVault, noTable);
         EXPECT_EQ(e.heats, 1);
@@ -74,17 +66,10 @@ TEST(Estimate, FieldEventsAndTheirRound)
 
 TEST(Estimate, PoleVaultByStoredMarkOrCatalogueName)
 {
-    struct Case {
-        const char* english;
-        const char* afrikaans;
-        bool poleVault;
-    };
-    for (const Case& c : std::vector<Case>{{"Pole Vault", "Paalspring", true},
-                                           {"Pole vault - Open", "", true},
-                                           {"", "PAALSPRING", true},
-                                           {"PS Senior", "", true},
-                                           {"Long Jump", "Verspring", false},
-                                           {"ps", "Paal", false},
+    struct Case { const char* english; const char* afrikaans; bool poleVault; };
+    for (const Case& c : std::vector<Case>{{"Pole Vault", "Paalspring", true}, {"Pole vault - Open", "", true},
+                                           {"", "PAALSPRING", true}, {"PS Senior", "", true},
+                                           {"Long Jump", "Verspring", false}, {"ps", "Paal", false},
                                            {"High Jump - PS", "", false}})
         EXPECT_EQ(isPoleVault(c.english, c.afrikaans), c.poleVault) << c.english << " / " << c.afrikaans;
 }
@@ -95,12 +80,9 @@ TEST(Estimate, HeatSizeThatIsNoNumberAboveZeroIsRefused)
         GridModel bane;
         setupHeatSizeTable(bane);
         bane.setCell(2, 1, text);
-        try {
-            estimateEvent(1, 200, 12, false, bane);
-            ADD_FAILURE() << "accepted \"" << text << "\"";
-        } catch (const GeneratorError& e) {
-            EXPECT_NE(std::string(e.what()).find("150m-200m"), std::string::npos) << e.what();
-        }
+        EXPECT_THAT([&] { estimateEvent(1, 200, 12, false, bane); },
+                    testing::ThrowsMessage<GeneratorError>(testing::HasSubstr("150m-200m")))
+            << '"' << text << '"';
     }
     GridModel shortTable;
     setupHeatSizeTable(shortTable);

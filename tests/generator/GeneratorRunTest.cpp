@@ -2,6 +2,7 @@
 
 #include "generator/GeneratorError.h"
 #include "generator/GeneratorTestSupport.h"
+#include "generator/ProgrammeTransfer.h"
 
 #include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
@@ -12,11 +13,13 @@ namespace dravik {
 namespace {
 
 struct GeneratorRunTest : test::GeneratorMeeting {
-    GeneratorRunTest()
+    void storeTwoRows()
     {
-        meeting.db().exec("INSERT INTO Atld40 (Tabverw, Nommer, Tyd) VALUES (99, 1, '07:00'), (98, 2, '07:30')");
+        db().exec("DELETE FROM Atld40");
+        meeting.addStoredRow(99, 1, "07:00");
+        meeting.addStoredRow(98, 2, "07:30");
     }
-    int storedRows() { return meeting.db().execAndGet("SELECT count(*) FROM Atld40").getInt(); }
+    int storedRows() { return db().execAndGet("SELECT count(*) FROM Atld40").getInt(); }
 };
 
 // "Dra oor" stores only a list that "Skep Program" scheduled since the last
@@ -27,12 +30,7 @@ TEST_F(GeneratorRunTest, TransfersOnlyAScheduledList)
     const Step read = [this](GeneratorRun& run, RecordSet& atld37) { run.readItems(atld37, ref, bane); };
     const Step schedule = [](GeneratorRun& run, RecordSet&) { run.createProgramme("08:00"); };
     const Step trim = [](GeneratorRun& run, RecordSet&) { run.removeCurrentItem(); };
-    struct Case {
-        const char* name;
-        int entries; // entries of each definition
-        std::vector<Step> steps;
-        bool stores;
-    };
+    struct Case { const char* name; int entries; std::vector<Step> steps; bool stores; }; // entries per definition
     const std::vector<Case> cases = {
         {"straight after start-up", 3, {}, false},
         {"a read that found no entries", 0, {read, schedule}, false},
@@ -44,33 +42,61 @@ TEST_F(GeneratorRunTest, TransfersOnlyAScheduledList)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        meeting.db().exec("DELETE FROM Atld37");
-        meeting.addEntries(11, c.entries);
-        meeting.addEntries(15, c.entries);
-        RecordSet atld37(meeting.db(), query::Atld37);
-        RecordSet atld40(meeting.db(), query::Atld40);
+        storeTwoRows();
+        db().exec("DELETE FROM Atld37");
+        addEntries(11, c.entries);
+        addEntries(15, c.entries);
+        RecordSet atld37(db(), query::Atld37);
+        RecordSet atld40(db(), query::Atld40);
         GeneratorRun run(list);
-        int before = storedRows();
         for (const Step& step : c.steps)
             step(run, atld37);
         if (c.stores) {
             EXPECT_EQ(run.transfer(atld40), list.rows() - 1);
             EXPECT_EQ(storedRows(), list.rows() - 1);
-            meeting.db().exec("DELETE FROM Atld40; INSERT INTO Atld40 (Tabverw, Nommer, Tyd) VALUES "
-                              "(99, 1, '07:00'), (98, 2, '07:30')");
         } else {
             EXPECT_THROW(run.transfer(atld40), GeneratorError);
-            EXPECT_EQ(storedRows(), before) << "the stored programme is left as it is";
+            EXPECT_EQ(storedRows(), 2) << "the stored programme is left as it is";
         }
     }
 }
 
+// The stored programme is replaced by the list's rows that have a definition, with their defaults.
+TEST_F(GeneratorRunTest, TransferStoresTheRowsWithADefinitionAndTheirDefaults)
+{
+    // Working-list cells and the Atld40 row, "" when not stored.
+    struct Case { std::string definition, number, time, stored; };
+    const std::vector<Case> cases = {
+        {"21", "3", "09:15", "21.0|0.0|3.0|09:15| | |0|E|0.0|1.0"},
+        {"22", "", "", "22.0|0.0|1.0|00:00| | |0|E|0.0|1.0"}, // never numbered or timed
+        {"23", "0", " ", "23.0|0.0|1.0|00:00| | |0|E|0.0|1.0"},
+        {"", "4", "09:30", ""}, {"0", "5", "09:40", ""}, {"Verw", "No", "Tyd", ""}, // no definition, a header-like row
+        {"7.5", "2", "10:00", "7.5|0.0|2.0|10:00| | |0|E|0.0|1.0"},
+    };
+    setupWorkingList(list);
+    std::vector<std::string> expected;
+    for (const auto& c : cases) {
+        std::vector<std::string> cells(ncol::Count);
+        cells[ncol::Definition] = c.definition, cells[ncol::Number] = c.number, cells[ncol::Time] = c.time;
+        list.addRow(cells);
+        if (!c.stored.empty())
+            expected.push_back(c.stored);
+    }
+    storeTwoRows();
+    RecordSet atld40(db(), query::Atld40);
+    EXPECT_EQ(transferWorkingList(list, atld40), 4);
+    EXPECT_EQ(meeting.rows("SELECT Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws "
+                           "FROM Atld40 ORDER BY rowid"),
+              expected);
+    EXPECT_EQ(atld40.recordCount(), 4);
+}
+
 TEST_F(GeneratorRunTest, SaysWhenTheScheduleRunsPastMidnight)
 {
-    meeting.addEntries(11, 100); // 100m: 22 minutes of heats
-    meeting.addEntries(12, 100); // and the girls' 100m after it
-    meeting.addEntries(15, 1);   // long jump: one 15-minute round
-    RecordSet atld37(meeting.db(), query::Atld37);
+    addEntries(11, 100); // 100m: 22 minutes of heats
+    addEntries(12, 100); // and the girls' 100m after it
+    addEntries(15, 1);   // long jump: one 15-minute round
+    RecordSet atld37(db(), query::Atld37);
     GeneratorRun run(list);
     run.readItems(atld37, ref, bane);
 

@@ -1,45 +1,31 @@
 #pragma once
-#include "data/ReferenceData.h"
-#include "data/Schema.h"
 #include "generator/HeatSizeTable.h"
 #include "generator/WorkingList.h"
-#include "platform/Database.h"
-#include "platform/GridModel.h"
 #include "platform/RecordSet.h"
-#include "platform/TextNumber.h"
 #include "support/TestMeeting.h"
 
-#include <SQLiteCpp/Statement.h>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace dravik::test {
 
-// The test meeting's database, entries added by count.
-class MeetingDatabase {
-public:
-    SQLite::Database& db() { return meeting_.meetingDb(); }
-    // `count` entries for the definition tnom, by athletes numbered on from the last.
-    void addEntries(int tnom, int count)
-    {
-        meeting_.addEntries(tnom, count, athlete_ + 1);
-        athlete_ += count;
-    }
-
-private:
-    TestMeeting meeting_;
-    int athlete_ = 0;
-};
-
 // A meeting to read entries from: definitions of kinds 1, 2, 7, 8 and 9 (a
 // pole vault, a shot with a note), the standard heat sizes, an empty working list.
 struct GeneratorMeeting : ::testing::Test {
-    MeetingDatabase meeting;
+    TestMeeting meeting;
     EventReference ref;
     GridModel bane, list;
+    int athletes = 0;
+
+    SQLite::Database& db() { return meeting.meetingDb(); }
+    // `count` entries for the definition tnom, by athletes numbered on from the last.
+    void addEntries(int tnom, int count)
+    {
+        meeting.addEntries(tnom, count, athletes + 1);
+        athletes += count;
+    }
 
     GeneratorMeeting()
     {
@@ -56,11 +42,7 @@ struct GeneratorMeeting : ::testing::Test {
 
 // A working list as the estimate leaves it, with the cells the schedule reads;
 // the label goes into the event-name column.
-struct ListRow {
-    std::string label;
-    int kind, key;
-    double minutes;
-};
+struct ListRow { std::string label; int kind, key; double minutes; };
 
 inline void fillWorkingList(GridModel& flxNLys, const std::vector<ListRow>& rows)
 {

@@ -1,25 +1,22 @@
 #include "RecordsTestSupport.h"
 
-#include "platform/GridModel.h"
-#include "records/RecordGrid.h"
-
 #include <gtest/gtest.h>
 
 using namespace dravik;
 using test::column;
-using test::RecordsSuite;
+using Rows = std::vector<std::string>;
 
 namespace {
 
-std::vector<std::string> visible(const GridModel& g, int row)
+Rows visible(const GridModel& g, int row)
 {
-    std::vector<std::string> out;
+    Rows out;
     for (int c = 0; c < g.cols(); ++c)
         out.push_back(g.colHidden(c) ? "#" + g.cell(row, c) : g.cell(row, c));
     return out;
 }
 
-TEST(RecordGridTest, DisplayListsTheEventsOfTheAgeRangeWithTheSetsRecords)
+TEST(RecordGridTest, DisplayListsTheEventsOfTheAgeRangeWithTheSetsRecordsAndFilters)
 {
     test::RecordsMeeting m;
     std::vector<std::pair<int, int>> progress;
@@ -30,44 +27,30 @@ TEST(RecordGridTest, DisplayListsTheEventsOfTheAgeRangeWithTheSetsRecords)
     ASSERT_EQ(m.grid.rows(), 4);
     const std::string key1 = m.suite.rows("SELECT rowid FROM Atld60 WHERE Verw = 1 AND Tnom = 101")[0];
     const std::string key2 = m.suite.rows("SELECT rowid FROM Atld60 WHERE Verw = 1 AND Tnom = 102")[0];
-    EXPECT_EQ(visible(m.grid, 1),
-              (std::vector<std::string>{"Long Jump (indoor)", "G - 13", "Smit", "Mia", "6.50", "1998", "summer 1998",
+    EXPECT_EQ(visible(m.grid, 1), (Rows{"Long Jump (indoor)", "G - 13", "Smit", "Mia", "6.50", "1998", "summer 1998",
                                         "Eagles", "Durban", "#102", "#" + key2, "#0", "#7", "#1"}));
-    EXPECT_EQ(visible(m.grid, 2),
-              (std::vector<std::string>{"800 m", "B - 13", "Lee", "Ann", " 2:05.30", "2019", "05/04/2019", "Oaks",
+    EXPECT_EQ(visible(m.grid, 2), (Rows{"800 m", "B - 13", "Lee", "Ann", " 2:05.30", "2019", "05/04/2019", "Oaks",
                                         "Pretoria", "#101", "#" + key1, "#5", "#2", "#1"}));
-    EXPECT_EQ(visible(m.grid, 3), (std::vector<std::string>{"800 m", "M - 35", "", "", "", "", "14/03/2026", "", "",
-                                                            "#104", "#-1", "#0", "#2", "#1"}));
+    EXPECT_EQ(visible(m.grid, 3), (Rows{"800 m", "M - 35", "", "", "", "", "14/03/2026", "", "", "#104", "#-1", "#0",
+                                        "#2", "#1"}));
     ASSERT_FALSE(progress.empty());
     EXPECT_EQ(progress.front(), std::make_pair(0, 6));
     EXPECT_EQ(progress.back(), std::make_pair(6, 6));
 
+    // The filter hides the events that are not on the programme, and shows them again.
+    struct Step { const char* caption; const char* next; std::vector<int> hidden; };
+    for (const Step& step : {Step{"Program Events", "All Events", {1, 3}}, Step{"All Events", "Program Events", {}},
+                             Step{"Program Items", "Program Events", {}}}) {
+        EventFilter f = pressEventFilter(m.grid, step.caption);
+        EXPECT_EQ(f.caption, step.next);
+        EXPECT_EQ(f.hiddenRows, step.hidden) << step.caption;
+    }
+
     shown = m.display(2, Language::Afrikaans);
     EXPECT_EQ(shown.filterCaption, "Program Items");
     EXPECT_EQ(m.grid.cell(0, reccol::Event), "Item");
-    EXPECT_EQ(column(m.grid, reccol::Category), (std::vector<std::string>{"D - 13", "S - 13", "M - 35"}));
-    EXPECT_EQ(column(m.grid, reccol::Record), (std::vector<std::string>{"", " 2:00.00", ""}));
-}
-
-TEST(RecordGridTest, FilterHidesTheEventsThatAreNotOnTheProgramme)
-{
-    test::RecordsMeeting m;
-    m.display(1);
-    struct Step {
-        const char* caption;
-        const char* next;
-        std::vector<int> hidden;
-    };
-    const Step steps[] = {
-        {"Program Events", "All Events", {1, 3}},
-        {"All Events", "Program Events", {}},
-        {"Program Items", "Program Events", {}},
-    };
-    for (const Step& s : steps) {
-        EventFilter f = pressEventFilter(m.grid, s.caption);
-        EXPECT_EQ(f.caption, s.next);
-        EXPECT_EQ(f.hiddenRows, s.hidden) << s.caption;
-    }
+    EXPECT_EQ(column(m.grid, reccol::Category), (Rows{"D - 13", "S - 13", "M - 35"}));
+    EXPECT_EQ(column(m.grid, reccol::Record), (Rows{"", " 2:00.00", ""}));
 }
 
 TEST(RecordGridTest, SaveStoresTypedRecordsDeletesClearedOnesAndLeavesTheRestAlone)
@@ -83,9 +66,9 @@ TEST(RecordGridTest, SaveStoresTypedRecordsDeletesClearedOnesAndLeavesTheRestAlo
     m.grid.setCell(3, reccol::Record, "2:10.5");   // a new record
     m.grid.setCell(3, reccol::Surname, "Botha");
     ASSERT_TRUE(saveRecordGrid(m.grid, m.store->atld60(), Language::English).ok);
-    EXPECT_EQ(m.records(), (std::vector<std::string>{"1|102|6.505|Smith|Mia|Eagles|Durban|summer 1998|1998",
-                                                     "2|101|120.0|Lee|Ann|Oaks|Pretoria|2019-04-05|2019",
-                                                     "1|104|130.5|Botha||||2026-03-14|"}));
+    EXPECT_EQ(m.records(), (Rows{"1|102|6.505|Smith|Mia|Eagles|Durban|summer 1998|1998",
+                                 "2|101|120.0|Lee|Ann|Oaks|Pretoria|2019-04-05|2019",
+                                 "1|104|130.5|Botha||||2026-03-14|"}));
     EXPECT_EQ(m.grid.cell(2, reccol::Key), "-1");
     EXPECT_EQ(m.grid.cell(3, reccol::Record), " 2:10.50");
     EXPECT_EQ(m.store->atld60().recordCount(), 3); // the shared record set follows
@@ -95,17 +78,12 @@ TEST(RecordGridTest, SaveStoresTypedRecordsDeletesClearedOnesAndLeavesTheRestAlo
     EXPECT_EQ(m.records().size(), 3u);
     // Display again shows the change.
     m.display(1);
-    EXPECT_EQ(column(m.grid, reccol::Record), (std::vector<std::string>{"6.50", "", " 2:10.50"}));
+    EXPECT_EQ(column(m.grid, reccol::Record), (Rows{"6.50", "", " 2:10.50"}));
 }
 
 TEST(RecordGridTest, SaveRefusesARecordOrDateItCannotReadAndStoresNothing)
 {
-    struct Case {
-        int row, col;
-        const char* text;
-        Language lang;
-        const char* message;
-    };
+    struct Case { int row, col; const char* text; Language lang; const char* message; };
     const Case cases[] = {
         {2, reccol::Record, "1:0x", Language::English,
          "The record of 800 m (B - 13), \"1:0x\", is neither a number nor a time. Nothing was saved."},

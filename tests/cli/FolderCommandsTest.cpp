@@ -1,0 +1,70 @@
+#include "CliTestSupport.h"
+
+#include <fstream>
+#include <regex>
+#include <stdexcept>
+
+using namespace dravik;
+namespace fs = std::filesystem;
+
+namespace {
+
+// The demo meeting numbers each day from 1: one day's start lists are written,
+// all days at once are refused with a message and no file.
+TEST(LynxCommand, WritesOneDayOfTheDemoMeeting)
+{
+    test::DemoSuite dir;
+    const fs::path camera = dir.path() / "camera";
+    fs::create_directory(camera);
+
+    std::ostringstream all;
+    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), camera.string(), 0, Language::English, all),
+                 std::runtime_error);
+    EXPECT_TRUE(fs::is_empty(camera));
+    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), camera.string(), 4, Language::English, all),
+                 std::invalid_argument);
+
+    std::ostringstream out;
+    EXPECT_EQ(cli::runLynxCommand(dir.path().string(), camera.string(), 2, Language::Afrikaans, out), 0);
+    std::smatch counts;
+    const std::string said = out.str();
+    ASSERT_TRUE(std::regex_search(said, counts, std::regex("Wrote (\\d+) races and (\\d+) competitors"))) << said;
+    auto text = [&](const char* name) {
+        std::ifstream in(camera / name);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(std::to_string(test::lines(text("lynx.sch")).size()), counts[1].str());
+    EXPECT_EQ(std::to_string(test::lines(text("lynx.ppl")).size()), counts[2].str());
+    const std::string events = text("lynx.evt");
+    EXPECT_NE(events.find(",Seuns - "), std::string::npos);
+    EXPECT_NE(events.find("01,1,1,"), std::string::npos) << "the relays share numbers through sub letters";
+}
+
+TEST(PublishCommand, WritesTheFolderOrSaysWhatIsWrong)
+{
+    test::DemoSuite dir;
+    const fs::path web = dir.path() / "web";
+    const std::string to = web.string(), blocked = (dir.path() / "Dsd00.mdb" / "web").string();
+    struct Case { cli::PublishCommandOptions options; std::string message; }; // message "": the folder is written
+    const Case cases[] = {
+        {{to, "values", "1", 0}, ""}, {{to, "values", "1", 1}, ""}, {{blocked, "none", "", 0}, blocked},
+        {{to, "none", "", 5}, "--day 5 is not a day of the meeting"},
+        {{to, "some", "", 0}, "Unknown --records \"some\""}, {{to, "none", "99", 0}, "There is no record set 99"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        std::ostringstream out;
+        if (!c.message.empty()) {
+            EXPECT_THAT([&] { cli::runPublishCommand(dir.folder(), c.options, out); },
+                        test::ThrowsMessage<std::exception>(test::HasSubstr(c.message)));
+            continue;
+        }
+        EXPECT_EQ(cli::runPublishCommand(dir.folder(), c.options, out), 0);
+        const auto said = test::lines(out.str());
+        ASSERT_EQ(said.size(), 2u) << out.str();
+        EXPECT_EQ(said[0].rfind("Wrote " + (web / "index.html").string() + " (", 0), 0u) << said[0];
+        EXPECT_TRUE(fs::file_size(web / "records.html") > 0);
+    }
+}
+
+} // namespace
