@@ -94,8 +94,9 @@ TEST_F(RecordSetTest, EditAndDeleteWorkOnTheCurrentRowByKey)
 TEST_F(RecordSetTest, RewriteReplacesAllRowsOrNothing)
 {
     RecordSet rs(*db, "Select * from Tab order by Nommer");
-    rs.rewriteTable({{{"Nommer", 9.0}, {"Naam", "z"}}, {{"Nommer", 8.0}, {"Naam", "y"}}});
+    rs.rewriteTable({{{"Nommer", 9.0}, {"Naam", "z"}}, {{"Naam", "y"}, {"Nommer", 8.0}}});
     EXPECT_EQ(names(rs), (std::vector<std::string>{"z", "y"})) << "rows stay in the order written";
+    EXPECT_EQ(count("SELECT count(*) FROM Tab WHERE Naam = 'y' AND Nommer = 8"), 1) << "each row's own fields";
     EXPECT_EQ(count("SELECT count(*) FROM Tab"), 2);
 
     db->exec("CREATE TRIGGER refuse BEFORE INSERT ON Tab WHEN NEW.Nommer = 99 "
