@@ -1,4 +1,5 @@
 #include "render/FileWrite.h"
+#include "render/PdfJoin.h"
 #include "render/Render.h"
 #include "render/TextDocumentBuilder.h"
 
@@ -77,9 +78,8 @@ void printTo(QTextDocument& laidOut, QPagedPaintDevice& device)
     painter.end();
 }
 
-void writePdf(QTextDocument& laidOut, const std::string& path)
+QByteArray pdfBytes(QTextDocument& laidOut)
 {
-    checkFolder(path);
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
     {
@@ -93,7 +93,13 @@ void writePdf(QTextDocument& laidOut, const std::string& path)
                                          QMarginsF(0, 0, 0, 0)));
         printTo(laidOut, writer);
     }
-    saveFile(path, bytes.data());
+    return bytes.data();
+}
+
+void writePdf(QTextDocument& laidOut, const std::string& path)
+{
+    checkFolder(path);
+    saveFile(path, pdfBytes(laidOut));
 }
 
 } // namespace dravik::render

@@ -271,6 +271,8 @@ std::vector<std::vector<MeasuredRow>> packRows(std::vector<MeasuredRow> rows, do
     return sheets;
 }
 
+} // namespace
+
 void addBlock(Document& out, const Block& b)
 {
     std::visit([&out](const auto& v) {
@@ -285,8 +287,6 @@ void addBlock(Document& out, const Block& b)
             out.newPage();
     }, b);
 }
-
-} // namespace
 
 SheetPlan planSheets(const Document& doc, const QPageLayout& page, RowHeights heights)
 {
