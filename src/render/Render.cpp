@@ -108,6 +108,43 @@ std::optional<QByteArray> pdfOfSheets(const Document& sheets, const QPageLayout&
     return pdfBytes(*laidOut);
 }
 
+// A long printout laid out and written in two halves at once, one on each processor,
+// and the two files joined; each half starts at a sheet of its own. Empty when the
+// printout is short, the machine has one processor, a sheet ran over its page or the
+// halves cannot be joined: the caller then writes the pages as one.
+std::optional<QByteArray> pdfInHalves(const SheetPlan& plan, const QPageLayout& page)
+{
+    const auto halves = QThread::idealThreadCount() > 1 ? splitAtSheet(plan.doc, 60) : std::nullopt;
+    if (!halves)
+        return std::nullopt;
+    std::optional<QByteArray> first, second;
+    std::exception_ptr failed;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        try {
+            second = pdfOfSheets(halves->second, page, plan.tabs);
+        } catch (...) {
+            failed = std::current_exception();
+        }
+    }));
+    worker->start();
+    try {
+        first = pdfOfSheets(halves->first, page, plan.tabs);
+    } catch (...) {
+        worker->wait();
+        throw;
+    }
+    worker->wait();
+    if (failed)
+        std::rethrow_exception(failed);
+    if (!first || !second)
+        return std::nullopt;
+    try {
+        return joinPdfs({*first, *second});
+    } catch (const std::runtime_error&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 GuiSession::GuiSession() : app_(ensureGuiApplication()) {}
@@ -156,41 +193,9 @@ void writePdf(const Document& doc, const std::string& path)
     requireGui();
     checkFolder(path);
     const QPageLayout page = pageLayoutFor(doc);
-    const SheetPlan plan = planSheets(doc, page, RowHeights::Reckoned);
-    // A long printout is laid out and written in two halves at once, one on each
-    // processor, and the two files joined; each half starts at a sheet of its own.
-    const auto halves = QThread::idealThreadCount() > 1 ? splitAtSheet(plan.doc, 60) : std::nullopt;
-    if (halves) {
-        std::optional<QByteArray> second;
-        std::exception_ptr failed;
-        std::unique_ptr<QThread> worker(QThread::create([&] {
-            try {
-                second = pdfOfSheets(halves->second, page, plan.tabs);
-            } catch (...) {
-                failed = std::current_exception();
-            }
-        }));
-        worker->start();
-        std::optional<QByteArray> first;
-        try {
-            first = pdfOfSheets(halves->first, page, plan.tabs);
-        } catch (...) {
-            worker->wait();
-            throw;
-        }
-        worker->wait();
-        if (failed)
-            std::rethrow_exception(failed);
-        if (first && second) {
-            QByteArray joined;
-            try {
-                joined = joinPdfs({*first, *second});
-            } catch (const std::runtime_error& e) {
-                throw writeError(path, QString::fromStdString(e.what()));
-            }
-            saveFile(path, joined);
-            return;
-        }
+    if (const auto bytes = pdfInHalves(planSheets(doc, page, RowHeights::Reckoned), page)) {
+        saveFile(path, *bytes);
+        return;
     }
     auto laidOut = fitSheets(doc, page).pages;
     writePdf(*laidOut, path);
