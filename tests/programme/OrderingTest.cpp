@@ -152,18 +152,6 @@ TEST(Ordering, DisplayOrders)
     EXPECT_EQ(ed.grid.cell(0, pcol::Number), "No");
 }
 
-TEST(Ordering, EqualKeysKeepNumberOrder)
-{
-    EditorFixture ed;
-    for (const char* n : {"12", "9", "100", "10", "9"})
-        ed.add({n, "", "", "Male", "12", "100 m"});
-    ed.grid.setCell(2, pcol::Sub, "x");
-    for (int order = 0; order < 4; ++order) {
-        sortProgramme(ed.grid, static_cast<DisplayOrder>(order));
-        EXPECT_EQ(numbered(ed), Texts({"9", "9x", "10", "12", "100"})) << order;
-    }
-}
-
 TEST(Ordering, DisplayOrderShowsTheFirstRowAndForgetsAPickedRow)
 {
     EditorFixture ed;
