@@ -39,7 +39,6 @@ TEST(StandardProgrammeTest, HeadingNamesTheMeetingAndTheDayOrDate)
     };
     const Case cases[] = {
         {Language::English, 1, true, 1, "1", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Date: 14/03/2026\n"}},
-        {Language::Afrikaans, 1, true, 1, "1", {"\n", "Byeenkoms: Winter Games  (Pretoria)\n", "\n", "Datum: 14/03/2026\n"}},
         {Language::English, 3, true, 1, "2", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Day: 2 - 15/03/2026\n"}},
         {Language::Afrikaans, 3, false, 3, "3", {"\n", "Byeenkoms: Winter Games  (Pretoria)\n", "\n", "Dag: 3 - 16/03/2026\n"}},
         {Language::English, 3, true, 1, "4", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n"}}, // day 4: no day line
