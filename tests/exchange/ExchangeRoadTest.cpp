@@ -134,20 +134,25 @@ TEST(ExchangeRoad, TheBuiltInTemplateServesAndAShorterProgrammeLeavesNothingBehi
                    shorter = dir.path() / "short.xlsx";
     GridModel exchange;
     setupExchangeGrid(exchange);
-    for (int i = 1; i <= 5; ++i)
+    for (int i = 1; i <= 1002; ++i)
         exchange.addItem(std::to_string(i) +
                          "\t\t09:00\tManlik\t12\t100m\tFinaal\t\t10.5\t2001\tJan\tSmit\tHere\t115\t\t1");
     EXPECT_TRUE(exportWorkbook(exchange, templ.string(), longer.string()).builtInTemplate);
     EXPECT_FALSE(fs::exists(templ));
+    // The import reads to row 1000 and says how many rows it left.
+    GridModel imported;
+    setupExchangeGrid(imported);
+    int notRead = -1;
+    EXPECT_EQ(importWorkbook(longer.string(), {}, imported, {}, &notRead), 995);
+    EXPECT_EQ(notRead, 7);
     exchange.setRows(3);
     EXPECT_FALSE(exportWorkbook(exchange, longer.string(), shorter.string()).builtInTemplate);
     Sheet sheet = readFirstSheet(shorter.string(), 20, scol::Count);
     EXPECT_EQ(sheet.cell(7, scol::Number).asText(), "2");
     for (int c = 1; c <= scol::Count; ++c)
         EXPECT_TRUE(sheet.cell(8, c).empty()) << c;
-    GridModel imported;
-    setupExchangeGrid(imported);
-    EXPECT_EQ(importWorkbook(shorter.string(), {}, imported), 2);
+    EXPECT_EQ(importWorkbook(shorter.string(), {}, imported, {}, &notRead), 2);
+    EXPECT_EQ(notRead, 0);
     EXPECT_EQ(imported.rowCells(2), exchange.rowCells(2));
 }
 

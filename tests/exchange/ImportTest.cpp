@@ -154,23 +154,6 @@ TEST(ProgrammeImport, RowSixMustHoldANumberAndAnAgeAndTheReadEndsAtAnEmptyNumber
     }
 }
 
-// A workbook longer than the import reads says how many rows it left.
-TEST(ProgrammeImport, RowsBelowRow1000AreCounted)
-{
-    test::TempFolder dir;
-    GridModel exchange;
-    setupExchangeGrid(exchange);
-    for (int i = 1; i <= 1002; ++i)
-        exchange.addItem(std::to_string(i) + "\t\t09:00\tManlik\t12\t100m\tFinaal\t\t\t\t\t\t\t115\t\t1");
-    const std::string file = (dir.path() / "long.xlsx").string();
-    exportWorkbook(exchange, "", file);
-    GridModel grid;
-    setupExchangeGrid(grid);
-    int notRead = -1;
-    EXPECT_EQ(importWorkbook(file, {}, grid, {}, &notRead), 995);
-    EXPECT_EQ(notRead, 7);
-}
-
 TEST(ProgrammeImport, EventNameAndNumberComeFromColumnEightWhereTheFormulasGaveNothing)
 {
     DefinitionList none;
