@@ -48,7 +48,7 @@ TEST(ExchangeRoad, WriteToProgramStoresLevelsOfTheListAndDayOne)
         exchange.addItem("2\t\t09:10\tVroulik\t12\t100m\tSemi-finaal\t\t\t\t\t\t\t97\t1");
         exchange.addItem("3\t\t09:20\tVroulik\t12\t100m\tKwart-eind\t\t\t\t\t\t\t97\t1");
         exchange.addItem("4\t\t09:30\tMale\t12\t100m\tHeat\t\t\t\t\t\t\t115\t1\t3");
-        exchange.addItem("5\t\t09:40\tMale\t12\t100m\tnonsense\t\t\t\t\t\t\t115");
+        exchange.addItem("10\t\t09:40\tMale\t12\t100m\tnonsense\t\t\t\t\t\t\t115");
         GridModel programme;
         setupProgrammeGrid(programme, lang);
         programme.addItem("77\t\t08:00");
@@ -65,7 +65,7 @@ TEST(ExchangeRoad, WriteToProgramStoresLevelsOfTheListAndDayOne)
                              "FROM Atld40 ORDER BY rowid"),
                   (std::vector<std::string>{"1.0|0.0|1.0|H|\"a\"|\"A  \"", "2.0|2.0|1.0|H|\" \"|\"   \"",
                                             "3.0|3.0|1.0|H|\" \"|\"   \"", "4.0|4.0|3.0|H|\" \"|\"   \"",
-                                            "5.0|3.0|1.0|H|\" \"|\"   \""}));
+                                            "10.0|3.0|1.0|H|\" \"|\"   \""}));
     }
 }
 
