@@ -4,6 +4,8 @@
 #include "support/TestMeeting.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -13,6 +15,12 @@ namespace dravik::test {
 inline std::filesystem::path workbookFile(const std::string& name)
 {
     return std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "workbooks" / name;
+}
+
+inline std::string fileBytes(const std::filesystem::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // The test meeting opened as the program opens it, with the suite's event reference.

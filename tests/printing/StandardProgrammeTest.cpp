@@ -39,7 +39,6 @@ TEST(StandardProgrammeTest, HeadingNamesTheMeetingAndTheDayOrDate)
     };
     const Case cases[] = {
         {Language::English, 1, true, 1, "1", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Date: 14/03/2026\n"}},
-        {Language::Afrikaans, 1, true, 1, "1", {"\n", "Byeenkoms: Winter Games  (Pretoria)\n", "\n", "Datum: 14/03/2026\n"}},
         {Language::English, 3, true, 1, "2", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Day: 2 - 15/03/2026\n"}},
         {Language::Afrikaans, 3, false, 3, "3", {"\n", "Byeenkoms: Winter Games  (Pretoria)\n", "\n", "Dag: 3 - 16/03/2026\n"}},
         {Language::English, 3, true, 1, "4", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n"}}, // day 4: no day line
@@ -194,52 +193,55 @@ TEST(StandardProgrammeTest, EachDayStartsAPageWithItsDateOrIsPrintedAlone)
     EXPECT_EQ(paragraphs(doc.pages()[0]).at(3), "Day: 2 - 15/03/2026\n");
 }
 
-TEST(StandardProgrammeTest, RecordCellShowsEachActiveSetsRecord)
+// The record cell shows each active set's record; all data adds the holder
+// with a shortened first name, the team whole and the track cut to six letters.
+TEST(StandardProgrammeTest, RecordCellsShowEachActiveSetsRecordAndAllDataItsHolder)
 {
     test::PrintSuite suite;
     suite.addRecordSet(1, "S", "School");
     suite.addRecordSet(2, "N", "National");
-    suite.addRecord({1, def::Sprint, "10.5"});
+    suite.addRecord({1, def::Sprint, "10.5", "Johannes", "van der Merwe", " Pretoria Boys High", "Pretoria",
+                     "2019-04-05", "2019"});
     suite.addRecord({2, def::Sprint, "9.85"});
     suite.addRecord({1, def::Mile, "0.01"});
     suite.addRecord({2, def::Marathon, ""}); // a blank record is passed over
-    suite.addRecord({2, def::Marathon, "3725.5"});
+    suite.addRecord({2, def::Marathon, "3725.5", "Ann", "Lee"});
     for (const char* d : {"101", "102", "110", "107"})
         suite.addRow({.definition = d});
     PrintOptions options;
     options.records = RecordsIncluded::ValuesOnly;
-    Document doc = suite.print(options);
-    EXPECT_EQ(column(*doc.tables().at(0), 6),
+    EXPECT_EQ(column(*suite.print(options).tables().at(0), 6),
               (std::vector<std::string>{"S - 10.50\nN - 9.85", " New event", "N - 1:02:05.50", ""}));
+    options.records = RecordsIncluded::AllData;
+    for (auto [date, shown] : {std::pair{RecordDate::None, ""}, {RecordDate::Full, "05/04/2019"},
+                               {RecordDate::Year, "2019"}}) {
+        options.recordDate = date;
+        const Document doc = suite.print(options);
+        const auto& rows = doc.tables().at(0)->rows;
+        std::vector<std::string> first{"S - 10.50\nN - 9.85", "J van der Merwe\n", "Pretoria Boys High\n", "Pretor\n"};
+        if (date != RecordDate::None)
+            first.push_back(std::string(shown) + "\n");
+        EXPECT_EQ(std::vector<std::string>(rows.at(0).begin() + 6, rows.at(0).end()), first);
+        EXPECT_EQ(std::vector<std::string>(rows.at(2).begin() + 6, rows.at(2).begin() + 8),
+                  (std::vector<std::string>{"N - 1:02:05.50", "Ann Lee"}));
+    }
 }
 
-TEST(StandardProgrammeTest, AllDataShortensLongNamesAndCutsTeamAndTrack)
+TEST(ProgrammeDocumentTest, DataFolderProgrammeNameAndOdt)
 {
     struct Case {
-        RecordDate date;
-        std::vector<std::string> cells;
+        const char* data;
+        const char* programs;
+        const char* path;
     };
-    const Case cases[] = {
-        {RecordDate::None, {"S - 10.50", "J van der Merwe", "Pretoria Boys High", "Pretor"}},
-        {RecordDate::Full, {"S - 10.50", "J van der Merwe", "Pretoria Boys High", "Pretor", "05/04/2019"}},
-        {RecordDate::Year, {"S - 10.50", "J van der Merwe", "Pretoria Boys High", "Pretor", "2019"}},
-    };
-    for (const Case& c : cases) {
-        test::PrintSuite suite;
-        suite.addRecordSet(1, "S", "School");
-        suite.addRecord({1, def::Sprint, "10.5", "Johannes", "van der Merwe", " Pretoria Boys High", "Pretoria",
-                         "2019-04-05", "2019"});
-        suite.addRecord({1, def::Mile, "260", "Ann", "Lee", "", "", "", ""});
-        suite.addRow({.definition = "101"});
-        suite.addRow({.definition = "102"});
-        PrintOptions options;
-        options.records = RecordsIncluded::AllData;
-        options.recordDate = c.date;
-        Document doc = suite.print(options);
-        const auto& rows = doc.tables().at(0)->rows;
-        EXPECT_EQ(std::vector<std::string>(rows.at(0).begin() + 6, rows.at(0).end()), c.cells);
-        EXPECT_EQ(rows.at(1).at(6), "S - 4:20.00");
-        EXPECT_EQ(rows.at(1).at(7), "Ann Lee");
+    for (const Case& c : {Case{"/meet/Data/", "Program", "/meet/Data/Program.odt"},
+                          Case{"/meet/Data", "Gala", "/meet/Data/Gala.odt"},
+                          Case{"/meet/Data/", "", "/meet/Data/Program.odt"},
+                          Case{"/meet/Data/", "/meet/", "/meet/Data/Program.odt"}}) {
+        FolderSettings f;
+        f.data = c.data;
+        f.programs = c.programs;
+        EXPECT_EQ(programmeDocumentPath(f), c.path);
     }
 }
 

@@ -1,6 +1,8 @@
+#include "PrintTestSupport.h"
 #include "data/ReferenceData.h"
 #include "printing/FindEventKind.h"
 #include "printing/FormatRecordValue.h"
+#include "printing/RecordSymbols.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +38,24 @@ TEST(FindEventKindTest, TheFirstDefinitionOfANumberGivesTheKind)
     EXPECT_EQ(FindEventKind(defs, 40), 2); // the very first definition is found too
     EXPECT_EQ(FindEventKind(defs, 41), 7);
     EXPECT_EQ(FindEventKind(defs, 99), 0); // unknown: the spare empty entry
+}
+
+TEST(RecordSymbolsTest, ActiveSetsInReferenceOrderWithoutALimit)
+{
+    test::PrintSuite suite;
+    suite.addRecordSet(7, "N", "National", true);
+    suite.addRecordSet(3, "S", "School", true);
+    suite.addRecordSet(5, "P", "Provincial", false);
+    for (int i = 0; i < 600; ++i)
+        suite.addRecordSet(1000 + i, "x", "Set " + std::to_string(i), true);
+    auto store = DataStore::open(suite.folder());
+    auto symbols = LoadRecordSymbols(store->atld61());
+    ASSERT_EQ(symbols.size(), 602u);
+    EXPECT_EQ(symbols[0].symbol, "S");
+    EXPECT_EQ(symbols[0].reference, 3);
+    EXPECT_EQ(symbols[0].name, "School");
+    EXPECT_EQ(symbols[1].name, "National");
+    EXPECT_EQ(symbols.back().name, "Set 599");
 }
 
 } // namespace
