@@ -1,5 +1,4 @@
 #include "render/FileWrite.h"
-#include "render/PdfJoin.h"
 #include "render/Render.h"
 #include "render/TextDocumentBuilder.h"
 
@@ -78,8 +77,9 @@ void printTo(QTextDocument& laidOut, QPagedPaintDevice& device)
     painter.end();
 }
 
-QByteArray pdfBytes(QTextDocument& laidOut)
+void writePdf(QTextDocument& laidOut, const std::string& path)
 {
+    checkFolder(path);
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
     {
@@ -93,13 +93,7 @@ QByteArray pdfBytes(QTextDocument& laidOut)
                                          QMarginsF(0, 0, 0, 0)));
         printTo(laidOut, writer);
     }
-    return bytes.data();
-}
-
-void writePdf(QTextDocument& laidOut, const std::string& path)
-{
-    checkFolder(path);
-    saveFile(path, pdfBytes(laidOut));
+    saveFile(path, bytes.data());
 }
 
 } // namespace dravik::render

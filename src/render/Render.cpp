@@ -2,23 +2,17 @@
 
 #include "render/FileWrite.h"
 #include "render/OdtWriter.h"
-#include "render/PdfJoin.h"
 #include "render/SheetFit.h"
 #include "render/TextDocumentBuilder.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QThread>
 #include <QTextDocument>
 
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <exception>
-#include <optional>
-#include <utility>
-#include <variant>
 #include <stdexcept>
 
 #include <sys/stat.h>
@@ -28,7 +22,6 @@ namespace dravik::render {
 
 using printing::Document;
 using printing::Orientation;
-using printing::PageBreak;
 
 namespace {
 
@@ -63,86 +56,6 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication()
     static char name[] = "dravik";
     static char* argv[] = {name, nullptr};
     return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-// The sheets of a plan cut in two at the page break nearest its middle, when it has
-// at least `least` sheets: a break after content and before more content, so each
-// half starts its first sheet as the whole did.
-std::optional<std::pair<Document, Document>> splitAtSheet(const Document& doc, int least)
-{
-    const auto& blocks = doc.blocks();
-    std::vector<std::size_t> breaks;
-    bool contentSeen = false;
-    for (std::size_t i = 0; i < blocks.size(); ++i) {
-        const bool isBreak = std::holds_alternative<PageBreak>(blocks[i]);
-        if (isBreak && contentSeen && i + 1 < blocks.size() &&
-            !std::holds_alternative<PageBreak>(blocks[i + 1]) &&
-            !std::holds_alternative<PageBreak>(blocks[i - 1]))
-            breaks.push_back(i);
-        contentSeen = contentSeen || !isBreak;
-    }
-    if (static_cast<int>(breaks.size()) + 1 < least)
-        return std::nullopt;
-    const std::size_t cut = breaks[breaks.size() / 2];
-    auto half = [&](std::size_t from, std::size_t to, bool finished) {
-        Document d;
-        d.setOrientation(doc.orientation());
-        d.setFontSize(doc.fontSize());
-        d.setMarginCm(doc.marginCm());
-        d.startDoc();
-        for (std::size_t i = from; i < to; ++i)
-            addBlock(d, blocks[i]);
-        if (finished)
-            d.endDoc();
-        return d;
-    };
-    return std::make_pair(half(0, cut, true), half(cut + 1, blocks.size(), doc.finished()));
-}
-
-// The sheets as PDF bytes; empty when a sheet ran over its page.
-std::optional<QByteArray> pdfOfSheets(const Document& sheets, const QPageLayout& page, const TabColumns& tabs)
-{
-    auto laidOut = buildTextDocument(sheets, page, tabs);
-    if (laidOut->pageCount() > pagesStarted(sheets))
-        return std::nullopt;
-    return pdfBytes(*laidOut);
-}
-
-// A long printout laid out and written in two halves at once, one on each processor,
-// and the two files joined; each half starts at a sheet of its own. Empty when the
-// printout is short, the machine has one processor, a sheet ran over its page or the
-// halves cannot be joined: the caller then writes the pages as one.
-std::optional<QByteArray> pdfInHalves(const SheetPlan& plan, const QPageLayout& page)
-{
-    const auto halves = QThread::idealThreadCount() > 1 ? splitAtSheet(plan.doc, 60) : std::nullopt;
-    if (!halves)
-        return std::nullopt;
-    std::optional<QByteArray> first, second;
-    std::exception_ptr failed;
-    std::unique_ptr<QThread> worker(QThread::create([&] {
-        try {
-            second = pdfOfSheets(halves->second, page, plan.tabs);
-        } catch (...) {
-            failed = std::current_exception();
-        }
-    }));
-    worker->start();
-    try {
-        first = pdfOfSheets(halves->first, page, plan.tabs);
-    } catch (...) {
-        worker->wait();
-        throw;
-    }
-    worker->wait();
-    if (failed)
-        std::rethrow_exception(failed);
-    if (!first || !second)
-        return std::nullopt;
-    try {
-        return joinPdfs({*first, *second});
-    } catch (const std::runtime_error&) {
-        return std::nullopt;
-    }
 }
 
 } // namespace
@@ -190,14 +103,7 @@ void printTo(const Document& doc, QPagedPaintDevice& device)
 
 void writePdf(const Document& doc, const std::string& path)
 {
-    requireGui();
-    checkFolder(path);
-    const QPageLayout page = pageLayoutFor(doc);
-    if (const auto bytes = pdfInHalves(planSheets(doc, page, RowHeights::Reckoned), page)) {
-        saveFile(path, *bytes);
-        return;
-    }
-    auto laidOut = fitSheets(doc, page).pages;
+    auto laidOut = layoutDocument(doc);
     writePdf(*laidOut, path);
 }
 

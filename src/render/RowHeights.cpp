@@ -1,6 +1,5 @@
 #include "render/RowHeights.h"
 
-#include "render/SheetFit.h"
 #include "render/TextDefaults.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -37,7 +36,15 @@ std::unique_ptr<QTextDocument> layOutPage(const Document& settings, const std::v
     m.setMarginCm(settings.marginCm());
     m.startDoc();
     for (const Block& b : blocks)
-        addBlock(m, b);
+        std::visit([&m](const auto& v) {
+            using V = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<V, printing::Paragraph>)
+                m.paragraph(v.text);
+            else if constexpr (std::is_same_v<V, Table>)
+                m.addTable(v);
+            else if constexpr (std::is_same_v<V, printing::Picture>)
+                m.drawPicture(v);
+        }, b);
     return buildTextDocument(m, page, tabs, false);
 }
 

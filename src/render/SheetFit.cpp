@@ -271,8 +271,6 @@ std::vector<std::vector<MeasuredRow>> packRows(std::vector<MeasuredRow> rows, do
     return sheets;
 }
 
-} // namespace
-
 void addBlock(Document& out, const Block& b)
 {
     std::visit([&out](const auto& v) {
@@ -287,6 +285,8 @@ void addBlock(Document& out, const Block& b)
             out.newPage();
     }, b);
 }
+
+} // namespace
 
 SheetPlan planSheets(const Document& doc, const QPageLayout& page, RowHeights heights)
 {

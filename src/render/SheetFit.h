@@ -25,9 +25,6 @@ struct SheetPlan {
 //   starting with the blocks that led the page and the table's header row; rows never
 //   split, the last sheet never holds a single stray row, and a row taller than a
 //   sheet continues under its first line and the table's continued mark.
-// Appends one block of a model to another model.
-void addBlock(printing::Document& out, const printing::Block& b);
-
 // Row heights are reckoned from the characters' widths (see RowHeights.h) or taken
 // from the page laid out in full.
 enum class RowHeights { Reckoned, LaidOut };

@@ -130,48 +130,6 @@ TEST(Render, PdfAndOdtOfOneDocumentHoldItsTextTableAndPages)
     EXPECT_EQ(mime, "application/vnd.oasis.opendocument.text");
 }
 
-// A long printout is written in two halves at once and joined: the file holds every
-// sheet once, in order, each half with its own fonts and pictures.
-TEST(Render, LongPrintoutIsOneFileOfEverySheetInOrder)
-{
-    test::TempFolder dir;
-    const std::string pdf = (dir.path() / "Long.pdf").string();
-    Document doc;
-    doc.startDoc();
-    const int sheets = 90;
-    for (int s = 1; s <= sheets; ++s) {
-        if (s > 1)
-            doc.newPage();
-        if (s % 30 == 0)
-            doc.drawPicture({Picture::Source::ProgramLogo, "", 4, 0.1, 3, 3});
-        doc.paragraph("Sheet " + std::to_string(s) + (s % 2 ? " Ünïcode ½" : " bold"));
-        Table t;
-        t.columns = {{Align::Left, 4.0}};
-        t.header = {"Heading " + std::to_string(s)};
-        t.rows = {{"row of sheet " + std::to_string(s)}};
-        doc.addTable(t);
-    }
-    doc.endDoc();
-    render::writePdf(doc, pdf);
-    const std::string info = runTool("pdfinfo", {QString::fromStdString(pdf)});
-    EXPECT_NE(info.find("Pages:           " + std::to_string(sheets)), std::string::npos) << info;
-    const std::string text = pdfText(pdf);
-    ASSERT_EQ(countOf(text, "\f"), sheets);
-    std::size_t at = 0;
-    for (int s = 1; s <= sheets; ++s) {
-        const std::size_t page = text.find("Sheet " + std::to_string(s) + " ", at);
-        ASSERT_NE(page, std::string::npos) << "sheet " << s;
-        EXPECT_EQ(countOf(text.substr(at, page - at), "\f"), s == 1 ? 0 : 1) << "sheet " << s << " on a page of its own";
-        EXPECT_LT(page, text.find("row of sheet " + std::to_string(s) + "\n", page));
-        at = page;
-    }
-    EXPECT_NE(text.find("Sheet 89 Ünïcode ½"), std::string::npos);
-    const std::string fonts = runTool("pdffonts", {QString::fromStdString(pdf)});
-    EXPECT_GE(countOf(fonts, "DejaVuSans"), 2) << fonts;
-    const std::string images = runTool("pdfimages", {"-list", QString::fromStdString(pdf)});
-    EXPECT_GE(countOf(images, "image"), 3) << images;
-}
-
 TEST(Render, MissingPictureTakesNoRoomAndTheLogoIsDrawn)
 {
     Document withMissing, without, withLogo;
