@@ -8,6 +8,7 @@
 #include "platform/TextNumber.h"
 #include "support/TestSupport.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -69,12 +70,8 @@ TEST(SuiteSetupTest, RefusesToOverwriteAnyFileAndWritesNothing)
         test::TempFolder dir;
         const fs::path file = dir.path() / existing;
         std::ofstream(file) << "keep";
-        try {
-            createSuiteFolder(dir.path().string(), true);
-            ADD_FAILURE() << "setup overwrote " << existing;
-        } catch (const StoreError& e) {
-            EXPECT_NE(std::string(e.what()).find(file.string()), std::string::npos) << e.what();
-        }
+        EXPECT_THAT([&] { createSuiteFolder(dir.path().string(), true); },
+                    testing::ThrowsMessage<StoreError>(testing::HasSubstr(file.string())));
         EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator{}), 1)
             << "nothing else is created";
         std::ifstream in(file);

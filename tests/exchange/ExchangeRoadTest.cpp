@@ -14,6 +14,7 @@
 #include "records/RecordSetEditor.h"
 #include "records/RecordSetList.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -181,14 +182,9 @@ TEST(ExchangeRoad, ExportFailuresNameTheFileAndWriteNothing)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.out.string());
         bool existed = fs::exists(c.out);
-        try {
-            exportWorkbook(exchange, c.templ.string(), c.out.string());
-            ADD_FAILURE() << "no error";
-        } catch (const ExchangeError& e) {
-            std::string message = e.what();
-            EXPECT_NE(message.find(c.out.string()), std::string::npos) << message;
-            EXPECT_NE(message.find(c.names), std::string::npos) << message;
-        }
+        EXPECT_THAT([&] { exportWorkbook(exchange, c.templ.string(), c.out.string()); },
+                    testing::ThrowsMessage<ExchangeError>(
+                        testing::AllOf(testing::HasSubstr(c.out.string()), testing::HasSubstr(c.names))));
         EXPECT_EQ(fs::exists(c.out), existed);
     }
     EXPECT_EQ(test::fileBytes(existing), "keep me");
@@ -245,12 +241,8 @@ TEST(ExchangeRoad, ASaveNeverOverwritesWhatItDidNotLoad)
     theirs.removeItem(1);
     saveProgrammeGrid(theirs, Language::English, other->atld40());
     const auto stored = tableRows(suite, "Atld40");
-    try {
-        saveProgrammeGrid(mine, Language::English, suite.store->atld40(), &loaded);
-        ADD_FAILURE() << "no error";
-    } catch (const StoreError& e) {
-        EXPECT_EQ(e.kind(), StoreError::Kind::Changed);
-    }
+    EXPECT_THAT([&] { saveProgrammeGrid(mine, Language::English, suite.store->atld40(), &loaded); },
+                testing::Throws<StoreError>(testing::Property(&StoreError::kind, StoreError::Kind::Changed)));
     EXPECT_EQ(tableRows(suite, "Atld40"), stored);
     // Overwriting is a choice; afterwards this window's Save goes through again.
     std::optional<std::uint64_t> overwrite;
@@ -284,12 +276,8 @@ TEST(ExchangeRoad, ASaveNeverOverwritesWhatItDidNotLoad)
     // While the other holds a write, this one's Save is refused as busy and stores nothing.
     suite.store->meetingDatabase().setBusyTimeout(50);
     other->meetingDatabase().exec("BEGIN IMMEDIATE");
-    try {
-        saveProgrammeGrid(mine, Language::English, suite.store->atld40());
-        ADD_FAILURE() << "no error";
-    } catch (const StoreError& e) {
-        EXPECT_EQ(e.kind(), StoreError::Kind::Busy) << e.what();
-    }
+    EXPECT_THAT([&] { saveProgrammeGrid(mine, Language::English, suite.store->atld40()); },
+                testing::Throws<StoreError>(testing::Property(&StoreError::kind, StoreError::Kind::Busy)));
     other->meetingDatabase().exec("ROLLBACK");
 }
 
