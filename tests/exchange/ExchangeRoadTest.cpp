@@ -68,6 +68,11 @@ TEST(ExchangeRoad, WriteToProgramStoresLevelsOfTheListAndDayOne)
                                             "3.0|3.0|1.0|H|\" \"|\"   \"", "4.0|4.0|3.0|H|\" \"|\"   \"",
                                             "10.0|3.0|1.0|H|\" \"|\"   \""}));
     }
+    GridModel one, programme;
+    setupExchangeGrid(one);
+    one.addItem("1\t\t09:00\tMale\t12\t100m\tFinal\t\t\t\t\t\t\t115\t1");
+    setupProgrammeGrid(programme, Language::English);
+    EXPECT_EQ(writeToProgramme(one, Language::English, 1, programme).rows, 1) << "one event is enough";
 }
 
 TEST(ExchangeRoad, ExportThenImportGivesBackTheExchangeGrid)
@@ -205,20 +210,21 @@ TEST(ExchangeRoad, RecordsAreWrittenIntoTheSetOncePerEvent)
     exchange.addItem("2\t\t\t\t\t1500m\t\t\t1:02:05.50\t2021\tBen\tMolo\tDurban\t272\t2");
     exchange.addItem("3\t\t\t\t\tShot\t\t\t6.45\t2019\tCara\tVan Wyk\tParow\t166\t7");
     exchange.addItem("4\t\t\t\t\tNone\t\t\t\t\t\t\t\t24\t7");
+    exchange.addItem("5\t\t\t\t\tShot\t\t\t6.45\t2019\tCara\tVan Wyk\tParow\t166\t7");
 
-    EXPECT_EQ(writeRecords(suite.store->atld60(), 1, exchange), 3);
-    // Twice: the set's record of each event is changed, never doubled.
-    EXPECT_EQ(writeRecords(suite.store->atld60(), 1, exchange), 3);
+    EXPECT_EQ(writeRecords(suite.store->atld60(), 1, exchange), 4);
+    // Twice, and an event twice in one write: the set's record of each event is changed, never doubled.
+    EXPECT_EQ(writeRecords(suite.store->atld60(), 1, exchange), 4);
     EXPECT_EQ(suite.rows("SELECT Verw, Tnom, Rek, Naam, Van, Jaar, Plek, Span FROM Atld60 ORDER BY Verw, Tnom"),
               (std::vector<std::string>{"1|35|125.3|Anna|Smit|2020|Pretoria|Team", "1|166|6.45|Cara|Van Wyk|2019|Parow|",
                                         "1|272|3725.5|Ben|Molo|2021|Durban|", "2|35|12.9|Set|Other|2002|There|Team"}));
 
     GridModel back = exchange;
-    for (int r = 1; r <= 4; ++r)
+    for (int r = 1; r <= 5; ++r)
         for (int c = xcol::Record; c <= xcol::Team; ++c)
             back.setCell(r, c, r == 4 && c == xcol::Record ? "keep" : "");
-    EXPECT_EQ(readRecords(suite.store->atld60(), 1, back), 3);
-    for (int r = 1; r <= 3; ++r)
+    EXPECT_EQ(readRecords(suite.store->atld60(), 1, back), 4);
+    for (int r : {1, 2, 3, 5})
         for (int c = xcol::Record; c <= xcol::Team; ++c)
             EXPECT_EQ(back.cell(r, c), exchange.cell(r, c)) << r << "," << c;
     EXPECT_EQ(back.cell(4, xcol::Record), "keep");
