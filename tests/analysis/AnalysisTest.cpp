@@ -106,13 +106,8 @@ TEST(AnalysisTest, ProgrammeWithoutEventsLeavesTheLabels)
 TEST(AnalysisTest, RecordColumnsFollowTheDisplayedSet)
 {
     const Cells none{"", "", ""}, sprint{"12.10", "Ann,Lee", "2019"}, shot{"15.20", "Eagles", "2001"};
-    struct Case {
-        const char* name;
-        bool displayed, definitionsGone;
-        Language lang;
-        std::string previousReks, lblRek, lblReks;
-        Cells sprint, shot;
-    };
+    struct Case { const char* name; bool displayed, definitionsGone;
+                   Language lang; std::string previousReks, lblRek, lblReks; Cells sprint, shot; };
     const Case cases[] = {
         {"no set displayed keeps lblReks", false, false, Language::English, "Record set: O (Old)", "0",
          "Record set: O (Old)", none, none},

@@ -16,16 +16,11 @@ using namespace dravik;
 // empty or with the demo meeting; a folder named on the command line is never created.
 TEST(StartUpTest, OffersAnEmptySuiteOrTheDemoMeeting)
 {
-    struct Case {
-        const char* name;
-        QLocale::Language language;
-        bool named;          // the folder was named on the command line
-        bool blocked;        // a file stands where the folder should be
-        int choice;          // button chosen: 0 empty, 1 demo, 2 cancel
-        std::optional<int> exitCode;
-        bool suite;          // a suite is there afterwards
-        bool programme;      // and it holds a stored programme
-    };
+    // named: the folder was named on the command line; blocked: a file stands where
+    // the folder should be; choice: button chosen: 0 empty, 1 demo, 2 cancel; suite: a
+    // suite is there afterwards; programme: and it holds a stored programme
+    struct Case { const char* name; QLocale::Language language; bool named; bool blocked;
+                   int choice; std::optional<int> exitCode; bool suite; bool programme; };
     const Case cases[] = {
         {"empty", QLocale::English, false, false, 0, std::nullopt, true, false},
         {"demo", QLocale::English, false, false, 1, std::nullopt, true, true},

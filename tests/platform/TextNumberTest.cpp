@@ -7,11 +7,7 @@ using namespace dravik;
 
 TEST(TextNumberTest, LeadingNumberOfText)
 {
-    struct Case {
-        const char* text;
-        double value;
-        bool numeric;
-    };
+    struct Case { const char* text; double value; bool numeric; };
     const Case cases[] = {
         {"", 0, false},        {"abc", 0, false},   {"12", 12, true},    {" 12 ", 12, true},
         {"5a", 5, false},      {"100m", 100, false}, {"-3.5", -3.5, true}, {"2.5e1", 25, true},

@@ -64,11 +64,7 @@ TEST(GateProgrammeTest, AlternativeLanguageHeadingsAlternateAcrossPrintouts)
 // The standard list and the gate programme word the gender and age each their own way.
 TEST(GateProgrammeTest, GenderLabelsOfTheStandardListAndTheGateHeadings)
 {
-    struct Case {
-        Language lang;
-        bool alternative;
-        std::string gender, age, standard, gate;
-    };
+    struct Case { Language lang; bool alternative; std::string gender, age, standard, gate; };
     const Language en = Language::English, af = Language::Afrikaans;
     const Case cases[] = {
         {en, false, "Male", "25", "Men", "Men"},
@@ -115,11 +111,7 @@ void addEntrants(test::PrintSuite& suite)
 
 TEST(GateProgrammeTest, EntrantsOfTheEventAndLevelFollowTheHeading)
 {
-    struct Case {
-        GateNames names;
-        NameStyle style;
-        std::string definition, level, entrants;
-    };
+    struct Case { GateNames names; NameStyle style; std::string definition, level, entrants; };
     const Case cases[] = {
         {GateNames::EntryOrder, NameStyle::FullName, "101", "Finaal",
          "Ann Alpha (TUK)   Ben Beta (TUK)    (TUK)   Cas Gamma"},
@@ -150,12 +142,10 @@ TEST(GateProgrammeTest, EntrantsOfTheEventAndLevelFollowTheHeading)
 
 TEST(GateProgrammeTest, DrawOrderGroupsEntrantsByHeatAndLane)
 {
-    struct Case {
-        int definition;
-        std::vector<std::pair<int, int>> heatsAndLanes; // for Ann, Ben, Cas, Dan in that entry order
-        std::string body;
-        bool alternative = false; // the heading in the other language, and so the heat word
-    };
+    // heatsAndLanes: for Ann, Ben, Cas, Dan in that entry order; alternative: the heading
+    // in the other language, and so the heat word
+    struct Case { int definition; std::vector<std::pair<int, int>> heatsAndLanes;
+                   std::string body; bool alternative = false; };
     const std::string ann = "Ann Alpha (TUK)   ", ben = "Ben Beta (TUK)   ", cas = "Cas Gamma (TUK)   ",
                       dan = "Dan Delta (TUK)   ";
     const Case cases[] = {
@@ -187,10 +177,7 @@ TEST(GateProgrammeTest, FillInAreasForThreeSixOrNineResults)
     const std::string row1 = "1 __________________\t2 __________________\t3 __________________\r\n";
     const std::string row2 = "4 __________________\t5 __________________\t6 __________________\r\n";
     const std::string row3 = "7 __________________\t8 __________________\t9 __________________\r\n";
-    struct Case {
-        int results;
-        std::string area;
-    };
+    struct Case { int results; std::string area; };
     for (const Case& c : {Case{3, "\r\n\r\n" + row1 + "   "}, Case{6, "\r\n" + row1 + "\r\n" + row2 + "   "},
                           Case{9, "\r\n" + row1 + "\r\n" + row2 + "\r\n" + row3 + "   "}}) {
         test::PrintSuite suite;
@@ -206,12 +193,7 @@ TEST(GateProgrammeTest, FillInAreasForThreeSixOrNineResults)
 
 TEST(GateProgrammeTest, RecordLinesOfTheActiveSets)
 {
-    struct Case {
-        Language lang;
-        RecordsIncluded records;
-        RecordDate date;
-        std::string definition, lines;
-    };
+    struct Case { Language lang; RecordsIncluded records; RecordDate date; std::string definition, lines; };
     const Case cases[] = {
         {Language::English, RecordsIncluded::ValuesOnly, RecordDate::None, "102", "Record(s): S - 4:20.00   N - 4:01.50   "},
         {Language::Afrikaans, RecordsIncluded::ValuesOnly, RecordDate::None, "101", "Rekord(s):  Nuwe item"},

@@ -13,11 +13,7 @@ namespace {
 
 TEST(FormatRecordValueTest, ShowsEachKindInItsOwnForm)
 {
-    struct Case {
-        double value;
-        int kind;
-        const char* text;
-    };
+    struct Case { double value; int kind; const char* text; };
     const Case cases[] = {
         {5.2, 1, "5.20"},        {12.345, 3, "12.35"},     {0.5, 5, "0.50"},       // distances and sprint times
         {75.3, 2, "1:15.30"},    {59.99, 4, "0:59.99"},    {600, 6, "10:00.00"},   // minutes and seconds

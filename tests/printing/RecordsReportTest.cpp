@@ -27,12 +27,7 @@ GridModel recordGrid(Language lang)
 TEST(RecordsReportTest, TickedColumnsGiveTheTableAndTheOrientation)
 {
     using C = RecordsColumn;
-    struct Case {
-        std::vector<C> ticked;
-        double width;
-        Orientation orientation;
-        std::vector<std::string> firstRow;
-    };
+    struct Case { std::vector<C> ticked; double width; Orientation orientation; std::vector<std::string> firstRow; };
     // The captions come from the same list as the cells: the cells show the columns and their order.
     const Case cases[] = {
         {{}, 5.1, Orientation::Portrait, {"800 m", "2:05.30"}},

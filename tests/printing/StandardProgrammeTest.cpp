@@ -29,14 +29,8 @@ std::vector<std::string> column(const Table& t, size_t col)
 
 TEST(StandardProgrammeTest, HeadingNamesTheMeetingAndTheDayOrDate)
 {
-    struct Case {
-        Language lang;
-        int days;
-        bool allDays;
-        int chosenDay;
-        const char* firstRowDay;
-        std::vector<std::string> texts;
-    };
+    struct Case { Language lang; int days; bool allDays;
+                   int chosenDay; const char* firstRowDay; std::vector<std::string> texts; };
     const Case cases[] = {
         {Language::English, 1, true, 1, "1", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Date: 14/03/2026\n"}},
         {Language::English, 3, true, 1, "2", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Day: 2 - 15/03/2026\n"}},
@@ -70,16 +64,8 @@ TEST(StandardProgrammeTest, HeadingNamesTheMeetingAndTheDayOrDate)
 
 TEST(StandardProgrammeTest, RecordsOptionChoosesColumnsOrientationAndMargin)
 {
-    struct Case {
-        RecordsIncluded records;
-        RecordDate date;
-        bool activeSet;
-        RecordsIncluded printed;
-        std::vector<std::string> header;
-        Orientation orientation;
-        double logoLeft;
-        double marginCm;
-    };
+    struct Case { RecordsIncluded records; RecordDate date; bool activeSet; RecordsIncluded printed;
+                   std::vector<std::string> header; Orientation orientation; double logoLeft; double marginCm; };
     const std::vector<std::string> six{"It No", "Time", "Gender", "Event", "Place", "Level"};
     auto with = [&](std::vector<std::string> extra) {
         auto h = six;
@@ -119,13 +105,8 @@ TEST(StandardProgrammeTest, RecordsOptionChoosesColumnsOrientationAndMargin)
 
 TEST(StandardProgrammeTest, PagesHoldAsManyRowsAsTheRecordLinesAllow)
 {
-    struct Case {
-        RecordsIncluded records;
-        int sets;
-        int rows;
-        std::vector<size_t> perPage;
-        int day = 0; // the day chosen instead of all days
-    };
+    // day: 0, or the day chosen instead of all days
+    struct Case { RecordsIncluded records; int sets; int rows; std::vector<size_t> perPage; int day = 0; };
     const Case cases[] = {
         {RecordsIncluded::None, 0, 90, {41, 41, 8}},
         {RecordsIncluded::None, 0, 41, {41}}, // a full last page leaves no empty page behind
@@ -229,11 +210,7 @@ TEST(StandardProgrammeTest, RecordCellsShowEachActiveSetsRecordAndAllDataItsHold
 
 TEST(ProgrammeDocumentTest, DataFolderProgrammeNameAndOdt)
 {
-    struct Case {
-        const char* data;
-        const char* programs;
-        const char* path;
-    };
+    struct Case { const char* data; const char* programs; const char* path; };
     for (const Case& c : {Case{"/meet/Data/", "Program", "/meet/Data/Program.odt"},
                           Case{"/meet/Data", "Gala", "/meet/Data/Gala.odt"},
                           Case{"/meet/Data/", "", "/meet/Data/Program.odt"},

@@ -156,12 +156,7 @@ TEST(WebPageTest, EventsStartListsAndRecordsFoundInThePage)
 
 TEST(WebPageTest, DaysRecordsPageAndHostileTexts)
 {
-    struct Case {
-        bool allDays;
-        int day;
-        std::vector<std::string> titles;
-        size_t events;
-    };
+    struct Case { bool allDays; int day; std::vector<std::string> titles; size_t events; };
     for (const Case& c : {Case{true, 1, {"Day: 1 - 14/03/2026", "Day: 2 - 15/03/2026"}, 4},
                           Case{false, 2, {"Day: 2 - 15/03/2026"}, 2}}) {
         WebSuite suite;
@@ -193,11 +188,8 @@ TEST(WebPageTest, DaysRecordsPageAndHostileTexts)
 
 TEST(WebPageTest, FolderWrittenWholeOrNotAtAll)
 {
-    struct Case {
-        const char* name;
-        std::vector<std::string> before; // files in the target folder; "" makes the target a file
-        bool written;
-    };
+    // before: files in the target folder; "" makes the target a file
+    struct Case { const char* name; std::vector<std::string> before; bool written; };
     const Case cases[] = {
         {"new folder", {}, true},
         {"earlier page replaced", {"index.html", "records.html"}, true},

@@ -20,13 +20,7 @@ FieldAssignments stored(double tabverw, double level, double number, const char*
 
 TEST(EventEntry, EventListFollowsGenderAgeAndFilter)
 {
-    struct Case {
-        Language lang;
-        bool male;
-        double age;
-        int optAmp;
-        Texts names, numbers;
-    };
+    struct Case { Language lang; bool male; double age; int optAmp; Texts names, numbers; };
     const Case cases[] = {
         {Language::English, true, 12, 0, {"100 m", "200 m", "Long Jump - Open"}, {"1", "2", "4"}},
         {Language::English, true, 12, 1, {"100 m"}, {"1"}},
@@ -213,12 +207,8 @@ TEST(EventEntry, NumbersTimesAndEventsThatCannotBeStoredAreRefused)
         EXPECT_TRUE(checkEventTime(ok, Language::English).ok()) << ok;
     for (const char* bad : {"25:99", "ab:cd", "24:00", "12:60", "8:00", "08.00", " 08:00"})
         EXPECT_NE(checkEventTime(bad, Language::Afrikaans).message.find(bad), std::string::npos) << bad;
-    struct Case {
-        const char* number;
-        bool withEvent;
-        const char* refusal; // empty: taken
-        const char* time = "09:00";
-    };
+    // refusal: empty: taken
+    struct Case { const char* number; bool withEvent; const char* refusal; const char* time = "09:00"; };
     const std::vector<Case> cases = {
         {"7", true, ""},
         {" 12 ", true, ""},
@@ -266,12 +256,7 @@ TEST(EventEntry, NumbersTimesAndEventsThatCannotBeStoredAreRefused)
 // What a cell of the programme grid takes: what the table stores, typed as the fields take it.
 TEST(EventEntry, GridCellsTakeOnlyWhatIsStored)
 {
-    struct Case {
-        int col;
-        const char* text;
-        int days;
-        bool taken;
-    };
+    struct Case { int col; const char* text; int days; bool taken; };
     const std::vector<Case> cases = {
         {pcol::Number, "12", 1, true},   {pcol::Number, "abc", 1, false}, {pcol::Number, "0", 1, false},
         {pcol::Sub, "a", 1, true},       {pcol::Sub, "", 1, true},        {pcol::Sub, "xyz1", 1, false},

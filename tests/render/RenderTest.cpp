@@ -165,11 +165,7 @@ TEST(Render, FailedWritesNameThePathAndTheCause)
     const std::string locked = (dir.path() / "locked" / "Program.odt").string();
     const bool root = ::geteuid() == 0;
 
-    struct Case {
-        std::string path;
-        std::string cause;
-        bool skip;
-    };
+    struct Case { std::string path; std::string cause; bool skip; };
     for (const Case& c : {Case{missing, "does not exist", false}, Case{folderAsFile, "is a folder", false},
                           Case{locked, "ermission", root}}) {
         if (c.skip)

@@ -56,11 +56,8 @@ void expectChosenSizeAndWholeWords(const std::vector<Line>& lines, double points
 
 TEST(SheetLayout, StandardListPrintsAtTheChosenSizeWithItsHeadingOnEverySheet)
 {
-    struct Case {
-        double points;
-        RecordsIncluded records;
-        int sheets; // 0: as many as the size needs
-    };
+    // sheets: 0: as many as the size needs
+    struct Case { double points; RecordsIncluded records; int sheets; };
     const Case cases[] = {{12, RecordsIncluded::None, 3},    {8, RecordsIncluded::None, 3},
                           {16, RecordsIncluded::None, 0},    {12, RecordsIncluded::AllData, 0},
                           {16, RecordsIncluded::AllData, 0}, {16, RecordsIncluded::ValuesOnly, 0}};
