@@ -41,7 +41,6 @@ TEST(PreviewWindow, ShowsPagesPagesAndZoomsAndIsReusedAfterCancel)
 {
     PreviewWindow frmPP(Language::English);
     EXPECT_FALSE(frmPP.isModal());
-    EXPECT_EQ(frmPP.windowTitle(), "Dravik Sport - Program (Printer)");
 
     frmPP.showDocument(pages(2, "Programme"));
     EXPECT_TRUE(frmPP.isVisible());
@@ -64,7 +63,6 @@ TEST(PreviewWindow, ShowsPagesPagesAndZoomsAndIsReusedAfterCancel)
     EXPECT_EQ(frmPP.currentPage(), 1) << "zoom keeps the page";
 
     frmPP.setLanguage(Language::Afrikaans);
-    EXPECT_EQ(frmPP.windowTitle(), "Dravik Sport - Program (Drukker)");
     EXPECT_EQ(label->text(), "Bladsy 2 van 2");
 
     QTest::mouseClick(frmPP.findChild<QPushButton*>("cmdKanseleer"), Qt::LeftButton);

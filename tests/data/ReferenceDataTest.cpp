@@ -8,6 +8,7 @@
 #include "platform/StoreError.h"
 #include "support/TestSupport.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -50,10 +51,7 @@ TEST(FolderSettingsTest, TrailingSeparatorAndEmptyPaths)
 
 TEST(MeetingPathTest, ProgRow13LocatesTheMeetingDatabase)
 {
-    struct Case {
-        const char* rows; // SQL values for Prog (Orde, Afr, AfrT)
-        const char* expected;
-    };
+    struct Case { const char* rows; const char* expected; }; // rows: SQL values for Prog (Orde, Afr, AfrT)
     const Case cases[] = {
         {"(13, '/m/', 'Meet.mdb')", "/m/Meet.mdb"},
         {"(13, '/m', 'Meet.mdb')", "/m/Meet.mdb"},
@@ -141,24 +139,14 @@ TEST(DataStoreTest, MissingFilesAndTablesAreNamedWithTheSetupHint)
     EXPECT_NO_THROW(DataStore::open(dir.folder()));
 
     std::filesystem::remove(dir.path() / "Dsd11.mdb");
-    try {
-        DataStore::open(dir.folder());
-        FAIL() << "a missing database must stop the opening";
-    } catch (const StoreError& e) {
-        std::string msg = e.what();
-        EXPECT_NE(msg.find("Dsd11.mdb"), std::string::npos) << msg;
-        EXPECT_NE(msg.find("dravik setup"), std::string::npos) << msg;
-    }
+    EXPECT_THAT([&] { DataStore::open(dir.folder()); },
+                testing::ThrowsMessage<StoreError>(
+                    testing::AllOf(testing::HasSubstr("Dsd11.mdb"), testing::HasSubstr("dravik setup"))));
     {
         auto db = makeDatabase(dir, suitefile::Standard);
         db->exec("DROP TABLE Atld11");
     }
-    try {
-        DataStore::open(dir.folder());
-        FAIL() << "a missing table must stop the opening";
-    } catch (const StoreError& e) {
-        EXPECT_NE(std::string(e.what()).find("Atld11"), std::string::npos) << e.what();
-    }
+    EXPECT_THAT([&] { DataStore::open(dir.folder()); }, testing::ThrowsMessage<StoreError>(testing::HasSubstr("Atld11")));
 }
 
 TEST(SuiteLocationTest, ArgumentThenExecutableFolderThenDataHome)

@@ -97,11 +97,7 @@ TEST(ExchangeConversions, FileListAndEdit)
 
 TEST(ExchangeConversions, RecordTextsBothWays)
 {
-    struct Case {
-        double value;
-        int type;
-        const char* text;
-    } cases[] = {
+    struct Case { double value; int type; const char* text; } cases[] = {
         {125.3, 2, "2:05.30"},  {3725.5, 2, "1:02:05.50"}, {9.8, 2, "0:09.80"}, {59.999, 2, "1:00.00"},
         {3600, 2, "1:00:00.00"}, {6.45, 7, "6.45"},        {10.36, 1, "10.36"}, {6.45, 0, "6.45"},
     };

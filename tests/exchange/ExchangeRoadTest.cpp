@@ -175,10 +175,7 @@ TEST(ExchangeRoad, ExportFailuresNameTheFileAndWriteNothing)
     fs::path existing = dir.path() / "existing.xlsx";
     std::ofstream(existing) << "keep me";
 
-    struct Case {
-        fs::path templ, out;
-        const char* names;
-    } cases[] = {
+    struct Case { fs::path templ, out; const char* names; } cases[] = {
         {notWorkbook, dir.path() / "a.xlsx", "ItemRek.xlsx"},
         {notWorkbook, existing, "ItemRek.xlsx"},
         {good, dir.path() / "missing" / "b.xlsx", "missing"},

@@ -83,10 +83,7 @@ TEST(ProgrammeImport, BrokenFilesAreReportedByNameAndLeaveTheGridAlone)
         c = static_cast<char>(rnd());
     std::string ole("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 
-    struct Case {
-        fs::path file;
-        const char* reason;
-    } cases[] = {
+    struct Case { fs::path file; const char* reason; } cases[] = {
         {write("empty.xlsx", ""), "empty"},
         {write("truncated.xlsx", xlsx.substr(0, xlsx.size() / 2)), "not a workbook"},
         {write("random.xls", noise), "not a workbook"},
@@ -118,11 +115,8 @@ TEST(ProgrammeImport, BrokenFilesAreReportedByNameAndLeaveTheGridAlone)
 TEST(ProgrammeImport, RowSixMustHoldANumberAndAnAgeAndTheReadEndsAtAnEmptyNumberOrRow1000)
 {
     const SheetCell one = SheetCell::ofNumber(1), twelve = SheetCell::ofNumber(12);
-    struct Case {
-        int events, emptyRow; // 0: none
-        SheetCell number, age;
-        int expected; // -1: refused
-    } cases[] = {
+    // emptyRow 0: none; expected -1: refused
+    struct Case { int events, emptyRow; SheetCell number, age; int expected; } cases[] = {
         {2, 0, one, twelve, 2},         {2, 0, SheetCell::ofText("3"), SheetCell::ofText("12"), 2},
         {2, 0, {}, twelve, -1},         {2, 0, SheetCell::ofNumber(0), twelve, -1},
         {2, 0, one, {}, -1},            {2, 0, SheetCell::ofText("one"), twelve, -1},

@@ -101,13 +101,8 @@ TEST(PhotoFinishTest, WritesTheRacesOfTheDayInProgrammeAndDrawOrder)
 // Rows that cannot be written are named, and nothing is written.
 TEST(PhotoFinishTest, BadRowsAreNamedAndNoFileIsWritten)
 {
-    struct Case {
-        const char* what;
-        std::function<void(test::TestMeeting&)> change;
-        int day;
-        std::string message;
-        Language lang = Language::English;
-    };
+    struct Case { const char* what; std::function<void(test::TestMeeting&)> change; int day; std::string message;
+                  Language lang = Language::English; };
     const Case cases[] = {
         {"unknown definition", [](auto& s) { s.addRow({.number = "5", .definition = "999"}); }, 0,
          "Event 5 (day 1): there is no event definition 999."},

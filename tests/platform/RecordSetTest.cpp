@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include <SQLiteCpp/Statement.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace dravik;
@@ -110,12 +111,8 @@ TEST_F(RecordSetTest, RewriteReplacesAllRowsOrNothing)
 TEST(DatabaseTest, MissingOrForeignFilesAreReportedByName)
 {
     test::TempFolder dir;
-    try {
-        openDatabase(dir.path() / "Dsd00.mdb");
-        FAIL() << "a missing file must not open";
-    } catch (const StoreError& e) {
-        EXPECT_NE(std::string(e.what()).find("Dsd00.mdb"), std::string::npos);
-    }
+    EXPECT_THAT([&] { openDatabase(dir.path() / "Dsd00.mdb"); },
+                testing::ThrowsMessage<StoreError>(testing::HasSubstr("Dsd00.mdb")));
     std::FILE* f = std::fopen((dir.path() / "bad.mdb").c_str(), "w");
     std::fputs("this is no database, just some text long enough to fill a header page....", f);
     std::fclose(f);
