@@ -1,5 +1,6 @@
 #include "exchange/Workbook.h"
 
+#include "exchange/WorkbookPackage.h"
 #include "platform/TextNumber.h"
 
 #include <freexl.h>
@@ -21,9 +22,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -223,8 +227,37 @@ void addOdsTimes(const std::string& content, Sheet& sheet)
         walk(table);
 }
 
-Sheet readWithOrcus(const std::string& path, const std::string& content, Format format, int maxRows, int maxCols)
+// Some programs name the parts in a workbook's relationships from the package's root
+// ("/xl/worksheets/sheet1.xml"), which orcus does not follow: the workbook is read
+// from a private copy whose names are relative. A package this cannot rewrite is
+// read as it is.
+std::string withRelativeTargets(const std::string& content)
 {
+    std::string copy = (std::filesystem::temp_directory_path() / "dravik-workbook-XXXXXX").string();
+    const int fd = ::mkstemp(copy.data());
+    if (fd < 0)
+        return content;
+    ::close(fd);
+    std::string result = content;
+    try {
+        std::ofstream(copy, std::ios::binary).write(content.data(), static_cast<std::streamsize>(content.size()));
+        xlsx::Package package(copy, "");
+        if (xlsx::makeTargetsRelative(package)) {
+            package.commit();
+            std::ifstream in(copy, std::ios::binary);
+            result.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+    } catch (const ExchangeError&) {
+        result = content;
+    }
+    std::error_code ignored;
+    std::filesystem::remove(copy, ignored);
+    return result.empty() ? content : result;
+}
+
+Sheet readWithOrcus(const std::string& path, const std::string& given, Format format, int maxRows, int maxCols)
+{
+    const std::string content = format == Format::Xlsx ? withRelativeTargets(given) : given;
     // A document as large as a spreadsheet program allows; only the first rows are read back.
     orcus::spreadsheet::document doc(orcus::spreadsheet::range_size_t{1048576, 16384});
     orcus::spreadsheet::import_factory factory(doc);

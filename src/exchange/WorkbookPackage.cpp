@@ -212,6 +212,50 @@ WorkbookParts locateParts(const Package& package)
     return parts;
 }
 
+namespace {
+
+// A part name as seen from a folder: "xl/worksheets/a.xml" from "xl/" is
+// "worksheets/a.xml", "docProps/b.xml" from "xl/" is "../docProps/b.xml".
+std::string relativeTo(std::string folder, const std::string& part)
+{
+    std::string up;
+    while (!folder.empty() && part.rfind(folder, 0) != 0) {
+        folder.pop_back();
+        folder = folderOf(folder);
+        up += "../";
+    }
+    return up + part.substr(folder.size());
+}
+
+} // namespace
+
+bool makeTargetsRelative(Package& package)
+{
+    const auto top = readRelationships(package, "_rels/.rels", "");
+    const Relationship* office = findType(top, "/officeDocument");
+    bool changed = false;
+    auto rewrite = [&](const std::string& relsPart, const std::string& folder) {
+        if (!package.has(relsPart))
+            return;
+        pugi::xml_document doc = parseXml(package.read(relsPart), package, relsPart);
+        bool here = false;
+        for (pugi::xml_node rel : doc.document_element().children()) {
+            pugi::xml_attribute target = rel.attribute("Target");
+            if (!target || target.value()[0] != '/' || attributeNamed(rel, "TargetMode") == "External")
+                continue;
+            target.set_value(relativeTo(folder, target.value() + 1).c_str());
+            here = true;
+        }
+        if (here)
+            package.write(relsPart, savedXml(doc));
+        changed = changed || here;
+    };
+    if (office)
+        rewrite(relsOf(office->target), folderOf(office->target));
+    rewrite("_rels/.rels", "");
+    return changed;
+}
+
 std::string addSharedStringsPart(Package& package, const WorkbookParts& parts)
 {
     std::string part = folderOf(parts.workbook) + "sharedStrings.xml";

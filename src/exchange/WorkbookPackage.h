@@ -60,6 +60,12 @@ struct WorkbookParts {
 
 WorkbookParts locateParts(const Package& package);
 
+// Rewrites the relationship targets of the package and of its workbook that name a
+// part from the package's root ("/xl/worksheets/sheet1.xml", as some programs write
+// them) into names relative to the part that holds them, which every reader takes.
+// Returns whether anything changed.
+bool makeTargetsRelative(Package& package);
+
 // Adds a shared-strings part to a workbook that has none: its relationship
 // and its content type. Returns the new part's name.
 std::string addSharedStringsPart(Package& package, const WorkbookParts& parts);

@@ -6,6 +6,7 @@
 #include "exchange/ProgrammeExport.h"
 #include "exchange/ProgrammeImport.h"
 #include "exchange/Workbook.h"
+#include "exchange/WorkbookPackage.h"
 #include "platform/GridModel.h"
 #include "platform/StoreError.h"
 #include "programme/ProgrammeRow.h"
@@ -152,6 +153,15 @@ TEST(ExchangeRoad, TheBuiltInTemplateServesAndAShorterProgrammeLeavesNothingBehi
     EXPECT_EQ(importWorkbook(longer.string(), {}, imported, {}, &notRead), 995);
     EXPECT_EQ(notRead, 7);
     exchange.setRows(3);
+    {
+        // Some programs name the parts from the package's root.
+        xlsx::Package absolute(longer.string(), "");
+        std::string rels = absolute.read("xl/_rels/workbook.xml.rels");
+        for (size_t at = rels.find("Target=\""); at != std::string::npos; at = rels.find("Target=\"", at + 1))
+            rels.insert(at + 8, "/xl/");
+        absolute.write("xl/_rels/workbook.xml.rels", rels);
+        absolute.commit();
+    }
     EXPECT_FALSE(exportWorkbook(exchange, longer.string(), shorter.string()).builtInTemplate);
     Sheet sheet = readFirstSheet(shorter.string(), 20, scol::Count);
     EXPECT_EQ(sheet.cell(7, scol::Number).asText(), "2");
