@@ -21,6 +21,7 @@ TEST(FormatRecordValueTest, ShowsEachKindInItsOwnForm)
         {3725.5, 2, "62:05.50"}, {3725.5, 4, "62:05.50"},  // track times stay in minutes
         {7.1, 7, "7.10"},        {123.456, 8, "123.46"},   // field events
         {3725.5, 9, "1:02:05.50"}, {245, 10, "4:05.00"}, {7200, 11, "2:00:00.00"}, // hours when there are any
+        {7145, 9, "1:59:05.00"},
         {12.5, 0, "12.5"},       {8, -1, "8"},             // no kind: the plain number
     };
     for (const Case& c : cases)

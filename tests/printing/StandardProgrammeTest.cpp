@@ -110,6 +110,7 @@ TEST(StandardProgrammeTest, PagesHoldAsManyRowsAsTheRecordLinesAllow)
     const Case cases[] = {
         {RecordsIncluded::None, 0, 90, {41, 41, 8}},
         {RecordsIncluded::None, 0, 41, {41}}, // a full last page leaves no empty page behind
+        {RecordsIncluded::None, 0, 0, {0}},   // an empty programme prints its heading
         {RecordsIncluded::ValuesOnly, 1, 90, {36, 41, 13}},
         {RecordsIncluded::ValuesOnly, 2, 50, {20, 22, 8}},
         {RecordsIncluded::AllData, 1, 60, {24, 30, 6}},
