@@ -21,7 +21,7 @@ QPageLayout pageLayoutFor(const printing::Document& doc);
 // its margins as the page margins), at the document's own font size: a page whose
 // table does not fit one sheet runs on over further sheets under the page's heading
 // (see SheetFit.h). The preview, the printer and PDF draw these pages.
-// Layout units are pixels of a fixed 1200 dpi reference, whatever the output device.
+// Layout units are pixels of a fixed 1440 dpi reference, whatever the output device.
 std::unique_ptr<QTextDocument> layoutDocument(const printing::Document& doc, const QPageLayout& page);
 std::unique_ptr<QTextDocument> layoutDocument(const printing::Document& doc);
 

@@ -47,7 +47,7 @@ QFont documentFont(double points)
     font.setStyleHint(QFont::SansSerif);
     // No ligatures: text copied or extracted from the PDF reads as it was written.
     font.setStyleStrategy(QFont::PreferNoShaping);
-    font.setPointSizeF(points > 0 ? points : 12);
+    font.setPixelSize(layoutPixels(points > 0 ? points : 12));
     return font;
 }
 
@@ -84,19 +84,11 @@ struct Units {
     double perPoint() const { return perCm * kCmPerInch / 72.0; }
 };
 
-// The resolution Qt reads format lengths in, measured rather than assumed: it follows
-// the primary screen, which differs between desktops.
+// The documents have no paint device of their own, so Qt reads format lengths as
+// layout units, whatever the screen.
 Units layoutUnits()
 {
-    static const double dpi = [] {
-        QTextDocument probe;
-        probe.documentLayout()->setPaintDevice(referenceDevice());
-        probe.setDocumentMargin(1000);
-        probe.setPlainText(QStringLiteral("x"));
-        const double x = probe.documentLayout()->blockBoundingRect(probe.begin()).x();
-        return x > 0 ? kLayoutDpi * 1000.0 / x : 96.0;
-    }();
-    return {dpi / kCmPerInch};
+    return {kDevicePerCm};
 }
 
 // Draws pictures into the box the document gives them, in the document's own units
@@ -190,11 +182,9 @@ public:
         marginTopCm_ = m.top() / 10.0;
         for (double x = kTabStopCm; x < contentWidthCm_; x += kTabStopCm)
             tabs_.append(QTextOption::Tab(x * units_.perCm, QTextOption::LeftTab));
-        // The font goes on every piece of text, not only as the document's default: a
-        // table's own size is set against it.
-        const QFont font = target.defaultFont();
-        charFormat_.setFontFamilies(font.families());
-        charFormat_.setFontPointSize(font.pointSizeF());
+        // Text carries no font of its own unless it differs from the document's: Qt then
+        // finds the document font's engine at once instead of looking it up per line.
+        defaultPixels_ = target.defaultFont().pixelSize();
         cursor_.movePosition(QTextCursor::Start);
         cursor_.setBlockFormat(blockFormat());
         cursor_.setBlockCharFormat(charFormat_);
@@ -358,8 +348,8 @@ private:
         // An empty table still prints its frame: one empty row.
         QTextTable* table = cursor_.insertTable(std::max(rows, 1), cols, format);
         QTextCharFormat chars = charFormat_;
-        if (t.fontSize > 0)
-            chars.setFontPointSize(t.fontSize);
+        if (t.fontSize > 0 && layoutPixels(t.fontSize) != defaultPixels_)
+            chars.setProperty(QTextFormat::FontPixelSize, layoutPixels(t.fontSize));
         QTextCharFormat bold = chars;
         bold.setFontWeight(QFont::Bold);
         int r = 0;
@@ -414,6 +404,7 @@ private:
     QTextCursor cursor_;
     const TabColumns& tabColumns_;
     QTextCharFormat charFormat_;
+    int defaultPixels_ = 0;
     QList<QTextOption::Tab> tabs_;
     double contentWidthCm_ = 18;
     double marginLeftCm_ = 0, marginTopCm_ = 0;
@@ -451,7 +442,6 @@ std::unique_ptr<QTextDocument> buildTextDocument(const Document& doc, const QPag
     const Units units = layoutUnits();
     auto out = std::make_unique<QTextDocument>();
     out->setUndoRedoEnabled(false);
-    out->documentLayout()->setPaintDevice(referenceDevice());
     out->documentLayout()->registerHandler(kPictureObject, new PictureHandler(out.get()));
     out->setDefaultFont(documentFont(doc.fontSize()));
     // Text breaks between words only; a word wider than its column stands out of it

@@ -16,12 +16,18 @@ namespace dravik::render {
 
 // Pages are laid out against a fixed high-resolution reference instead of the screen,
 // so the preview, the printer and PDF break pages in the same places on every machine.
-inline constexpr double kLayoutDpi = 1200;
+// Twenty units to the point: text sizes in whole units hold every size to a twentieth.
+inline constexpr double kLayoutDpi = 1440;
 inline constexpr double kCmPerInch = 2.54;
 inline constexpr double kDevicePerCm = kLayoutDpi / kCmPerInch;
 inline constexpr double kDevicePerPoint = kLayoutDpi / 72.0;
 
 QPaintDevice* referenceDevice();
+// Fonts are sized in layout units, so that their size does not depend on a device.
+inline int layoutPixels(double points)
+{
+    return static_cast<int>(points * kDevicePerPoint + 0.5);
+}
 QFont documentFont(double points);
 
 // Tab stops of the lines of tab-column tables (cm from the cell's text edge), by the

@@ -1,5 +1,6 @@
 #include "support/GuiEnvironment.h"
 #include "render/Render.h"
+#include "render/TextDocumentBuilder.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -208,9 +209,10 @@ TEST(Render, TableFontSizeOverridesTheDocumentsForItsCells)
     std::map<QString, double> points;
     for (QTextBlock b = laidOut->begin(); b.isValid(); b = b.next())
         for (auto it = b.begin(); !it.atEnd(); ++it)
-            points[it.fragment().text()] = it.fragment().charFormat().fontPointSize();
-    EXPECT_EQ(points["Record set: Club (C)"], 12);
-    EXPECT_EQ(points["100m"], 8);
+            points[it.fragment().text()] =
+                it.fragment().charFormat().font().resolve(laidOut->defaultFont()).pixelSize() / render::kDevicePerPoint;
+    EXPECT_DOUBLE_EQ(points["Record set: Club (C)"], 12);
+    EXPECT_DOUBLE_EQ(points["100m"], 8);
 }
 
 // A part of a written .odt read back as a tree, to check what a word processor reads.

@@ -2,6 +2,7 @@
 #include "printing/ProgrammeDocument.h"
 #include "render/Render.h"
 #include "render/SheetFit.h"
+#include "render/TextDocumentBuilder.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
@@ -40,12 +41,13 @@ std::vector<Line> laidOutLines(QTextDocument& d)
 }
 
 // Every piece of text is set at `points`, and no word is broken inside.
-void expectChosenSizeAndWholeWords(const std::vector<Line>& lines, double points)
+void expectChosenSizeAndWholeWords(const QTextDocument& d, const std::vector<Line>& lines, double points)
 {
     for (const Line& l : lines) {
         for (auto it = l.block.begin(); !it.atEnd(); ++it) {
             if (it.fragment().text() != QString(QChar::ObjectReplacementCharacter)) {
-                ASSERT_EQ(it.fragment().charFormat().fontPointSize(), points) << l.text;
+                const QFont printed = it.fragment().charFormat().font().resolve(d.defaultFont());
+                ASSERT_DOUBLE_EQ(printed.pixelSize() / render::kDevicePerPoint, points) << l.text;
             }
         }
         if (l.text.find(' ') == std::string::npos && !l.text.empty()) {
@@ -74,7 +76,7 @@ TEST(SheetLayout, StandardListPrintsAtTheChosenSizeWithItsHeadingOnEverySheet)
         options.recordDate = printing::RecordDate::Full;
         auto laidOut = render::layoutDocument(suite.print(options));
         const auto lines = laidOutLines(*laidOut);
-        expectChosenSizeAndWholeWords(lines, c.points);
+        expectChosenSizeAndWholeWords(*laidOut, lines, c.points);
 
         // Each sheet: the meeting heading before its rows, and never a single stray row.
         std::map<int, int> rows;
@@ -128,7 +130,7 @@ TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlock
             SCOPED_TRACE(std::to_string(points) + " pt");
             auto laidOut = render::layoutDocument(demoBooklet(points, lang));
             const auto lines = laidOutLines(*laidOut);
-            expectChosenSizeAndWholeWords(lines, points);
+            expectChosenSizeAndWholeWords(*laidOut, lines, points);
             const std::string event = isEnglish(lang) ? "Event " : "Item ";
             std::map<int, std::string> first, last;
             std::vector<double> columns;
