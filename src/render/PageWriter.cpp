@@ -1,11 +1,11 @@
 #include "render/FileWrite.h"
+#include "render/PdfPageWriter.h"
 #include "render/Render.h"
 #include "render/TextDocumentBuilder.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -80,20 +80,20 @@ void printTo(QTextDocument& laidOut, QPagedPaintDevice& device)
 void writePdf(QTextDocument& laidOut, const std::string& path)
 {
     checkFolder(path);
-    QBuffer bytes;
-    bytes.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&bytes);
-        writer.setCreator(QStringLiteral("Dravik Sport - Program"));
-        const QSizeF points = pageSizePoints(laidOut);
-        const bool landscape = points.width() > points.height();
-        const QSizeF portrait = landscape ? points.transposed() : points;
-        writer.setPageLayout(QPageLayout(QPageSize(portrait, QPageSize::Point, QString(), QPageSize::FuzzyMatch),
-                                         landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                         QMarginsF(0, 0, 0, 0)));
-        printTo(laidOut, writer);
+    const QSizeF page = laidOut.pageSize();
+    PdfPageWriter pdf(pageSizePoints(laidOut), page.width() / pageSizePoints(laidOut).width(),
+                      "Dravik Sport - Program");
+    QPainter painter;
+    if (!painter.begin(pdf.device()))
+        throw std::runtime_error("The PDF file could not be started.");
+    const int pages = pageCount(laidOut);
+    for (int p = 0; p < pages; ++p) {
+        if (p > 0)
+            pdf.newPage();
+        paintPage(laidOut, p, painter, QRectF(QPointF(0, 0), page));
     }
-    saveFile(path, bytes.data());
+    painter.end();
+    saveFile(path, pdf.finish());
 }
 
 } // namespace dravik::render

@@ -132,6 +132,52 @@ TEST(Render, PdfAndOdtOfOneDocumentHoldItsTextTableAndPages)
     EXPECT_EQ(mime, "application/vnd.oasis.opendocument.text");
 }
 
+// The ink of a page in blocks of 4 x 4 pixels, 0 (white) to 1 (black).
+std::vector<double> inkBlocks(const QImage& page)
+{
+    const QImage gray = page.convertToFormat(QImage::Format_Grayscale8);
+    std::vector<double> out;
+    for (int by = 0; by + 4 <= gray.height(); by += 4)
+        for (int bx = 0; bx + 4 <= gray.width(); bx += 4) {
+            double ink = 0;
+            for (int y = by; y < by + 4; ++y)
+                for (int x = bx; x < bx + 4; ++x)
+                    ink += 1 - gray.constScanLine(y)[x] / 255.0;
+            out.push_back(ink / 16);
+        }
+    return out;
+}
+
+TEST(Render, PdfPagesAreThePreviewsPagesAndTheirTextCopiesBack)
+{
+    test::TempFolder dir;
+    const std::string pdf = (dir.path() / "Program.pdf").string();
+    Document doc = meetingDocument();
+    doc.paragraph("Zoë Ångström-Ñandú, Łukasz Żółć, Ελένη Παππά");
+    auto laidOut = render::layoutDocument(doc);
+    render::writePdf(*laidOut, pdf);
+    const std::string text = pdfText(pdf);
+    EXPECT_NE(text.find("Zoë Ångström-Ñandú, Łukasz Żółć, Ελένη Παππά"), std::string::npos) << text;
+
+    // Drawn by another program, each page shows what the preview shows, in the same places.
+    const double dpi = 40;
+    for (int page : {0, 1, render::pageCount(*laidOut) - 1}) {
+        const QString png = QString::fromStdString((dir.path() / "page").string());
+        runTool("pdftoppm", {"-r", QString::number(dpi), "-png", "-singlefile", "-f", QString::number(page + 1), "-l",
+                             QString::number(page + 1), QString::fromStdString(pdf), png});
+        const std::vector<double> read = inkBlocks(QImage(png + ".png"));
+        const std::vector<double> shown = inkBlocks(render::renderPage(*laidOut, page, dpi));
+        ASSERT_EQ(read.size(), shown.size()) << "page " << page;
+        int inked = 0, apart = 0;
+        for (std::size_t i = 0; i < read.size(); ++i) {
+            inked += shown[i] > 0.1;
+            apart += std::abs(read[i] - shown[i]) > 0.3;
+        }
+        EXPECT_GT(inked, 20) << "page " << page;
+        EXPECT_LE(apart, inked / 50) << "page " << page << ": " << apart << " of " << inked << " blocks differ";
+    }
+}
+
 TEST(Render, MissingPictureTakesNoRoomAndTheLogoIsDrawn)
 {
     Document withMissing, without, withLogo;
