@@ -117,7 +117,8 @@ QByteArray subsetTrueType(const FontTables& tables, const std::set<quint32>& use
     set16(head, 50, 1); // long offsets in loca
 
     std::vector<std::pair<std::array<char, 4>, QByteArray>> out;
-    for (const char* tag : {"cvt ", "fpgm", "glyf", "head", "hhea", "hmtx", "loca", "maxp", "prep"}) {
+    // In the order of their tags, as the table directory lists them.
+    for (const char* tag : {"OS/2", "cvt ", "fpgm", "glyf", "head", "hhea", "hmtx", "loca", "maxp", "prep"}) {
         QByteArray data = tag == std::string_view("glyf")   ? newGlyf
                           : tag == std::string_view("loca") ? newLoca
                           : tag == std::string_view("head") ? head
