@@ -1,5 +1,5 @@
 #include "render/FileWrite.h"
-#include "render/PdfPageWriter.h"
+#include "render/PdfPages.h"
 #include "render/Render.h"
 #include "render/TextDocumentBuilder.h"
 
@@ -77,23 +77,42 @@ void printTo(QTextDocument& laidOut, QPagedPaintDevice& device)
     painter.end();
 }
 
+PdfPages::PdfPages(QTextDocument& first)
+    : pdf_(pageSizePoints(first), first.pageSize().width() / pageSizePoints(first).width(), "Dravik Sport - Program")
+{
+    if (!painter_.begin(pdf_.device()))
+        throw std::runtime_error("The PDF file could not be started.");
+}
+
+PdfPages::~PdfPages()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void PdfPages::add(QTextDocument& laidOut)
+{
+    const QRectF target(QPointF(0, 0), laidOut.pageSize());
+    for (int p = 0; p < pageCount(laidOut); ++p) {
+        if (started_)
+            pdf_.newPage();
+        started_ = true;
+        paintPage(laidOut, p, painter_, target);
+    }
+}
+
+void PdfPages::save(const std::string& path)
+{
+    painter_.end();
+    saveFile(path, pdf_.finish());
+}
+
 void writePdf(QTextDocument& laidOut, const std::string& path)
 {
     checkFolder(path);
-    const QSizeF page = laidOut.pageSize();
-    PdfPageWriter pdf(pageSizePoints(laidOut), page.width() / pageSizePoints(laidOut).width(),
-                      "Dravik Sport - Program");
-    QPainter painter;
-    if (!painter.begin(pdf.device()))
-        throw std::runtime_error("The PDF file could not be started.");
-    const int pages = pageCount(laidOut);
-    for (int p = 0; p < pages; ++p) {
-        if (p > 0)
-            pdf.newPage();
-        paintPage(laidOut, p, painter, QRectF(QPointF(0, 0), page));
-    }
-    painter.end();
-    saveFile(path, pdf.finish());
+    PdfPages pdf(laidOut);
+    pdf.add(laidOut);
+    pdf.save(path);
 }
 
 } // namespace dravik::render

@@ -7,6 +7,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <numeric>
 #include <optional>
@@ -383,6 +384,44 @@ FittedSheets fitSheets(const Document& doc, const QPageLayout& page)
         out.pages = buildTextDocument(out.plan.doc, page, out.plan.tabs);
     }
     return out;
+}
+
+std::optional<std::pair<Document, Document>> splitSheets(const Document& plan, double share)
+{
+    const std::vector<Block>& blocks = plan.blocks();
+    const int target = std::max(1, static_cast<int>(std::lround(pagesStarted(plan) * share)));
+    int pages = 1;
+    bool contentSeen = false, pendingBreak = false;
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const bool isBreak = std::holds_alternative<printing::PageBreak>(blocks[i]);
+        const bool contentNext = i + 1 < blocks.size() && !std::holds_alternative<printing::PageBreak>(blocks[i + 1]);
+        if (isBreak && contentSeen && !pendingBreak && contentNext && pages == target) {
+            std::pair<Document, Document> parts;
+            for (Document* part : {&parts.first, &parts.second}) {
+                part->setOrientation(plan.orientation());
+                part->setFontSize(plan.fontSize());
+                part->setMarginCm(plan.marginCm());
+                part->startDoc();
+            }
+            for (std::size_t k = 0; k < blocks.size(); ++k)
+                if (k != i)
+                    addBlock(k < i ? parts.first : parts.second, blocks[k]);
+            for (Document* part : {&parts.first, &parts.second})
+                part->endDoc();
+            return parts;
+        }
+        if (isBreak) {
+            if (contentSeen && pendingBreak)
+                ++pages;
+            pendingBreak = contentSeen;
+        } else {
+            contentSeen = true;
+            if (pendingBreak)
+                ++pages;
+            pendingBreak = false;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace dravik::render
