@@ -78,7 +78,7 @@ void printTo(QTextDocument& laidOut, QPagedPaintDevice& device)
 }
 
 PdfPages::PdfPages(QTextDocument& first)
-    : pdf_(pageSizePoints(first), first.pageSize().width() / pageSizePoints(first).width(), "Dravik Sport - Program")
+    : pdf_(pageSizePoints(first), kDevicePerPoint, "Dravik Sport - Program")
 {
     if (!painter_.begin(pdf_.device()))
         throw std::runtime_error("The PDF file could not be started.");

@@ -84,28 +84,15 @@ void PdfEngine::updateState(const QPaintEngineState& state)
 
 void PdfEngine::drawPath(const QPainterPath& path)
 {
-    const bool fill = brush_.style() != Qt::NoBrush && brush_.color().alpha() > 0;
-    const bool stroke = pen_.style() != Qt::NoPen && pen_.color().alpha() > 0;
-    if (!fill && !stroke)
-        return;
-    startDrawing();
-    putPath(total_.map(path));
-    finishPath(fill, stroke, path.fillRule() == Qt::OddEvenFill);
+    paintPath(path, true, path.fillRule() == Qt::OddEvenFill);
 }
 
 void PdfEngine::drawRects(const QRectF* rects, int count)
 {
-    const bool fill = brush_.style() != Qt::NoBrush && brush_.color().alpha() > 0;
-    const bool stroke = pen_.style() != Qt::NoPen && pen_.color().alpha() > 0;
-    if (!fill && !stroke)
-        return;
-    startDrawing();
-    for (int i = 0; i < count; ++i) {
-        QPainterPath p;
+    QPainterPath p;
+    for (int i = 0; i < count; ++i)
         p.addRect(rects[i]);
-        putPath(total_.map(p));
-    }
-    finishPath(fill, stroke, false);
+    paintPath(p, true, false);
 }
 
 void PdfEngine::drawPolygon(const QPointF* points, int count, PolygonDrawMode mode)
@@ -115,28 +102,39 @@ void PdfEngine::drawPolygon(const QPointF* points, int count, PolygonDrawMode mo
     QPainterPath p(points[0]);
     for (int i = 1; i < count; ++i)
         p.lineTo(points[i]);
-    const bool fill = mode != PolylineMode && brush_.style() != Qt::NoBrush && brush_.color().alpha() > 0;
-    const bool stroke = pen_.style() != Qt::NoPen && pen_.color().alpha() > 0;
     if (mode != PolylineMode)
         p.closeSubpath();
+    paintPath(p, mode != PolylineMode, mode == OddEvenMode);
+}
+
+void PdfEngine::paintPath(const QPainterPath& path, bool mayFill, bool oddEven)
+{
+    const bool fill = mayFill && brush_.style() != Qt::NoBrush && brush_.color().alpha() > 0;
+    const bool stroke = pen_.style() != Qt::NoPen && pen_.color().alpha() > 0;
     if (!fill && !stroke)
         return;
     startDrawing();
-    putPath(total_.map(p));
-    finishPath(fill, stroke, mode == OddEvenMode);
+    putPath(total_.map(path));
+    finishPath(fill, stroke, oddEven);
 }
 
 void PdfEngine::drawPixmap(const QRectF& r, const QPixmap& pm, const QRectF& sr)
 {
-    drawImage(r, pm.toImage(), sr, Qt::AutoColor);
+    // Keyed by the pixmap, so a picture drawn on every page is stored once.
+    drawPicture(r, pm.toImage(), pm.cacheKey(), sr);
 }
 
 void PdfEngine::drawImage(const QRectF& r, const QImage& image, const QRectF& sr, Qt::ImageConversionFlags)
 {
+    drawPicture(r, image, image.cacheKey(), sr);
+}
+
+void PdfEngine::drawPicture(const QRectF& r, const QImage& image, qint64 key, const QRectF& sr)
+{
     if (image.isNull() || r.isEmpty())
         return;
     const QImage part = sr.toRect() == image.rect() ? image : image.copy(sr.toRect());
-    const int number = imageNumber(part, image.cacheKey(), sr.toRect());
+    const int number = imageNumber(part, key, sr.toRect());
     startDrawing();
     content_ += "q ";
     putMatrix(content_, QTransform(r.width(), 0, 0, -r.height(), r.x(), r.y() + r.height()) * total_);
@@ -153,6 +151,7 @@ void PdfEngine::drawTextItem(const QPointF& p, const QTextItem& item)
 
 std::string PdfEngine::takePage()
 {
+    content_ += "Q\n";
     std::string page = std::move(content_);
     content_.clear();
     content_.reserve(1 << 20);
@@ -160,7 +159,7 @@ std::string PdfEngine::takePage()
     clipDirty_ = clipOn_;
     fillColor_ = strokeColor_ = QColor();
     lineWidth_ = -1;
-    return page + "Q\n";
+    return page;
 }
 
 void PdfEngine::startDrawing()

@@ -76,6 +76,9 @@ private:
     // Brings the clip of the page up to the painter's before anything is drawn.
     void startDrawing();
     void putPath(const QPainterPath& path);
+    // Fills (when `mayFill` and the brush shows) and strokes (when the pen shows) a path.
+    void paintPath(const QPainterPath& path, bool mayFill, bool oddEven);
+    void drawPicture(const QRectF& r, const QImage& image, qint64 key, const QRectF& sr);
     void finishPath(bool fill, bool stroke, bool oddEven);
     void setFill(const QColor& c);
     EmbeddedFont* fontFor(const QFont& qfont);

@@ -390,12 +390,11 @@ std::optional<std::pair<Document, Document>> splitSheets(const Document& plan, d
 {
     const std::vector<Block>& blocks = plan.blocks();
     const int target = std::max(1, static_cast<int>(std::lround(pagesStarted(plan) * share)));
-    int pages = 1;
-    bool contentSeen = false, pendingBreak = false;
+    PageCount count;
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         const bool isBreak = std::holds_alternative<printing::PageBreak>(blocks[i]);
         const bool contentNext = i + 1 < blocks.size() && !std::holds_alternative<printing::PageBreak>(blocks[i + 1]);
-        if (isBreak && contentSeen && !pendingBreak && contentNext && pages == target) {
+        if (isBreak && count.onContent() && contentNext && count.pages == target) {
             std::pair<Document, Document> parts;
             for (Document* part : {&parts.first, &parts.second}) {
                 part->setOrientation(plan.orientation());
@@ -410,16 +409,7 @@ std::optional<std::pair<Document, Document>> splitSheets(const Document& plan, d
                 part->endDoc();
             return parts;
         }
-        if (isBreak) {
-            if (contentSeen && pendingBreak)
-                ++pages;
-            pendingBreak = contentSeen;
-        } else {
-            contentSeen = true;
-            if (pendingBreak)
-                ++pages;
-            pendingBreak = false;
-        }
+        count.add(blocks[i]);
     }
     return std::nullopt;
 }

@@ -79,17 +79,6 @@ namespace {
 // Qt reads the lengths in formats (margins, tab stops, column widths, padding) as
 // pixels of its default screen resolution and scales them to the device; our own
 // picture objects give their size in device pixels.
-struct Units {
-    double perCm = 96.0 / kCmPerInch; // format lengths
-    double perPoint() const { return perCm * kCmPerInch / 72.0; }
-};
-
-// The documents have no paint device of their own, so Qt reads format lengths as
-// layout units, whatever the screen.
-Units layoutUnits()
-{
-    return {kDevicePerCm};
-}
 
 // Draws pictures into the box the document gives them, in the document's own units
 // (QTextImageFormat scales by the screen's resolution, which the layout must not depend on).
@@ -172,8 +161,8 @@ int fieldCount(const std::string& line)
 // Fills a QTextDocument from the model, block after block at the end of the document.
 class Builder {
 public:
-    Builder(QTextDocument& target, const Units& units, const QPageLayout& page, const TabColumns& tabs)
-        : units_(units), cursor_(&target), tabColumns_(tabs)
+    Builder(QTextDocument& target, const QPageLayout& page, const TabColumns& tabs)
+        : cursor_(&target), tabColumns_(tabs)
     {
         const QRectF full = page.fullRect(QPageLayout::Millimeter);
         const QMarginsF m = page.margins(QPageLayout::Millimeter);
@@ -181,7 +170,7 @@ public:
         marginLeftCm_ = m.left() / 10.0;
         marginTopCm_ = m.top() / 10.0;
         for (double x = kTabStopCm; x < contentWidthCm_; x += kTabStopCm)
-            tabs_.append(QTextOption::Tab(x * units_.perCm, QTextOption::LeftTab));
+            tabs_.append(QTextOption::Tab(x * kDevicePerCm, QTextOption::LeftTab));
         // Text carries no font of its own unless it differs from the document's: Qt then
         // finds the document font's engine at once instead of looking it up per line.
         defaultPixels_ = target.defaultFont().pixelSize();
@@ -289,11 +278,11 @@ private:
         for (const Placed& s : shown) {
             const double x = s.picture->leftCm - marginLeftCm_;
             if (x > 0)
-                stops.append(QTextOption::Tab(x * units_.perCm, QTextOption::LeftTab));
+                stops.append(QTextOption::Tab(x * kDevicePerCm, QTextOption::LeftTab));
             top = std::min(top, s.picture->topCm);
         }
         format.setTabPositions(stops);
-        format.setTopMargin(std::max(0.0, top - marginTopCm_) * units_.perCm);
+        format.setTopMargin(std::max(0.0, top - marginTopCm_) * kDevicePerCm);
         startBlock(format);
         // Pictures placed in the top margin stand there, as on the page they were
         // placed on, and take room below the margin only.
@@ -324,7 +313,7 @@ private:
         const std::vector<printing::Column> columns = printing::laidOutColumns(t, contentWidthCm_).columns;
         QList<QTextLength> widths;
         for (const auto& c : columns)
-            widths.append(QTextLength(QTextLength::FixedLength, c.widthCm * units_.perCm));
+            widths.append(QTextLength(QTextLength::FixedLength, c.widthCm * kDevicePerCm));
 
         // A table needs a block of its own before it for a page break to start on.
         if (pendingBreak_)
@@ -335,12 +324,12 @@ private:
         format.setColumnWidthConstraints(widths);
         format.setHeaderRowCount(hasHeader ? 1 : 0);
         format.setAlignment(Qt::AlignLeft);
-        format.setBorder(kCellBorderPt * units_.perPoint());
+        format.setBorder(kCellBorderPt * kDevicePerPoint);
         format.setBorderBrush(QBrush(Qt::black));
         format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
         format.setCellSpacing(0);
         // Cells pad their text a little above and below, more at the sides.
-        format.setCellPadding(kCellPaddingTopPt * units_.perPoint());
+        format.setCellPadding(kCellPaddingTopPt * kDevicePerPoint);
         format.setMargin(0);
 
         const int rows = static_cast<int>(t.rows.size()) + (hasHeader ? 1 : 0);
@@ -371,8 +360,8 @@ private:
             // padding at its sides and the table's text size, so an empty cell is no taller.
             QTextTableCellFormat cellFormat;
             cellFormat.merge(chars);
-            cellFormat.setLeftPadding(kCellPaddingSidePt * units_.perPoint());
-            cellFormat.setRightPadding(kCellPaddingSidePt * units_.perPoint());
+            cellFormat.setLeftPadding(kCellPaddingSidePt * kDevicePerPoint);
+            cellFormat.setRightPadding(kCellPaddingSidePt * kDevicePerPoint);
             QTextBlockFormat format = blockFormat();
             format.setAlignment(alignmentOf(columns[c].align));
             QTextCursor at = cell.firstCursorPosition();
@@ -387,7 +376,7 @@ private:
                 if (stops != tabColumns_.end()) {
                     QList<QTextOption::Tab> tabs;
                     for (double x : stops->second)
-                        tabs.append(QTextOption::Tab(x * units_.perCm, QTextOption::LeftTab));
+                        tabs.append(QTextOption::Tab(x * kDevicePerCm, QTextOption::LeftTab));
                     lineFormat.setTabPositions(tabs);
                 }
                 if (first)
@@ -400,7 +389,6 @@ private:
         }
     }
 
-    Units units_;
     QTextCursor cursor_;
     const TabColumns& tabColumns_;
     QTextCharFormat charFormat_;
@@ -415,33 +403,36 @@ private:
 
 } // namespace
 
+void PageCount::add(const Block& b)
+{
+    if (std::holds_alternative<printing::PageBreak>(b)) {
+        if (!contentSeen)
+            return;
+        if (pendingBreak)
+            ++pages;
+        pendingBreak = true;
+    } else {
+        contentSeen = true;
+        if (pendingBreak)
+            ++pages;
+        pendingBreak = false;
+    }
+}
+
 int pagesStarted(const Document& doc)
 {
-    int pages = 1;
-    bool contentSeen = false, pendingBreak = false;
-    for (const Block& b : doc.blocks()) {
-        if (std::holds_alternative<printing::PageBreak>(b)) {
-            if (!contentSeen)
-                continue;
-            if (pendingBreak)
-                ++pages;
-            pendingBreak = true;
-        } else {
-            contentSeen = true;
-            if (pendingBreak)
-                ++pages;
-            pendingBreak = false;
-        }
-    }
-    return pages + (pendingBreak ? 1 : 0);
+    PageCount count;
+    for (const Block& b : doc.blocks())
+        count.add(b);
+    return count.total();
 }
 
 std::unique_ptr<QTextDocument> buildTextDocument(const Document& doc, const QPageLayout& page, const TabColumns& tabs,
                                                  bool paged)
 {
-    const Units units = layoutUnits();
     auto out = std::make_unique<QTextDocument>();
     out->setUndoRedoEnabled(false);
+    // No paint device: Qt takes format lengths and font sizes as layout units, whatever the screen.
     out->documentLayout()->registerHandler(kPictureObject, new PictureHandler(out.get()));
     out->setDefaultFont(documentFont(doc.fontSize()));
     // Text breaks between words only; a word wider than its column stands out of it
@@ -452,7 +443,7 @@ std::unique_ptr<QTextDocument> buildTextDocument(const Document& doc, const QPag
     QTextFrameFormat root = out->rootFrame()->frameFormat();
     const QRectF full = page.fullRect(QPageLayout::Millimeter);
     const QMarginsF m = page.margins(QPageLayout::Millimeter);
-    const double perMm = units.perCm / 10.0;
+    const double perMm = kDevicePerCm / 10.0;
     const double height = paged ? full.height() : 1e6;
     out->setPageSize(QSizeF(full.width(), height) * (kDevicePerCm / 10.0));
     root.setLeftMargin(m.left() * perMm);
@@ -461,7 +452,7 @@ std::unique_ptr<QTextDocument> buildTextDocument(const Document& doc, const QPag
     root.setBottomMargin(m.bottom() * perMm);
     out->rootFrame()->setFrameFormat(root);
 
-    Builder builder(*out, units, page, tabs);
+    Builder builder(*out, page, tabs);
     builder.add(doc.blocks());
     return out;
 }
