@@ -54,9 +54,18 @@ QString exchangeText(const ExchangeError& e, bool en)
     case ExchangeError::Kind::CannotWrite:
         return QString("Die werkboek \"%1\" kan nie geskryf word nie (%2).").arg(fact(f, 0), fact(f, 1));
     case ExchangeError::Kind::BadRecord:
-        return QString("Item %1 (%2) het die rekord \"%3\", wat geen getal of tyd is nie (m:ss.ss, h:mm:ss.ss). "
-                       "Niks van die stel is verander nie.")
-            .arg(fact(f, 0), fact(f, 1), fact(f, 2));
+    {
+        const QString what = fact(f, 5);
+        const QString reason =
+            what == "year"       ? QString("die jaar \"%1\" is nie 'n jaar van vier syfers nie").arg(fact(f, 2))
+            : what == "measured" ? QString("die rekord \"%1\" is nie 'n getal bo 0 nie (die item word gemeet)")
+                                       .arg(fact(f, 2))
+                                 : QString("die rekord \"%1\" is nie 'n getal bo 0 of 'n tyd nie (m:ss.ss, "
+                                           "h:mm:ss.ss)")
+                                       .arg(fact(f, 2));
+        return QString("Dag %1, item %2 (%3), bladry %4: %5. Niks van die stel is verander nie.")
+            .arg(fact(f, 3), fact(f, 0), fact(f, 1), fact(f, 4), reason);
+    }
     case ExchangeError::Kind::Other:
         break;
     }

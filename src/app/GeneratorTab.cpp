@@ -194,7 +194,8 @@ void GeneratorTab::cmdNProg_Click(int index)
             run_.checkReadyToTransfer();
             if (beforeTransfer && !beforeTransfer())
                 break;
-            run_.transfer(form_.session.store().atld40());
+            run_.transfer(form_.session.store().atld40(), form_.lang,
+                          {form_.meeting.days, form_.session.reference().definitions});
             // The editor shows the new programme at once, so that a later Save
             // cannot write the old one back over it.
             if (afterTransfer)

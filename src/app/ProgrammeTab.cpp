@@ -149,9 +149,6 @@ QWidget* ProgrammeTab::buildEventFields()
     txtTime_->setInputMask("99:99");
     txtPoint_ = make<QLineEdit>(lang, "txtPoint");
     // The fields hold no more than the programme table stores.
-    txtNumber_->setMaxLength(4);
-    txtSub_->setMaxLength(1);
-    txtPoint_->setMaxLength(3);
     addField("lblNumber", txtNumber_);
     addField("lblSub", txtSub_);
     addField("lblTime", txtTime_);
@@ -279,20 +276,21 @@ void ProgrammeTab::cmdSave_Click()
 {
     AppSession& session = form_.session;
     std::optional<std::uint64_t>& loaded = session.programme.storedFingerprint;
+    const ProgrammeRules rules{form_.meeting.days, session.reference().definitions};
     try {
         try {
-            saveProgrammeGrid(form_.programme, form_.lang, session.store().atld40(), &loaded);
+            saveProgrammeGrid(form_.programme, form_.lang, rules, session.store().atld40(), &loaded);
         } catch (const StoreError& e) {
             if (e.kind() != StoreError::Kind::Changed)
                 throw;
             // Somebody else saved the programme since it was loaded: overwrite, or keep theirs.
-            if (!session.prompter().ask(this, form_.text("msgStoredChanged"), form_.text("msgSaveFailedTitle"))) {
+            if (!session.prompter().ask(this, form_.text("msgStoredChanged"), form_.text("msgStoredChangedTitle"))) {
                 loadProgramme();
                 session.programme.ProgrammeChanged = false;
                 return;
             }
             std::optional<std::uint64_t> overwrite;
-            saveProgrammeGrid(form_.programme, form_.lang, session.store().atld40(), &overwrite);
+            saveProgrammeGrid(form_.programme, form_.lang, rules, session.store().atld40(), &overwrite);
             loaded = overwrite;
         }
     } catch (const std::exception& e) {

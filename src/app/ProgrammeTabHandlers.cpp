@@ -69,22 +69,6 @@ public:
     }
 };
 
-// Cells typed into the grid hold no more than the programme table stores.
-class MaxLengthDelegate : public QStyledItemDelegate {
-public:
-    MaxLengthDelegate(int maxLength, QObject* parent) : QStyledItemDelegate(parent), maxLength_(maxLength) {}
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor))
-            line->setMaxLength(maxLength_);
-        return editor;
-    }
-
-private:
-    int maxLength_;
-};
-
 } // namespace
 
 EditorContext ProgrammeTab::editorContext()
@@ -289,14 +273,13 @@ void ProgrammeTab::connectGrid()
         editorAction([&](const EditorContext& ctx) { gridClicked(ctx, index.row() + 1); });
     });
 
-    // Cells typed into the grid: a start time must be a valid "hh:mm"; any edit
-    // counts as a change that Exit asks about.
+    // Cells typed into the grid are checked as the store checks them (a
+    // refusal names the value, nothing is cut); any edit counts as a change
+    // that Exit asks about.
     // The cells Save stores as typed; the others follow the event fields.
     progModel_->setEditable(true);
     progModel_->setEditableColumns({pcol::Number, pcol::Sub, pcol::Time, pcol::Point, pcol::Day});
     flxProg_->setItemDelegateForColumn(pcol::Time, new TimeCellDelegate(flxProg_));
-    for (auto [col, length] : {std::pair{pcol::Number, 4}, {pcol::Sub, 1}, {pcol::Point, 3}, {pcol::Day, 1}})
-        flxProg_->setItemDelegateForColumn(col, new MaxLengthDelegate(length, flxProg_));
     progModel_->setEditCheck([this](int row, int col, const QString& text) {
         EntryResult check = checkProgrammeCell(col, text.toStdString(), form_.lang, form_.meeting.days);
         if (!check.ok()) {

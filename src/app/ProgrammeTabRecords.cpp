@@ -55,8 +55,10 @@ void ProgrammeTab::cmdPRLees_Click()
     pullFields();
     double set = textToNumber(cmbPrekR_->currentText().toStdString());
     double definition = textToNumber(fields_.events.tvText());
+    const DefinitionList& definitions = form_.session.reference().definitions;
     lastRead_ = cmbPrekR_->currentIndex() >= 0
-                    ? readCurrentEventRecord(form_.session.store().atld60(), set, definition)
+                    ? readCurrentEventRecord(form_.session.store().atld60(), set, definition,
+                                             definitions.at(definitions.find(definition)).tipe)
                     : CurrentEventRecord{};
     const RecordFields& f = lastRead_.fields;
     fields_.txtPRek = {f.naam, f.van, f.plek, f.jaar, f.record};

@@ -29,6 +29,7 @@ const WindowText kTexts[] = {
     {"msgSavedTitle", "Save completed", "Stoor voltooid", ""},
     {"msgTransferTitle", "Save completed.", "Stoor voltooid.", ""},
     {"msgSaveFailedTitle", "Save failed", "Stoor het misluk", ""},
+    {"msgStoredChangedTitle", "Overwrite the stored programme?", "Vervang die gestoorde program?", ""},
     {"msgRecordsChanged", "Another window or program has saved records of this set since it was displayed here. Overwrite them with this grid?\n\nNo shows the stored records again.", "'n Ander venster of program het rekords van hierdie stel gestoor sedert dit hier vertoon is. Vervang dit met hierdie rooster?\n\nNee wys die gestoorde rekords weer.", ""},
     {"msgSetsChanged", "Another window or program has saved the record sets since this window read them. Overwrite them with this list?\n\nNo keeps the stored sets and shows them here.", "'n Ander venster of program het die rekordstelle gestoor sedert hierdie venster dit gelees het. Vervang dit met hierdie lys?\n\nNee hou die gestoorde stelle en wys dit hier.", ""},
     {"msgStoredChanged", "Another window or program has saved the programme since this window loaded it. Overwrite the stored programme with this grid?\n\nNo keeps the stored programme and shows it here.", "'n Ander venster of program het die program gestoor sedert hierdie venster dit gelaai het. Vervang die gestoorde program met hierdie rooster?\n\nNee hou die gestoorde program en wys dit hier.", ""},

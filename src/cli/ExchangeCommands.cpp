@@ -105,7 +105,7 @@ int runImportCommand(const std::string& dir, const std::string& file, const std:
     if (set)
         checkExchangeRecords(exchange);
 
-    int stored = saveProgrammeGrid(programme, lang, store->atld40());
+    int stored = saveProgrammeGrid(programme, lang, {meeting.days, ref.definitions}, store->atld40());
     out << "Read " << read << " rows from \"" << file << "\".\n";
     if (notRead > 0)
         out << notRead << " rows below sheet row " << scol::LastReadRow << " were not read.\n";

@@ -43,7 +43,8 @@ int runGenerateCommand(const std::string& dir, const std::string& start, bool ap
             << "\n";
     }
     if (apply) {
-        int stored = run.transfer(store->atld40());
+        MeetingDetails meeting = LoadMeetingDetails(store->atld00());
+        int stored = run.transfer(store->atld40(), Language::English, {meeting.days, ref.definitions});
         out << "Stored " << stored << " programme rows.\n";
     }
     return 0;

@@ -37,36 +37,6 @@ std::string clockText(int minutes)
     return buf;
 }
 
-bool digitAt(const std::string& text, size_t i)
-{
-    return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
-}
-
-// "h:m", "hh:mm" or "hh:mm:ss" as hours and minutes; false for anything else,
-// and for hours past 23 or minutes past 59.
-bool readClock(const std::string& text, int& minutes)
-{
-    size_t colon = text.find(':');
-    if (colon == std::string::npos || colon == 0 || colon > 2)
-        return false;
-    for (size_t i = 0; i < colon; ++i)
-        if (!digitAt(text, i))
-            return false;
-    size_t end = colon + 1;
-    while (end < text.size() && end < colon + 3 && digitAt(text, end))
-        ++end;
-    if (end == colon + 1)
-        return false;
-    std::string rest = text.substr(end);
-    if (!rest.empty() && rest[0] != ':' && rest[0] != '.')
-        return false;
-    int h = std::stoi(text.substr(0, colon)), m = std::stoi(text.substr(colon + 1, end - colon - 1));
-    if (h > 23 || m > 59)
-        return false;
-    minutes = h * 60 + m;
-    return true;
-}
-
 // A sheet's level: a full level name of either list (either case), else by first letter.
 struct SheetLevel {
     size_t index;
@@ -142,9 +112,9 @@ std::string timeFromSheet(const SheetCell& cell)
     // A date and time ("1899-12-30 09:00:00") gives its time.
     if (size_t blank = t.rfind(' '); blank != std::string::npos)
         t = t.substr(blank + 1);
-    int minutes = 0;
-    if (readClock(t, minutes))
-        return clockText(minutes);
+    // A time typed as text reads as a typed start time reads.
+    if (auto time = clockTimeText(t))
+        return *time;
     // A day fraction typed as text.
     if (isNumericText(t)) {
         double v = textToNumber(t);

@@ -59,30 +59,35 @@ std::string exchangeRecordText(double value, int type)
     return buf;
 }
 
-std::optional<double> exchangeRecordValue(std::string_view text)
-{
-    // A time reads as a time whatever the event's type, as the export writes it.
-    return readRecordGridText(text, kRunningEvent);
-}
-
 std::vector<double> checkExchangeRecords(const GridModel& exchange)
 {
     // Every record text is read before anything is written: one that is no
-    // number or time leaves the whole set as it was.
+    // record of its event leaves the whole set as it was.
     std::vector<double> values(exchange.rows(), 0);
     for (int r = 1; r < exchange.rows(); ++r) {
         const auto& x = exchange.rowCells(r);
         if (x[xcol::Record].empty())
             continue;
-        std::optional<double> value = exchangeRecordValue(x[xcol::Record]);
-        if (!value)
-            throw ExchangeError("Event " + x[xcol::Number] + x[xcol::Sub] + " (" + x[xcol::Event] +
-                                    ") has the record \"" + x[xcol::Record] +
-                                    "\", which is no number or time (m:ss.ss, h:mm:ss.ss). Nothing of the set "
-                                    "was changed.",
-                                ExchangeError::Kind::BadRecord, {x[xcol::Number] + x[xcol::Sub], x[xcol::Event],
-                                                                 x[xcol::Record]});
-        values[r] = *value;
+        const int type = static_cast<int>(textToNumber(x[xcol::Type]));
+        std::optional<double> value = readRecordText(x[xcol::Record], type);
+        const bool yearOk = isRecordYear(x[xcol::Year]);
+        if (value && yearOk) {
+            values[r] = *value;
+            continue;
+        }
+        const std::string what = !value ? (isTimedEvent(type) ? "timed" : "measured") : "year";
+        const std::string text = !value ? x[xcol::Record] : x[xcol::Year];
+        const std::string day = trimmed(x[xcol::Day]).empty() ? "1" : trimmed(x[xcol::Day]);
+        const std::string sheetRow = std::to_string(r + scol::FirstEventRow - 1);
+        const std::string reason =
+            what == "year"       ? "the year \"" + text + "\" is not a year of four digits"
+            : what == "measured" ? "the record \"" + text + "\" is not a number above 0 (the event is measured)"
+                                 : "the record \"" + text +
+                                       "\" is neither a number above 0 nor a time (m:ss.ss, h:mm:ss.ss)";
+        throw ExchangeError("Day " + day + ", event " + x[xcol::Number] + x[xcol::Sub] + " (" + x[xcol::Event] +
+                                "), sheet row " + sheetRow + ": " + reason + ". Nothing of the set was changed.",
+                            ExchangeError::Kind::BadRecord,
+                            {x[xcol::Number] + x[xcol::Sub], x[xcol::Event], text, day, sheetRow, what});
     }
     return values;
 }

@@ -18,14 +18,13 @@ inline constexpr const char* kNoRecordSetChosen = "Geen rekordstel is gekies nie
 // so that 59.999 seconds never shows as "60.00".
 std::string exchangeRecordText(double value, int type);
 
-// The value of a record text of the exchange grid, read as the record editor
-// reads a time: a plain number, "m:ss.ss" or "h:mm:ss.ss" (seconds, and minutes
-// after hours, below 60). No value for anything else ("fast", "1:0x", "-3").
-std::optional<double> exchangeRecordValue(std::string_view text);
-
 // The value of each exchange row's record text (0 where it has none), indexed
-// by grid row. Throws ExchangeError of kind BadRecord naming the first event
-// whose text is no number or time.
+// by grid row, each read as the record editor reads it for the event's type
+// (column Type): a number above 0, for a timed event also a time. Throws
+// ExchangeError of kind BadRecord naming the day, the event, its sheet row and
+// the text of the first record that is no such value or whose year is not
+// four digits. Facts: event, event name, text, day, sheet row, and "timed",
+// "measured" or "year" for what was wrong.
 std::vector<double> checkExchangeRecords(const GridModel& exchange);
 
 // "Read Records": fills the record columns (record, year, name, surname, team)

@@ -60,6 +60,7 @@ ScheduleReport GeneratorRun::createProgramme(const std::string& start)
     ScheduleReport report;
     report.rows = dravik::createProgramme(list_, start, summary_);
     scheduled_ = true;
+    report_ = {};
     for (int r = 1; r < list_.rows(); ++r) {
         const std::string& time = list_.cell(r, ncol::Time);
         if (hoursOf(time) >= 24) {
@@ -68,13 +69,14 @@ ScheduleReport GeneratorRun::createProgramme(const std::string& start)
             break;
         }
     }
+    report_ = report;
     return report;
 }
 
-int GeneratorRun::transfer(RecordSet& atld40)
+int GeneratorRun::transfer(RecordSet& atld40, Language lang, const ProgrammeRules& rules)
 {
     checkReadyToTransfer();
-    return transferWorkingList(list_, atld40);
+    return transferWorkingList(list_, lang, rules, atld40);
 }
 
 void GeneratorRun::checkReadyToTransfer() const
@@ -85,6 +87,8 @@ void GeneratorRun::checkReadyToTransfer() const
     if (!scheduled_)
         throw GeneratorError("The working list has not been scheduled: press \"Skep Program\" first. "
                              "The stored programme was left as it is.");
+    if (report_.firstRowPastMidnight > 0)
+        throw GeneratorError(report_.warning() + " The stored programme was left as it is.");
 }
 
 } // namespace dravik

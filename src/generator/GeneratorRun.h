@@ -1,6 +1,7 @@
 #pragma once
 #include "generator/Schedule.h"
 #include "generator/WorkingList.h"
+#include "programme/ProgrammeSave.h"
 
 #include <string>
 
@@ -36,8 +37,9 @@ public:
     // "Skep Program" with the summary of the last "Lees Items".
     ScheduleReport createProgramme(const std::string& start);
     // "Dra oor": replaces the stored programme with the scheduled list. Throws
-    // GeneratorError, with nothing changed, when the list is empty or was not scheduled.
-    int transfer(RecordSet& atld40);
+    // GeneratorError, with nothing changed, when the list is empty, was not
+    // scheduled or runs past 23:59, and ProgrammeError for a row the store refuses.
+    int transfer(RecordSet& atld40, Language lang, const ProgrammeRules& rules);
     // Throws the GeneratorError that transfer() would, before anything is asked or changed.
     void checkReadyToTransfer() const;
 
@@ -47,6 +49,7 @@ public:
 private:
     GridModel& list_;
     ScheduleSummary summary_;
+    ScheduleReport report_;
     bool read_ = false;
     bool scheduled_ = false;
 };

@@ -3,43 +3,41 @@
 #include "generator/WorkingList.h"
 #include "platform/GridModel.h"
 #include "platform/TextNumber.h"
+#include "programme/ProgrammeRow.h"
 
 namespace dravik {
 
-std::vector<FieldAssignments> programmeRowsFromWorkingList(const GridModel& flxNLys)
+void programmeGridFromWorkingList(const GridModel& flxNLys, Language lang, GridModel& programme)
 {
-    std::vector<FieldAssignments> rows;
+    setupProgrammeGrid(programme, lang);
     if (flxNLys.cols() < ncol::Count)
-        return rows;
-    rows.reserve(flxNLys.rows());
+        return;
     for (int r = 1; r < flxNLys.rows(); ++r) {
+        // Every row, so that a refusal names the working list's own row; rows
+        // without a definition are not stored.
         const auto& c = flxNLys.rowCells(r);
-        double tabverw = textToNumber(c[ncol::Definition]);
-        if (!(tabverw > 0))
-            continue;
-        double nommer = textToNumber(c[ncol::Number]);
-        std::string time = trimmed(c[ncol::Time]);
-        rows.push_back({
-            {"Tabverw", tabverw},
-            {"UFvlak", 0.0},
-            {"Nommer", nommer > 0 ? nommer : 1.0},
-            {"Tyd", time.empty() ? std::string("00:00") : time},
-            {"Punt", " "},
-            {"Sub", " "},
-            {"Invoer", "0"},
-            {"HE", "E"},
-            {"Wind", 0.0},
-            {"Draws", 1.0},
-        });
+        std::vector<std::string> cells(pcol::Count);
+        cells[pcol::Number] = trimmed(c[ncol::Number]);
+        cells[pcol::Time] = trimmed(c[ncol::Time]);
+        cells[pcol::Gender] = c[ncol::Gender] == "S" ? maleWord(lang) : femaleWord(lang);
+        cells[pcol::Age] = c[ncol::Age];
+        cells[pcol::Event] = c[ncol::Event];
+        cells[pcol::Level] = levelText(0, lang);
+        cells[pcol::Position] = "-1";
+        cells[pcol::Definition] = trimmed(c[ncol::Definition]);
+        cells[pcol::Entry] = "0";
+        cells[pcol::HE] = "E";
+        cells[pcol::Wind] = "0";
+        cells[pcol::Day] = "1";
+        programme.addRow(std::move(cells));
     }
-    return rows;
 }
 
-int transferWorkingList(const GridModel& flxNLys, RecordSet& atld40)
+int transferWorkingList(const GridModel& flxNLys, Language lang, const ProgrammeRules& rules, RecordSet& atld40)
 {
-    auto rows = programmeRowsFromWorkingList(flxNLys);
-    atld40.rewriteTable(rows);
-    return static_cast<int>(rows.size());
+    GridModel programme;
+    programmeGridFromWorkingList(flxNLys, lang, programme);
+    return saveProgrammeGrid(programme, lang, rules, atld40);
 }
 
 } // namespace dravik

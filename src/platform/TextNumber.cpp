@@ -1,5 +1,6 @@
 #include "platform/TextNumber.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -142,6 +143,18 @@ bool isValidClockTime(std::string_view t)
     int h = (t[0] - '0') * 10 + (t[1] - '0');
     int m = (t[3] - '0') * 10 + (t[4] - '0');
     return h < 24 && m < 60;
+}
+
+std::optional<std::string> clockTimeText(std::string_view text)
+{
+    std::string t = trimmed(text);
+    if (t.size() >= 7 && std::count(t.begin(), t.end(), ':') == 2 && t.compare(t.size() - 3, 3, ":00") == 0)
+        t.resize(t.size() - 3);
+    if (t.size() == 4)
+        t.insert(0, "0");
+    if (!isValidClockTime(t))
+        return std::nullopt;
+    return t;
 }
 
 } // namespace dravik

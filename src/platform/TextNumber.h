@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,12 @@ std::string fixedWidth(std::string_view text, size_t n);
 
 // "hh:mm" with two-digit hours 00-23 and minutes 00-59.
 bool isValidClockTime(std::string_view text);
+
+// A start time as every road reads it: blanks around it ignored, hours of one
+// or two digits (0-23), two-digit minutes (00-59) and, as spreadsheets write
+// times, optionally ":00" seconds. Gives "hh:mm"; no value for anything else
+// ("9:5", "24:00", "09:00:30"). Empty text gives no value either: the caller
+// decides what an empty time means.
+std::optional<std::string> clockTimeText(std::string_view text);
 
 } // namespace dravik

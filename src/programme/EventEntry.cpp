@@ -89,9 +89,12 @@ EntryResult checkFields(const EditorContext& ctx)
     EntryResult number = checkEventNumber(ctx.fields.txtNumber, en ? "Number" : "Nommer", ctx.language);
     if (!number.ok())
         return number;
-    EntryResult time = checkEventTime(ctx.fields.txtTime, ctx.language);
-    if (!time.ok())
-        return time;
+    for (auto [col, text] : {std::pair{pcol::Sub, &ctx.fields.txtSub}, {pcol::Time, &ctx.fields.txtTime},
+                             {pcol::Point, &ctx.fields.txtPoint}}) {
+        EntryResult check = checkProgrammeCell(col, *text, ctx.language, 3);
+        if (!check.ok())
+            return check;
+    }
     if (!(textToNumber(ctx.fields.events.tvText()) > 0))
         return en ? EntryResult{"Choose the event from the Event list first.", "No event"}
                   : EntryResult{"Kies eers die item uit die Item lys.", "Geen item"};

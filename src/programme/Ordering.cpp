@@ -250,23 +250,27 @@ int renumberProgramme(GridModel& grid, const RenumberRequest& request)
     if (first > last)
         return 0;
 
-    grid.beginUpdate();
+    // The new numbers first, from the old ones: a range that would run past
+    // 9999 is refused before any row changes.
+    std::vector<double> numbers;
+    numbers.reserve(last - first + 1);
     for (int r = first; r <= last; ++r) {
-        if (!request.keepSubNumbers) {
-            grid.setCell(r, pcol::Number, numberText(number));
-            grid.setCell(r, pcol::Sub, " ");
-            number += 1;
-            continue;
-        }
-        // Rows of one old number with sub letters share the new number; the next
-        // row's number is compared before it is rewritten.
-        double old = textToNumber(grid.cell(r, pcol::Number));
-        grid.setCell(r, pcol::Number, numberText(number));
-        bool advance = trimmed(grid.cell(r, pcol::Sub)).empty();
+        numbers.push_back(number);
+        // Keeping sub numbers, rows of one old number with sub letters share the new number.
+        bool advance = !request.keepSubNumbers || trimmed(grid.cell(r, pcol::Sub)).empty();
         if (!advance && r + 1 < rows)
-            advance = textToNumber(grid.cell(r + 1, pcol::Number)) != old;
+            advance = textToNumber(grid.cell(r + 1, pcol::Number)) != textToNumber(grid.cell(r, pcol::Number));
         if (advance)
             number += 1;
+    }
+    if (numbers.back() > kHighestEventNumber)
+        return -static_cast<int>(numbers.back());
+
+    grid.beginUpdate();
+    for (int r = first; r <= last; ++r) {
+        grid.setCell(r, pcol::Number, numberText(numbers[r - first]));
+        if (!request.keepSubNumbers)
+            grid.setCell(r, pcol::Sub, " ");
     }
     grid.endUpdate();
     return last - first + 1;
@@ -323,6 +327,16 @@ EntryResult continueRenumber(const EditorContext& ctx, RenumberFields& renumber,
     request.newStart = textToNumber(renumber.txtNBegin);
     request.keepSubNumbers = renumber.chkHer;
     int done = renumberProgramme(ctx.grid, request);
+    if (done < 0) {
+        const std::string highest = std::to_string(-done);
+        return isEnglish(ctx.language)
+                   ? EntryResult{"Renumbering would give event number " + highest +
+                                     ", past the highest number 9999. Nothing was renumbered: start lower.",
+                                 "Invalid number"}
+                   : EntryResult{"Hernommering sou itemnommer " + highest +
+                                     " gee, hoer as die hoogste nommer 9999. Niks is hernommer nie: begin laer.",
+                                 "Ongeldige nommer"};
+    }
     if (renumbered)
         *renumbered = done;
     if (ctx.grid.rows() > 1)

@@ -55,7 +55,10 @@ struct RenumberRequest {
 
 // Renumbers the programme rows in grid order. Without keeping sub numbers every row
 // gets the next number and a blank sub letter; keeping them, consecutive rows of one
-// old number that carry sub letters share one new number. Returns the rows renumbered.
+// old number that carry sub letters share one new number. Returns the rows renumbered,
+// or, when a new number would pass kHighestEventNumber, minus that number with
+// no row changed.
+inline constexpr int kHighestEventNumber = 9999;
 int renumberProgramme(GridModel& grid, const RenumberRequest& request);
 
 // Renumber (cmdRenum): opens the renumber panel with txtBegin and txtEind set to the

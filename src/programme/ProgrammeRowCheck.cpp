@@ -1,10 +1,10 @@
 #include "programme/ProgrammeRowCheck.h"
 
+#include "data/ReferenceData.h"
 #include "platform/TextNumber.h"
 #include "programme/ProgrammeRow.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace dravik {
 
@@ -16,36 +16,80 @@ size_t characterCount(std::string_view text)
                                               [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
+bool allDigits(std::string_view t)
+{
+    return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::optional<int> wholeNumberUpTo(std::string_view text, int highest)
+{
+    std::string t = trimmed(text);
+    if (!allDigits(t) || t.size() > 4)
+        return std::nullopt;
+    int n = std::stoi(t);
+    if (n < 1 || n > highest)
+        return std::nullopt;
+    return n;
+}
+
+std::string quotedText(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
 } // namespace
+
+std::optional<int> readEventNumber(std::string_view text)
+{
+    return wholeNumberUpTo(text, 9999);
+}
+
+std::optional<std::string> readEventTime(std::string_view text)
+{
+    if (trimmed(text).empty())
+        return std::string("00:00");
+    return clockTimeText(text);
+}
+
+std::optional<int> readEventDay(std::string_view text, int meetingDays)
+{
+    if (trimmed(text).empty())
+        return 1;
+    return wholeNumberUpTo(text, std::clamp(meetingDays, 1, 3));
+}
+
+bool isEventSub(std::string_view text)
+{
+    std::string t = trimmed(text);
+    return t.empty() || (t.size() == 1 && ((t[0] >= 'a' && t[0] <= 'z') || (t[0] >= 'A' && t[0] <= 'Z')));
+}
+
+bool isEventPoint(std::string_view text)
+{
+    return characterCount(text) <= 3;
+}
 
 EntryResult checkEventTime(std::string_view text, Language lang)
 {
-    if (text.empty() || isValidClockTime(text))
+    if (readEventTime(text))
         return {};
-    std::string shown(text);
     if (isEnglish(lang))
-        return {"The time \"" + shown + "\" is not a valid time. Type it as hh:mm, from 00:00 to 23:59.",
+        return {"The time " + quotedText(text) + " is not a valid time. Type it as hh:mm, from 00:00 to 23:59.",
                 "Invalid time"};
-    return {"Die tyd \"" + shown + "\" is nie 'n geldige tyd nie. Tik dit as hh:mm, van 00:00 tot 23:59.",
+    return {"Die tyd " + quotedText(text) + " is nie 'n geldige tyd nie. Tik dit as hh:mm, van 00:00 tot 23:59.",
             "Ongeldige tyd"};
 }
 
 EntryResult checkEventNumber(std::string_view text, std::string_view field, Language lang)
 {
-    std::string_view t = text;
-    while (!t.empty() && t.front() == ' ')
-        t.remove_prefix(1);
-    while (!t.empty() && t.back() == ' ')
-        t.remove_suffix(1);
-    bool digits = !t.empty() && t.size() <= 4 &&
-                  std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (digits && std::stoi(std::string(t)) >= 1)
+    if (readEventNumber(text))
         return {};
-    std::string shown(text), name(field);
+    std::string name(field);
     if (isEnglish(lang))
-        return {"The event number \"" + shown + "\" in " + name + " is not valid. Type a whole number from 1 to 9999.",
+        return {"The event number " + quotedText(text) + " in " + name +
+                    " is not valid. Type a whole number from 1 to 9999.",
                 "Invalid number"};
-    return {"Die itemnommer \"" + shown + "\" in " + name + " is nie geldig nie. Tik 'n heelgetal van 1 tot 9999.",
+    return {"Die itemnommer " + quotedText(text) + " in " + name + " is nie geldig nie. Tik 'n heelgetal van 1 tot 9999.",
             "Ongeldige nommer"};
 }
 
@@ -58,28 +102,29 @@ EntryResult checkProgrammeCell(int col, std::string_view text, Language lang, in
     case pcol::Time:
         return checkEventTime(text, lang);
     case pcol::Sub:
-    case pcol::Point: {
-        size_t limit = col == pcol::Sub ? 1 : 3;
-        if (characterCount(text) <= limit)
+        if (isEventSub(text))
             return {};
-        std::string what = col == pcol::Sub ? (en ? "A sub number" : "'n Sub nommer")
-                                            : (en ? "A participation point" : "'n Deelname punt");
-        std::string most = std::to_string(limit);
-        return en ? EntryResult{what + " holds at most " + most + (limit == 1 ? " character." : " characters."),
+        return en ? EntryResult{"The sub number " + quotedText(text) +
+                                    " is not valid: type one letter, a to z, or leave it empty.",
+                                "Invalid sub number"}
+                  : EntryResult{"Die sub nommer " + quotedText(text) +
+                                    " is nie geldig nie: tik een letter, a tot z, of laat dit leeg.",
+                                "Ongeldige sub nommer"};
+    case pcol::Point:
+        if (isEventPoint(text))
+            return {};
+        return en ? EntryResult{"The participation point " + quotedText(text) + " holds more than 3 characters.",
                                 "Too long"}
-                  : EntryResult{what + " het hoogstens " + most + (limit == 1 ? " karakter." : " karakters."),
-                                "Te lank"};
-    }
+                  : EntryResult{"Die deelname punt " + quotedText(text) + " het meer as 3 karakters.", "Te lank"};
     case pcol::Day: {
-        int days = std::clamp(meetingDays, 1, 3);
-        double d = textToNumber(text);
-        if (isNumericText(text) && d >= 1 && d <= days && d == std::floor(d))
+        if (readEventDay(text, meetingDays))
             return {};
-        std::string range = days == 1 ? "1" : "1 to " + std::to_string(days);
-        return en ? EntryResult{"The day \"" + std::string(text) + "\" is not a day of this meeting: type " + range + ".",
+        int days = std::clamp(meetingDays, 1, 3);
+        std::string range = days == 1 ? "1" : (en ? "1 to " : "1 tot ") + std::to_string(days);
+        return en ? EntryResult{"The day " + quotedText(text) + " is not a day of this meeting: type " + range + ".",
                                 "Invalid day"}
-                  : EntryResult{"Die dag \"" + std::string(text) + "\" is nie 'n dag van die byeenkoms nie: tik " +
-                                    (days == 1 ? std::string("1") : "1 tot " + std::to_string(days)) + ".",
+                  : EntryResult{"Die dag " + quotedText(text) + " is nie 'n dag van die byeenkoms nie: tik " + range +
+                                    ".",
                                 "Ongeldige dag"};
     }
     default:
@@ -87,17 +132,31 @@ EntryResult checkProgrammeCell(int col, std::string_view text, Language lang, in
     }
 }
 
-EntryResult checkProgrammeRow(const std::vector<std::string>& cells, int row, Language lang, int meetingDays)
+EntryResult checkProgrammeRow(const std::vector<std::string>& cells, int row, Language lang, int meetingDays,
+                              const DefinitionList* definitions)
 {
-    for (int col : {pcol::Number, pcol::Sub, pcol::Time, pcol::Point, pcol::Day}) {
-        const std::string& text = col < static_cast<int>(cells.size()) ? cells[col] : std::string();
-        EntryResult check = checkProgrammeCell(col, text, lang, meetingDays);
-        if (check.ok())
-            continue;
-        const std::string column = programmeHeader(lang)[col];
-        check.message = (isEnglish(lang) ? "Row " : "Ry ") + std::to_string(row) + ", " +
-                        (isEnglish(lang) ? "column " : "kolom ") + column + ": " + check.message;
+    const bool en = isEnglish(lang);
+    auto cellAt = [&](int col) { return col < static_cast<int>(cells.size()) ? cells[col] : std::string(); };
+    auto named = [&](int col, EntryResult check) {
+        check.message = (en ? "Row " : "Ry ") + std::to_string(row) + ", " + (en ? "column " : "kolom ") +
+                        programmeHeader(lang)[col] + ": " + check.message;
         return check;
+    };
+    for (int col : {pcol::Number, pcol::Sub, pcol::Time, pcol::Point, pcol::Day}) {
+        EntryResult check = checkProgrammeCell(col, cellAt(col), lang, meetingDays);
+        if (!check.ok())
+            return named(col, std::move(check));
+    }
+    if (definitions) {
+        const std::string definition = trimmed(cellAt(pcol::Definition));
+        if (!isNumericText(definition) || definitions->find(textToNumber(definition)) >= definitions->count())
+            return named(pcol::Event,
+                         en ? EntryResult{"The event definition " + quotedText(definition) +
+                                              " is not one of the meeting's event definitions.",
+                                          "Unknown event"}
+                            : EntryResult{"Die itemdefinisie " + quotedText(definition) +
+                                              " is nie een van die byeenkoms se itemdefinisies nie.",
+                                          "Onbekende item"});
     }
     return {};
 }

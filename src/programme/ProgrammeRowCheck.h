@@ -1,11 +1,14 @@
 #pragma once
 #include "programme/Language.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace dravik {
+
+class DefinitionList;
 
 // An action refused; nothing was changed. The window shows message and title.
 struct EntryResult {
@@ -14,27 +17,40 @@ struct EntryResult {
     bool ok() const { return message.empty(); }
 };
 
-// Checks a start time typed into txtTime or into column 2 of the programme grid:
-// "hh:mm" from 00:00 to 23:59, or empty (saved as 00:00). Anything else is refused
-// with a message in the window's language.
+// How every road reads the typed or imported text of a programme field, so
+// that the same text gives the same stored value or the same refusal
+// everywhere. Blanks around a text are ignored.
+// The event number: a whole number from 1 to 9999, digits only.
+std::optional<int> readEventNumber(std::string_view text);
+// The start time: "h:mm" or "hh:mm" from 00:00 to 23:59 (see clockTimeText),
+// given as "hh:mm"; an empty time is "00:00".
+std::optional<std::string> readEventTime(std::string_view text);
+// The day: a whole number from 1 to the meeting's number of days (1 to 3); an
+// empty day is day 1.
+std::optional<int> readEventDay(std::string_view text, int meetingDays);
+// The sub letter that tells apart events with the same number: empty or one
+// letter a-z or A-Z.
+bool isEventSub(std::string_view text);
+// The participation point: at most 3 characters.
+bool isEventPoint(std::string_view text);
+
+// Checks a start time typed into txtTime or into column 2 of the programme grid.
 EntryResult checkEventTime(std::string_view text, Language lang);
 
 // Checks an event number typed into txtNumber, into column 0 of the programme grid
-// or into the renumber panel: a whole number from 1 to 9999. Anything else is
-// refused with a message naming the field.
+// or into the renumber panel. The refusal names the field.
 EntryResult checkEventNumber(std::string_view text, std::string_view field, Language lang);
 
-// Checks text typed into a cell of the programme grid before it is taken: the
-// number and the time as in the event fields, a sub-letter of at most 1 and a
-// participation point of at most 3 characters (what the programme table holds),
-// and a day from 1 to the meeting's number of days. Other columns pass.
+// Checks text typed into a cell of the programme grid before it is taken:
+// number, sub, time, point and day as read above. Other columns pass.
 EntryResult checkProgrammeCell(int col, std::string_view text, Language lang, int meetingDays);
 
 // Checks the cells of one programme row (columns as the programme grid holds
-// them) as checkProgrammeCell checks a typed cell: number, sub, time, point and
-// day. Every road that puts rows into the programme grid (the cells typed on
-// the Compile tab, "Write to Program", the command-line import) uses it. The
-// message of a refused row names the row, the column and the value.
-EntryResult checkProgrammeRow(const std::vector<std::string>& cells, int row, Language lang, int meetingDays);
+// them) as checkProgrammeCell checks a typed cell, and, given the definitions,
+// that its definition number is a known event definition. The message of a
+// refused row names the row, the column (as the window's grid titles it) and
+// the value.
+EntryResult checkProgrammeRow(const std::vector<std::string>& cells, int row, Language lang, int meetingDays,
+                              const DefinitionList* definitions = nullptr);
 
 } // namespace dravik

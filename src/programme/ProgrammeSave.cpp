@@ -3,6 +3,7 @@
 #include "platform/GridModel.h"
 #include "platform/TextNumber.h"
 #include "programme/ProgrammeRow.h"
+#include "programme/ProgrammeRowCheck.h"
 
 namespace dravik {
 
@@ -17,13 +18,17 @@ double levelIndex(const std::string& text, Language lang, const std::vector<std:
     // A stored level outside the list loads as its number; it goes back unchanged.
     if (isNumericText(text))
         return textToNumber(text);
-    throw ProgrammeError("Event " + row[pcol::Number] + row[pcol::Sub] + " (" + row[pcol::Event] +
-                         ") has the level \"" + text + "\", which is not in the level list. Nothing was saved.");
+    throw ProgrammeError(isEnglish(lang) ? "Event " + row[pcol::Number] + row[pcol::Sub] + " (" + row[pcol::Event] +
+                                               ") has the level \"" + text +
+                                               "\", which is not in the level list. Nothing was saved."
+                                         : "Item " + row[pcol::Number] + row[pcol::Sub] + " (" + row[pcol::Event] +
+                                               ") het die vlak \"" + text +
+                                               "\", wat nie in die vlaklys is nie. Niks is gestoor nie.");
 }
 
 } // namespace
 
-std::vector<FieldAssignments> programmeRowsToStore(const GridModel& grid, Language lang)
+std::vector<FieldAssignments> programmeRowsToStore(const GridModel& grid, Language lang, const ProgrammeRules& rules)
 {
     std::vector<FieldAssignments> rows;
     rows.reserve(grid.rows());
@@ -32,26 +37,30 @@ std::vector<FieldAssignments> programmeRowsToStore(const GridModel& grid, Langua
         double tabverw = textToNumber(c[pcol::Definition]);
         if (!(tabverw > 0))
             continue;
-        double nommer = textToNumber(c[pcol::Number]);
+        EntryResult check = checkProgrammeRow(c, r, lang, rules.meetingDays, &rules.definitions);
+        if (!check.ok())
+            throw ProgrammeError(check.message + (isEnglish(lang) ? " Nothing was saved." : " Niks is gestoor nie."));
+        // A sub letter or point is stored padded to its width, a blank when empty.
         rows.push_back({
             {"Tabverw", tabverw},
             {"UFvlak", levelIndex(c[pcol::Level], lang, c)},
-            {"Nommer", nommer > 0 ? nommer : 1.0},
-            {"Tyd", c[pcol::Time].empty() ? std::string("00:00") : c[pcol::Time]},
-            {"Punt", fixedWidth(c[pcol::Point], 3)},
-            {"Sub", fixedWidth(c[pcol::Sub], 1)},
+            {"Nommer", static_cast<double>(*readEventNumber(c[pcol::Number]))},
+            {"Tyd", *readEventTime(c[pcol::Time])},
+            {"Punt", fixedWidth(trimmed(c[pcol::Point]), 3)},
+            {"Sub", fixedWidth(trimmed(c[pcol::Sub]), 1)},
             {"Invoer", c[pcol::Entry]},
             {"HE", std::string(c[pcol::HE] == "H" ? "H" : "E")},
             {"Wind", textToNumber(c[pcol::Wind])},
-            {"Draws", textToNumber(c[pcol::Day])},
+            {"Draws", static_cast<double>(*readEventDay(c[pcol::Day], rules.meetingDays))},
         });
     }
     return rows;
 }
 
-int saveProgrammeGrid(GridModel& grid, Language lang, RecordSet& atld40, std::optional<std::uint64_t>* loaded)
+int saveProgrammeGrid(GridModel& grid, Language lang, const ProgrammeRules& rules, RecordSet& atld40,
+                      std::optional<std::uint64_t>* loaded)
 {
-    auto rows = programmeRowsToStore(grid, lang);
+    auto rows = programmeRowsToStore(grid, lang, rules);
     std::uint64_t saved = atld40.rewriteTable(rows, loaded ? *loaded : std::nullopt);
     if (loaded)
         *loaded = saved;

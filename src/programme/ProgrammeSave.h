@@ -10,6 +10,7 @@
 namespace dravik {
 
 class GridModel;
+class DefinitionList;
 
 // A grid row that cannot be stored; nothing was written.
 class ProgrammeError : public std::runtime_error {
@@ -17,10 +18,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// What a stored programme row must be: a day of this meeting and one of its
+// event definitions.
+struct ProgrammeRules {
+    int meetingDays = 1;
+    const DefinitionList& definitions;
+};
+
 // The Atld40 rows for the grid rows 1.. whose definition column holds a positive
-// number, in grid order. Throws ProgrammeError for a level text that is neither
-// a level of the window's language nor a number.
-std::vector<FieldAssignments> programmeRowsToStore(const GridModel& grid, Language lang);
+// number, in grid order, each field read as every road reads it. Throws
+// ProgrammeError, naming the row, the column and the value, for the first row
+// the programme-row check refuses or whose level text is neither a level of
+// the window's language nor a number.
+std::vector<FieldAssignments> programmeRowsToStore(const GridModel& grid, Language lang, const ProgrammeRules& rules);
 
 // Save: rewrites Atld40 from the grid in one transaction. On failure the
 // stored programme is left as it was and the error is thrown. Afterwards each
@@ -30,7 +40,10 @@ std::vector<FieldAssignments> programmeRowsToStore(const GridModel& grid, Langua
 // the transaction first checks that the table is still that (StoreError of
 // kind Changed when another window or program changed it), and afterwards it
 // holds the fingerprint of what was saved.
-int saveProgrammeGrid(GridModel& grid, Language lang, RecordSet& atld40,
+// Every road that stores a programme (Save, "Dra oor", "Write to Program" and
+// Save, the command-line import and generator) ends here, so none stores a row
+// the check refuses: a refused row stores nothing.
+int saveProgrammeGrid(GridModel& grid, Language lang, const ProgrammeRules& rules, RecordSet& atld40,
                       std::optional<std::uint64_t>* loaded = nullptr);
 
 } // namespace dravik

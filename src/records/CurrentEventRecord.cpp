@@ -19,9 +19,11 @@ namespace {
 
 } // namespace
 
-CurrentEventRecord readCurrentEventRecord(RecordSet& atld60, double setReference, double definitionNumber)
+CurrentEventRecord readCurrentEventRecord(RecordSet& atld60, double setReference, double definitionNumber,
+                                          int eventType)
 {
     CurrentEventRecord out;
+    out.eventType = eventType;
     out.setReference = setReference;
     out.definitionNumber = definitionNumber;
     SQLite::Database& db = atld60.database();
@@ -56,14 +58,28 @@ RecordsResult saveCurrentEventRecord(RecordSet& atld60, const CurrentEventRecord
     const bool sameRecord = typed.record == read.fields.record;
     std::optional<double> value;
     if (!sameRecord) {
-        value = readRecordFieldText(typed.record);
-        if (!value)
-            return RecordsResult::refused(
-                english ? "The record \"" + trimmed(typed.record) +
-                              "\" is neither a number nor a time such as 1:05.3. Nothing was saved."
-                        : "Die rekord \"" + trimmed(typed.record) +
-                              "\" is nie 'n getal of 'n tyd soos 1:05.3 nie. Niks is gestoor nie.");
+        value = readRecordText(typed.record, read.eventType);
+        if (!value) {
+            const std::string shown = "\"" + trimmed(typed.record) + "\"";
+            if (isTimedEvent(read.eventType))
+                return RecordsResult::refused(
+                    english ? "The record " + shown + " is neither a number above 0 nor a time such as 1:05.3. "
+                                                      "Nothing was saved."
+                            : "Die rekord " + shown + " is nie 'n getal bo 0 of 'n tyd soos 1:05.3 nie. "
+                                                      "Niks is gestoor nie.");
+            return RecordsResult::refused(english ? "The record " + shown +
+                                                        " is not a number above 0 (this event is measured). "
+                                                        "Nothing was saved."
+                                                  : "Die rekord " + shown +
+                                                        " is nie 'n getal bo 0 nie (hierdie item word gemeet). "
+                                                        "Niks is gestoor nie.");
+        }
     }
+    if (!isRecordYear(typed.jaar))
+        return RecordsResult::refused(english ? "The year \"" + trimmed(typed.jaar) +
+                                                    "\" is not a year of four digits. Nothing was saved."
+                                              : "Die jaar \"" + trimmed(typed.jaar) +
+                                                    "\" is nie 'n jaar van vier syfers nie. Niks is gestoor nie.");
     SQLite::Database& db = atld60.database();
     try {
         SQLite::Statement st(db, sameRecord ? "UPDATE Atld60 SET Naam = ?, Van = ?, Plek = ?, Jaar = ? WHERE rowid = ?"

@@ -285,12 +285,12 @@ RecordsResult saveRecordGrid(GridModel& flxRek, RecordSet& atld60, Language lang
 
         if (own != stored.end() && own->second.rek && c[reccol::Record] == recordText(own->second, type)) {
             w.rek = *own->second.rek; // unchanged: keep every digit stored
-        } else if (auto value = readRecordGridText(text, type)) {
+        } else if (auto value = readRecordText(text, type)) {
             w.rek = *value;
         } else {
-            const char* what = isTimedEvent(type)
-                                   ? (english ? "neither a number nor a time" : "nie 'n getal of 'n tyd nie")
-                                   : (english ? "not a number" : "nie 'n getal nie");
+            const char* what = isTimedEvent(type) ? (english ? "neither a number above 0 nor a time"
+                                                             : "nie 'n getal bo 0 of 'n tyd nie")
+                                                   : (english ? "not a number above 0" : "nie 'n getal bo 0 nie");
             return RecordsResult::refused(
                 english ? "The record of " + eventName + ", " + quoted(text) + ", is " + what + ". Nothing was saved."
                         : "Die rekord van " + eventName + ", " + quoted(text) + ", is " + what +
@@ -298,6 +298,13 @@ RecordsResult saveRecordGrid(GridModel& flxRek, RecordSet& atld60, Language lang
                 row);
         }
 
+        const std::string& year = w.jaar;
+        if (!isRecordYear(year))
+            return RecordsResult::refused(english ? "The year of " + eventName + ", " + quoted(year) +
+                                                        ", is not a year of four digits. Nothing was saved."
+                                                  : "Die jaar van " + eventName + ", " + quoted(year) +
+                                                        ", is nie 'n jaar van vier syfers nie. Niks is gestoor nie.",
+                                          row);
         const std::string date = trimmed(c[reccol::Date]);
         if (own != stored.end() && c[reccol::Date] == gridDateText(own->second.datum)) {
             w.datum = own->second.datum;

@@ -3,6 +3,7 @@
 #include "data/ReferenceData.h"
 #include "platform/TextNumber.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cctype>
 #include <cmath>
@@ -109,15 +110,29 @@ std::string recordGridText(double value, int type)
     return printed(" %lld:%02lld.%02lld", seconds / 60, seconds % 60, fraction);
 }
 
-std::optional<double> readRecordGridText(std::string_view text, int type)
+std::optional<double> readRecordText(std::string_view text, int type)
 {
     std::string t = trimmed(text);
-    if (!isTimedEvent(type)) {
-        if (!isPlainNumber(t))
+    // A decimal comma, as many users type it; a text with both marks is no number.
+    if (t.find(',') != std::string::npos) {
+        if (t.find('.') != std::string::npos)
             return std::nullopt;
-        return textToNumber(t);
+        std::replace(t.begin(), t.end(), ',', '.');
     }
-    return readFields(splitAt(t, ":"));
+    std::optional<double> value;
+    if (!isTimedEvent(type))
+        value = isPlainNumber(t) ? std::optional<double>(textToNumber(t)) : std::nullopt;
+    else
+        value = readFields(splitAt(t, ":"));
+    if (value && !(*value > 0))
+        return std::nullopt;
+    return value;
+}
+
+bool isRecordYear(std::string_view text)
+{
+    std::string t = trimmed(text);
+    return t.empty() || (t.size() == 4 && allDigits(t));
 }
 
 std::string recordFieldText(double value)
@@ -128,11 +143,6 @@ std::string recordFieldText(double value)
     // The subtraction leaves noise in the last digits (3723.4 - 3720 is 3.40000000000009).
     double seconds = std::round((value - minutes * 60) * 1e9) / 1e9;
     return plainNumber(minutes) + ":" + plainNumber(seconds);
-}
-
-std::optional<double> readRecordFieldText(std::string_view text)
-{
-    return readFields(splitAt(trimmed(text), ":;,"));
 }
 
 std::string categoryText(double ageClass, std::string_view genderCode, Language lang)

@@ -16,21 +16,21 @@ bool isTimedEvent(int type);
 // within a longer time: 119.999 shows " 2:00.00".
 std::string recordGridText(double value, int type);
 
-// The value of a record typed into the grid: a plain number ("10.5"), or for a
-// timed event also a time "m:ss.ss" or "h:mm:ss.ss" (1:00 is 60). Blanks around
-// it are ignored. Anything else ("1:0x", "fast", "-3") gives no value.
-std::optional<double> readRecordGridText(std::string_view text, int type);
+// The value of a record as every road reads it (the record editor, the
+// record panel, Write Records and the command-line import): a number above 0
+// ("10.5", or "10,5" with a decimal comma), or for a timed event also a time
+// "m:ss.ss" or "h:mm:ss.ss" (1:00 is 60). Blanks around it are ignored.
+// Anything else ("1:0x", "fast", "-3", "0", a time for a measured event)
+// gives no value.
+std::optional<double> readRecordText(std::string_view text, int type);
+
+// A record's year: empty or four digits.
+bool isRecordYear(std::string_view text);
 
 // A record as the current event's Record box shows it: from 60 on the whole
 // minutes, ":" and the remaining seconds, each as a plain number (125.3 gives
 // "2:5.3", 3725 gives "62:5"); below 60 the plain number.
 std::string recordFieldText(double value);
-
-// The value of the Record box: fields separated by ":", ";" or ",". One field
-// is seconds; two are minutes and seconds; three are hours, minutes and
-// seconds ("1;02,5" is 3725). A first field of 0 counts as 0 minutes or hours
-// ("0:59.5" is 59.5). Anything else gives no value.
-std::optional<double> readRecordFieldText(std::string_view text);
 
 // The category of an event definition: "B - 13", "W - 35", "Men" and so on
 // (English), "S - 13", "V - 35", "Manlik" (Afrikaans). A gender code other than

@@ -120,7 +120,7 @@ TEST_F(ExchangeCommands, BadCellsOfTheGridOrAWorkbookStoreNothing)
         fs::remove(workbook);
         exportWorkbook(exchange, "", workbook.string());
         std::ostringstream out;
-        const char* row = c.col == xcol::Record ? "Event 3" : "sheet row 8: Row 3";
+        const char* row = c.col == xcol::Record ? "event 3 (100m), sheet row 8: the record" : "sheet row 8: Row 3";
         EXPECT_THAT([&] { cli::runImportCommand(dir.path().string(), workbook.string(), "1", Language::English, out); },
                     ThrowsMessage<std::exception>(testing::AllOf(HasSubstr(row), HasSubstr(c.told))));
         expectUnchanged();

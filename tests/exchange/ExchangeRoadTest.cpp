@@ -62,7 +62,7 @@ TEST(ExchangeRoad, WriteToProgramStoresLevelsOfTheListAndDayOne)
                                             programme.cell(4, pcol::Day)}),
                   (std::vector<std::string>{maleWord(lang), femaleWord(lang), "H", "0", "", "1", "3"}));
 
-        EXPECT_EQ(saveProgrammeGrid(programme, lang, suite.store->atld40()), 5);
+        EXPECT_EQ(saveProgrammeGrid(programme, lang, {3, suite.ref.definitions}, suite.store->atld40()), 5);
         EXPECT_EQ(suite.rows("SELECT Nommer, UFvlak, Draws, HE, '\"' || Sub || '\"', '\"' || Punt || '\"' "
                              "FROM Atld40 ORDER BY rowid"),
                   (std::vector<std::string>{"1.0|0.0|1.0|H|\"a\"|\"A  \"", "2.0|2.0|1.0|H|\" \"|\"   \"",
@@ -252,16 +252,16 @@ TEST(ExchangeRoad, ASaveNeverOverwritesWhatItDidNotLoad)
     GridModel mine = loadedProgramme(suite, Language::English);
     GridModel theirs = mine;
     theirs.removeItem(1);
-    saveProgrammeGrid(theirs, Language::English, other->atld40());
+    saveProgrammeGrid(theirs, Language::English, {3, suite.ref.definitions}, other->atld40());
     const auto stored = tableRows(suite, "Atld40");
-    EXPECT_THAT([&] { saveProgrammeGrid(mine, Language::English, suite.store->atld40(), &loaded); },
+    EXPECT_THAT([&] { saveProgrammeGrid(mine, Language::English, {3, suite.ref.definitions}, suite.store->atld40(), &loaded); },
                 testing::Throws<StoreError>(testing::Property(&StoreError::kind, StoreError::Kind::Changed)));
     EXPECT_EQ(tableRows(suite, "Atld40"), stored);
     // Overwriting is a choice; afterwards this window's Save goes through again.
     std::optional<std::uint64_t> overwrite;
-    saveProgrammeGrid(mine, Language::English, suite.store->atld40(), &overwrite);
+    saveProgrammeGrid(mine, Language::English, {3, suite.ref.definitions}, suite.store->atld40(), &overwrite);
     EXPECT_EQ(static_cast<int>(tableRows(suite, "Atld40").size()), mine.rows() - 1);
-    EXPECT_NO_THROW(saveProgrammeGrid(mine, Language::English, suite.store->atld40(), &overwrite));
+    EXPECT_NO_THROW(saveProgrammeGrid(mine, Language::English, {3, suite.ref.definitions}, suite.store->atld40(), &overwrite));
 
     // The set list in the same way.
     GridModel sets{setcol::Count};
@@ -289,7 +289,7 @@ TEST(ExchangeRoad, ASaveNeverOverwritesWhatItDidNotLoad)
     // While the other holds a write, this one's Save is refused as busy and stores nothing.
     suite.store->meetingDatabase().setBusyTimeout(50);
     other->meetingDatabase().exec("BEGIN IMMEDIATE");
-    EXPECT_THAT([&] { saveProgrammeGrid(mine, Language::English, suite.store->atld40()); },
+    EXPECT_THAT([&] { saveProgrammeGrid(mine, Language::English, {3, suite.ref.definitions}, suite.store->atld40()); },
                 testing::Throws<StoreError>(testing::Property(&StoreError::kind, StoreError::Kind::Busy)));
     other->meetingDatabase().exec("ROLLBACK");
 }

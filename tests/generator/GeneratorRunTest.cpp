@@ -5,6 +5,7 @@
 #include "generator/ProgrammeTransfer.h"
 
 #include <SQLiteCpp/Statement.h>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -20,6 +21,7 @@ struct GeneratorRunTest : test::GeneratorMeeting {
         meeting.addStoredRow(98, 2, "07:30");
     }
     int storedRows() { return db().execAndGet("SELECT count(*) FROM Atld40").getInt(); }
+    ProgrammeRules rules() const { return {1, ref.definitions}; }
 };
 
 // "Dra oor" stores only a list that "Skep Program" scheduled since the last
@@ -52,26 +54,31 @@ TEST_F(GeneratorRunTest, TransfersOnlyAScheduledList)
         for (const Step& step : c.steps)
             step(run, atld37);
         if (c.stores) {
-            EXPECT_EQ(run.transfer(atld40), list.rows() - 1);
+            EXPECT_EQ(run.transfer(atld40, Language::English, rules()), list.rows() - 1);
             EXPECT_EQ(storedRows(), list.rows() - 1);
         } else {
-            EXPECT_THROW(run.transfer(atld40), GeneratorError);
+            EXPECT_THROW(run.transfer(atld40, Language::English, rules()), GeneratorError);
             EXPECT_EQ(storedRows(), 2) << "the stored programme is left as it is";
         }
     }
 }
 
-// The stored programme is replaced by the list's rows that have a definition, with their defaults.
-TEST_F(GeneratorRunTest, TransferStoresTheRowsWithADefinitionAndTheirDefaults)
+// "Dra oor" goes through the programme store: the list's rows that have a
+// definition are stored as finals on day 1; a row the store refuses stores nothing.
+TEST_F(GeneratorRunTest, TransferStoresTheRowsWithADefinitionOrNothing)
 {
     // Working-list cells and the Atld40 row, "" when not stored.
-    struct Case { std::string definition, number, time, stored; };
+    struct Case {
+        std::string definition, number, time, stored;
+    };
     const std::vector<Case> cases = {
-        {"21", "3", "09:15", "21.0|0.0|3.0|09:15| | |0|E|0.0|1.0"},
-        {"22", "", "", "22.0|0.0|1.0|00:00| | |0|E|0.0|1.0"}, // never numbered or timed
-        {"23", "0", " ", "23.0|0.0|1.0|00:00| | |0|E|0.0|1.0"},
-        {"", "4", "09:30", ""}, {"0", "5", "09:40", ""}, {"Verw", "No", "Tyd", ""}, // no definition, a header-like row
-        {"7.5", "2", "10:00", "7.5|0.0|2.0|10:00| | |0|E|0.0|1.0"},
+        {"11", "3", "09:15", "11.0|0.0|3.0|09:15|   | |0|E|0.0|1.0"},
+        {"12", "4", "9:30", "12.0|0.0|4.0|09:30|   | |0|E|0.0|1.0"},
+        {"13", "5", " ", "13.0|0.0|5.0|00:00|   | |0|E|0.0|1.0"},
+        // No definition, or a header-like row: left out.
+        {"", "6", "09:30", ""},
+        {"0", "7", "09:40", ""},
+        {"Verw", "No", "Tyd", ""},
     };
     setupWorkingList(list);
     std::vector<std::string> expected;
@@ -82,13 +89,40 @@ TEST_F(GeneratorRunTest, TransferStoresTheRowsWithADefinitionAndTheirDefaults)
         if (!c.stored.empty())
             expected.push_back(c.stored);
     }
+    const std::string columns = "SELECT Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws "
+                                "FROM Atld40 ORDER BY rowid";
     storeTwoRows();
+    const auto before = meeting.rows(columns);
     RecordSet atld40(db(), query::Atld40);
-    EXPECT_EQ(transferWorkingList(list, atld40), 4);
-    EXPECT_EQ(meeting.rows("SELECT Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws "
-                           "FROM Atld40 ORDER BY rowid"),
-              expected);
-    EXPECT_EQ(atld40.recordCount(), 4);
+    EXPECT_EQ(transferWorkingList(list, Language::English, rules(), atld40), 3);
+    EXPECT_EQ(meeting.rows(columns), expected);
+    EXPECT_EQ(atld40.recordCount(), 3);
+
+    // A start past midnight, a number past 9999, no number, an unknown event.
+    struct Refused {
+        std::string definition, number, time, named;
+    };
+    const Refused refused[] = {
+        {"11", "40", "24:02", "Row 7, column Time: The time \"24:02\""},
+        {"11", "10000", "10:00", "Row 7, column No: The event number \"10000\""},
+        {"11", "", "10:00", "Row 7, column No: The event number \"\""},
+        {"77", "8", "10:00", "Row 7, column Event: The event definition \"77\""},
+    };
+    for (const Refused& r : refused) {
+        storeTwoRows();
+        GridModel bad = list;
+        std::vector<std::string> cells(ncol::Count);
+        cells[ncol::Definition] = r.definition, cells[ncol::Number] = r.number, cells[ncol::Time] = r.time;
+        bad.addRow(cells);
+        RecordSet stored(db(), query::Atld40);
+        try {
+            transferWorkingList(bad, Language::English, rules(), stored);
+            ADD_FAILURE() << r.named;
+        } catch (const ProgrammeError& e) {
+            EXPECT_THAT(e.what(), ::testing::HasSubstr(r.named));
+        }
+        EXPECT_EQ(meeting.rows(columns), before) << r.named;
+    }
 }
 
 TEST_F(GeneratorRunTest, SaysWhenTheScheduleRunsPastMidnight)

@@ -203,9 +203,9 @@ TEST(EventEntry, ModifyAndCompleteWriteTheCurrentRowAndKeepEachRowsOwnLevelDayAn
 // need an event; a refusal names the field and changes nothing.
 TEST(EventEntry, NumbersTimesAndEventsThatCannotBeStoredAreRefused)
 {
-    for (const char* ok : {"00:00", "23:59", "08:30", ""})
+    for (const char* ok : {"00:00", "23:59", "08:30", "", "8:00", " 08:00"})
         EXPECT_TRUE(checkEventTime(ok, Language::English).ok()) << ok;
-    for (const char* bad : {"25:99", "ab:cd", "24:00", "12:60", "8:00", "08.00", " 08:00"})
+    for (const char* bad : {"25:99", "ab:cd", "24:00", "12:60", "9:5", "08.00", "24:02"})
         EXPECT_NE(checkEventTime(bad, Language::Afrikaans).message.find(bad), std::string::npos) << bad;
     // refusal: empty: taken
     struct Case { const char* number; bool withEvent; const char* refusal; const char* time = "09:00"; };
@@ -260,7 +260,9 @@ TEST(EventEntry, GridCellsTakeOnlyWhatIsStored)
     const std::vector<Case> cases = {
         {pcol::Number, "12", 1, true},   {pcol::Number, "abc", 1, false}, {pcol::Number, "0", 1, false},
         {pcol::Sub, "a", 1, true},       {pcol::Sub, "", 1, true},        {pcol::Sub, "xyz1", 1, false},
-        {pcol::Sub, "\xc3\xa9", 1, true}, {pcol::Point, "ABC", 1, true},   {pcol::Point, "QWERTY", 1, false},
+        {pcol::Sub, "\xc3\xa9", 1, false}, {pcol::Point, "ABC", 1, true},  {pcol::Point, "QWERTY", 1, false},
+        {pcol::Sub, "\xf0\x9f\x98\x80", 1, false}, {pcol::Sub, "ab", 1, false}, {pcol::Number, "12345", 1, false},
+        {pcol::Time, "", 1, true},       {pcol::Day, "", 1, true},        {pcol::Point, "ABCD", 1, false},
         {pcol::Time, "08:15", 1, true},  {pcol::Time, "25:00", 1, false}, {pcol::Day, "2", 3, true},
         {pcol::Day, "3", 3, true},       {pcol::Day, "9", 3, false},      {pcol::Day, "2", 1, false},
         {pcol::Day, "0", 2, false},      {pcol::Day, "x", 2, false},      {pcol::Event, "anything", 1, true},

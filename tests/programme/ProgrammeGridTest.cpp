@@ -37,6 +37,7 @@ protected:
         return grid;
     }
     std::string stored(const char* sql) { return meeting.rows(sql).at(0); }
+    ProgrammeRules rules() const { return {3, ref.definitions}; }
 
     test::TestMeeting meeting;
     SQLite::Database* db = &meeting.meetingDb();
@@ -80,20 +81,21 @@ TEST_F(ProgrammeGridTest, SaveWritesEachFieldByItsRule)
     GridModel grid;
     setupProgrammeGrid(grid, Language::English);
     // No Sub Time Gender Age Event Level Where Pos Def Entry HE Item2 Wind Eng Day
-    grid.addItem("5\tab\t08:30\tMale\t12\t100m\tHeat\tABCDE\t0\t101\t \th\t \t0\t\t2");
-    grid.addItem("0\t\t\tMale\t12\t100m\tFinaal\tA\t0\t102\tm\tH\t \t2.5\t\t1");
+    grid.addItem("5\ta\t8:30\tMale\t12\t100m\tHeat\tABC\t0\t101\t \th\t \t0\t\t2");
+    grid.addItem("1\t\t\tMale\t12\t100m\tFinaal\tA\t0\t102\tm\tH\t \t2.5\t\t");
     grid.addItem("7\t\t09:00\tMale\t12\t100m\tFinaal\t\t0\t0\t\tE\t\t0\t\t1");
     grid.addItem("8\t\t09:00\tMale\t12\t100m\tFinaal\t\t0\tabc\t\tE\t\t0\t\t1");
-    grid.addItem("9\t\t09:30\tMale\t12\t?\t12\t\t0\t999\t\tE\t\t0\t\t3");
+    grid.addItem("9\t\t09:30\tMale\t12\t?\t12\t\t0\t103\t\tE\t\t0\t\t3");
     auto rs = atld40();
-    EXPECT_EQ(saveProgrammeGrid(grid, Language::English, *rs), 3) << "rows without a definition number are dropped";
+    EXPECT_EQ(saveProgrammeGrid(grid, Language::English, rules(), *rs), 3)
+        << "rows without a definition number are dropped";
     EXPECT_EQ(test::column(grid, pcol::Position), (std::vector<std::string>{"0", "1", "0", "0", "2"}))
         << "each stored row's record position names its new stored row";
 
     EXPECT_EQ(meeting.rows("SELECT Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws "
                            "FROM Atld40 ORDER BY rowid"),
               (std::vector<std::string>{"101.0|4.0|5.0|08:30|ABC|a| |E|0.0|2.0", "102.0|0.0|1.0|00:00|A  | |m|H|2.5|1.0",
-                                        "999.0|12.0|9.0|09:30|   | ||E|0.0|3.0"}));
+                                        "103.0|12.0|9.0|09:30|   | ||E|0.0|3.0"}));
     EXPECT_EQ(rs->recordCount(), 3) << "the open set holds the saved rows";
 }
 
@@ -106,24 +108,24 @@ TEST_F(ProgrammeGridTest, ARefusedOrFailedSaveLeavesThePreviousProgramme)
     GridModel grid = loaded(Language::English);
     EXPECT_EQ(grid.cell(1, pcol::Level), "14");
     auto rs = atld40();
-    saveProgrammeGrid(grid, Language::English, *rs);
+    saveProgrammeGrid(grid, Language::English, rules(), *rs);
     EXPECT_EQ(stored("SELECT group_concat(UFvlak) FROM Atld40"), "14.0,0.0");
 
     grid.setCell(1, pcol::Level, "Uitdun"); // Afrikaans text in the English window
-    EXPECT_THROW(saveProgrammeGrid(grid, Language::English, *rs), ProgrammeError);
+    EXPECT_THROW(saveProgrammeGrid(grid, Language::English, rules(), *rs), ProgrammeError);
     EXPECT_EQ(stored("SELECT group_concat(UFvlak) FROM Atld40"), "14.0,0.0") << "nothing was written";
-    EXPECT_EQ(saveProgrammeGrid(grid, Language::Afrikaans, *rs), 2);
+    EXPECT_EQ(saveProgrammeGrid(grid, Language::Afrikaans, rules(), *rs), 2);
     EXPECT_EQ(stored("SELECT group_concat(UFvlak) FROM Atld40"), "4.0,0.0");
 
     grid.setCell(2, pcol::Number, "99");
     db->exec("CREATE TRIGGER full BEFORE INSERT ON Atld40 WHEN NEW.Nommer = 99 BEGIN SELECT RAISE(ABORT, 'disk full'); END");
-    EXPECT_THROW(saveProgrammeGrid(grid, Language::Afrikaans, *rs), StoreError);
+    EXPECT_THROW(saveProgrammeGrid(grid, Language::Afrikaans, rules(), *rs), StoreError);
     EXPECT_EQ(stored("SELECT group_concat(Nommer) FROM Atld40"), "1.0,2.0");
     EXPECT_EQ(rs->recordCount(), 2);
 
     GridModel empty;
     setupProgrammeGrid(empty, Language::English);
-    EXPECT_EQ(saveProgrammeGrid(empty, Language::English, *rs), 0);
+    EXPECT_EQ(saveProgrammeGrid(empty, Language::English, rules(), *rs), 0);
     EXPECT_EQ(stored("SELECT count(*) FROM Atld40"), "0");
 }
 

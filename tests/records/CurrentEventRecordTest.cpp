@@ -15,10 +15,11 @@ TEST(CurrentEventRecordTest, ReadFindsTheRecordOfAnySetWhicheverSetTheEditorShow
     m.display(1);
 
     struct Case { double set, event; bool found; RecordFields shown; };
+    // 101 is an 800 m (type 2, timed), 102 a long jump (type 7, measured).
     const Case cases[] = {{2, 101, true, {"Ann", "Lee", "Pretoria", "2019", "2:0"}}, {1, 103, false, {}},
                           {1, 102, true, {"Mia", "Smit", "Durban", "1998", "6.505"}}, {3, 101, false, {}}};
     for (const Case& c : cases) {
-        CurrentEventRecord read = readCurrentEventRecord(m.store->atld60(), c.set, c.event);
+        CurrentEventRecord read = readCurrentEventRecord(m.store->atld60(), c.set, c.event, 2);
         EXPECT_EQ(read.found, c.found) << c.set << "/" << c.event;
         EXPECT_EQ(read.fields, c.shown) << c.set << "/" << c.event;
     }
@@ -29,7 +30,7 @@ TEST(CurrentEventRecordTest, SaveStoresTheBoxesIntoTheRecordReadFound)
     struct Case { const char* typed; const char* stored; };
     const Case cases[] = {
         {"2:0", "120.0"}, // as Read showed it: unchanged
-        {"1;02,5", "3725.0"},
+        {"1:02,5", "62.5"}, // a decimal comma
         {"0:59.5", "59.5"}, // the box's other texts are read as the record texts read them
     };
     for (const Case& c : cases) {
@@ -37,7 +38,7 @@ TEST(CurrentEventRecordTest, SaveStoresTheBoxesIntoTheRecordReadFound)
         m.display(1);
         auto expected = m.records(); // only set 2's record changes; team and date stay
         expected.at(2) = std::string("2|101|") + c.stored + "|Botha|Johan|Oaks|Bloemfontein|2019-04-05|2002";
-        CurrentEventRecord read = readCurrentEventRecord(m.store->atld60(), 2, 101);
+        CurrentEventRecord read = readCurrentEventRecord(m.store->atld60(), 2, 101, 2);
         ASSERT_TRUE(read.found);
         RecordFields typed{"Johan", "Botha", "Bloemfontein", "2002", c.typed};
         ASSERT_TRUE(saveCurrentEventRecord(m.store->atld60(), read, typed, Language::English).ok) << c.typed;
@@ -50,21 +51,31 @@ TEST(CurrentEventRecordTest, SaveIsRefusedWithoutAFoundRecordOrAReadableRecordTe
     test::RecordsMeeting m;
     RecordFields typed{"Johan", "Botha", "", "", "1:05"};
 
-    CurrentEventRecord none = readCurrentEventRecord(m.store->atld60(), 1, 103);
+    CurrentEventRecord none = readCurrentEventRecord(m.store->atld60(), 1, 103, 1);
     RecordsResult result = saveCurrentEventRecord(m.store->atld60(), none, typed, Language::English);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.message, "Read a record first: only a record that was found can be saved.");
 
-    CurrentEventRecord read = readCurrentEventRecord(m.store->atld60(), 1, 101);
-    for (const char* bad : {"1:0x", "fast", ""}) {
+    CurrentEventRecord read = readCurrentEventRecord(m.store->atld60(), 1, 101, 2);
+    for (const char* bad : {"1:0x", "fast", "", "0"}) {
         typed.record = bad;
         result = saveCurrentEventRecord(m.store->atld60(), read, typed, Language::Afrikaans);
         EXPECT_FALSE(result.ok) << bad;
         EXPECT_EQ(result.message, std::string("Die rekord \"") + bad +
-                                      "\" is nie 'n getal of 'n tyd soos 1:05.3 nie. Niks is gestoor nie.");
+                                      "\" is nie 'n getal bo 0 of 'n tyd soos 1:05.3 nie. Niks is gestoor nie.");
     }
-    EXPECT_EQ(m.suite.rows("SELECT Naam, Rek FROM Atld60 WHERE Verw = 1 AND Tnom = 101"),
-              std::vector<std::string>{"Ann|125.3"});
+    typed.record = "2:0";
+    for (const char* year : {"abc", "-7", "99999"}) {
+        typed.jaar = year;
+        EXPECT_FALSE(saveCurrentEventRecord(m.store->atld60(), read, typed, Language::English).ok) << year;
+    }
+    typed.jaar = "";
+    // A long jump's record is a distance, never minutes.
+    CurrentEventRecord jump = readCurrentEventRecord(m.store->atld60(), 1, 102, 7);
+    typed.record = "2:05.30";
+    EXPECT_FALSE(saveCurrentEventRecord(m.store->atld60(), jump, typed, Language::English).ok);
+    EXPECT_EQ(m.suite.rows("SELECT Naam, Rek FROM Atld60 WHERE Verw = 1 AND Tnom IN (101, 102) ORDER BY Tnom"),
+              (std::vector<std::string>{"Ann|125.3", "Mia|6.505"}));
 
     m.suite.meetingDb().exec("DELETE FROM Atld60 WHERE Verw = 1");
     typed.record = "2:5.3";

@@ -86,15 +86,17 @@ TEST(RecordGridTest, SaveRefusesARecordOrDateItCannotReadAndStoresNothing)
     struct Case { int row, col; const char* text; Language lang; const char* message; };
     const Case cases[] = {
         {2, reccol::Record, "1:0x", Language::English,
-         "The record of 800 m (B - 13), \"1:0x\", is neither a number nor a time. Nothing was saved."},
-        {3, reccol::Record, "fast", Language::English,
-         "The record of 800 m (M - 35), \"fast\", is neither a number nor a time. Nothing was saved."},
-        {1, reccol::Record, "1:05", Language::English,
-         "The record of Long Jump (indoor) (G - 13), \"1:05\", is not a number. Nothing was saved."},
+         "The record of 800 m (B - 13), \"1:0x\", is neither a number above 0 nor a time. Nothing was saved."},
+        {3, reccol::Record, "0", Language::English,
+         "The record of 800 m (M - 35), \"0\", is neither a number above 0 nor a time. Nothing was saved."},
+        {1, reccol::Record, "2:05.30", Language::English,
+         "The record of Long Jump (indoor) (G - 13), \"2:05.30\", is not a number above 0. Nothing was saved."},
+        {2, reccol::Year, "99999", Language::English,
+         "The year of 800 m (B - 13), \"99999\", is not a year of four digits. Nothing was saved."},
         {2, reccol::Date, "31/02/2019", Language::English,
          "The date of 800 m (B - 13), \"31/02/2019\", is not a date written dd/MM/yyyy. Nothing was saved."},
         {2, reccol::Record, "snel", Language::Afrikaans,
-         "Die rekord van 800 m (S - 13), \"snel\", is nie 'n getal of 'n tyd nie. Niks is gestoor nie."},
+         "Die rekord van 800 m (S - 13), \"snel\", is nie 'n getal bo 0 of 'n tyd nie. Niks is gestoor nie."},
     };
     for (const Case& c : cases) {
         test::RecordsMeeting m;

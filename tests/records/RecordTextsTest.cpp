@@ -23,43 +23,57 @@ TEST(RecordTextsTest, GridShowsTimesAndMeasurementsByEventType)
         EXPECT_EQ(recordGridText(c.value, c.type), c.shown) << c.value << " type " << c.type;
 }
 
-TEST(RecordTextsTest, GridTextReadsBackAsNumbersOrTimes)
+TEST(RecordTextsTest, EveryRoadReadsARecordTextByItsEventKind)
 {
-    struct Case { const char* typed; int type; std::optional<double> value; };
+    struct Case {
+        const char* typed;
+        int type;
+        std::optional<double> value;
+    };
     const Case cases[] = {
-        {" 1:02:03.40", kTimed, 3723.4}, {" 2:05.30", kTimed, 125.3}, {"10.5", kTimed, 10.5}, {"1:00", kTimed, 60},
-        {"1:02.50", kTimed, 62.5},       {"2:03:04.5", kTimed, 7384.5}, {"0:59.5", kTimed, 59.5},
-        {"12.34", kMeasured, 12.34},     {"9", kMeasured, 9},           {"1:0x", kTimed, std::nullopt},
-        {"fast", kTimed, std::nullopt},  {"1:2:3:4", kTimed, std::nullopt}, {"-3", kMeasured, std::nullopt},
-        {"1:05", kMeasured, std::nullopt}, // a measurement is no time
-        {"12,5", kMeasured, std::nullopt}, {"", kTimed, std::nullopt},
+        {" 1:02:03.40", kTimed, 3723.4},
+        {" 2:05.30", kTimed, 125.3},
+        {"10.5", kTimed, 10.5},
+        {"1:00", kTimed, 60},
+        {"2:03:04.5", kTimed, 7384.5},
+        {"0:59.5", kTimed, 59.5},
+        {"12.34", kMeasured, 12.34},
+        {"9", kMeasured, 9},
+        // A decimal comma, never minutes and seconds.
+        {"10,5", kMeasured, 10.5},
+        {"10,5", kTimed, 10.5},
+        {"1:02,5", kTimed, 62.5},
+        {"1,000.5", kMeasured, std::nullopt},
+        // A measurement is no time.
+        {"2:05.30", kMeasured, std::nullopt},
+        {"1:0x", kTimed, std::nullopt},
+        {"fast", kTimed, std::nullopt},
+        {"1:2:3:4", kTimed, std::nullopt},
+        {"1;02", kTimed, std::nullopt},
+        {"-3", kMeasured, std::nullopt},
+        {"0", kMeasured, std::nullopt},
+        {"0:00.00", kTimed, std::nullopt},
+        {"", kTimed, std::nullopt},
     };
     for (const Case& c : cases) {
-        auto value = readRecordGridText(c.typed, c.type);
-        ASSERT_EQ(value.has_value(), c.value.has_value()) << '"' << c.typed << '"';
+        auto value = readRecordText(c.typed, c.type);
+        ASSERT_EQ(value.has_value(), c.value.has_value()) << '"' << c.typed << '"' << " type " << c.type;
         EXPECT_DOUBLE_EQ(value.value_or(0), c.value.value_or(0)) << '"' << c.typed << '"';
     }
 }
 
-TEST(RecordTextsTest, RecordBoxShowsMinutesAndSecondsAndReadsBackWithAnyOfItsSeparators)
+TEST(RecordTextsTest, RecordBoxTextsReadBackAsTheValueShown)
 {
-    // shown: what Read shows for the value, stored back unchanged
-    struct Case { const char* text; std::optional<double> value; bool shown = false; };
-    const Case cases[] = {
-        {"2:5.3", 125.3, true},   {"62:5", 3725, true},     {"9.8", 9.8, true},        {"1:5.5", 65.5, true},
-        {"59.999", 59.999, true}, {"62:3.4", 3723.4, true}, {"1:0", 60, true},         {"1;02,5", 3725, false},
-        {"12.3", 12.3, false},    {"1:00", 60, false},      {"75", 75, false},         {"0:59.5", 59.5, false},
-        {" 0;0,5 ", 5, false},    {"1:0x", std::nullopt},   {"fast", std::nullopt},    {"", std::nullopt},
-        {"1:2:3:4", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        auto value = readRecordFieldText(c.text);
-        ASSERT_EQ(value.has_value(), c.value.has_value()) << '"' << c.text << '"';
-        EXPECT_DOUBLE_EQ(value.value_or(0), c.value.value_or(0)) << '"' << c.text << '"';
-        if (c.shown) {
-            EXPECT_EQ(recordFieldText(*c.value), c.text) << *c.value;
-        }
-    }
+    for (double value : {125.3, 3725.0, 9.8, 65.5, 59.999, 3723.4, 60.0})
+        EXPECT_DOUBLE_EQ(readRecordText(recordFieldText(value), kTimed).value_or(0), value) << value;
+}
+
+TEST(RecordTextsTest, YearsAreFourDigitsOrEmpty)
+{
+    for (const char* year : {"", " ", "2019", " 1987 "})
+        EXPECT_TRUE(isRecordYear(year)) << '"' << year << '"';
+    for (const char* year : {"abc", "-7", "99999", "87", "2019a"})
+        EXPECT_FALSE(isRecordYear(year)) << '"' << year << '"';
 }
 
 TEST(RecordTextsTest, CategoryTextsInBothWindows)
