@@ -68,6 +68,34 @@ void AppSession::showWindow(Language lang)
     // The window shown by a switch activates afresh, once.
     next.activate();
     next.show();
+    tellMovedFolders(&next);
+}
+
+void AppSession::tellMovedFolders(QWidget* parent)
+{
+    if (movedFoldersTold_ || !store_)
+        return;
+    movedFoldersTold_ = true;
+    const auto& moved = store_->movedFolders();
+    const bool english = parent->objectName() != "frmAfr2";
+    const QString note = QString::fromStdString(movedFoldersNote(moved, english));
+    if (note.isEmpty())
+        return;
+    const bool correctable = std::any_of(moved.begin(), moved.end(), [](const MovedFolder& m) { return !m.used.empty(); });
+    const QString title = english ? "Suite folders" : "Suite-vouers";
+    if (!correctable) {
+        prompter().inform(parent, note, title);
+        return;
+    }
+    const QString question = note + (english ? "\n\nStore these folders in the suite's paths?"
+                                             : "\n\nStoor hierdie vouers in die suite se paaie?");
+    if (prompter().ask(parent, question, title)) {
+        try {
+            store_->correctMovedFolders();
+        } catch (const std::exception& e) {
+            prompter().inform(parent, QString::fromStdString(e.what()), title);
+        }
+    }
 }
 
 void AppSession::exitProgram()

@@ -58,6 +58,9 @@ private:
     std::unique_ptr<MainWindow> english_, afrikaans_;
     std::unique_ptr<PreviewWindow> preview_;
     bool exiting_ = false;
+    bool movedFoldersTold_ = false;
+    // Once per run: the stored folders of a copied or moved suite, and the offer to correct them.
+    void tellMovedFolders(QWidget* parent);
 };
 
 } // namespace dravik

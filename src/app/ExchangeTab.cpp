@@ -257,7 +257,8 @@ void ExchangeTab::cmdEdit_Click()
     QListWidgetItem* chosen = filRug_->currentItem();
     const std::string workbook = chosen ? joinPath(folder_, chosen->text().toStdString()) : folder_;
     // The workbook path is one argument, blanks and all; the program is not waited for.
-    QProcess::startDetached(qs(program), {qs(workbook)});
+    if (!QProcess::startDetached(qs(program), {qs(workbook)}))
+        inform(form_.text("msgNoSpreadsheetStart").arg(qs(workbook), qs(program)));
 }
 
 double ExchangeTab::chosenSet() const
@@ -279,7 +280,8 @@ void ExchangeTab::exchangeRecords(bool write)
         inform(form_.text(write ? "msgRecordsWritten" : "msgRecordsRead").arg(rows));
     } catch (const std::exception& e) {
         pbarRead_->hide();
-        form_.session.prompter().inform(this, wordedError(e, form_.lang), QString());
+        form_.session.prompter().inform(this, wordedError(e, form_.lang),
+                                        form_.text(write ? "msgWriteRecordsTitle" : "msgReadRecordsTitle"));
     }
 }
 

@@ -187,7 +187,7 @@ void GeneratorTab::cmdNProg_Click(int index)
             ScheduleReport report = run_.createProgramme(txtBeg_->text().toStdString());
             showGeneratorList(true);
             if (!report.warning().empty())
-                form_.session.prompter().inform(this, QString::fromStdString(report.warning()), form_.text("tab5"));
+                form_.session.prompter().inform(this, QString::fromStdString(report.warning(form_.lang)), form_.text("tab5"));
             break;
         }
         case 3: { // Dra oor

@@ -124,7 +124,11 @@ PreviewWindow::PreviewWindow(Language lang, QWidget* parent) : QDialog(parent), 
         dialog.setMinMax(1, std::max(1, pages_));
         return dialog.exec() == QDialog::Accepted;
     };
-    reportError = [this](const QString& message) { QMessageBox::warning(this, windowTitle(), message); };
+    reportError = [this](const QString& message) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    };
 
     setLanguage(lang);
     refresh();

@@ -320,7 +320,10 @@ void PrintTab::cmdPEdit_Click()
     }
     // The word processor runs on its own; the program does not wait for it.
     if (!QProcess::startDetached(QString::fromStdString(cmd.program), {QString::fromStdString(cmd.document)}))
-        prompter.inform(this, form_.text("msgMissingProgram"), QString());
+        prompter.inform(this,
+                        form_.text("msgNoWordProcessorStart")
+                            .arg(QString::fromStdString(cmd.document), QString::fromStdString(cmd.program)),
+                        form_.text("msgPrintTitle"));
 }
 
 } // namespace dravik

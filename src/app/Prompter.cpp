@@ -6,14 +6,18 @@
 
 namespace dravik {
 
+// Messages quote names and texts from the data: "<b>x</b>" shows as typed, never as markup.
 void MessageBoxPrompter::inform(QWidget* parent, const QString& text, const QString& title)
 {
-    QMessageBox::information(parent, title, text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 bool MessageBoxPrompter::ask(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
     // The Afrikaans window asks in Afrikaans, buttons too.
     if (parent && parent->window()->objectName() == "frmAfr2") {
@@ -26,6 +30,7 @@ bool MessageBoxPrompter::ask(QWidget* parent, const QString& text, const QString
 int MessageBoxPrompter::choose(QWidget* parent, const QString& text, const QString& title, const QStringList& buttons)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
     QList<QAbstractButton*> added;
     for (const QString& b : buttons)
         added.append(box.addButton(b, QMessageBox::AcceptRole));

@@ -38,8 +38,9 @@ RecordsTab::RecordsTab(FormContext& form, QWidget* parent) : QWidget(parent), fo
     flxRekords_ = gridView("flxRekords", rekordsModel_);
     flxRekords_->setColumnWidth(setcol::Naam, 240);
     flxRekords_->horizontalHeader()->hide(); // the set list shows its sets only
+    // A double click on a name or symbol edits it; on the mark column it toggles the mark.
     flxRekords_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
-                                 QAbstractItemView::SelectedClicked);
+                                 QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked);
     stel->addWidget(flxRekords_, 1);
     auto* setButtons = new QHBoxLayout;
     for (const char* name : {"cmdSNuut", "cmdSSkraap", "cmdRSave", "cmdSLys", "cmdRekUit", "cmdRekIntrek"})
@@ -95,7 +96,10 @@ RecordsTab::RecordsTab(FormContext& form, QWidget* parent) : QWidget(parent), fo
     connect(button("cmdRKies"), &QPushButton::clicked, this, [this] { showSetList(true); });
     connect(cmdRItems_, &QPushButton::clicked, this, [this] { cmdRItems_Click(); });
     connect(flxRekords_, &QTableView::clicked, this, [this](const QModelIndex& i) { pickRow(i.row() + 1); });
-    connect(flxRekords_, &QTableView::doubleClicked, this, [this](const QModelIndex& i) { toggleRow(i.row() + 1); });
+    connect(flxRekords_, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
+        if (i.column() == setcol::Mark)
+            toggleRow(i.row() + 1);
+    });
 }
 
 void RecordsTab::fillRecordSets()
@@ -150,7 +154,9 @@ void RecordsTab::cmdRSave_Click()
             if (e.kind() != StoreError::Kind::Changed)
                 throw;
             // Another window stored the sets since: overwrite them, or show what is stored.
-            if (!form_.session.prompter().ask(this, form_.text("msgSetsChanged"), form_.text("tab1"))) {
+            if (!form_.session.prompter().ask(this, form_.text("msgSetsChanged"), form_.text("msgSetsChangedTitle"))) {
+                // The open set still holds the rows it read: read what is stored now.
+                store.atld61().requery();
                 form_.recordSets = readRecordSetList(store.atld61());
                 fillRecordSets();
                 emit recordSetsSaved();
@@ -220,7 +226,8 @@ void RecordsTab::cmdRStoor_Click()
             if (e.kind() != StoreError::Kind::Changed)
                 throw;
             // Another window stored records of this set since Display: overwrite, or show what is stored.
-            if (!form_.session.prompter().ask(this, form_.text("msgRecordsChanged"), form_.text("tab1"))) {
+            if (!form_.session.prompter().ask(this, form_.text("msgRecordsChanged"),
+                                              form_.text("msgRecordsChangedTitle"))) {
                 cmdSLys_Click();
                 return;
             }

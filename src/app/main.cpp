@@ -16,7 +16,10 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {
-            QMessageBox::warning(nullptr, "Dravik Sport - Program", QString::fromStdString(e.what()));
+            QMessageBox box(QMessageBox::Warning, "Dravik Sport - Program", QString::fromStdString(e.what()),
+                            QMessageBox::Ok);
+            box.setTextFormat(Qt::PlainText);
+            box.exec();
         }
         return false;
     }

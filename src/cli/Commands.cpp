@@ -1,8 +1,13 @@
 #include "cli/Commands.h"
 
+#include "data/DataStore.h"
+#include "exchange/ErrorWording.h"
+#include "exchange/ExchangeRecords.h"
+
 #include <CLI/CLI.hpp>
 
 #include <functional>
+#include <memory>
 #include <iostream>
 #include <stdexcept>
 #include <vector>
@@ -154,6 +159,42 @@ void registerCommands(CLI::App& app)
     registry().push_back({publish, [&o](std::ostream& out) { return runPublishCommand(o.dir, web, out); }});
 }
 
+namespace {
+
+// A suite that was copied or moved writes into itself; say so once, before the command.
+void noteMovedFolders(const CLI::App& sub, std::ostream& err)
+{
+    const CLI::Option* dir = sub.get_option_no_throw("DIR");
+    if (!dir || dir->empty() || sub.get_name() == "setup")
+        return;
+    std::unique_ptr<DataStore> store;
+    try {
+        store = DataStore::open(dir->as<std::string>());
+    } catch (const std::exception&) {
+        return; // the command itself says what is wrong with the suite
+    }
+    std::string lang = "en";
+    if (const CLI::Option* chosen = sub.get_option_no_throw("--lang"); chosen && !chosen->empty())
+        lang = chosen->as<std::string>();
+    const std::string note = movedFoldersNote(store->movedFolders(), lang != "af");
+    if (!note.empty())
+        err << "dravik " << sub.get_name() << ": " << note << "\n";
+}
+
+// The failure in the language the command was given (--lang), English by default.
+std::string errorText(const CLI::App& sub, const std::exception& e)
+{
+    const CLI::Option* chosen = sub.get_option_no_throw("--lang");
+    const Language lang =
+        chosen && !chosen->empty() && chosen->as<std::string>() == "af" ? Language::Afrikaans : Language::English;
+    // The window says this in Afrikaans whatever its language; the command says it as asked.
+    if (isEnglish(lang) && std::string_view(e.what()) == kNoRecordSetChosen)
+        return "No record set was chosen.";
+    return wordedMessage(e, lang);
+}
+
+} // namespace
+
 int runSelected(CLI::App& app, std::ostream& out, std::ostream& err)
 {
     (void)app;
@@ -161,9 +202,10 @@ int runSelected(CLI::App& app, std::ostream& out, std::ostream& err)
         if (!r.sub->parsed())
             continue;
         try {
+            noteMovedFolders(*r.sub, err);
             return r.run(out);
         } catch (const std::exception& e) {
-            err << "dravik " << r.sub->get_name() << ": " << e.what() << "\n";
+            err << "dravik " << r.sub->get_name() << ": " << errorText(*r.sub, e) << "\n";
             return 1;
         }
     }

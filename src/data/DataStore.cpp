@@ -92,7 +92,21 @@ std::unique_ptr<DataStore> DataStore::open(const std::string& programFolder)
     s.atld61_ = openSet(*s.meeting_, query::Atld61);
     s.paths_ = openSet(*s.pathsDb_, query::Paths);
     s.folders_ = readFolderSettings(*s.paths_);
+    s.movedFolders_ = resolveMovedFolders(s.folders_, s.programFolder_);
     return store;
+}
+
+void DataStore::correctMovedFolders()
+{
+    paths_->moveFirst();
+    if (paths_->eof())
+        return;
+    paths_->edit();
+    for (const MovedFolder& m : movedFolders_)
+        if (!m.used.empty())
+            paths_->setField(m.field, m.used);
+    paths_->update();
+    std::erase_if(movedFolders_, [](const MovedFolder& m) { return !m.used.empty(); });
 }
 
 } // namespace dravik

@@ -1,5 +1,6 @@
 #pragma once
 #include "data/FolderSettings.h"
+#include "data/SuiteFolders.h"
 #include "platform/RecordSet.h"
 
 #include <SQLiteCpp/Database.h>
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace dravik {
 
@@ -27,6 +29,12 @@ public:
     const std::string& programFolder() const { return programFolder_; }
     const std::string& meetingPath() const { return meetingPath_; }
     const FolderSettings& folders() const { return folders_; }
+    // The stored Data and Import folders that point out of this suite (see
+    // resolveMovedFolders); folders() already holds the ones used instead.
+    const std::vector<MovedFolder>& movedFolders() const { return movedFolders_; }
+    // Stores the folders used instead in the Paths table, in the form the
+    // suite's other modules read (ending with a separator).
+    void correctMovedFolders();
 
     RecordSet& atld00() { return *atld00_; }
     RecordSet& atld10() { return *atld10_; }
@@ -49,6 +57,7 @@ private:
     std::string programFolder_;
     std::string meetingPath_;
     FolderSettings folders_;
+    std::vector<MovedFolder> movedFolders_;
     std::unique_ptr<SQLite::Database> meeting_, standard_, further_, pathsDb_;
     std::unique_ptr<RecordSet> atld00_, atld10_, atld11_, atld18_, atld19_, atld20_, atld28_, atld30_, atld37_,
         atld40_, atld60_, atld61_, paths_;

@@ -27,10 +27,15 @@ int hoursOf(const std::string& time)
 
 } // namespace
 
-std::string ScheduleReport::warning() const
+std::string ScheduleReport::warning(Language lang) const
 {
     if (firstRowPastMidnight == 0)
         return {};
+    if (!isEnglish(lang))
+        return "Die skedule loop verby 23:59: ry " + std::to_string(firstRowPastMidnight) + " begin om " +
+               firstTimePastMidnight +
+               ". Begin die byeenkoms vroeer of versprei die items oor meer dae voordat hierdie program gestoor "
+               "word.";
     return "The schedule runs past 23:59: row " + std::to_string(firstRowPastMidnight) + " starts at " +
            firstTimePastMidnight +
            ". Start the meeting earlier or spread the events over more days before storing this programme.";
@@ -56,7 +61,8 @@ bool GeneratorRun::removeCurrentItem()
 ScheduleReport GeneratorRun::createProgramme(const std::string& start)
 {
     if (!read_)
-        throw GeneratorError("The working list has not been read; press \"Lees Items\" first.");
+        throw GeneratorError("The working list has not been read; press \"Lees Items\" first.",
+                             GeneratorError::Kind::NotRead);
     ScheduleReport report;
     report.rows = dravik::createProgramme(list_, start, summary_);
     scheduled_ = true;
@@ -83,12 +89,16 @@ void GeneratorRun::checkReadyToTransfer() const
 {
     if (!read_ || list_.rows() <= 1)
         throw GeneratorError("The working list is empty: press \"Lees Items\" to read the entries, then "
-                             "\"Skep Program\". The stored programme was left as it is.");
+                             "\"Skep Program\". The stored programme was left as it is.",
+                             GeneratorError::Kind::EmptyList);
     if (!scheduled_)
         throw GeneratorError("The working list has not been scheduled: press \"Skep Program\" first. "
-                             "The stored programme was left as it is.");
+                             "The stored programme was left as it is.",
+                             GeneratorError::Kind::NotScheduled);
     if (report_.firstRowPastMidnight > 0)
-        throw GeneratorError(report_.warning() + " The stored programme was left as it is.");
+        throw GeneratorError(report_.warning() + " The stored programme was left as it is.",
+                             GeneratorError::Kind::PastMidnight,
+                             {std::to_string(report_.firstRowPastMidnight), report_.firstTimePastMidnight});
 }
 
 } // namespace dravik

@@ -18,7 +18,7 @@ struct ScheduleReport {
     int firstRowPastMidnight = 0;
     std::string firstTimePastMidnight;
     // "The schedule runs past 23:59 ..." naming that row; empty when none does.
-    std::string warning() const;
+    std::string warning(Language lang = Language::English) const;
 };
 
 // One generator run over the working list flxNLys: the summary that "Lees Items"

@@ -39,12 +39,14 @@ double heatSize(const GridModel& flxNBane, HeatClass cls)
     const char* item = kDefaults[row - 1].item;
     if (row >= flxNBane.rows() || flxNBane.cols() < 2)
         throw GeneratorError(std::string("The heat-size table has no row for \"") + item +
-                             "\"; set it up again before reading the items.");
+                                 "\"; set it up again before reading the items.",
+                             GeneratorError::Kind::NoHeatSizeRow, {item});
     const std::string& text = flxNBane.cell(row, 1);
     double size = textToNumber(text);
     if (!(size > 0))
         throw GeneratorError(std::string("The heat size for \"") + item + "\" is \"" + text +
-                             "\"; type the number of athletes per heat (above 0).");
+                                 "\"; type the number of athletes per heat (above 0).",
+                             GeneratorError::Kind::BadHeatSize, {item, text});
     return size;
 }
 

@@ -15,7 +15,8 @@ MeetingClock MeetingClock::parse(std::string_view text)
         t = '0' + t;
     if (!isValidClockTime(t))
         throw GeneratorError("The start time \"" + std::string(text) +
-                             "\" is not a time of day; type it as hh:mm, for example 08:00.");
+                                 "\" is not a time of day; type it as hh:mm, for example 08:00.",
+                             GeneratorError::Kind::BadStartTime, {std::string(text)});
     int hours = (t[0] - '0') * 10 + (t[1] - '0');
     int minutes = (t[3] - '0') * 10 + (t[4] - '0');
     return MeetingClock(hours * 60 + minutes);

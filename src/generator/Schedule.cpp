@@ -130,7 +130,8 @@ int createProgramme(GridModel& flxNLys, const std::string& start)
 {
     MeetingClock::parse(start); // refuse a bad start time before the list is read
     if (flxNLys.cols() < ncol::Count)
-        throw GeneratorError("The working list has not been read; press \"Lees Items\" first.");
+        throw GeneratorError("The working list has not been read; press \"Lees Items\" first.",
+                             GeneratorError::Kind::NotRead);
     return createProgramme(flxNLys, start, readScheduleSummary(flxNLys));
 }
 
@@ -138,7 +139,8 @@ int createProgramme(GridModel& flxNLys, const std::string& start, const Schedule
 {
     MeetingClock clock = MeetingClock::parse(start);
     if (flxNLys.cols() < ncol::Count)
-        throw GeneratorError("The working list has not been read; press \"Lees Items\" first.");
+        throw GeneratorError("The working list has not been read; press \"Lees Items\" first.",
+                             GeneratorError::Kind::NotRead);
     numberWorkingList(flxNLys, summary.roundLength, summary.rounds);
     timeWorkingList(flxNLys, summary.roundLength, clock);
     return flxNLys.rows() - 1;

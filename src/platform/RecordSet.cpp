@@ -74,7 +74,8 @@ void RecordSet::fail(const std::string& what, const std::exception& e) const
 
 std::uint64_t queryFingerprint(SQLite::Database& db, const std::string& sql)
 {
-    // FNV-1a over every column's type and text of every row, in the query's order.
+    // FNV-1a over every column's type and value of every row, in the query's
+    // order: numbers as their bytes (no conversion to text), text as its bytes.
     std::uint64_t hash = 1469598103934665603ull;
     auto mix = [&hash](const void* data, size_t size) {
         const auto* bytes = static_cast<const unsigned char*>(data);
@@ -89,17 +90,43 @@ std::uint64_t queryFingerprint(SQLite::Database& db, const std::string& sql)
             SQLite::Column col = st.getColumn(c);
             int type = col.getType();
             mix(&type, sizeof type);
-            const char* text = col.isNull() ? "" : col.getText();
-            mix(text, std::strlen(text) + 1);
+            if (type == SQLITE_INTEGER) {
+                std::int64_t v = col.getInt64();
+                mix(&v, sizeof v);
+            } else if (type == SQLITE_FLOAT) {
+                double v = col.getDouble();
+                mix(&v, sizeof v);
+            } else if (type != SQLITE_NULL) {
+                const void* bytes = col.getBlob();
+                int size = col.getBytes();
+                mix(&size, sizeof size);
+                mix(bytes, static_cast<size_t>(size));
+            }
         }
     }
     return hash;
 }
 
+RecordSet::ChangeMark RecordSet::changeMark() const
+{
+    // data_version changes when another connection commits to the database;
+    // total_changes when this one writes anything.
+    SQLite::Statement st(db_, "PRAGMA data_version");
+    st.executeStep();
+    return {st.getColumn(0).getInt64(), sqlite3_total_changes64(db_.getHandle())};
+}
+
 std::uint64_t RecordSet::tableFingerprint() const
 {
     try {
-        return queryFingerprint(db_, "SELECT rowid, * FROM " + sqlName(table_) + " ORDER BY rowid");
+        // The mark is read before the rows, so that a commit in between makes
+        // the next call read them again rather than trust them.
+        ChangeMark mark = changeMark();
+        if (fingerprint_ && mark == fingerprintMark_)
+            return *fingerprint_;
+        fingerprint_ = queryFingerprint(db_, "SELECT rowid, * FROM " + sqlName(table_) + " ORDER BY rowid");
+        fingerprintMark_ = mark;
+        return *fingerprint_;
     } catch (const SQLite::Exception& e) {
         fail("Reading", e);
     }

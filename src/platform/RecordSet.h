@@ -66,6 +66,8 @@ public:
 
     // A fingerprint of every stored row of the table (keys and values), read
     // from the table itself: it changes when any program changes the table.
+    // The rows are read again only when the database changed since the last
+    // call (another connection committed, or this one wrote).
     std::uint64_t tableFingerprint() const;
 
     // Replaces every row of the table by the given rows in one transaction.
@@ -99,7 +101,15 @@ private:
     // Inserts the rows in order; returns the key of the first, or -1 for none.
     std::int64_t insertRows(const std::vector<FieldAssignments>& newRows);
 
+    struct ChangeMark {
+        std::int64_t dataVersion = -1, ownChanges = -1;
+        bool operator==(const ChangeMark&) const = default;
+    };
+    ChangeMark changeMark() const;
+
     SQLite::Database& db_;
+    mutable std::optional<std::uint64_t> fingerprint_;
+    mutable ChangeMark fingerprintMark_;
     std::string query_;
     std::string table_;
     std::vector<std::string> names_;

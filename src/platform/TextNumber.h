@@ -24,6 +24,9 @@ std::string formatNumber(double value);
 
 std::string trimmed(std::string_view text);
 
+// The number of characters of a UTF-8 text.
+size_t characterCount(std::string_view text);
+
 // The first n characters of a UTF-8 text, padded with blanks to n characters.
 std::string fixedWidth(std::string_view text, size_t n);
 

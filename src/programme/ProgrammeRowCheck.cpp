@@ -10,12 +10,6 @@ namespace dravik {
 
 namespace {
 
-size_t characterCount(std::string_view text)
-{
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(),
-                                              [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 bool allDigits(std::string_view t)
 {
     return !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });

@@ -18,6 +18,9 @@ namespace dravik {
 
 namespace {
 
+// What a record set's symbol beside a printed record may take.
+constexpr size_t kMostSymbolCharacters = 3;
+
 bool isSetRow(const GridModel& grid, int row)
 {
     return row >= 1 && row < grid.rows();
@@ -114,12 +117,12 @@ RecordsResult saveRecordSets(const GridModel& flxRekords, RecordSet& atld61, Rec
         const std::string& naam = flxRekords.cell(r, setcol::Naam);
         const std::string& verwText = flxRekords.cell(r, setcol::Verw);
         auto verw = wholeNumber(verwText);
-        if (!verw)
+        if (!verw || *verw < 0)
             return RecordsResult::refused(
                 english ? "The record set " + quoted(naam) + " has the reference " + quoted(verwText) +
-                              ", which is not a whole number. Nothing was saved."
+                              ", which is not a whole number from 0 up. Nothing was saved."
                         : "Die rekordstel " + quoted(naam) + " het die verwysing " + quoted(verwText) +
-                              ", wat nie 'n heelgetal is nie. Niks is gestoor nie.",
+                              ", wat nie 'n heelgetal van 0 af is nie. Niks is gestoor nie.",
                 r);
         if (!kept.insert(*verw).second)
             return RecordsResult::refused(
@@ -128,8 +131,22 @@ RecordsResult saveRecordSets(const GridModel& flxRekords, RecordSet& atld61, Rec
                         : "Die rekordstel " + quoted(naam) + " het die verwysing " + std::to_string(*verw) +
                               ", wat 'n ander stel reeds het. Niks is gestoor nie.",
                 r);
+        if (trimmed(naam).empty())
+            return RecordsResult::refused(english ? "The record set with the reference " + std::to_string(*verw) +
+                                                        " has no name. Nothing was saved."
+                                                  : "Die rekordstel met die verwysing " + std::to_string(*verw) +
+                                                        " het geen naam nie. Niks is gestoor nie.",
+                                          r);
+        const std::string& simb = flxRekords.cell(r, setcol::Simb);
+        if (characterCount(trimmed(simb)) > kMostSymbolCharacters)
+            return RecordsResult::refused(english ? "The symbol " + quoted(simb) + " of the record set " +
+                                                        quoted(naam) + " is longer than 3 characters. Nothing was saved."
+                                                  : "Die simbool " + quoted(simb) + " van die rekordstel " +
+                                                        quoted(naam) +
+                                                        " is langer as 3 karakters. Niks is gestoor nie.",
+                                          r);
         bool active = !trimmed(flxRekords.cell(r, setcol::Mark)).empty();
-        rows.push_back({*verw, naam, flxRekords.cell(r, setcol::Simb), active ? 1 : 0});
+        rows.push_back({*verw, naam, trimmed(simb), active ? 1 : 0});
     }
 
     SQLite::Database& db = atld61.database();

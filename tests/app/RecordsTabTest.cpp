@@ -3,6 +3,7 @@
 #include "app/RecordsTab.h"
 #include "programme/ProgrammeRow.h"
 #include "records/RecordGrid.h"
+#include "records/RecordSetEditor.h"
 
 #include <QGroupBox>
 
@@ -115,6 +116,37 @@ TEST_P(RecordsTabTest, RecordOfTheCurrentEventReadAndCorrected)
     name->setText("Typed");
     click(w, "cmdPRek");
     EXPECT_EQ(storedRecord(set, grid.cell(row, pcol::Definition)).substr(0, 7), "Lerato|");
+    s.session.exitProgram();
+}
+
+// Another window saved the set list: No shows what is stored, and the next Save
+// asks again when it changes again. A double click marks a set only on its mark.
+TEST_P(RecordsTabTest, SetListConflictShowsTheStoredSetsAndDoubleClicksMarkOnTheMarkColumn)
+{
+    MainWindow& w = s.session.start();
+    RecordsTab& tab = w.recordsTab();
+    const GridModel& sets = tab.recordSetGrid();
+    auto* view = child<QTableView>(w, "flxRekords");
+    view->model()->setData(view->model()->index(0, setcol::Naam), "Mine");
+    s.exec("Dsd00.mdb", "UPDATE Atld61 SET Naam = 'Theirs' WHERE rowid = 1");
+
+    prompter.answers = {false};
+    click(w, "cmdRSave");
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_FALSE(prompter.asked.last().contains("failed") || prompter.asked.last().contains("misluk"));
+    EXPECT_EQ(sets.cell(1, setcol::Naam), "Theirs") << "No shows the stored sets";
+
+    s.exec("Dsd00.mdb", "UPDATE Atld61 SET Naam = 'Theirs again' WHERE rowid = 1");
+    view->model()->setData(view->model()->index(0, setcol::Naam), "Mine");
+    click(w, "cmdRSave");
+    EXPECT_EQ(prompter.asked.size(), 2) << "the next Save asks again";
+    EXPECT_EQ(s.rows("SELECT Naam FROM Atld61 WHERE rowid = 1"), std::vector<std::string>{"Theirs again"});
+
+    const std::string mark = sets.cell(1, setcol::Mark);
+    emit view->doubleClicked(view->model()->index(0, setcol::Naam));
+    EXPECT_EQ(sets.cell(1, setcol::Mark), mark) << "a double click on the name edits the name only";
+    emit view->doubleClicked(view->model()->index(0, setcol::Mark));
+    EXPECT_NE(sets.cell(1, setcol::Mark), mark);
     s.session.exitProgram();
 }
 
