@@ -31,8 +31,12 @@ int main()
     auto db = createDatabase(dir / "Dsd00.mdb");
     createTables(*db, schemaOf("Dsd00.mdb"));
     // The baseline table has the same columns and index as the programme table.
-    db->exec("CREATE TABLE Raw AS SELECT * FROM Atld40 WHERE 0");
-    db->exec("CREATE INDEX Raw_ix ON Raw (Draws, Nommer, Sub)");
+    // It lies in a database of its own: a write to it on the programme's
+    // connection would tell Save's change check that the database changed.
+    auto rawDb = createDatabase(dir / "Raw.db");
+    createTables(*rawDb, schemaOf("Dsd00.mdb"));
+    rawDb->exec("CREATE TABLE Raw AS SELECT * FROM Atld40 WHERE 0");
+    rawDb->exec("CREATE INDEX Raw_ix ON Raw (Draws, Nommer, Sub)");
 
     EventReference ref;
     std::vector<EventDefinition> defs;
@@ -61,9 +65,9 @@ int main()
     std::optional<std::uint64_t> loaded = atld40.tableFingerprint();
 
     auto rawInsertBody = [&] {
-        SQLite::Transaction tx(*db);
-        db->exec("DELETE FROM Raw");
-        SQLite::Statement st(*db, "INSERT INTO Raw (Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws) "
+        SQLite::Transaction tx(*rawDb);
+        rawDb->exec("DELETE FROM Raw");
+        SQLite::Statement st(*rawDb, "INSERT INTO Raw (Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws) "
                                   "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         for (const auto& row : rows40) {
             st.reset();

@@ -8,6 +8,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <memory>
 #include <cctype>
 #include <cstring>
 #include <regex>
@@ -72,39 +73,66 @@ void RecordSet::fail(const std::string& what, const std::exception& e) const
     throw StoreError(message, busy ? StoreError::Kind::Busy : StoreError::Kind::Other, {table_, db_.getFilename()});
 }
 
-std::uint64_t queryFingerprint(SQLite::Database& db, const std::string& sql)
-{
-    // FNV-1a over every column's type and value of every row, in the query's
-    // order: numbers as their bytes (no conversion to text), text as its bytes.
+namespace {
+
+// FNV-1a over every column's type and value of rows, in order: numbers as
+// their bytes (no conversion to text), text as its bytes. The engine's own
+// calls, as this runs over whole tables at each save.
+struct RowHash {
     std::uint64_t hash = 1469598103934665603ull;
-    auto mix = [&hash](const void* data, size_t size) {
+
+    void mix(const void* data, size_t size)
+    {
         const auto* bytes = static_cast<const unsigned char*>(data);
         for (size_t i = 0; i < size; ++i) {
             hash ^= bytes[i];
             hash *= 1099511628211ull;
         }
-    };
-    SQLite::Statement st(db, sql);
-    while (st.executeStep()) {
-        for (int c = 0; c < st.getColumnCount(); ++c) {
-            SQLite::Column col = st.getColumn(c);
-            int type = col.getType();
+    }
+    void addRow(sqlite3_stmt* st)
+    {
+        const int columns = sqlite3_column_count(st);
+        for (int c = 0; c < columns; ++c) {
+            int type = sqlite3_column_type(st, c);
             mix(&type, sizeof type);
             if (type == SQLITE_INTEGER) {
-                std::int64_t v = col.getInt64();
+                sqlite3_int64 v = sqlite3_column_int64(st, c);
                 mix(&v, sizeof v);
             } else if (type == SQLITE_FLOAT) {
-                double v = col.getDouble();
+                double v = sqlite3_column_double(st, c);
                 mix(&v, sizeof v);
             } else if (type != SQLITE_NULL) {
-                const void* bytes = col.getBlob();
-                int size = col.getBytes();
+                const void* bytes = sqlite3_column_blob(st, c);
+                int size = sqlite3_column_bytes(st, c);
                 mix(&size, sizeof size);
                 mix(bytes, static_cast<size_t>(size));
             }
         }
     }
-    return hash;
+};
+
+using RawStatement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
+
+RawStatement prepareRaw(SQLite::Database& db, const std::string& sql)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (int rc = sqlite3_prepare_v2(db.getHandle(), sql.c_str(), -1, &raw, nullptr); rc != SQLITE_OK)
+        throw SQLite::Exception(db.getHandle(), rc);
+    return RawStatement(raw, sqlite3_finalize);
+}
+
+} // namespace
+
+std::uint64_t queryFingerprint(SQLite::Database& db, const std::string& sql)
+{
+    RawStatement query = prepareRaw(db, sql);
+    RowHash hash;
+    int rc;
+    while ((rc = sqlite3_step(query.get())) == SQLITE_ROW)
+        hash.addRow(query.get());
+    if (rc != SQLITE_DONE)
+        throw SQLite::Exception(db.getHandle(), rc);
+    return hash.hash;
 }
 
 RecordSet::ChangeMark RecordSet::changeMark() const

@@ -108,6 +108,28 @@ TEST_F(RecordSetTest, RewriteReplacesAllRowsOrNothing)
     EXPECT_EQ(count("SELECT count(*) FROM Tab WHERE Naam = 'p'"), 0);
 }
 
+// The fingerprint a rewrite hands back is the one a later reading of the table
+// gives, whatever the columns make of the values (a number into a text
+// column, text into a number column), so a change check after another
+// program's commit finds no change where there is none.
+TEST_F(RecordSetTest, ARewritesFingerprintIsTheStoredTablesFingerprint)
+{
+    RecordSet rs(*db, "Select * from Tab order by Nommer");
+    std::uint64_t written = rs.rewriteTable({{{"Nommer", "7"}, {"Naam", 5.0}, {"Sub", std::int64_t{3}}},
+                                             {{"Nommer", 2.5}, {"Naam", "x"}},
+                                             {{"Naam", FieldValue()}, {"Sub", "b"}}});
+    EXPECT_EQ(written, queryFingerprint(*db, "SELECT rowid, * FROM Tab ORDER BY rowid"));
+    EXPECT_EQ(rs.tableFingerprint(), written);
+
+    // Another connection's commit is seen, and so is a write of this one.
+    auto other = openDatabase(dir.path() / "t.mdb");
+    other->exec("UPDATE Tab SET Naam = 'theirs' WHERE Naam = 'x'");
+    EXPECT_NE(rs.tableFingerprint(), written);
+    const std::uint64_t theirs = rs.tableFingerprint();
+    db->exec("UPDATE Tab SET Naam = 'mine' WHERE Naam = 'theirs'");
+    EXPECT_NE(rs.tableFingerprint(), theirs);
+}
+
 TEST(DatabaseTest, MissingOrForeignFilesAreReportedByName)
 {
     test::TempFolder dir;
