@@ -3,6 +3,7 @@
 #include "data/DataStore.h"
 #include "exchange/ExchangeGrid.h"
 #include "exchange/ExchangeRecords.h"
+#include "exchange/ImportShrink.h"
 #include "exchange/ProgrammeExport.h"
 #include "exchange/ProgrammeImport.h"
 #include "exchange/Workbook.h"
@@ -84,7 +85,7 @@ int runExportCommand(const std::string& dir, const std::string& file, const std:
 }
 
 int runImportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
-                     Language lang, std::ostream& out)
+                     Language lang, std::ostream& out, bool force)
 {
     auto store = DataStore::open(dir);
     std::optional<double> set = chosenRecordSet(*store, setReference);
@@ -93,7 +94,8 @@ int runImportCommand(const std::string& dir, const std::string& file, const std:
     GridModel exchange;
     setupExchangeGrid(exchange);
     int notRead = 0;
-    int read = importWorkbook(file, ref.definitions, exchange, {}, &notRead);
+    ListEnd end;
+    int read = importWorkbook(file, ref.definitions, exchange, {}, &notRead, &end);
 
     // Every row and record text is checked before anything is stored.
     GridModel programme;
@@ -104,6 +106,14 @@ int runImportCommand(const std::string& dir, const std::string& file, const std:
                             ": " + rows.refused.message + " Nothing was stored.");
     if (set)
         checkExchangeRecords(exchange);
+    if (!force) {
+        GridModel stored;
+        setupProgrammeGrid(stored, lang);
+        loadProgrammeGrid(store->atld40(), ref, lang, stored);
+        ImportShrink shrink = checkImportShrink(end, read, stored.rows() - 1, lang);
+        if (shrink.needsConsent)
+            throw ExchangeError("\"" + file + "\": " + shrink.refusal);
+    }
 
     int stored = saveProgrammeGrid(programme, lang, store->atld40());
     out << "Read " << read << " rows from \"" << file << "\".\n";

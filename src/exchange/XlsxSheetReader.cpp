@@ -169,7 +169,9 @@ SheetCell cellValue(pugi::xml_node c, const Tables& tables)
     const std::string value = v ? v.text().get() : "";
     if (type == "e")
         return SheetCell::ofUnreadable(value.empty() ? "an error value" : value);
-    if (!v) {
+    // A formula stored without its result (an empty value, as programs that do
+    // not work formulas out write it) gives nothing to read.
+    if (!v || (value.empty() && type != "str")) {
         if (f)
             return SheetCell::ofUnreadable("=" + std::string(f.text().get()));
         return {};
