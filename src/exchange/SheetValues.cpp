@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 
 namespace dravik::sheetvalue {
@@ -17,7 +18,8 @@ bool number(const std::string& text, double& value)
     if (first < last && *first == '+')
         ++first;
     auto [end, ec] = std::from_chars(first, last, value);
-    return ec == std::errc() && end == last && first < last;
+    // "inf" and "nan" are no numbers a cell holds.
+    return ec == std::errc() && end == last && first < last && std::isfinite(value);
 }
 
 namespace {

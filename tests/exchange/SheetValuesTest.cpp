@@ -20,6 +20,8 @@ TEST(SheetValues, NumbersDatesAndDurationsReadAsTheFileWritesThem)
         {sheetvalue::number, "", no},
         {sheetvalue::number, "12a", no},
         {sheetvalue::number, "#N/A", no},
+        {sheetvalue::number, "nan", no},
+        {sheetvalue::number, "inf", no},
         {sheetvalue::dateSerial, "1899-12-30", 0},
         {sheetvalue::dateSerial, "1900-03-01", 61},
         {sheetvalue::dateSerial, "2024-03-05", 45356},
