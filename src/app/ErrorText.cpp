@@ -1,5 +1,6 @@
 #include "app/ErrorText.h"
 
+#include "exchange/ProgrammeImport.h"
 #include "exchange/Workbook.h"
 #include "platform/StoreError.h"
 
@@ -58,13 +59,7 @@ QString exchangeText(const ExchangeError& e, bool en)
                        "Niks van die stel is verander nie.")
             .arg(fact(f, 0), fact(f, 1), fact(f, 2));
     case ExchangeError::Kind::UnreadableCell:
-        return QString("\"%1\", blad \"%2\", sel %3 hou \"%4\", wat geen waarde gee om te lees nie ('n foutwaarde, "
-                       "of 'n formule waarvan die werkboek nie die uitkoms gestoor het nie). Niks is gelees nie.")
-            .arg(fact(f, 0), fact(f, 1), fact(f, 2), fact(f, 3));
-    case ExchangeError::Kind::TimeOutsideDay:
-        return QString("\"%1\", blad \"%2\", sel %3 hou die tyd %4, wat buite 'n dag val: 'n tyd van die dag is 'n "
-                       "getal van 0 tot onder 1 (00:00 tot 23:59). Niks is gelees nie.")
-            .arg(fact(f, 0), fact(f, 1), fact(f, 2), fact(f, 3));
+    case ExchangeError::Kind::TimeOutsideDay: return QString::fromStdString(sheetCellErrorText(e, Language::Afrikaans));
     case ExchangeError::Kind::Other:
         break;
     }

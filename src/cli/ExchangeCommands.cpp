@@ -95,7 +95,15 @@ int runImportCommand(const std::string& dir, const std::string& file, const std:
     setupExchangeGrid(exchange);
     int notRead = 0;
     ListEnd end;
-    int read = importWorkbook(file, ref.definitions, exchange, {}, &notRead, &end);
+    int read = 0;
+    try {
+        read = importWorkbook(file, ref.definitions, exchange, {}, &notRead, &end);
+    } catch (const ExchangeError& e) {
+        // A refused cell is told in the chosen language.
+        if (e.kind() == ExchangeError::Kind::UnreadableCell || e.kind() == ExchangeError::Kind::TimeOutsideDay)
+            throw ExchangeError(sheetCellErrorText(e, lang), e.kind(), e.facts());
+        throw;
+    }
 
     // Every row and record text is checked before anything is stored.
     GridModel programme;

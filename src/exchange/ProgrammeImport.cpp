@@ -148,6 +148,26 @@ int importSheet(const Sheet& sheet, const std::string& file, const DefinitionLis
     return static_cast<int>(rows.size());
 }
 
+std::string sheetCellErrorText(const std::exception& error, Language lang)
+{
+    auto* e = dynamic_cast<const ExchangeError*>(&error);
+    if (!e || isEnglish(lang) || e->facts().size() < 4)
+        return error.what();
+    const auto& f = e->facts();
+    const std::string where = "\"" + f[0] + "\", blad \"" + f[1] + "\", sel " + f[2];
+    switch (e->kind()) {
+    case ExchangeError::Kind::UnreadableCell:
+        return where + " hou \"" + f[3] +
+               "\", wat geen waarde gee om te lees nie ('n foutwaarde, of 'n formule waarvan die werkboek nie die "
+               "uitkoms gestoor het nie). Niks is gelees nie.";
+    case ExchangeError::Kind::TimeOutsideDay:
+        return where + " hou die tyd " + f[3] +
+               ", wat buite 'n dag val: 'n tyd van die dag is 'n getal van 0 tot onder 1 (00:00 tot 23:59). Niks is "
+               "gelees nie.";
+    default: return error.what();
+    }
+}
+
 int importWorkbook(const std::string& file, const DefinitionList& definitions, GridModel& exchange,
                    const ImportProgress& progress, int* rowsNotRead, ListEnd* end)
 {

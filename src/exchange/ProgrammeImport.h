@@ -1,6 +1,8 @@
 #pragma once
 #include "data/ReferenceData.h"
+#include "programme/Language.h"
 
+#include <exception>
 #include <functional>
 #include <string>
 
@@ -39,6 +41,10 @@ using ImportProgress = std::function<void(int rowsRead)>;
 // (when given) where the list ended.
 int importSheet(const Sheet& sheet, const std::string& file, const DefinitionList& definitions, GridModel& exchange,
                 const ImportProgress& progress = {}, int* rowsNotRead = nullptr, ListEnd* end = nullptr);
+
+// The message of a refused cell (ExchangeError of kind UnreadableCell or
+// TimeOutsideDay) in the language; any other error's own message.
+std::string sheetCellErrorText(const std::exception& error, Language lang);
 
 // Opens the workbook, reads its first sheet as above and closes it. Throws
 // ExchangeError naming the file and the reason; the grid is then unchanged.

@@ -164,4 +164,18 @@ TEST_F(ExchangeCommands, AnImportThatEmptiesTheProgrammeNeedsForce)
     EXPECT_EQ(dir.rows(kProgramme).size(), 1u);
 }
 
+// A workbook cell holding #N/A is named in the chosen language; nothing is stored.
+TEST_F(ExchangeCommands, AnUnreadableCellIsNamedInTheChosenLanguage)
+{
+    const fs::path workbook =
+        fs::path(__FILE__).parent_path().parent_path() / "data" / "workbooks" / "cell-error.xlsx";
+    for (Language lang : {Language::English, Language::Afrikaans}) {
+        std::ostringstream out;
+        EXPECT_THAT([&] { cli::runImportCommand(dir.path().string(), workbook.string(), "", lang, out); },
+                    ThrowsMessage<std::exception>(HasSubstr(isEnglish(lang) ? "sheet \"Program\", cell J7 holds \"#N/A\""
+                                                                            : "blad \"Program\", sel J7 hou \"#N/A\"")));
+        expectUnchanged();
+    }
+}
+
 } // namespace

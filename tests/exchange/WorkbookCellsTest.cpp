@@ -169,6 +169,9 @@ TEST(WorkbookCells, UnreadableCellsAndTimesOutsideADayAreNamedAndRefused)
             EXPECT_EQ(e.facts(), (std::vector<std::string>{c.file.string(), "Program", c.named, c.held}));
             EXPECT_THAT(e.what(), testing::HasSubstr("\"" + c.file.string() + "\", sheet \"Program\", cell " +
                                                      c.named + " holds "));
+            EXPECT_THAT(sheetCellErrorText(e, Language::Afrikaans),
+                        testing::HasSubstr("\"" + c.file.string() + "\", blad \"Program\", sel " + c.named + " hou "));
+            EXPECT_EQ(sheetCellErrorText(e, Language::English), e.what());
         }
         ASSERT_EQ(grid.rows(), 2);
         EXPECT_EQ(grid.cell(1, xcol::Number), "99");
