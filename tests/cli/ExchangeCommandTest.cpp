@@ -172,8 +172,9 @@ TEST_F(ExchangeCommands, AnUnreadableCellIsNamedInTheChosenLanguage)
     for (Language lang : {Language::English, Language::Afrikaans}) {
         std::ostringstream out;
         EXPECT_THAT([&] { cli::runImportCommand(dir.path().string(), workbook.string(), "", lang, out); },
-                    ThrowsMessage<std::exception>(HasSubstr(isEnglish(lang) ? "sheet \"Program\", cell J7 holds \"#N/A\""
-                                                                            : "blad \"Program\", sel J7 hou \"#N/A\"")));
+                    ThrowsMessage<std::exception>(HasSubstr(isEnglish(lang)
+                                                                ? "sheet \"Program\", cell J7 holds \"#N/A\""
+                                                                : "blad \"Program\", sel J7 hou \"#N/A\"")));
         expectUnchanged();
     }
 }
