@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev
   fonts-dejavu-core poppler-utils unzip
   liborcus-dev libixion-dev libfreexl-dev libzip-dev libpugixml-dev libboost-dev
+  python3-openpyxl
   chromium chromium-driver python3-selenium tidy
   dpkg-dev file desktop-file-utils appstream
 )

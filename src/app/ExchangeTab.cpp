@@ -8,6 +8,7 @@
 #include "app/WidgetFactory.h"
 #include "exchange/ExchangeGrid.h"
 #include "exchange/ExchangeRecords.h"
+#include "exchange/ImportShrink.h"
 #include "exchange/ProgrammeExport.h"
 #include "exchange/ProgrammeImport.h"
 #include "platform/TextNumber.h"
@@ -181,7 +182,7 @@ void ExchangeTab::filRug_Click(const QString& file)
     try {
         importWorkbook(
             path, form_.session.reference().definitions, beide_, [this](int rows) { pbarRead_->setValue(rows % 50); },
-            &notRead);
+            &notRead, &listEnd_);
     } catch (const std::exception& e) {
         pbarRead_->hide();
         inform(wordedError(e, form_.lang));
@@ -196,6 +197,9 @@ void ExchangeTab::filRug_Click(const QString& file)
 
 void ExchangeTab::cmdInvoer_Click()
 {
+    ImportShrink shrink = checkImportShrink(listEnd_, beide_.rows() - 1, form_.programme.rows() - 1, form_.lang);
+    if (shrink.needsConsent && !form_.session.prompter().ask(this, qs(shrink.question), form_.text("tab2")))
+        return;
     ProgrammeWrite done = writeToProgramme(beide_, form_.lang, form_.meeting.days, form_.programme);
     if (!done.ok()) {
         // The programme grid is as it was.
@@ -211,6 +215,7 @@ void ExchangeTab::cmdInvoer_Click()
 void ExchangeTab::cmdProgLees_Click()
 {
     readFromProgramme(form_.programme, form_.session.reference().definitions, beide_);
+    listEnd_ = {};
     cmdInvoer_->setEnabled(beide_.rows() > 1);
 }
 

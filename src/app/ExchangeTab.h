@@ -1,5 +1,6 @@
 #pragma once
 #include "app/FormContext.h"
+#include "exchange/ProgrammeImport.h"
 #include "platform/GridModel.h"
 
 #include <QWidget>
@@ -60,6 +61,9 @@ private:
     FormContext& form_;
     std::string folder_;
     GridModel beide_;
+    // Where the list of the workbook in the exchange grid ended; none once the
+    // grid holds the programme's rows.
+    ListEnd listEnd_;
     GridTableModel* beideModel_ = nullptr;
     QComboBox *drvRug_ = nullptr, *cmbIRek_ = nullptr, *cmbIRekR_ = nullptr;
     QListWidget *dirRug_ = nullptr, *filRug_ = nullptr;

@@ -113,8 +113,12 @@ void registerCommands(CLI::App& app)
     importCmd->add_option("FILE", exchangeFile, "Workbook to read (.xlsx, .ods or .xls)")->required();
     importCmd->add_option("--set", exchangeSet, "Reference (Verw) of the record set to store the records in");
     importCmd->add_option("--lang", o.lang, "Language of the texts: en or af")->check(CLI::IsMember({"en", "af"}));
+    static bool importForce = false;
+    importCmd->add_flag("--force", importForce,
+                        "Store a list that ended early at a blank number though it leaves far fewer rows");
     registry().push_back({importCmd, [&o](std::ostream& out) {
-                              return runImportCommand(o.dir, exchangeFile, exchangeSet, parseLanguage(o.lang), out);
+                              return runImportCommand(o.dir, exchangeFile, exchangeSet, parseLanguage(o.lang), out,
+                                                      importForce);
                           }});
 
     static std::string lynxFolder;

@@ -34,7 +34,7 @@ int runGenerateCommand(const std::string& dir, const std::string& start, bool ap
 int runExportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
                      Language lang, std::ostream& out, bool force = false);
 int runImportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
-                     Language lang, std::ostream& out);
+                     Language lang, std::ostream& out, bool force = false);
 // Without a set reference: one line per record set (Verw, Naam, Simb, "A" when
 // active). With one: the record grid as Display fills it, a header line and one
 // line per event of the visible columns.

@@ -3,6 +3,7 @@
 #include "data/DataStore.h"
 #include "exchange/ExchangeGrid.h"
 #include "exchange/ExchangeRecords.h"
+#include "exchange/ImportShrink.h"
 #include "exchange/ProgrammeExport.h"
 #include "exchange/ProgrammeImport.h"
 #include "exchange/Workbook.h"
@@ -84,7 +85,7 @@ int runExportCommand(const std::string& dir, const std::string& file, const std:
 }
 
 int runImportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
-                     Language lang, std::ostream& out)
+                     Language lang, std::ostream& out, bool force)
 {
     auto store = DataStore::open(dir);
     std::optional<double> set = chosenRecordSet(*store, setReference);
@@ -93,17 +94,35 @@ int runImportCommand(const std::string& dir, const std::string& file, const std:
     GridModel exchange;
     setupExchangeGrid(exchange);
     int notRead = 0;
-    int read = importWorkbook(file, ref.definitions, exchange, {}, &notRead);
+    ListEnd end;
+    int read = 0;
+    try {
+        read = importWorkbook(file, ref.definitions, exchange, {}, &notRead, &end);
+    } catch (const ExchangeError& e) {
+        // A refused cell is told in the chosen language.
+        if (e.kind() == ExchangeError::Kind::UnreadableCell || e.kind() == ExchangeError::Kind::TimeOutsideDay)
+            throw ExchangeError(sheetCellErrorText(e, lang), e.kind(), e.facts());
+        throw;
+    }
 
     // Every row and record text is checked before anything is stored.
     GridModel programme;
     setupProgrammeGrid(programme, lang);
     ProgrammeWrite rows = writeToProgramme(exchange, lang, meeting.days, programme);
     if (!rows.ok())
-        throw ExchangeError("\"" + file + "\", sheet row " + std::to_string(rows.refusedRow + scol::FirstEventRow - 1) +
-                            ": " + rows.refused.message + " Nothing was stored.");
+        throw ExchangeError("\"" + file + "\", " + (isEnglish(lang) ? "sheet row " : "bladry ") +
+                            std::to_string(rows.refusedRow + scol::FirstEventRow - 1) + ": " + rows.refused.message +
+                            (isEnglish(lang) ? " Nothing was stored." : " Niks is gestoor nie."));
     if (set)
         checkExchangeRecords(exchange);
+    if (!force) {
+        GridModel stored;
+        setupProgrammeGrid(stored, lang);
+        loadProgrammeGrid(store->atld40(), ref, lang, stored);
+        ImportShrink shrink = checkImportShrink(end, read, stored.rows() - 1, lang);
+        if (shrink.needsConsent)
+            throw ExchangeError("\"" + file + "\": " + shrink.refusal);
+    }
 
     int stored = saveProgrammeGrid(programme, lang, {meeting.days, ref.definitions}, store->atld40());
     out << "Read " << read << " rows from \"" << file << "\".\n";

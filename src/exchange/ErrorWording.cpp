@@ -1,5 +1,6 @@
 #include "exchange/ErrorWording.h"
 
+#include "exchange/ProgrammeImport.h"
 #include "exchange/Workbook.h"
 #include "generator/GeneratorError.h"
 #include "platform/StoreError.h"
@@ -131,6 +132,9 @@ std::string exchangeText(const ExchangeError& e, bool en)
         return Text("Dag %1, item %2 (%3), bladry %4: %5. Niks van die stel is verander nie.")
             .arg(fact(f, 3), fact(f, 0), fact(f, 1), fact(f, 4), reason);
     }
+    case ExchangeError::Kind::UnreadableCell:
+    case ExchangeError::Kind::TimeOutsideDay:
+        return sheetCellErrorText(e, Language::Afrikaans);
     case ExchangeError::Kind::Other:
         break;
     }

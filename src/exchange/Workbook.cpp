@@ -1,33 +1,19 @@
 #include "exchange/Workbook.h"
 
-#include "exchange/WorkbookPackage.h"
+#include "exchange/OdsSheetReader.h"
+#include "exchange/XlsxSheetReader.h"
 #include "platform/TextNumber.h"
 
 #include <freexl.h>
-#include <ixion/address.hpp>
-#include <ixion/cell_access.hpp>
-#include <ixion/model_context.hpp>
 #include <orcus/format_detection.hpp>
-#include <orcus/orcus_ods.hpp>
-#include <orcus/orcus_xlsx.hpp>
-#include <orcus/spreadsheet/document.hpp>
-#include <orcus/spreadsheet/factory.hpp>
-#include <pugixml.hpp>
-#include <zip.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <functional>
-#include <iterator>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
-
-#include <unistd.h>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -42,7 +28,8 @@ std::string SheetCell::asText() const
 {
     switch (kind) {
     case Kind::Number: return formatNumber(number);
-    case Kind::Text: return text;
+    case Kind::Text:
+    case Kind::Unreadable: return text;
     case Kind::Empty: break;
     }
     return {};
@@ -53,6 +40,7 @@ double SheetCell::asNumber() const
     switch (kind) {
     case Kind::Number: return number;
     case Kind::Text: return textToNumber(text);
+    case Kind::Unreadable:
     case Kind::Empty: break;
     }
     return 0;
@@ -76,6 +64,14 @@ void Sheet::setCell(int row, int col, SheetCell value)
     if (row < 1 || col < 1 || row > rows_ || col > cols_)
         return;
     cells_[static_cast<size_t>(row - 1) * cols_ + (col - 1)] = std::move(value);
+}
+
+std::string cellReference(int row, int col)
+{
+    std::string letters;
+    for (int c = col; c > 0; c = (c - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (c - 1) % 26));
+    return letters + std::to_string(row);
 }
 
 namespace {
@@ -114,209 +110,6 @@ Format detectFormat(const std::string& content)
     return Format::Unknown;
 }
 
-std::string localName(const char* name)
-{
-    const char* colon = std::strchr(name, ':');
-    return colon ? colon + 1 : name;
-}
-
-std::string attributeNamed(pugi::xml_node node, const char* local)
-{
-    for (pugi::xml_attribute a : node.attributes())
-        if (localName(a.name()) == local)
-            return a.value();
-    return {};
-}
-
-// An ISO 8601 duration such as "PT09H00M00S" as a fraction of a day.
-bool durationFraction(const std::string& text, double& fraction)
-{
-    size_t t = text.find('T');
-    if (text.empty() || text[0] != 'P' || t == std::string::npos)
-        return false;
-    double days = 0, seconds = 0;
-    if (t > 1)
-        days = std::atof(text.substr(1, t - 1).c_str());
-    std::string number;
-    for (size_t i = t + 1; i < text.size(); ++i) {
-        char c = text[i];
-        if ((c >= '0' && c <= '9') || c == '.') {
-            number += c;
-            continue;
-        }
-        double v = std::atof(number.c_str());
-        number.clear();
-        if (c == 'H')
-            seconds += v * 3600;
-        else if (c == 'M')
-            seconds += v * 60;
-        else if (c == 'S')
-            seconds += v;
-        else
-            return false;
-    }
-    fraction = days + seconds / 86400;
-    return true;
-}
-
-// orcus leaves the time cells of an .ods empty: read them from its content part.
-void addOdsTimes(const std::string& content, Sheet& sheet)
-{
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* src = zip_source_buffer_create(content.data(), content.size(), 0, &error);
-    zip_t* zip = src ? zip_open_from_source(src, ZIP_RDONLY, &error) : nullptr;
-    zip_error_fini(&error);
-    if (!zip) {
-        if (src)
-            zip_source_free(src);
-        return;
-    }
-    std::string xml;
-    zip_stat_t st;
-    zip_stat_init(&st);
-    if (zip_stat(zip, "content.xml", 0, &st) == 0 && (st.valid & ZIP_STAT_SIZE)) {
-        if (zip_file_t* f = zip_fopen(zip, "content.xml", 0)) {
-            xml.resize(static_cast<size_t>(st.size));
-            if (zip_fread(f, xml.data(), xml.size()) != static_cast<zip_int64_t>(xml.size()))
-                xml.clear();
-            zip_fclose(f);
-        }
-    }
-    zip_discard(zip);
-    pugi::xml_document doc;
-    if (xml.empty() || !doc.load_buffer(xml.data(), xml.size()))
-        return;
-    pugi::xml_node table = doc.find_node([](pugi::xml_node n) { return localName(n.name()) == "table"; });
-    int row = 0;
-    // Rows may sit in groups and header sections; cells repeat across columns and rows.
-    std::function<void(pugi::xml_node)> walk = [&](pugi::xml_node parent) {
-        for (pugi::xml_node n : parent.children()) {
-            if (row >= sheet.rows())
-                return;
-            std::string name = localName(n.name());
-            if (name == "table-row-group" || name == "table-header-rows" || name == "table-rows") {
-                walk(n);
-                continue;
-            }
-            if (name != "table-row")
-                continue;
-            int rowRepeat = std::max(1, std::atoi(attributeNamed(n, "number-rows-repeated").c_str()));
-            int col = 0;
-            for (pugi::xml_node c : n.children()) {
-                std::string cellName = localName(c.name());
-                if (cellName != "table-cell" && cellName != "covered-table-cell")
-                    continue;
-                int colRepeat = std::max(1, std::atoi(attributeNamed(c, "number-columns-repeated").c_str()));
-                double fraction = 0;
-                if (attributeNamed(c, "value-type") == "time" &&
-                    durationFraction(attributeNamed(c, "time-value"), fraction)) {
-                    for (int r = 0; r < rowRepeat && row + r < sheet.rows(); ++r)
-                        for (int k = 0; k < colRepeat && col + k < sheet.cols(); ++k)
-                            if (sheet.cell(row + r + 1, col + k + 1).kind == SheetCell::Kind::Empty)
-                                sheet.setCell(row + r + 1, col + k + 1, SheetCell::ofNumber(fraction));
-                }
-                col += colRepeat;
-                if (col >= sheet.cols())
-                    break;
-            }
-            row += rowRepeat;
-        }
-    };
-    if (table)
-        walk(table);
-}
-
-// Some programs name the parts in a workbook's relationships from the package's root
-// ("/xl/worksheets/sheet1.xml"), which orcus does not follow: the workbook is read
-// from a private copy whose names are relative. A package this cannot rewrite is
-// read as it is.
-std::string withRelativeTargets(const std::string& content)
-{
-    std::string copy = (std::filesystem::temp_directory_path() / "dravik-workbook-XXXXXX").string();
-    const int fd = ::mkstemp(copy.data());
-    if (fd < 0)
-        return content;
-    ::close(fd);
-    std::string result = content;
-    try {
-        std::ofstream(copy, std::ios::binary).write(content.data(), static_cast<std::streamsize>(content.size()));
-        xlsx::Package package(copy, "");
-        if (xlsx::makeTargetsRelative(package)) {
-            package.commit();
-            std::ifstream in(copy, std::ios::binary);
-            result.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        }
-    } catch (const ExchangeError&) {
-        result = content;
-    }
-    std::error_code ignored;
-    std::filesystem::remove(copy, ignored);
-    return result.empty() ? content : result;
-}
-
-Sheet readWithOrcus(const std::string& path, const std::string& given, Format format, int maxRows, int maxCols)
-{
-    const std::string content = format == Format::Xlsx ? withRelativeTargets(given) : given;
-    // A document as large as a spreadsheet program allows; only the first rows are read back.
-    orcus::spreadsheet::document doc(orcus::spreadsheet::range_size_t{1048576, 16384});
-    orcus::spreadsheet::import_factory factory(doc);
-    // Formula cells give the result the workbook stored with them; a formula the
-    // library cannot take (it lacks RIGHT, for one) leaves its cell empty rather
-    // than failing the whole workbook.
-    factory.set_recalc_formula_cells(false);
-    factory.set_formula_error_policy(orcus::spreadsheet::formula_error_policy_t::skip);
-    try {
-        if (format == Format::Xlsx) {
-            orcus::orcus_xlsx loader(&factory);
-            loader.read_stream(content);
-        } else {
-            orcus::orcus_ods loader(&factory);
-            loader.read_stream(content);
-        }
-    } catch (const std::exception& e) {
-        fail(path, std::string("the file is damaged or not a workbook (") + e.what() + ")");
-    } catch (...) {
-        fail(path, "the file is damaged or not a workbook");
-    }
-    if (doc.get_sheet_count() == 0)
-        fail(path, "it holds no worksheet");
-
-    Sheet sheet(maxRows, maxCols);
-    const ixion::model_context& cx = doc.get_model_context();
-    for (int r = 1; r <= maxRows; ++r) {
-        for (int c = 1; c <= maxCols; ++c) {
-            try {
-                ixion::cell_access cell = cx.get_cell_access(ixion::abs_address_t(0, r - 1, c - 1));
-                switch (cell.get_value_type()) {
-                case ixion::cell_value_t::numeric:
-                    sheet.setCell(r, c, SheetCell::ofNumber(cell.get_numeric_value()));
-                    break;
-                case ixion::cell_value_t::boolean:
-                    sheet.setCell(r, c, SheetCell::ofNumber(cell.get_boolean_value() ? 1 : 0));
-                    break;
-                case ixion::cell_value_t::string:
-                    sheet.setCell(r, c, SheetCell::ofText(std::string(cell.get_string_value())));
-                    break;
-                default: // empty, unknown and formula errors read as empty
-                    break;
-                }
-            } catch (const std::exception&) {
-                // A cell the library cannot give a value for reads as empty.
-            }
-        }
-    }
-    // Rows below the last one read that hold something in column 1.
-    ixion::abs_range_t used = cx.get_data_range(0);
-    if (used.valid())
-        for (int r = maxRows; r <= used.last.row; ++r)
-            if (cx.get_celltype(ixion::abs_address_t(0, r, 0)) != ixion::celltype_t::empty)
-                sheet.countRowBelow();
-    if (format == Format::Ods)
-        addOdsTimes(content, sheet);
-    return sheet;
-}
-
 Sheet readWithFreexl(const std::string& path, int maxRows, int maxCols)
 {
     const void* handle = nullptr;
@@ -333,12 +126,16 @@ Sheet readWithFreexl(const std::string& path, int maxRows, int maxCols)
         fail(path, "it holds no worksheet");
     if (freexl_select_active_worksheet(handle, 0) != FREEXL_OK)
         fail(path, "its first worksheet cannot be read");
+    const char* sheetName = nullptr;
+    freexl_get_worksheet_name(handle, 0, &sheetName);
     unsigned int rows = 0;
     unsigned short cols = 0;
     if (freexl_worksheet_dimensions(handle, &rows, &cols) != FREEXL_OK)
         fail(path, "its first worksheet cannot be read");
 
     Sheet sheet(maxRows, maxCols);
+    if (sheetName)
+        sheet.setName(sheetName);
     int lastRow = std::min<long long>(maxRows, rows), lastCol = std::min<int>(maxCols, cols);
     for (int r = 1; r <= lastRow; ++r) {
         for (int c = 1; c <= lastCol; ++c) {
@@ -386,9 +183,22 @@ Sheet readFirstSheet(const std::string& path, int maxRows, int maxCols)
     }
     if (content.empty())
         fail(path, "the file is empty");
-    switch (detectFormat(content)) {
-    case Format::Xlsx: return readWithOrcus(path, content, Format::Xlsx, maxRows, maxCols);
-    case Format::Ods: return readWithOrcus(path, content, Format::Ods, maxRows, maxCols);
+    const Format format = detectFormat(content);
+    switch (format) {
+    case Format::Xlsx:
+    case Format::Ods:
+    {
+        std::optional<Sheet> sheet;
+        try {
+            sheet = format == Format::Xlsx ? readXlsxSheet(content, maxRows, maxCols)
+                                           : readOdsSheet(content, maxRows, maxCols);
+        } catch (const std::exception& e) {
+            fail(path, std::string("the file is damaged or not a workbook (") + e.what() + ")");
+        }
+        if (!sheet)
+            fail(path, "it holds no worksheet");
+        return std::move(*sheet);
+    }
     case Format::Xls: return readWithFreexl(path, maxRows, maxCols);
     case Format::Unknown: break;
     }

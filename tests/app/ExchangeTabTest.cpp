@@ -2,6 +2,7 @@
 #include "app/ExchangeTab.h"
 #include "exchange/ExchangeGrid.h"
 #include "programme/ProgrammeRow.h"
+#include "support/WorkbookEdit.h"
 
 #include <QListWidget>
 #include <QTabWidget>
@@ -94,6 +95,44 @@ TEST(ExchangeTabTest, ExportReadBackAndWriteToTheProgramme)
     click("cmdEdit");
     EXPECT_EQ(prompter.told.value(0), ": Your spreadsheet program is unavailable.  Use the Paths option to correct it.");
     session.exitProgram();
+}
+
+// A workbook whose list ends at a blank number in sheet row 7: Write to Program
+// asks before one event replaces the programme, naming the row; No keeps the
+// programme grid, Yes writes the one event.
+TEST(ExchangeTabTest, AListThatEndedEarlyAsksBeforeReplacingTheProgramme)
+{
+    SuiteSession s;
+    const auto importFolder = s.dir.path() / "Import";
+    std::filesystem::create_directories(importFolder);
+    s.exec("Dsd07.mdb", "UPDATE Paths SET Import = '" + importFolder.string() + "'");
+    ScriptedPrompter& prompter = s.prompter;
+    MainWindow& w = s.session.start();
+    ExchangeTab& tab = w.exchangeTab();
+    GridModel& prog = w.programmeGrid();
+    const int events = prog.rows() - 1;
+    ASSERT_GT(events, 10);
+
+    test::click(w, "cmdProgLees");
+    child<QLineEdit>(w, "txtUit")->setText("short");
+    test::click(w, "cmdUitvoer");
+    ASSERT_TRUE(std::filesystem::exists(importFolder / "short.xlsx")) << prompter.told.join("\n").toStdString();
+    test::clearWorkbookCell((importFolder / "short.xlsx").string(), 7, scol::Number);
+    tab.filRug_Click("short.xlsx");
+    ASSERT_EQ(tab.exchangeGrid().rows(), 2);
+
+    prompter.asked.clear();
+    prompter.answers = {false};
+    test::click(w, "cmdInvoer");
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_TRUE(prompter.asked.value(0).contains("sheet row 7,")) << prompter.asked.value(0).toStdString();
+    EXPECT_EQ(prog.rows(), events + 1);
+
+    prompter.answers = {true};
+    test::click(w, "cmdInvoer");
+    EXPECT_EQ(prompter.asked.size(), 2);
+    EXPECT_EQ(prog.rows(), 2);
+    s.session.exitProgram();
 }
 
 } // namespace

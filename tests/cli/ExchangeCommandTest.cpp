@@ -3,6 +3,7 @@
 #include "exchange/ExchangeRecords.h"
 #include "exchange/ProgrammeExport.h"
 #include "exchange/Workbook.h"
+#include "support/WorkbookEdit.h"
 
 using namespace dravik;
 using test::HasSubstr;
@@ -131,6 +132,51 @@ TEST_F(ExchangeCommands, BadCellsOfTheGridOrAWorkbookStoreNothing)
     setupExchangeGrid(empty);
     EXPECT_FALSE(writeToProgramme(empty, Language::Afrikaans, 3, grid).ok());
     EXPECT_EQ(grid.rows(), shown.rows());
+}
+
+// A workbook whose list ends at a blank number in sheet row 7 would replace the
+// demo programme by one event: refused in the chosen language without --force,
+// stored with it.
+TEST_F(ExchangeCommands, AnImportThatEmptiesTheProgrammeNeedsForce)
+{
+    auto store = dir.open();
+    EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
+    GridModel shown, exchange;
+    setupProgrammeGrid(shown, Language::English);
+    loadProgrammeGrid(store->atld40(), ref, Language::English, shown);
+    setupExchangeGrid(exchange);
+    readFromProgramme(shown, ref.definitions, exchange);
+    ASSERT_GT(exchange.rows(), 10);
+    fs::path workbook = dir.path() / "short.xlsx";
+    exportWorkbook(exchange, "", workbook.string());
+    test::clearWorkbookCell(workbook.string(), 7, scol::Number);
+
+    for (Language lang : {Language::English, Language::Afrikaans}) {
+        std::ostringstream out;
+        EXPECT_THAT([&] { cli::runImportCommand(dir.path().string(), workbook.string(), "", lang, out); },
+                    ThrowsMessage<std::exception>(testing::AllOf(
+                        HasSubstr(isEnglish(lang) ? "sheet row 7," : "bladry 7,"), HasSubstr("--force"),
+                        HasSubstr(std::to_string(programme.size()) + (isEnglish(lang) ? " rows" : " rye")))));
+        expectUnchanged();
+    }
+    std::ostringstream out;
+    EXPECT_EQ(cli::runImportCommand(dir.path().string(), workbook.string(), "", Language::English, out, true), 0);
+    EXPECT_EQ(dir.rows(kProgramme).size(), 1u);
+}
+
+// A workbook cell holding #N/A is named in the chosen language; nothing is stored.
+TEST_F(ExchangeCommands, AnUnreadableCellIsNamedInTheChosenLanguage)
+{
+    const fs::path workbook =
+        fs::path(__FILE__).parent_path().parent_path() / "data" / "workbooks" / "cell-error.xlsx";
+    for (Language lang : {Language::English, Language::Afrikaans}) {
+        std::ostringstream out;
+        EXPECT_THAT([&] { cli::runImportCommand(dir.path().string(), workbook.string(), "", lang, out); },
+                    ThrowsMessage<std::exception>(HasSubstr(isEnglish(lang)
+                                                                ? "sheet \"Program\", cell J7 holds \"#N/A\""
+                                                                : "blad \"Program\", sel J7 hou \"#N/A\"")));
+        expectUnchanged();
+    }
 }
 
 } // namespace
