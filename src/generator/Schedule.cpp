@@ -1,5 +1,6 @@
 #include "generator/Schedule.h"
 
+#include "data/EventKind.h"
 #include "generator/GeneratorError.h"
 #include "generator/WorkingList.h"
 #include "platform/GridModel.h"
@@ -17,7 +18,7 @@ double numberAt(const GridModel& g, int row, int col)
 bool isFieldRow(const GridModel& g, int row)
 {
     double kind = numberAt(g, row, ncol::Kind);
-    return kind == 7 || kind == 8;
+    return kind == static_cast<int>(kind) && isFieldKind(static_cast<int>(kind));
 }
 
 bool hasNumber(const GridModel& g, int row)

@@ -30,6 +30,24 @@ EntryResult checkEventTime(std::string_view text, Language lang)
             "Ongeldige tyd"};
 }
 
+int subLetterPlace(std::string_view sub)
+{
+    while (!sub.empty() && sub.front() == ' ')
+        sub.remove_prefix(1);
+    while (!sub.empty() && sub.back() == ' ')
+        sub.remove_suffix(1);
+    if (sub.empty())
+        return 0;
+    if (sub.size() != 1)
+        return -1;
+    const char c = sub.front();
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 1;
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A' + 1;
+    return -1;
+}
+
 EntryResult checkEventNumber(std::string_view text, std::string_view field, Language lang)
 {
     std::string_view t = text;
@@ -58,18 +76,17 @@ EntryResult checkProgrammeCell(int col, std::string_view text, Language lang, in
     case pcol::Time:
         return checkEventTime(text, lang);
     case pcol::Sub:
-    case pcol::Point: {
-        size_t limit = col == pcol::Sub ? 1 : 3;
-        if (characterCount(text) <= limit)
+        if (subLetterPlace(text) >= 0)
             return {};
-        std::string what = col == pcol::Sub ? (en ? "A sub number" : "'n Sub nommer")
-                                            : (en ? "A participation point" : "'n Deelname punt");
-        std::string most = std::to_string(limit);
-        return en ? EntryResult{what + " holds at most " + most + (limit == 1 ? " character." : " characters."),
-                                "Too long"}
-                  : EntryResult{what + " het hoogstens " + most + (limit == 1 ? " karakter." : " karakters."),
-                                "Te lank"};
-    }
+        return en ? EntryResult{"The sub number \"" + std::string(text) + "\" is not valid: type one letter, a to z.",
+                                "Invalid sub"}
+                  : EntryResult{"Die sub nommer \"" + std::string(text) + "\" is nie geldig nie: tik een letter, a tot z.",
+                                "Ongeldige sub"};
+    case pcol::Point:
+        if (characterCount(text) <= 3)
+            return {};
+        return en ? EntryResult{"A participation point holds at most 3 characters.", "Too long"}
+                  : EntryResult{"'n Deelname punt het hoogstens 3 karakters.", "Te lank"};
     case pcol::Day: {
         int days = std::clamp(meetingDays, 1, 3);
         double d = textToNumber(text);

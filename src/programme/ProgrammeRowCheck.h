@@ -24,8 +24,14 @@ EntryResult checkEventTime(std::string_view text, Language lang);
 // refused with a message naming the field.
 EntryResult checkEventNumber(std::string_view text, std::string_view field, Language lang);
 
+// The place in the alphabet of a sub letter: 1 for "a" or "A" up to 26 for "z"
+// or "Z", 0 for a blank sub, -1 for anything else. A sub is one letter or
+// nothing: the programme's check and the photo-finish event numbers take the
+// same subs.
+int subLetterPlace(std::string_view sub);
+
 // Checks text typed into a cell of the programme grid before it is taken: the
-// number and the time as in the event fields, a sub-letter of at most 1 and a
+// number and the time as in the event fields, a sub letter (see subLetterPlace) and a
 // participation point of at most 3 characters (what the programme table holds),
 // and a day from 1 to the meeting's number of days. Other columns pass.
 EntryResult checkProgrammeCell(int col, std::string_view text, Language lang, int meetingDays);
