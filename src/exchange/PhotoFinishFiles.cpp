@@ -2,6 +2,7 @@
 
 #include "exchange/Windows1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -22,13 +23,39 @@ void appendRaceKey(std::string& text, const PhotoFinishRace& r)
     text += std::to_string(r.heat);
 }
 
+// Appends one field as the camera format quotes it (see lynxField).
+void appendField(std::string& out, const std::string& text)
+{
+    const bool plain = (text.empty() || text.front() != ' ') &&
+                       std::none_of(text.begin(), text.end(), [](char c) {
+                           return c == ',' || c == '"' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+                       });
+    if (plain) {
+        out += text;
+        return;
+    }
+    bool quote = !text.empty() && text.front() == ' ';
+    std::string field;
+    for (char c : text) {
+        quote = quote || c == ',' || c == '"';
+        if (c == '"')
+            field += '"';
+        field += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c;
+    }
+    if (quote)
+        out += '"';
+    out += field;
+    if (quote)
+        out += '"';
+}
+
 void appendPerson(std::string& text, const PhotoFinishCompetitor& c)
 {
-    text += lynxField(c.lastName);
+    appendField(text, c.lastName);
     text += ',';
-    text += lynxField(c.firstName);
+    appendField(text, c.firstName);
     text += ',';
-    text += lynxField(c.affiliation);
+    appendField(text, c.affiliation);
     text += "\r\n";
 }
 
@@ -121,17 +148,9 @@ private:
 
 std::string lynxField(const std::string& text)
 {
-    bool quote = !text.empty() && text.front() == ' ';
     std::string field;
-    field.reserve(text.size());
-    for (char c : text) {
-        if (c == ',' || c == '"')
-            quote = true;
-        if (c == '"')
-            field += '"';
-        field += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c;
-    }
-    return quote ? "\"" + field + "\"" : field;
+    appendField(field, text);
+    return field;
 }
 
 std::string lynxEventText(const PhotoFinishRaces& races)
@@ -141,18 +160,19 @@ std::string lynxEventText(const PhotoFinishRaces& races)
     for (const PhotoFinishRace& r : races.races) {
         appendRaceKey(text, r);
         text += ',';
-        text += lynxField(r.name);
+        appendField(text, r.name);
         if (!r.startTime.empty()) {
             text += ",,,,,,,"; // wind, wind unit, template, capture time, capture duration, distance
             text += r.startTime;
         }
         text += "\r\n";
-        for (const PhotoFinishCompetitor& c : r.competitors) {
+        for (const PhotoFinishEntrant& e : r.entrants) {
+            const PhotoFinishCompetitor& c = races.people[static_cast<size_t>(e.person)];
             text += ',';
-            text += lynxField(c.id);
+            appendField(text, c.id);
             text += ',';
-            if (c.lane > 0)
-                text += std::to_string(c.lane);
+            if (e.lane > 0)
+                text += std::to_string(e.lane);
             text += ',';
             appendPerson(text, c);
         }
@@ -165,7 +185,7 @@ std::string lynxPeopleText(const PhotoFinishRaces& races)
     std::string text;
     text.reserve(48 * races.people.size());
     for (const PhotoFinishCompetitor& c : races.people) {
-        text += lynxField(c.id);
+        appendField(text, c.id);
         text += ',';
         appendPerson(text, c);
     }

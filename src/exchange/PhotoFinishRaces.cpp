@@ -69,7 +69,8 @@ public:
         checkUnique(event, e.day, where);
 
         const bool relay = e.kind == EventKind::Relay;
-        PhotoFinishRace race{event, number, 1, raceName(e), startTimeOf(e.time), {}};
+        const std::string name = raceName(e), start = startTimeOf(e.time);
+        PhotoFinishRace race{event, number, 1, name, start, {}};
         bool first = true;
         for (const StartHeat& heat : e.heats) {
             if (!isWholeIn(heat.number, 1, 99)) {
@@ -79,13 +80,12 @@ public:
             }
             if (!first)
                 races_.push_back(std::move(race));
-            race = PhotoFinishRace{event, number, static_cast<int>(heat.number), raceName(e), startTimeOf(e.time), {}};
+            race = PhotoFinishRace{event, number, static_cast<int>(heat.number), name, start, {}};
             first = false;
+            race.entrants.reserve(heat.competitors.size());
             for (const StartCompetitor& c : heat.competitors)
-                if (const PhotoFinishCompetitor* who = entrant(c, relay, where)) {
-                    race.competitors.push_back(*who);
-                    race.competitors.back().lane = static_cast<int>(c.lane);
-                }
+                if (const int who = entrant(c, relay, where); who >= 0)
+                    race.entrants.push_back({who, static_cast<int>(c.lane)});
         }
         races_.push_back(std::move(race));
     }
@@ -110,16 +110,22 @@ public:
             throw PhotoFinishError(message);
         }
         PhotoFinishRaces out;
-        out.races = std::move(races_);
         out.dayOffset = choice_.dayOffset;
-        std::vector<std::pair<double, PhotoFinishCompetitor*>> byId;
-        byId.reserve(people_.size());
-        for (auto& [id, person] : people_)
-            byId.emplace_back(id, &person.competitor);
-        std::sort(byId.begin(), byId.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        // The people file runs by ID; the races point to their new places.
+        std::vector<int> byId(persons_.size());
+        for (size_t i = 0; i < byId.size(); ++i)
+            byId[i] = static_cast<int>(i);
+        std::sort(byId.begin(), byId.end(), [&](int a, int b) { return persons_[a].code < persons_[b].code; });
+        std::vector<int> placeOf(persons_.size());
         out.people.reserve(byId.size());
-        for (auto& [id, competitor] : byId)
-            out.people.push_back(std::move(*competitor));
+        for (int i : byId) {
+            placeOf[i] = static_cast<int>(out.people.size());
+            out.people.push_back(std::move(persons_[i].competitor));
+        }
+        for (PhotoFinishRace& race : races_)
+            for (PhotoFinishEntrant& e : race.entrants)
+                e.person = placeOf[e.person];
+        out.races = std::move(races_);
         return out;
     }
 
@@ -153,31 +159,28 @@ private:
         toldDaysRepeat_ = toldDaysRepeat_ || it->second.day != day;
     }
 
-    // The competitor of an entry whose heat and lane are 0 to 99 and whose athlete
-    // or team exists; made once per athlete or team and kept for the people file.
-    // Null (and the problem noted) otherwise.
-    const PhotoFinishCompetitor* entrant(const StartCompetitor& e, bool relay, const std::string& where)
+    // The place of an entry's competitor among the people when its heat and lane
+    // are 0 to 99 and its athlete or team exists; made once per athlete or team.
+    // -1 (and the problem noted) otherwise.
+    int entrant(const StartCompetitor& e, bool relay, const std::string& where)
     {
         const bool drawOk = isWholeIn(e.heat, 0, 99) && isWholeIn(e.lane, 0, 99);
         if (auto it = people_.find(e.code); it != people_.end() && drawOk) {
-            Person& known = it->second;
+            Person& known = persons_[it->second];
             if (known.relay != relay && !known.toldShared) {
                 problems_.push_back(say("Competitor ", "Deelnemer ") + known.competitor.id +
                                     say(" is both a team and an athlete: a team number and an athlete code are the same.",
                                         " is 'n span sowel as 'n atleet: 'n spannommer en 'n atleetkode is dieselfde."));
                 known.toldShared = true;
             }
-            return &known.competitor;
+            return it->second;
         }
         if (drawOk && e.named) {
-            Person& person = people_[e.code];
-            person.relay = relay;
-            PhotoFinishCompetitor& c = person.competitor;
-            c.id = e.id;
-            c.lastName = relay ? e.teamName : e.lastName;
-            c.firstName = e.firstName;
-            c.affiliation = e.teamShort;
-            return &c;
+            const int place = static_cast<int>(persons_.size());
+            people_.emplace(e.code, place);
+            persons_.push_back({{e.id, relay ? e.teamName() : e.lastName(), e.firstName(), e.teamShort()},
+                                e.code, relay, false});
+            return place;
         }
         const std::string entry =
             (relay ? say("Atld28 entry of team ", "Atld28-inskrywing van span ")
@@ -196,11 +199,12 @@ private:
                                              formatNumber(e.code - 1000 * teamNumber) + say(" of team ", " van span ") +
                                              formatNumber(teamNumber) + say(".", " nie.")));
         }
-        return nullptr;
+        return -1;
     }
 
     struct Person {
-        PhotoFinishCompetitor competitor; // lane 0
+        PhotoFinishCompetitor competitor;
+        double code = 0;
         bool relay = false;
         bool toldShared = false;
     };
@@ -214,7 +218,8 @@ private:
     std::vector<std::string> problems_;
     std::map<int, EventOwner> events_; // event number -> the row that has it
     bool toldDaysRepeat_ = false;
-    std::unordered_map<double, Person> people_; // by ID
+    std::unordered_map<double, int> people_; // ID -> place in persons_
+    std::vector<Person> persons_;
     std::vector<PhotoFinishRace> races_;
 };
 
@@ -224,7 +229,7 @@ int PhotoFinishRaces::competitorLines() const
 {
     int n = 0;
     for (const PhotoFinishRace& r : races)
-        n += static_cast<int>(r.competitors.size());
+        n += static_cast<int>(r.entrants.size());
     return n;
 }
 

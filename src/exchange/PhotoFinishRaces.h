@@ -22,7 +22,12 @@ public:
 struct PhotoFinishCompetitor {
     std::string id; // athlete code (team × 1000 + athlete), or a relay team's team number
     std::string lastName, firstName, affiliation; // as stored (trimmed); a team's name is its last name
-    int lane = 0;   // Baan; 0 when none was drawn
+};
+
+// A competitor in a race: who (a place in PhotoFinishRaces::people) and the lane.
+struct PhotoFinishEntrant {
+    int person = 0;
+    int lane = 0; // Baan; 0 when none was drawn
 };
 
 // One heat of one programme row, as the camera runs it.
@@ -32,7 +37,7 @@ struct PhotoFinishRace {
     int heat = 1;                // Been; 1 when no draw was made
     std::string name;            // "12a Boys - 10 100m Heat"
     std::string startTime;       // "08:30:00"; empty when the row has no time
-    std::vector<PhotoFinishCompetitor> competitors; // in draw order
+    std::vector<PhotoFinishEntrant> entrants; // in draw order
 };
 
 // Which races are written and how they are numbered.

@@ -138,12 +138,12 @@ private:
     {
         std::string text = options_.ids ? c.id + " " : std::string();
         if (kind == EventKind::Relay)
-            return c.teamKnown ? text + c.teamName + " (" + c.teamShort + ")   " : std::string();
+            return c.teamKnown() ? text + c.teamName() + " (" + c.teamShort() + ")   " : std::string();
         if (c.named)
-            text += (options_.nameStyle == NameStyle::FullName ? c.firstName : firstChars(c.firstName, 1)) + " " +
-                    c.lastName;
-        if (c.teamKnown)
-            text += " (" + c.teamShort + ")   ";
+            text += (options_.nameStyle == NameStyle::FullName ? c.firstName() : firstChars(c.firstName(), 1)) + " " +
+                    c.lastName();
+        if (c.teamKnown())
+            text += " (" + c.teamShort() + ")   ";
         return text;
     }
 

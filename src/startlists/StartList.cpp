@@ -72,9 +72,11 @@ public:
         if (withEntrants) {
             individual_ = EntryIndex(store.atld37());
             teams_ = EntryIndex(store.atld28());
-            names_ = EntrantNames(store.atld30(), store.atld20());
+            names_ = std::make_shared<EntrantNames>(store.atld30(), store.atld20());
         }
     }
+
+    std::shared_ptr<const EntrantNames> names() const { return names_; }
 
     StartListEvent event(const std::vector<std::string>& cells, int row) const
     {
@@ -119,19 +121,9 @@ private:
             c.heat = entry.heat;
             c.lane = entry.lane;
             c.entryPosition = static_cast<int>(drawn.size());
-            const EntrantNames::Team* team = names_.findTeam(relay ? entry.nommer : std::floor(entry.nommer / 1000));
-            if (team) {
-                c.teamKnown = true;
-                c.teamName = team->naam;
-                c.teamShort = team->afkort;
-            }
-            if (relay) {
-                c.named = team != nullptr;
-            } else if (const EntrantNames::Athlete* athlete = names_.findAthlete(entry.nommer)) {
-                c.named = true;
-                c.firstName = athlete->naam;
-                c.lastName = athlete->van;
-            }
+            c.team = names_->findTeam(relay ? entry.nommer : std::floor(entry.nommer / 1000));
+            c.athlete = relay ? nullptr : names_->findAthlete(entry.nommer);
+            c.named = relay ? c.team != nullptr : c.athlete != nullptr;
             drawn.push_back(std::move(c));
         }
         std::stable_sort(drawn.begin(), drawn.end(), drawsBefore);
@@ -146,10 +138,32 @@ private:
     const Language lang_;
     const bool withEntrants_;
     EntryIndex individual_, teams_;
-    EntrantNames names_;
+    std::shared_ptr<EntrantNames> names_;
 };
 
+const std::string kNone;
+
 } // namespace
+
+const std::string& StartCompetitor::firstName() const
+{
+    return athlete ? athlete->naam : kNone;
+}
+
+const std::string& StartCompetitor::lastName() const
+{
+    return athlete ? athlete->van : kNone;
+}
+
+const std::string& StartCompetitor::teamName() const
+{
+    return team ? team->naam : kNone;
+}
+
+const std::string& StartCompetitor::teamShort() const
+{
+    return team ? team->afkort : kNone;
+}
 
 size_t StartListEvent::competitorCount() const
 {
@@ -204,6 +218,7 @@ StartLists buildStartLists(const GridModel& programme, const EventReference& ref
     lists.events.reserve(programme.rows() > 0 ? programme.rows() - 1 : 0);
     for (int r = 1; r < programme.rows(); ++r)
         lists.events.push_back(builder.event(programme.rowCells(r), r));
+    lists.names = builder.names();
     return lists;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 #include "data/EventKind.h"
 #include "programme/Language.h"
+#include "startlists/EntrantNames.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,16 +14,22 @@ class GridModel;
 struct EventReference;
 
 // One entry of a race: an athlete (individual entries, Atld37) or a team (team
-// entries, Atld28) with its names as the store holds them, trimmed.
+// entries, Atld28) with its names as the store holds them, trimmed. The names
+// live in the start lists' name tables, read once.
 struct StartCompetitor {
     double code = 0;            // athlete code (team × 1000 + athlete) or team number
     std::string id;             // the code as text ("12034")
     double heat = 0, lane = 0;  // Been and Baan as stored; 0 when none was drawn
-    std::string firstName, lastName;    // the athlete's; empty for a team
-    std::string teamName, teamShort;    // the athlete's team or the entered team
     bool named = false;         // the athlete (or for a team entry the team) exists
-    bool teamKnown = false;     // the team exists
     int entryPosition = 0;      // place among the event's entries in table order
+    const EntrantNames::Athlete* athlete = nullptr; // null for a team entry or an unknown athlete
+    const EntrantNames::Team* team = nullptr;       // the athlete's team or the entered team; null when unknown
+
+    const std::string& firstName() const; // the athlete's; empty for a team
+    const std::string& lastName() const;
+    const std::string& teamName() const;  // empty when the team is unknown
+    const std::string& teamShort() const;
+    bool teamKnown() const { return team != nullptr; }
 };
 
 // The competitors of one heat in draw order. A race without a draw is one heat.
@@ -55,6 +63,7 @@ struct StartListEvent {
 // The programme grid's rows in grid order, each with its start list.
 struct StartLists {
     std::vector<StartListEvent> events;
+    std::shared_ptr<const EntrantNames> names; // what the competitors' names point into
 };
 
 // The draw order, one rule for every start list: by heat, an entry without a
