@@ -139,6 +139,13 @@ TEST(PhotoFinishTest, BadRowsAreNamedAndNoFileIsWritten)
          0, "The programme has no races to write (field events are not written)."},
         {"one number twice", [](auto& s) { s.addRow({.event = "200 m"}); }, 1,
          "Event 1 (day 1) and Event 1 (day 1) would both be photo-finish event 1"},
+        {"a team number that is an athlete code",
+         [](auto& s) {
+             s.addTeam(1001, "Club 1001", "C1");
+             s.addRow({.number = "6", .definition = "103"});
+             s.addTeamEntry(1001, def::Relay);
+         },
+         0, "Competitor 1001 is both a team and an athlete"},
         {"numbers again each day", [](auto& s) { s.addRow({.day = "2"}); }, 0,
          "The event numbers start again on another day (Event 1 (day 1), Event 1 (day 2))"},
         {"day offset below a day's numbers",
