@@ -6,6 +6,8 @@
 #include "platform/GridModel.h"
 #include "platform/TextNumber.h"
 
+#include <cmath>
+
 namespace dravik {
 
 namespace {
@@ -18,7 +20,7 @@ double numberAt(const GridModel& g, int row, int col)
 bool isFieldRow(const GridModel& g, int row)
 {
     double kind = numberAt(g, row, ncol::Kind);
-    return kind == static_cast<int>(kind) && isFieldKind(static_cast<int>(kind));
+    return kind == std::floor(kind) && std::abs(kind) < 1000 && isFieldKind(static_cast<int>(kind));
 }
 
 bool hasNumber(const GridModel& g, int row)

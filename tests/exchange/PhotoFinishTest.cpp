@@ -218,11 +218,21 @@ TEST(PhotoFinishTest, NamesAreWrittenInWindows1252)
         {"Łukasz Dőry", "Lukasz Dory"},     {"日本", "??"},        {"a😀b", "a?b"},
         {"\u00A0ÿ", "\xA0\xFF"},
         {"a\xFF" "b", "a?b"},               {"cut \xC3", "cut ?"},
+        // One "?" for each byte that starts no character, whatever follows it.
+        {"\xFF" "abcd", "?abcd"},           {"\xC3(x", "?(x"},  {"\x80xyz", "?xyz"},
+        {"\xE2\x82x", "??x"},              {"\xF0\x9F\x98\x80xyz", "?xyz"},
         // The lowest three-byte and the highest four-byte character are one character each.
         {"\xE0\xA0\x80", "?"},            {"\xF4\x8F\xBF\xBF", "?"},
     };
     for (const auto& [utf8, expected] : cases)
         EXPECT_EQ(toWindows1252(utf8), expected) << utf8;
+    // A transliteration longer than its character: "⅓" is " 1/3 ".
+    std::string thirds, written;
+    for (int i = 0; i < 40; ++i) {
+        thirds += "\xE2\x85\x93";
+        written += " 1/3 ";
+    }
+    EXPECT_EQ(toWindows1252(thirds), written);
 }
 
 } // namespace
