@@ -221,6 +221,10 @@ TEST(PhotoFinishTest, NamesAreWrittenInWindows1252)
         // One "?" for each byte that starts no character, whatever follows it.
         {"\xFF" "abcd", "?abcd"},           {"\xC3(x", "?(x"},  {"\x80xyz", "?xyz"},
         {"\xE2\x82x", "??x"},              {"\xF0\x9F\x98\x80xyz", "?xyz"},
+        // A whole sequence that is no character (a surrogate, past U+10FFFF) is one "?",
+        // an overlong one a "?" per byte.
+        {"\xED\xA0\x80xy", "?xy"},          {"\xF4\x90\x80\x80xy", "?xy"}, {"\xC1\xBFx", "??x"},
+        {"\xC2x", "?x"},
         // The lowest three-byte and the highest four-byte character are one character each.
         {"\xE0\xA0\x80", "?"},            {"\xF4\x8F\xBF\xBF", "?"},
     };
