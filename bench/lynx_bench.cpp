@@ -26,7 +26,7 @@ int main()
     auto rawScan = [&] { bench::scanEntries(db); };
     PhotoFinishReport done;
     auto lynx = [&] {
-        done = exportPhotoFinish(big.grid, big.reference, *big.store, Language::English, 0, camera.string());
+        done = exportPhotoFinish(big.grid, big.reference, *big.store, Language::English, PhotoFinishChoice{}, camera.string());
     };
     auto [scan, files] = bench::bestOfPairs(11, rawScan, lynx);
     std::printf("events: %d, entries: %d; written: %d races, %d competitors (%.0f kB)\n", big.grid.rows() - 1,

@@ -6,6 +6,8 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QSpinBox>
 #include <QPushButton>
 
 #include <algorithm>
@@ -23,6 +25,11 @@ PhotoFinishPanel::PhotoFinishPanel(FormContext& form, std::function<std::string(
     cmbLynxDag_ = make<QComboBox>(form_.lang, "cmbLynxDag");
     layout->addWidget(button);
     layout->addWidget(cmbLynxDag_);
+    spnLynxOffset_ = make<QSpinBox>(form_.lang, "spnLynxOffset");
+    spnLynxOffset_->setRange(0, kMaxDayOffset);
+    spnLynxOffset_->setSingleStep(1000);
+    layout->addWidget(make<QLabel>(form_.lang, "lblLynxOffset"));
+    layout->addWidget(spnLynxOffset_);
     layout->addStretch(1);
     // Like the Print tab's day list: every day, then days 1 to 3.
     cmbLynxDag_->addItem(form_.text("chkDDae"));
@@ -37,7 +44,7 @@ void PhotoFinishPanel::cmdLynx_Click()
     try {
         const PhotoFinishReport done =
             exportPhotoFinish(form_.programme, form_.session.reference(), form_.session.store(), form_.lang,
-                              std::max(cmbLynxDag_->currentIndex(), 0), chosenFolder_());
+                              {std::max(cmbLynxDag_->currentIndex(), 0), spnLynxOffset_->value()}, chosenFolder_());
         told = form_.text("msgLynxWritten")
                    .arg(done.races)
                    .arg(done.competitors)

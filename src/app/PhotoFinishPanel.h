@@ -7,13 +7,14 @@
 #include <string>
 
 class QComboBox;
+class QSpinBox;
 
 namespace dravik {
 
 // The photo-finish start lists on the Import/Export tab: "Photo-finish"
 // (cmdLynx) writes lynx.evt, lynx.ppl and lynx.sch of the programme grid into
 // the folder chosen in the folder list, for every day or the day chosen in
-// cmbLynxDag.
+// cmbLynxDag; the day offset (spnLynxOffset) numbers each day apart.
 class PhotoFinishPanel : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +26,7 @@ private:
     FormContext& form_;
     std::function<std::string()> chosenFolder_;
     QComboBox* cmbLynxDag_ = nullptr;
+    QSpinBox* spnLynxOffset_ = nullptr;
 };
 
 } // namespace dravik

@@ -177,6 +177,8 @@ QWidget* PrintTab::buildGateOptions()
     gate->addWidget(places);
     chkTaal_ = make<QCheckBox>(lang, "chkTaal");
     gate->addWidget(chkTaal_);
+    chkIds_ = make<QCheckBox>(lang, "chkIds");
+    gate->addWidget(chkIds_);
     gate->addStretch(1);
     return fraGate_;
 }
@@ -282,6 +284,7 @@ printing::PrintOptions PrintTab::options() const
     o.nameStyle = static_cast<NameStyle>(chosen(optVol_));
     o.resultLines = 3 * (chosen(optPlace_) + 1);
     o.alternativeLanguage = chkTaal_->isChecked();
+    o.ids = chkIds_->isChecked();
     return o;
 }
 

@@ -107,6 +107,7 @@ private:
     std::array<QCheckBox*, 2> chkPopt_{};
     std::array<QCheckBox*, 10> Check1_{};
     QCheckBox *chkDDae_ = nullptr, *chkTaal_ = nullptr;
+    QCheckBox* chkIds_ = nullptr; // the competitor IDs in the gate programme
     QFrame *fraPAction_ = nullptr, *fraRAction_ = nullptr, *fraAnal_ = nullptr, *fraRDat_ = nullptr,
            *fraGate_ = nullptr, *fraVoor_ = nullptr;
     QComboBox *cmbFont_ = nullptr, *cmbDDae_ = nullptr;

@@ -114,6 +114,7 @@ const WindowText kTexts[] = {
     {"optPlace(1)", "6", "6", ""},
     {"optPlace(2)", "9", "9", ""},
     {"chkTaal", "Alternative Language", "Alternative Language", ""},
+    {"chkIds", "Competitor IDs", "Deelnemer-ID's", "Print each athlete's code or team's number before the name, to match it to the bib."},
     {"Check1(0)", "Name", "Name", ""},
     {"Check1(1)", "Surname", "Surname", ""},
     {"Check1(2)", "Gender", "Gender", ""},
@@ -189,6 +190,8 @@ const WindowText kTexts[] = {
     {"msgRecordsWritten", "%1 records were stored in the set.", "%1 rekords is in die stel gestoor.", ""},
     {"cmdLynx", "Photo-finish", "Fotofinish", "Write the start lists of the photo-finish camera (lynx.evt, lynx.ppl, lynx.sch) into the chosen folder."},
     {"cmbLynxDag", "", "", "The day whose races are written"},
+    {"spnLynxOffset", "", "", "Day offset K: day d's events are numbered (d - 1) x K + number, so one camera folder serves every day. 0: the programme numbers."},
+    {"lblLynxOffset", "Day offset", "Dagverskuiwing", ""},
     {"msgLynxWritten", "%1 races with %2 competitors were written to lynx.evt, lynx.ppl and lynx.sch in %3.", "%1 lope met %2 deelnemers is na lynx.evt, lynx.ppl en lynx.sch in %3 geskryf.", ""},
     // Create Program tab: the same texts in both windows
     {"cmdNProg(0)", "Lees Items", "Lees Items", ""},

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableView>
 
 namespace dravik {
@@ -54,6 +55,7 @@ template QLineEdit* make<QLineEdit>(Language, const char*, QWidget*);
 template QComboBox* make<QComboBox>(Language, const char*, QWidget*);
 template QGroupBox* make<QGroupBox>(Language, const char*, QWidget*);
 template QListWidget* make<QListWidget>(Language, const char*, QWidget*);
+template QSpinBox* make<QSpinBox>(Language, const char*, QWidget*);
 
 QFrame* panel(const char* name)
 {

@@ -121,15 +121,24 @@ void registerCommands(CLI::App& app)
                                                       importForce);
                           }});
 
-    static std::string lynxFolder;
-    static int lynxDay = 0;
+    static LynxCommandOptions lynxOptions;
     auto* lynx = app.add_subcommand("lynx", "Write the photo-finish start lists lynx.evt, lynx.ppl and lynx.sch");
     lynx->add_option("DIR", o.dir, "Suite folder")->required();
-    lynx->add_option("FOLDER", lynxFolder, "Folder the camera reads its start lists from")->required();
-    lynx->add_option("--day", lynxDay, "Only the races of this day (1 to 3)");
+    lynx->add_option("FOLDER", lynxOptions.folder, "Folder the camera reads its start lists from")->required();
+    lynx->add_option("--day", lynxOptions.day, "Only the races of this day (1 to 3)");
+    lynx->add_option("--day-offset", lynxOptions.dayOffset,
+                     "Number day d's events (d - 1) x K + number, so one camera folder serves every day of a "
+                     "meeting that numbers each day from 1 (K from 1 to 45000, at least the highest number of a day)");
+    lynx->add_option("--encoding", lynxOptions.encoding,
+                     "windows-1252 (names transliterated: \"\u0141\" is written \"L\") or utf-8");
     lynx->add_option("--lang", o.lang, "Language of the texts: en or af")->check(CLI::IsMember({"en", "af"}));
+    lynx->footer("Event numbers: the programme number (1 to 9999), plus (day - 1) x K with --day-offset K, plus "
+                 "100000 x the sub letter's place in the alphabet (a = 1 ... z = 26): 12 = 12, 12a = 100012, "
+                 "12b = 200012; with --day-offset 1000 day 2's 12a = 101012. A sub letter never takes another "
+                 "event's number. Every race of a meeting of up to 9,999 events a day and three days gets a "
+                 "number of its own when K is at least the day's highest event number.\n");
     registry().push_back({lynx, [&o](std::ostream& out) {
-                              return runLynxCommand(o.dir, lynxFolder, lynxDay, parseLanguage(o.lang), out);
+                              return runLynxCommand(o.dir, lynxOptions, parseLanguage(o.lang), out);
                           }});
 
     auto* print = app.add_subcommand("print", "Write a printout (programme, records or analysis) as PDF and its document file");
@@ -149,6 +158,7 @@ void registerCommands(CLI::App& app)
     print->add_flag("--initials", p.initials, "Initials instead of full names");
     print->add_option("--results", p.results, "Fill-in result lines: 3, 6 or 9");
     print->add_flag("--alt-language", p.altLanguage, "Alternate the gate headings with the other language");
+    print->add_flag("--ids", p.ids, "Gate programme: the athlete code or team number before each name");
     print->add_option("--lang", p.lang, "Language of the texts: en or af");
     registry().push_back({print, [&o](std::ostream& out) { return runPrintCommand(o.dir, o.print, out, std::cerr); }});
 

@@ -60,6 +60,7 @@ struct PrintCommandOptions {
     bool initials = false;
     int results = 3;
     bool altLanguage = false;
+    bool ids = false; // gate programme: the competitor ID before each name
     std::string lang = "en";
     std::string set;                                                  // records: the set's reference
     std::string columns = "name,surname,gen,age,year,date,track,team"; // records: the optional columns
@@ -93,7 +94,13 @@ int runPublishCommand(const std::string& dir, const PublishCommandOptions& optio
 
 // dravik lynx: the photo-finish start lists (lynx.evt, lynx.ppl, lynx.sch) of the
 // stored programme written into a folder; day 0 writes every day.
-int runLynxCommand(const std::string& dir, const std::string& folder, int day, Language lang, std::ostream& out);
+struct LynxCommandOptions {
+    std::string folder;
+    int day = 0;                          // 0: every day
+    int dayOffset = 0;                    // day d's events are (d - 1) × offset + number; 0 for none
+    std::string encoding = "windows-1252"; // windows-1252 | utf-8
+};
+int runLynxCommand(const std::string& dir, const LynxCommandOptions& options, Language lang, std::ostream& out);
 
 Language parseLanguage(const std::string& text);
 

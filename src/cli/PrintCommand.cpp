@@ -53,6 +53,7 @@ printing::PrintOptions printOptions(const PrintCommandOptions& o, Language lang)
     p.names = static_cast<printing::GateNames>(choose("--names", o.names, names));
     p.nameStyle = o.initials ? printing::NameStyle::Initials : printing::NameStyle::FullName;
     p.alternativeLanguage = o.altLanguage;
+    p.ids = o.ids;
 
     if (o.day != 0 && (o.day < 1 || o.day > 3))
         throw std::invalid_argument("--day " + std::to_string(o.day) + " is not a day of the meeting: use 1, 2 or 3.");

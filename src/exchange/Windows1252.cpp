@@ -1,73 +1,113 @@
 #include "exchange/Windows1252.h"
 
-#include <array>
+#include <cerrno>
+#include <clocale>
 #include <cstdint>
+#include <iconv.h>
+#include <locale.h>
+#include <stdexcept>
 
 namespace dravik {
 
 namespace {
 
-// The characters of bytes 0x80 to 0x9F; 0 where the code page has none.
-// Every other byte up to 0xFF stands for the character of the same number.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char encode(char32_t c)
+// glibc transliterates by the tables of the thread's character locale, and
+// the plain "C" locale has almost none: the conversion runs under C.UTF-8.
+locale_t transliterationLocale()
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == c)
-            return static_cast<char>(0x80 + i);
-    return '?';
+    static const locale_t loc = [] {
+        for (const char* name : {"C.UTF-8", "C.utf8", "en_US.UTF-8"})
+            if (locale_t l = newlocale(LC_CTYPE_MASK, name, static_cast<locale_t>(0)))
+                return l;
+        return static_cast<locale_t>(0);
+    }();
+    return loc;
 }
 
-// Decodes one character at `i` and moves past it; a byte that starts no valid
-// sequence gives U+FFFD and is skipped alone.
-char32_t decode(std::string_view s, size_t& i)
+// The length of the UTF-8 sequence at the start of `s`; 1 for a byte that
+// starts none, so a bad byte is passed alone.
+size_t sequenceLength(std::string_view s)
 {
-    const auto byte = [&](size_t k) { return static_cast<std::uint8_t>(s[k]); };
-    const std::uint8_t lead = byte(i);
-    int extra = lead >= 0xF0 && lead <= 0xF4 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : 0;
-    if (lead < 0x80 || extra == 0 || lead > 0xF4) {
-        ++i;
-        return lead < 0x80 ? lead : 0xFFFD;
+    const auto lead = static_cast<std::uint8_t>(s[0]);
+    const size_t n = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 && lead < 0xF0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 1;
+    if (n > s.size())
+        return 1;
+    for (size_t k = 1; k < n; ++k)
+        if ((static_cast<std::uint8_t>(s[k]) & 0xC0) != 0x80)
+            return 1;
+    return n;
+}
+
+class Converter {
+public:
+    Converter() : cd_(iconv_open("WINDOWS-1252//TRANSLIT", "UTF-8"))
+    {
+        if (cd_ == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error("Cannot convert text to Windows-1252: iconv has no such conversion.");
     }
-    char32_t c = lead & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) {
-        if (i + k >= s.size() || (byte(i + k) & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
+    ~Converter() { iconv_close(cd_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    std::string convert(std::string_view utf8)
+    {
+        std::string out(utf8.size() + 16, '\0');
+        size_t used = 0;
+        while (!utf8.empty()) {
+            char* in = const_cast<char*>(utf8.data());
+            size_t inLeft = utf8.size();
+            char* to = out.data() + used;
+            size_t toLeft = out.size() - used;
+            const size_t done = iconv(cd_, &in, &inLeft, &to, &toLeft);
+            const int error = errno;
+            used = static_cast<size_t>(to - out.data());
+            utf8.remove_prefix(utf8.size() - inLeft);
+            if (done != static_cast<size_t>(-1))
+                break;
+            if (error == E2BIG) {
+                out.resize(out.size() * 2);
+                continue;
+            }
+            // No near letter (EILSEQ) or a cut sequence (EINVAL): one "?" for it.
+            if (used == out.size())
+                out.resize(out.size() * 2);
+            out[used++] = '?';
+            utf8.remove_prefix(sequenceLength(utf8));
         }
-        c = (c << 6) | (byte(i + k) & 0x3F);
+        out.resize(used);
+        return out;
     }
-    const char32_t least[] = {0, 0x80, 0x800, 0x10000};
-    if (c < least[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        ++i;
-        return 0xFFFD;
-    }
-    i += extra + 1;
-    return c;
+
+private:
+    iconv_t cd_;
+};
+
+bool isAscii(std::string_view s)
+{
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
 }
 
 } // namespace
 
 std::string toWindows1252(std::string_view utf8)
 {
-    std::string out;
-    out.reserve(utf8.size());
-    for (size_t i = 0; i < utf8.size();) {
-        size_t ascii = i;
-        while (ascii < utf8.size() && static_cast<unsigned char>(utf8[ascii]) < 0x80)
-            ++ascii;
-        out.append(utf8.substr(i, ascii - i));
-        i = ascii;
-        if (i < utf8.size())
-            out += encode(decode(utf8, i));
-    }
-    return out;
+    if (isAscii(utf8))
+        return std::string(utf8);
+    const locale_t loc = transliterationLocale();
+    const locale_t previous = loc ? uselocale(loc) : static_cast<locale_t>(0);
+    struct Restore {
+        locale_t previous;
+        ~Restore()
+        {
+            if (previous)
+                uselocale(previous);
+        }
+    } restore{previous};
+    Converter converter;
+    return converter.convert(utf8);
 }
 
 } // namespace dravik

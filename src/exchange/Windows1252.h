@@ -5,8 +5,10 @@
 namespace dravik {
 
 // UTF-8 text as Windows-1252 bytes, for programs on Windows that read their
-// files in that code page. Every character that has no place in the code page
-// (and every byte that is no UTF-8) becomes one "?".
+// files in that code page. A character the code page lacks becomes its near
+// letters by glibc's transliteration ("Ł" gives "L", "ő" gives "o", "€" stays);
+// one "?" stands only for a character that has none (an emoji) and for every
+// byte that is no UTF-8.
 std::string toWindows1252(std::string_view utf8);
 
 } // namespace dravik

@@ -1,5 +1,6 @@
 #include "generator/EventEstimate.h"
 
+#include "data/EventKind.h"
 #include "generator/HeatSizeTable.h"
 #include "platform/TextNumber.h"
 
@@ -52,7 +53,7 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix)
 EventEstimate estimateEvent(int kind, double distance, double entries, bool poleVault, const GridModel& flxNBane)
 {
     EventEstimate e;
-    if (kind == 7 || kind == 8) {
+    if (isFieldKind(kind)) {
         e.form = EventEstimate::Form::Field;
         e.heats = 1;
         e.roundMinutes = 3 * entries + 12;

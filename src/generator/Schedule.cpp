@@ -1,9 +1,12 @@
 #include "generator/Schedule.h"
 
+#include "data/EventKind.h"
 #include "generator/GeneratorError.h"
 #include "generator/WorkingList.h"
 #include "platform/GridModel.h"
 #include "platform/TextNumber.h"
+
+#include <cmath>
 
 namespace dravik {
 
@@ -17,7 +20,7 @@ double numberAt(const GridModel& g, int row, int col)
 bool isFieldRow(const GridModel& g, int row)
 {
     double kind = numberAt(g, row, ncol::Kind);
-    return kind == 7 || kind == 8;
+    return kind == std::floor(kind) && std::abs(kind) < 1000 && isFieldKind(static_cast<int>(kind));
 }
 
 bool hasNumber(const GridModel& g, int row)

@@ -3,7 +3,6 @@
 #include "platform/TextNumber.h"
 #include "printing/FormatRecordValue.h"
 #include "printing/TextFit.h"
-#include "programme/ProgrammeRow.h"
 
 #include <map>
 
@@ -12,43 +11,6 @@ namespace dravik::printing {
 namespace {
 
 constexpr int kNormalHeading = 2, kAlternativeHeading = 1;
-
-struct GenderWords {
-    const char* men;           // age 25
-    const char* menAge;        // 19 and over, before the age
-    const char* menAfterAge;
-    const char* boys;
-    const char* boysAfterAge;
-    const char* women;         // age 25
-    const char* womenAge;
-    const char* girls;
-    const char* girlsAfterAge;
-};
-
-const GenderWords& genderWords(Language lang, bool alternative)
-{
-    static const GenderWords english{"Men        ", "Men - ",   "    ", "Boys - ",    "    ",
-                                     "Women     ",  "Women - ", "Girls - ", ""};
-    static const GenderWords afrikaans{"Mans        ", "Mans - ",  "    ", "Seuns - ",   "    ",
-                                       "Vroulik     ", "Vroue - ", "Dogters - ", ""};
-    static const GenderWords other{"Mans       ", "Mans - ",  "     ", "Seuns - ",   "     ",
-                                   "Vroue     ",  "Vroue - ", "Dogters - ", "  "};
-    if (alternative)
-        return other;
-    return isEnglish(lang) ? english : afrikaans;
-}
-
-std::string genderLabel(const std::string& gender, const std::string& ageText, Language lang, bool alternative)
-{
-    const GenderWords& w = genderWords(lang, alternative);
-    bool male = gender == maleWord(lang);
-    double age = textToNumber(ageText);
-    if (age == 25)
-        return male ? w.men : w.women;
-    if (male)
-        return age >= 19 ? w.menAge + ageText + w.menAfterAge : w.boys + ageText + w.boysAfterAge;
-    return age >= 19 ? w.womenAge + ageText : w.girls + ageText + w.girlsAfterAge;
-}
 
 std::string alternativeLevel(const std::string& level)
 {
@@ -68,22 +30,18 @@ std::string blank(int n)
 
 } // namespace
 
-std::string BuildEventHeading(const std::vector<std::string>& row, const PrintOptions& options, PrintState& state)
+std::string BuildEventHeading(const StartListEvent& row, const PrintOptions& options, PrintState& state)
 {
-    auto cell = [&](int col) { return trimmed(row.at(col)); };
     const Language lang = options.language;
     // One field per column, with no padding: the printed page sets the fields in
     // columns of their own, the same on every block.
-    std::string text = (isEnglish(lang) ? "Event " : "Item ") + cell(pcol::Number) + cell(pcol::Sub) + "\t" +
-                       cell(pcol::Time);
+    std::string text = (isEnglish(lang) ? "Event " : "Item ") + row.number + row.sub + "\t" + row.time;
     const bool alternative = options.alternativeLanguage && state.headingStyle == kNormalHeading;
-    text += "\t" + trimmed(genderLabel(cell(pcol::Gender), cell(pcol::Age), lang, alternative)) + "\t";
-    std::string event = cell(alternative ? pcol::Event2 : pcol::Event);
-    std::string level = cell(pcol::Level);
-    if (alternative)
-        level = alternativeLevel(level);
+    text += "\t" + genderAgeText(row.gender, row.age, lang, alternative) + "\t";
+    const std::string& event = alternative ? row.eventAlt : row.event;
+    const std::string level = alternative ? alternativeLevel(row.level) : row.level;
     state.headingStyle = alternative ? kAlternativeHeading : kNormalHeading;
-    text += event + "\t" + cell(pcol::Point) + "\t" + level;
+    text += event + "\t" + row.place + "\t" + level;
     return text;
 }
 

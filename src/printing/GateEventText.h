@@ -3,6 +3,7 @@
 #include "printing/Printouts.h"
 #include "printing/RecordLookup.h"
 #include "printing/RecordSymbols.h"
+#include "startlists/StartList.h"
 
 #include <string>
 #include <vector>
@@ -12,11 +13,11 @@ namespace dravik::printing {
 // The pieces of one event's text on the gate programme. Lines end in "\r\n";
 // "\t" separates the heading's columns.
 
-// Starts the event's text with its heading from a programme grid row:
+// Starts the event's text with its heading from the event's programme row:
 // "Event  12a  \t08:30\tBoys - 12    \t100 m ...\tA  \tFinaal". With the
 // alternative language ticked every second heading is an alternative one
 // (Afrikaans gender words and levels); `state` remembers which came last.
-std::string BuildEventHeading(const std::vector<std::string>& row, const PrintOptions& options, PrintState& state);
+std::string BuildEventHeading(const StartListEvent& row, const PrintOptions& options, PrintState& state);
 
 // Appends the records of the active sets for the event (definition number and kind).
 void AppendRecordLines(std::string& text, double definition, int kind, const std::vector<RecordSymbol>& symbols,

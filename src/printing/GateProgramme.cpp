@@ -2,14 +2,12 @@
 #include "data/ReferenceData.h"
 #include "platform/GridModel.h"
 #include "platform/TextNumber.h"
-#include "printing/EntrantNames.h"
-#include "printing/EntryIndex.h"
-#include "printing/FindEventKind.h"
-#include "printing/GateEntries.h"
 #include "printing/GateEventText.h"
 #include "printing/PageHeading.h"
 #include "printing/Printouts.h"
+#include "printing/TextFit.h"
 #include "programme/ProgrammeRow.h"
+#include "startlists/StartList.h"
 
 #include <algorithm>
 #include <optional>
@@ -18,8 +16,6 @@
 namespace dravik::printing {
 
 namespace {
-
-constexpr int kTeamEvent = 3;
 
 // What both gate programmes share: the document, the records of the active
 // sets and the entrants, each read once per printout.
@@ -33,11 +29,7 @@ public:
             symbols_ = LoadRecordSymbols(src.store.atld61());
             records_ = RecordLookup(src.store.atld60());
         }
-        if (withNames) {
-            individual_ = EntryIndex(src.store.atld37());
-            teams_ = EntryIndex(src.store.atld28());
-            names_ = EntrantNames(src.store.atld30(), src.store.atld20());
-        }
+        lists_ = buildStartLists(src.programme, src.reference, src.store, options.language, withNames);
     }
 
     // The booklet runs day by day (in the print order within a day); every sheet
@@ -74,7 +66,7 @@ public:
             }
             if (progress)
                 progress(r);
-            table.rows.push_back({eventText(*this, grid.rowCells(r))});
+            table.rows.push_back({eventText(*this, lists_.events[static_cast<size_t>(r - 1)])});
         }
         if (rows.empty())
             runningHead(heading, 1);
@@ -89,48 +81,37 @@ public:
     }
 
     // Entry order: heading, records, the entrants on one line, the blanks.
-    std::string entryOrderText(const std::vector<std::string>& row)
+    std::string entryOrderText(const StartListEvent& row)
     {
-        const double definition = textToNumber(row[pcol::Definition]);
-        const int kind = FindEventKind(src_.reference.definitions, definition);
         std::string text = BuildEventHeading(row, options_, state_);
-        appendRecords(text, definition, kind);
+        appendRecords(text, row.definition, row.tipe);
         text += "\r\n";
-        if (options_.names != GateNames::None) {
-            const double level = levelIndexOf(row[pcol::Level], options_.language);
-            for (const EntryRow& e : entriesOf(kind, definition, level))
-                text += entrant(kind, e);
-        }
+        if (options_.names != GateNames::None)
+            for (const StartCompetitor* c : row.entryOrder())
+                text += entrant(row.kind, *c);
         AppendFillInArea(text, options_.resultLines);
         return text;
     }
 
-    // Draw order: the entrants sorted by heat and lane, each heat under its
-    // own header with its own blanks; field events (kinds 7 and 8) run as one group.
-    std::string drawOrderText(const std::vector<std::string>& row)
+    // Draw order: the entrants heat by heat, each heat under its own header
+    // with its own blanks; field events run as one group.
+    std::string drawOrderText(const StartListEvent& row)
     {
-        const double definition = textToNumber(row[pcol::Definition]);
-        const double level = levelIndexOf(row[pcol::Level], options_.language);
-        const int kind = FindEventKind(src_.reference.definitions, definition);
-        std::vector<EntryRow> entries = entriesOf(kind, definition, level);
-        sortInDrawOrder(entries);
         std::string text = BuildEventHeading(row, options_, state_);
-        appendRecords(text, definition, kind);
+        appendRecords(text, row.definition, row.tipe);
         const std::string word = heatWord(options_, state_);
-        const bool headerBeforeFirst = kind < 6 || kind > 8;
-        const bool headerAtChange = kind < 7 || kind > 8;
-        if (!entries.empty() && entries.back().heat > 1 && headerBeforeFirst)
-            text += "\r\n" + word + formatNumber(entries.front().heat) + "\r\n";
+        const bool field = row.kind == EventKind::Field;
+        if (!row.heats.empty() && row.heats.back().number > 1 && titlesFirstHeat(row.tipe))
+            text += "\r\n" + word + formatNumber(row.heats.front().number) + "\r\n";
         else
             text += "\r\n\r\n";
-        double previousHeat = entries.empty() ? 0 : entries.front().heat;
-        for (const EntryRow& e : entries) {
-            if (e.heat != previousHeat && headerAtChange) {
+        for (size_t h = 0; h < row.heats.size(); ++h) {
+            if (h > 0 && !field) {
                 AppendFillInArea(text, options_.resultLines);
-                previousHeat = e.heat;
-                text += "\r\n" + word + formatNumber(e.heat) + "\r\n";
+                text += "\r\n" + word + formatNumber(row.heats[h].number) + "\r\n";
             }
-            text += entrant(kind, e);
+            for (const StartCompetitor& c : row.heats[h].competitors)
+                text += entrant(row.kind, c);
         }
         AppendFillInArea(text, options_.resultLines);
         return text;
@@ -150,14 +131,20 @@ private:
         text += lines;
     }
 
-    const std::vector<EntryRow>& entriesOf(int kind, double definition, double level) const
+    // "Naam Van (Afkort)   " of an athlete (only the team part when the athlete
+    // is unknown), "Naam (Afkort)   " of a team (nothing when it is unknown);
+    // with the IDs option the athlete code or team number first.
+    std::string entrant(EventKind kind, const StartCompetitor& c) const
     {
-        return (kind == kTeamEvent ? teams_ : individual_).of(definition, level);
-    }
-
-    std::string entrant(int kind, const EntryRow& e) const
-    {
-        return kind == kTeamEvent ? names_.team(e.nommer) : names_.athlete(e.nommer, options_.nameStyle);
+        std::string text = options_.ids ? c.id + " " : std::string();
+        if (kind == EventKind::Relay)
+            return c.teamKnown() ? text + c.teamName() + " (" + c.teamShort() + ")   " : std::string();
+        if (c.named)
+            text += (options_.nameStyle == NameStyle::FullName ? c.firstName() : firstChars(c.firstName(), 1)) + " " +
+                    c.lastName();
+        if (c.teamKnown())
+            text += " (" + c.teamShort() + ")   ";
+        return text;
     }
 
     Document& doc_;
@@ -166,8 +153,7 @@ private:
     PrintState& state_;
     std::vector<RecordSymbol> symbols_;
     RecordLookup records_;
-    EntryIndex individual_, teams_;
-    EntrantNames names_;
+    StartLists lists_;
 };
 
 } // namespace

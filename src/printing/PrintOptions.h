@@ -24,6 +24,7 @@ struct PrintOptions {
     NameStyle nameStyle = NameStyle::FullName;
     int resultLines = 3;       // optPlace: 3, 6 or 9
     bool alternativeLanguage = false; // chkTaal
+    bool ids = false;                 // the gate booklet prints each entrant's athlete code or team number
 };
 
 } // namespace dravik::printing

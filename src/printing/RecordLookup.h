@@ -1,5 +1,5 @@
 #pragma once
-#include "printing/PairHash.h"
+#include "platform/PairHash.h"
 
 #include <string>
 #include <unordered_map>

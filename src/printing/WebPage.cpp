@@ -4,17 +4,14 @@
 #include "data/ReferenceData.h"
 #include "platform/GridModel.h"
 #include "platform/TextNumber.h"
-#include "printing/EntrantNames.h"
-#include "printing/EntryIndex.h"
-#include "printing/FindEventKind.h"
 #include "printing/FormatRecordValue.h"
-#include "printing/GateEntries.h"
 #include "printing/PageHeading.h"
 #include "printing/ProgrammeRowTexts.h"
 #include "printing/RecordLookup.h"
 #include "printing/RecordSymbols.h"
 #include "printing/TextFit.h"
 #include "programme/ProgrammeRow.h"
+#include "startlists/StartList.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,8 +21,6 @@
 namespace dravik::printing {
 
 namespace {
-
-constexpr int kTeamEvent = 3;
 
 // The paragraphs a page-heading step prints, without their line breaks, so the
 // page shows the printout's own words.
@@ -77,7 +72,7 @@ public:
                 const auto title = headingLines([&](Document& d) { heading_.dayOrDateLine(d, day); });
                 page.days.push_back({title.empty() ? std::string() : title.front(), {}});
             }
-            page.days.back().events.push_back(event(row));
+            page.days.back().events.push_back(event(row, lists_.events[static_cast<size_t>(r - 1)]));
         }
         return page;
     }
@@ -100,12 +95,10 @@ private:
                 page.symbols.assign(lines.begin() + 1, lines.end());
             }
         }
-        individual_ = EntryIndex(store.atld37());
-        teams_ = EntryIndex(store.atld28());
-        names_ = EntrantNames(store.atld30(), store.atld20());
+        lists_ = buildStartLists(src_.programme, src_.reference, store, options_.language);
     }
 
-    WebEvent event(const std::vector<std::string>& row)
+    WebEvent event(const std::vector<std::string>& row, const StartListEvent& startList)
     {
         WebEvent e;
         const std::string number = trimmed(row[pcol::Number]) + trimmed(row[pcol::Sub]);
@@ -116,11 +109,9 @@ private:
                    trimmed(row[pcol::Event]),
                    trimmed(row[pcol::Point]),
                    trimmed(row[pcol::Level])};
-        const double definition = textToNumber(row[pcol::Definition]);
-        const int kind = FindEventKind(src_.reference.definitions, definition);
         if (records_)
-            e.records = recordLines(definition, kind);
-        startList(e, kind, definition, levelIndexOf(row[pcol::Level], options_.language));
+            e.records = recordLines(startList.definition, startList.tipe);
+        addStartList(e, startList);
         return e;
     }
 
@@ -166,38 +157,32 @@ private:
         return lines;
     }
 
-    // The entrants sorted by heat and lane as the gate programme in draw order
-    // sorts them; an event whose entries have no draw keeps its entry order. Heats
-    // are titled when there is more than one, except for the field events (kinds 7
-    // and 8), which compete as one group.
-    void startList(WebEvent& e, int kind, double definition, double level) const
+    // The start list's heats in draw order; heats are titled when there is more
+    // than one, except for the field events, which compete as one group.
+    void addStartList(WebEvent& e, const StartListEvent& startList) const
     {
-        std::vector<EntryRow> entries = (kind == kTeamEvent ? teams_ : individual_).of(definition, level);
-        if (entries.empty())
+        if (startList.heats.empty())
             return;
-        sortInDrawOrder(entries);
-        const bool titled = (kind < 7 || kind > 8) && entries.back().heat > 1;
+        const bool titled = startList.kind != EventKind::Field && startList.heats.back().number > 1;
         const char* heatWord = isEnglish(options_.language) ? "Heat " : "Lopie ";
-        double heat = entries.front().heat;
-        e.heats.push_back({titled ? heatWord + formatNumber(heat) : std::string(), {}});
-        for (const EntryRow& entry : entries) {
-            if (titled && entry.heat != heat) {
-                heat = entry.heat;
-                e.heats.push_back({heatWord + formatNumber(heat), {}});
+        for (const StartHeat& heat : startList.heats) {
+            if (e.heats.empty() || titled)
+                e.heats.push_back({titled ? heatWord + formatNumber(heat.number) : std::string(), {}});
+            for (const StartCompetitor& c : heat.competitors) {
+                WebEntrant who;
+                who.id = c.id;
+                if (c.lane > 0) {
+                    who.lane = formatNumber(c.lane);
+                    e.lanes = true;
+                }
+                if (startList.kind == EventKind::Relay)
+                    who.name = c.teamName();
+                else if (c.named)
+                    who.name = (options_.nameStyle == NameStyle::FullName ? c.firstName() : firstChars(c.firstName(), 1)) +
+                               " " + c.lastName();
+                who.team = c.teamShort();
+                e.heats.back().entrants.push_back(std::move(who));
             }
-            WebEntrant who;
-            if (entry.lane > 0) {
-                who.lane = formatNumber(entry.lane);
-                e.lanes = true;
-            }
-            if (kind == kTeamEvent) {
-                who.name = names_.teamName(entry.nommer);
-                who.team = names_.teamAbbreviation(entry.nommer);
-            } else {
-                who.name = names_.athleteName(entry.nommer, options_.nameStyle);
-                who.team = names_.teamAbbreviation(std::floor(entry.nommer / 1000));
-            }
-            e.heats.back().entrants.push_back(std::move(who));
         }
     }
 
@@ -206,8 +191,7 @@ private:
     PageHeading heading_;
     std::vector<RecordSymbol> symbols_;
     std::optional<RecordLookup> records_;
-    EntryIndex individual_, teams_;
-    EntrantNames names_;
+    StartLists lists_;
     std::unordered_set<std::string> anchors_;
 };
 

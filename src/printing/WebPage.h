@@ -11,10 +11,12 @@ namespace dravik::printing {
 // texts and lookups of the printouts: the standard programme's row texts and
 // records, the gate programme's entrants in draw order.
 
-// One line of a start list: the lane ("" when none is drawn), the athlete's (or
-// team's) name and the team's abbreviation.
+// One line of a start list: the lane ("" when none is drawn), the athlete code
+// (or team number) that officials match to the bib, the athlete's (or team's)
+// name and the team's abbreviation.
 struct WebEntrant {
     std::string lane, name, team;
+    std::string id;
 };
 
 // A heat of an event; an event that runs as one group has one untitled heat.

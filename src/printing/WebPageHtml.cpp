@@ -18,12 +18,13 @@ struct WebTexts {
     const char* order; // first column when no lanes are drawn
     const char* name;
     const char* team;
+    const char* id; // the athlete code or team number officials match to the bib
 };
 
 const WebTexts& textsFor(Language lang)
 {
-    static const WebTexts en{"en", "Program", "Records", " entrants", "No entrants", "Lane", "No", "Name", "Team"};
-    static const WebTexts af{"af", "Program", "Rekords", " deelnemers", "Geen deelnemers", "Baan", "Nr", "Naam", "Span"};
+    static const WebTexts en{"en", "Program", "Records", " entrants", "No entrants", "Lane", "No", "Name", "Team", "ID"};
+    static const WebTexts af{"af", "Program", "Rekords", " deelnemers", "Geen deelnemers", "Baan", "Nr", "Naam", "Span", "ID"};
     return isEnglish(lang) ? en : af;
 }
 
@@ -102,12 +103,15 @@ void startList(HtmlWriter& w, const WebEvent& e, const WebTexts& t)
         if (!heat.title.empty())
             w.element("h3", heat.title);
         w.open("table", " class=\"sl\"").open("thead").open("tr");
-        w.element("th", e.lanes ? t.lane : t.order, " class=\"lane\"").element("th", t.name).element("th", t.team, " class=\"team\"");
+        w.element("th", e.lanes ? t.lane : t.order, " class=\"lane\"");
+        w.element("th", t.id, " class=\"id\"");
+        w.element("th", t.name).element("th", t.team, " class=\"team\"");
         w.close("tr").close("thead").open("tbody");
         int position = 0;
         for (const WebEntrant& who : heat.entrants) {
             ++position;
             w.open("tr").element("td", e.lanes ? who.lane : std::to_string(position));
+            w.element("td", who.id, " class=\"id\"");
             w.element("td", who.name).element("td", who.team).close("tr");
         }
         w.close("tbody").close("table");

@@ -46,6 +46,7 @@ th{background:#f3f6f4}
 .sl{table-layout:fixed}
 .sl th,.sl td{overflow-wrap:break-word}
 .sl .lane{width:4.2rem}
+.sl .id{width:4.6rem}
 .sl .team{width:34%}
 .scroll{overflow-x:auto;background:#fff;border:1px solid #cfd8d3;border-radius:8px}
 .scroll th,.scroll td{white-space:nowrap}

@@ -54,8 +54,7 @@ std::optional<int> readEventDay(std::string_view text, int meetingDays)
 
 bool isEventSub(std::string_view text)
 {
-    std::string t = trimmed(text);
-    return t.empty() || (t.size() == 1 && ((t[0] >= 'a' && t[0] <= 'z') || (t[0] >= 'A' && t[0] <= 'Z')));
+    return subLetterPlace(trimmed(text)) >= 0;
 }
 
 bool isEventPoint(std::string_view text)
@@ -72,6 +71,24 @@ EntryResult checkEventTime(std::string_view text, Language lang)
                 "Invalid time"};
     return {"Die tyd " + quotedText(text) + " is nie 'n geldige tyd nie. Tik dit as hh:mm, van 00:00 tot 23:59.",
             "Ongeldige tyd"};
+}
+
+int subLetterPlace(std::string_view sub)
+{
+    while (!sub.empty() && sub.front() == ' ')
+        sub.remove_prefix(1);
+    while (!sub.empty() && sub.back() == ' ')
+        sub.remove_suffix(1);
+    if (sub.empty())
+        return 0;
+    if (sub.size() != 1)
+        return -1;
+    const char c = sub.front();
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 1;
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A' + 1;
+    return -1;
 }
 
 EntryResult checkEventNumber(std::string_view text, std::string_view field, Language lang)

@@ -41,6 +41,12 @@ EntryResult checkEventTime(std::string_view text, Language lang);
 // or into the renumber panel. The refusal names the field.
 EntryResult checkEventNumber(std::string_view text, std::string_view field, Language lang);
 
+// The place in the alphabet of a sub letter: 1 for "a" or "A" up to 26 for "z"
+// or "Z", 0 for a blank sub, -1 for anything else. A sub is one letter or
+// nothing: the programme's check (isEventSub) and the photo-finish event
+// numbers take the same subs.
+int subLetterPlace(std::string_view sub);
+
 // Checks text typed into a cell of the programme grid before it is taken:
 // number, sub, time, point and day as read above. Other columns pass.
 EntryResult checkProgrammeCell(int col, std::string_view text, Language lang, int meetingDays);

@@ -1,12 +1,17 @@
 #include "app/AppTestSupport.h"
 
+#include <QSpinBox>
+
+#include <fstream>
+
 using namespace dravik;
 namespace fs = std::filesystem;
 
 namespace {
 
 // "Photo-finish" writes the chosen day's start lists into the import folder,
-// in either window; all days of the demo (numbered from 1 each day) are refused.
+// in either window; all days of the demo (numbered from 1 each day) are refused
+// unless a day offset numbers each day apart.
 TEST(PhotoFinishPanelTest, WritesTheChosenDayInBothWindows)
 {
     test::SuiteSession s;
@@ -38,6 +43,20 @@ TEST(PhotoFinishPanelTest, WritesTheChosenDayInBothWindows)
         EXPECT_TRUE(told.contains(w.told) && told.contains(QString::fromStdString(camera.string())))
             << told.toStdString();
         EXPECT_TRUE(fs::exists(camera / "lynx.sch"));
+        for (const char* file : {"lynx.evt", "lynx.ppl", "lynx.sch"})
+            fs::remove(camera / file);
+
+        // With a day offset every day goes into the folder at once.
+        auto* offset = test::child<QSpinBox>(window, "spnLynxOffset");
+        days->setCurrentIndex(0);
+        offset->setValue(1000);
+        s.prompter.told.clear();
+        test::click(window, "cmdLynx");
+        EXPECT_TRUE(s.prompter.told.value(0).contains(w.told)) << s.prompter.told.value(0).toStdString();
+        std::ifstream evt(camera / "lynx.evt");
+        const std::string events(std::istreambuf_iterator<char>(evt), {});
+        EXPECT_NE(events.find("\r\n2001,1,1,"), std::string::npos) << "day 3's event 1";
+        offset->setValue(0);
         for (const char* file : {"lynx.evt", "lynx.ppl", "lynx.sch"})
             fs::remove(camera / file);
     }

@@ -80,6 +80,11 @@ TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTickedAndPrintOr
     child<QComboBox>(w, "cmbFont")->setCurrentIndex(3);
     EXPECT_EQ(w.printTab().options().fontSize, 9);
 
+    // The competitor IDs of the gate programme.
+    EXPECT_FALSE(w.printTab().options().ids);
+    click(w, "chkIds");
+    EXPECT_TRUE(w.printTab().options().ids);
+
     // A new activation chooses "Program" again, with its frame only.
     click(w, "optDPR(2)");
     w.activate();

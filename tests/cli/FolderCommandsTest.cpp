@@ -18,14 +18,19 @@ TEST(LynxCommand, WritesOneDayOfTheDemoMeeting)
     fs::create_directory(camera);
 
     std::ostringstream all;
-    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), camera.string(), 0, Language::English, all),
+    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 0}, Language::English, all),
                  std::runtime_error);
     EXPECT_TRUE(fs::is_empty(camera));
-    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), camera.string(), 4, Language::English, all),
+    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 4}, Language::English, all),
+                 std::invalid_argument);
+    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 0, 50000}, Language::English, all),
+                 std::invalid_argument);
+    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 0, 1000, "latin1"}, Language::English,
+                                     all),
                  std::invalid_argument);
 
     std::ostringstream out;
-    EXPECT_EQ(cli::runLynxCommand(dir.path().string(), camera.string(), 2, Language::Afrikaans, out), 0);
+    EXPECT_EQ(cli::runLynxCommand(dir.path().string(), {camera.string(), 2}, Language::Afrikaans, out), 0);
     std::smatch counts;
     const std::string said = out.str();
     ASSERT_TRUE(std::regex_search(said, counts, std::regex("Wrote (\\d+) races and (\\d+) competitors"))) << said;
@@ -36,8 +41,13 @@ TEST(LynxCommand, WritesOneDayOfTheDemoMeeting)
     EXPECT_EQ(std::to_string(test::lines(text("lynx.sch")).size()), counts[1].str());
     EXPECT_EQ(std::to_string(test::lines(text("lynx.ppl")).size()), counts[2].str());
     const std::string events = text("lynx.evt");
-    EXPECT_NE(events.find(",Seuns - "), std::string::npos);
-    EXPECT_NE(events.find("01,1,1,"), std::string::npos) << "the relays share numbers through sub letters";
+    EXPECT_NE(events.find(" Seuns - "), std::string::npos);
+    EXPECT_NE(events.find("\r\n1000"), std::string::npos) << "the relays share numbers through sub letters";
+
+    // With a day offset every day goes into one folder at once.
+    std::ostringstream everyDay;
+    EXPECT_EQ(cli::runLynxCommand(dir.path().string(), {camera.string(), 0, 1000}, Language::English, everyDay), 0);
+    EXPECT_NE(text("lynx.evt").find("\r\n2001,1,1,1 "), std::string::npos) << "day 3's event 1";
 }
 
 TEST(PublishCommand, WritesTheFolderOrSaysWhatIsWrong)

@@ -54,7 +54,10 @@ TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
          "Program.odt", {"Record symbols in use:"}, "", "(33 events)"},
         {"gate",
          [](Options& o) { o.what = "gate", o.names = "draw", o.initials = true, o.results = 9, o.altLanguage = true, o.lang = "af"; },
-         "Program.odt", {"9 __________________"}},
+         "Program.odt", {"9 __________________"}, "12030 M Du Toit"},
+        // --ids: the athlete code before each name.
+        {"gate with IDs", [](Options& o) { o.what = "gate", o.names = "draw", o.initials = true, o.ids = true; },
+         "Program.odt", {"12030 M Du Toit (LDB)"}},
         // The records report of one set with the chosen columns: an unticked column stays out.
         {"report", [](Options& o) { o.what = "records", o.set = "2", o.columns = "name,surname,date"; }, "Rekords.odt",
          {"Provincial Records (P)", "Surname", "Date", "Record"}, "Track"},

@@ -45,10 +45,11 @@ void addPeople(test::TestMeeting& s)
         s.addAthlete(team, number, name, surname);
 }
 
-PhotoFinishReport write(test::TestMeeting& s, int day, const fs::path& folder, Language lang = Language::English)
+PhotoFinishReport write(test::TestMeeting& s, int day, const fs::path& folder, Language lang = Language::English,
+                         int dayOffset = 0)
 {
     auto store = s.open();
-    return exportPhotoFinish(s.grid, s.reference, *store, lang, day, folder.string());
+    return exportPhotoFinish(s.grid, s.reference, *store, lang, {day, dayOffset}, folder.string());
 }
 
 // The programme of day 1, rows out of order: a sprint drawn in two heats, a
@@ -80,21 +81,23 @@ TEST(PhotoFinishTest, WritesTheRacesOfTheDayInProgrammeAndDrawOrder)
     std::vector<std::string> evt = fileLines(out.path() / "lynx.evt");
     ASSERT_FALSE(evt.empty());
     EXPECT_EQ(evt[0].substr(0, 1), ";");
-    EXPECT_NE(evt[0].find("12a = 1201"), std::string::npos) << evt[0];
+    EXPECT_NE(evt[0].find("12a = 100012"), std::string::npos) << evt[0];
     evt.erase(evt.begin());
+    const std::string at8 = ",,,,,,,08:00:00";
     EXPECT_EQ(evt, (std::vector<std::string>{
-                       "1,1,1,Boys - 12 100 m", ",1001,3,Smith,John,OAK", ",1002,5,du Plessis,Zo\xE9,OAK",
-                       "1,1,2,Boys - 12 100 m", ",1003,2,Lee  Jr,Ann,OAK", ",2001,4,Botha,Piet,BRG",
-                       "2,1,1,Girls - 12 1500 m", ",2004,1,,,BRG", ",2001,2,Botha,Piet,BRG",
+                       "1,1,1,1 Boys - 12 100 m" + at8, ",1001,3,Smith,John,OAK", ",1002,5,du Plessis,Zo\xE9,OAK",
+                       "1,1,2,1 Boys - 12 100 m" + at8, ",1003,2,\"Lee, Jr\",Ann,OAK", ",2001,4,Botha,Piet,BRG",
+                       "2,1,1,2 Girls - 12 1500 m" + at8, ",2004,1,,,BRG", ",2001,2,Botha,Piet,BRG",
                        // no draw: in entry order
-                       "301,1,1,Boys - 12 100 m Heat", ",1001,,Smith,John,OAK", ",1003,,Lee  Jr,Ann,OAK",
-                       "302,1,1,Boys - 12 4x100 m", ",2,1,Bergsig,,BRG", ",1,2,Oakdale  High,,OAK"}));
+                       "100003,1,1,3a Boys - 12 100 m Heat" + at8, ",1001,,Smith,John,OAK",
+                       ",1003,,\"Lee, Jr\",Ann,OAK",
+                       "200003,1,1,3b Boys - 12 4x100 m" + at8, ",2,1,Bergsig,,BRG", ",1,2,\"Oakdale, High\",,OAK"}));
     EXPECT_EQ(fileLines(out.path() / "lynx.ppl"),
-              (std::vector<std::string>{"1,Oakdale  High,,OAK", "2,Bergsig,,BRG", "1001,Smith,John,OAK",
-                                        "1002,du Plessis,Zo\xE9,OAK", "1003,Lee  Jr,Ann,OAK", "2001,Botha,Piet,BRG",
-                                        "2004,,,BRG"}));
+              (std::vector<std::string>{"1,\"Oakdale, High\",,OAK", "2,Bergsig,,BRG", "1001,Smith,John,OAK",
+                                        "1002,du Plessis,Zo\xE9,OAK", "1003,\"Lee, Jr\",Ann,OAK",
+                                        "2001,Botha,Piet,BRG", "2004,,,BRG"}));
     EXPECT_EQ(fileLines(out.path() / "lynx.sch"),
-              (std::vector<std::string>{"1,1,1", "1,1,2", "2,1,1", "301,1,1", "302,1,1"}));
+              (std::vector<std::string>{"1,1,1", "1,1,2", "2,1,1", "100003,1,1", "200003,1,1"}));
 
 }
 
@@ -109,9 +112,11 @@ TEST(PhotoFinishTest, BadRowsAreNamedAndNoFileIsWritten)
         {"unknown level", [](auto& s) { s.addRow({.number = "5", .level = "Heats"}); }, 0,
          "Event 5 (day 1): \"Heats\" is no level of the list."},
         {"sub that is no letter", [](auto& s) { s.addRow({.number = "5", .sub = "1"}); }, 0,
-         "Event 51 (day 1): the number must be a whole number from 1 to 999999 and the sub a letter."},
+         "Event 51 (day 1): the number must be a whole number from 1 to 9999 and the sub one letter."},
         {"number not whole", [](auto& s) { s.addRow({.number = "2.5"}); }, 0,
-         "Event 2.5 (day 1): the number must be a whole number from 1 to 999999"},
+         "Event 2.5 (day 1): the number must be a whole number from 1 to 9999"},
+        {"number past 9999", [](auto& s) { s.addRow({.number = "10000"}); }, 0,
+         "Event 10000 (day 1): the number must be a whole number from 1 to 9999"},
         {"missing athlete", [](auto& s) { s.addEntry(1009, def::Sprint); }, 0,
          "Atld37 entry of athlete 1009 in Event 1 (day 1): there is no athlete 9 of team 1."},
         {"missing team",
@@ -134,8 +139,21 @@ TEST(PhotoFinishTest, BadRowsAreNamedAndNoFileIsWritten)
          0, "The programme has no races to write (field events are not written)."},
         {"one number twice", [](auto& s) { s.addRow({.event = "200 m"}); }, 1,
          "Event 1 (day 1) and Event 1 (day 1) would both be photo-finish event 1"},
+        {"a team number that is an athlete code",
+         [](auto& s) {
+             s.addTeam(1001, "Club 1001", "C1");
+             s.addRow({.number = "6", .definition = "103"});
+             s.addTeamEntry(1001, def::Relay);
+         },
+         0, "Competitor 1001 is both a team and an athlete"},
         {"numbers again each day", [](auto& s) { s.addRow({.day = "2"}); }, 0,
          "The event numbers start again on another day (Event 1 (day 1), Event 1 (day 2))"},
+        {"day offset below a day's numbers",
+         [](auto& s) {
+             s.addRow({.number = "12"});
+             s.addRow({.number = "2", .day = "2"});
+         },
+         -10, "Event 12 (day 1) and Event 2 (day 2) would both be photo-finish event 12: choose a day offset"},
         // The Afrikaans window is told in Afrikaans.
         {"Afrikaans", [](auto& s) { s.grid.setRows(1); }, 0, "Die program het geen items nie.", Language::Afrikaans},
     };
@@ -146,7 +164,8 @@ TEST(PhotoFinishTest, BadRowsAreNamedAndNoFileIsWritten)
         s.addEntry(1001, def::Sprint);
         c.change(s);
         test::TempFolder out;
-        EXPECT_THAT([&] { write(s, c.day, out.path(), c.lang); },
+        // A negative day stands for every day with that day offset.
+        EXPECT_THAT([&] { write(s, std::max(c.day, 0), out.path(), c.lang, std::max(-c.day, 0)); },
                     testing::ThrowsMessage<PhotoFinishError>(testing::HasSubstr(c.message)))
             << c.what;
         EXPECT_TRUE(fs::is_empty(out.path())) << c.what;
@@ -174,20 +193,86 @@ TEST(PhotoFinishTest, AFailedWriteLeavesTheFolderAsItWas)
     EXPECT_FALSE(fs::exists(out.path() / "lynx.ppl"));
     EXPECT_FALSE(fs::exists(out.path() / "lynx.evt.part"));
     EXPECT_FALSE(fs::exists(out.path() / "lynx.ppl.part"));
+
+    // The last rename fails after the first two were made: the old set comes back.
+    std::ofstream(out.path() / "lynx.ppl") << "old people";
+    std::ofstream(out.path() / "lynx.sch") << "old schedule";
+    fs::remove(out.path() / "lynx.sch.part");
+    fs::create_directories(out.path() / "lynx.sch.old" / "blocked");
+    EXPECT_THROW(write(s, 0, out.path()), PhotoFinishError);
+    auto text = [&](const char* name) {
+        std::ifstream in(out.path() / name);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(text("lynx.evt"), "old start list");
+    EXPECT_EQ(text("lynx.ppl"), "old people");
+    EXPECT_EQ(text("lynx.sch"), "old schedule");
+    for (const char* left : {"lynx.evt.old", "lynx.ppl.old", "lynx.evt.part", "lynx.ppl.part", "lynx.sch.part"})
+        EXPECT_FALSE(fs::exists(out.path() / left)) << left;
 }
 
 TEST(PhotoFinishTest, NamesAreWrittenInWindows1252)
 {
     const std::pair<std::string, std::string> cases[] = {
         {"Zoë Müller", "Zo\xEB M\xFCller"}, {"€ – — “x” Š", "\x80 \x96 \x97 \x93x\x94 \x8A"},
-        {"Łukasz", "?ukasz"},               {"日本", "??"},
+        {"Łukasz Dőry", "Lukasz Dory"},     {"日本", "??"},        {"a😀b", "a?b"},
         {"\u00A0ÿ", "\xA0\xFF"},
         {"a\xFF" "b", "a?b"},               {"cut \xC3", "cut ?"},
+        // One "?" for each byte that starts no character, whatever follows it.
+        {"\xFF" "abcd", "?abcd"},           {"\xC3(x", "?(x"},  {"\x80xyz", "?xyz"},
+        {"\xE2\x82x", "??x"},              {"\xF0\x9F\x98\x80xyz", "?xyz"},
+        // A whole sequence that is no character (a surrogate, past U+10FFFF) is one "?",
+        // an overlong one a "?" per byte.
+        {"\xED\xA0\x80xy", "?xy"},          {"\xF4\x90\x80\x80xy", "?xy"}, {"\xC1\xBFx", "??x"},
+        {"\xC2x", "?x"},
         // The lowest three-byte and the highest four-byte character are one character each.
         {"\xE0\xA0\x80", "?"},            {"\xF4\x8F\xBF\xBF", "?"},
     };
     for (const auto& [utf8, expected] : cases)
         EXPECT_EQ(toWindows1252(utf8), expected) << utf8;
+    // A transliteration longer than its character: "⅓" is " 1/3 ".
+    std::string thirds, written;
+    for (int i = 0; i < 40; ++i) {
+        thirds += "\xE2\x85\x93";
+        written += " 1/3 ";
+    }
+    EXPECT_EQ(toWindows1252(thirds), written);
+}
+
+} // namespace
+
+namespace {
+
+// Every row of a meeting of up to 9,999 events and three days keeps a number of its own.
+TEST(PhotoFinishTest, EventNumbersFollowTheStatedRule)
+{
+    struct Case { const char* number; const char* sub; int day, offset, event; };
+    const Case cases[] = {
+        {"12", "", 1, 0, 12},           {"12", "a", 1, 0, 100012},       {"12", "B", 1, 0, 200012},
+        {"12", "z", 3, 0, 2600012},     {"101", "", 1, 0, 101},          {"1", "a", 1, 0, 100001},
+        {"9999", "", 1, 0, 9999},       {"12", "", 2, 1000, 1012},       {"12", "a", 2, 1000, 101012},
+        {"9999", "z", 3, 45000, 2699999}, {" 7 ", " c ", 1, 0, 300007},
+        // refused: no number, out of range, a sub that is no letter, a day the offset cannot place
+        {"0", "", 1, 0, 0},             {"10000", "", 1, 0, 0},          {"2.5", "", 1, 0, 0},
+        {"x", "", 1, 0, 0},             {"12", "1", 1, 0, 0},            {"12", "ab", 1, 0, 0},
+        {"12", "\xC3\xA9", 1, 0, 0},    {"12", "", 0, 1000, 0},          {"12", "", 4, 1000, 0},
+        {"12", "", 1, 45001, 0},        {"12", "", 1, -1, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(photoFinishEventNumber(c.number, c.sub, c.day, c.offset), c.event)
+            << c.number << c.sub << " day " << c.day << " offset " << c.offset;
+    EXPECT_NE(photoFinishNumberRule(1000).find("day 2's 12a = 101012"), std::string::npos);
+}
+
+TEST(PhotoFinishTest, FieldsAreQuotedAsTheCameraFormatQuotes)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"Smith", "Smith"},           {"Lee, Jr", "\"Lee, Jr\""}, {"\"O'Neil", "\"\"\"O'Neil\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""}, {" lead", "\" lead\""}, {"trail ", "trail "},
+        {"tab\there", "tab here"},    {"", ""},                   {"\xC5\x81ukasz", "\xC5\x81ukasz"},
+    };
+    for (const auto& [text, field] : cases)
+        EXPECT_EQ(lynxField(text), field) << text;
 }
 
 } // namespace

@@ -126,17 +126,18 @@ TEST(WebPageTest, EventsStartListsAndRecordsFoundInThePage)
     EXPECT_EQ(events[0].cells, (std::vector<std::string>{"1", "08:00", "Boys - 12", "100 m", "", "Finaal"}));
     EXPECT_EQ(events[0].records, std::vector<std::string>{"S - 10.50"});
     EXPECT_EQ(events[0].heats, (std::vector<std::string>{"Heat 1", "Heat 2"}));
-    EXPECT_EQ(events[0].start, (std::vector<std::string>{"2", "Name4 Van4", "A & B \"quoted\"", "5", "Name2 Van2",
-                                                         "PBH", "3", "Name3 Van3", "A & B \"quoted\"", "4",
-                                                         "Name1 Van1", "PBH"}));
+    // Lane, the competitor ID officials match to the bib, name, team.
+    EXPECT_EQ(events[0].start, (std::vector<std::string>{"2", "2004", "Name4 Van4", "A & B \"quoted\"", "5", "1002",
+                                                         "Name2 Van2", "PBH", "3", "2003", "Name3 Van3",
+                                                         "A & B \"quoted\"", "4", "1001", "Name1 Van1", "PBH"}));
     EXPECT_EQ(events[1].records, std::vector<std::string>{"New event"});
     EXPECT_TRUE(events[1].heats.empty());
-    EXPECT_EQ(events[1].start, (std::vector<std::string>{"3", "Pretoria Boys", "PBH", "6",
+    EXPECT_EQ(events[1].start, (std::vector<std::string>{"3", "1", "Pretoria Boys", "PBH", "6", "2",
                                                          "<script>alert(1)</script>", "A & B \"quoted\""}));
     // A field event competes as one group, in draw order.
     EXPECT_TRUE(events[2].heats.empty());
-    EXPECT_EQ(events[2].start, (std::vector<std::string>{"", "Name4 Van4", "A & B \"quoted\"", "1", "Name1 Van1",
-                                                         "PBH"}));
+    EXPECT_EQ(events[2].start, (std::vector<std::string>{"", "2004", "Name4 Van4", "A & B \"quoted\"", "1", "1001",
+                                                         "Name1 Van1", "PBH"}));
     EXPECT_TRUE(events[3].start.empty());
     EXPECT_TRUE(test::contains(html, "No entrants"));
 

@@ -260,7 +260,8 @@ TEST(EventEntry, GridCellsTakeOnlyWhatIsStored)
     const std::vector<Case> cases = {
         {pcol::Number, "12", 1, true},   {pcol::Number, "abc", 1, false}, {pcol::Number, "0", 1, false},
         {pcol::Sub, "a", 1, true},       {pcol::Sub, "", 1, true},        {pcol::Sub, "xyz1", 1, false},
-        {pcol::Sub, "\xc3\xa9", 1, false}, {pcol::Point, "ABC", 1, true},  {pcol::Point, "QWERTY", 1, false},
+        {pcol::Sub, "\xc3\xa9", 1, false}, {pcol::Sub, "Z", 1, true},      {pcol::Sub, "7", 1, false},
+        {pcol::Point, "ABC", 1, true},   {pcol::Point, "QWERTY", 1, false},
         {pcol::Sub, "\xf0\x9f\x98\x80", 1, false}, {pcol::Sub, "ab", 1, false}, {pcol::Number, "12345", 1, false},
         {pcol::Time, "", 1, true},       {pcol::Day, "", 1, true},        {pcol::Point, "ABCD", 1, false},
         {pcol::Time, "08:15", 1, true},  {pcol::Time, "25:00", 1, false}, {pcol::Day, "2", 3, true},

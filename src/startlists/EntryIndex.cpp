@@ -1,9 +1,9 @@
-#include "printing/EntryIndex.h"
+#include "startlists/EntryIndex.h"
 
 #include "platform/RecordSet.h"
 
 
-namespace dravik::printing {
+namespace dravik {
 
 EntryIndex::EntryIndex(RecordSet& entries)
 {
@@ -19,4 +19,4 @@ const std::vector<EntryRow>& EntryIndex::of(double definitionNumber, double leve
     return it == groups_.end() ? none : it->second;
 }
 
-} // namespace dravik::printing
+} // namespace dravik

@@ -3,7 +3,7 @@
 #include <functional>
 #include <utility>
 
-namespace dravik::printing {
+namespace dravik {
 
 // Hash of a pair of stored numbers, for lookups keyed by two fields (Verw and Tnom, Tnom and Uvlak).
 struct PairHash {
@@ -14,4 +14,4 @@ struct PairHash {
     }
 };
 
-} // namespace dravik::printing
+} // namespace dravik

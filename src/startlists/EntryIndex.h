@@ -1,5 +1,5 @@
 #pragma once
-#include "printing/PairHash.h"
+#include "platform/PairHash.h"
 
 #include <unordered_map>
 #include <utility>
@@ -9,7 +9,7 @@ namespace dravik {
 class RecordSet;
 }
 
-namespace dravik::printing {
+namespace dravik {
 
 // One row of the individual (Atld37) or team (Atld28) entries.
 struct EntryRow {
@@ -31,4 +31,4 @@ private:
     std::unordered_map<std::pair<double, double>, std::vector<EntryRow>, PairHash> groups_;
 };
 
-} // namespace dravik::printing
+} // namespace dravik
