@@ -75,8 +75,9 @@ int runPublishCommand(const std::string& dir, const PublishCommandOptions& o, st
     printing::writeWebFolder(o.folder, site.files);
 
     const std::filesystem::path folder = std::filesystem::absolute(o.folder).lexically_normal();
-    out << "Wrote " << (folder / "index.html").string() << " (" << site.events << " events).\n";
-    if (site.files.size() > 1)
+    out << "Wrote " << (folder / "index.html").string() << " (" << site.events << " events, " << site.files.size()
+        << " files).\n";
+    if (site.recordsPage)
         out << "Wrote " << (folder / "records.html").string() << " (record set " << recordSet->name << ").\n";
     else if (recordSet)
         out << "The record set " << o.set << " holds no records: no records page was written.\n";

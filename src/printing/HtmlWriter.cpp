@@ -25,9 +25,7 @@ size_t utf8Length(std::string_view text, size_t i)
     return n;
 }
 
-} // namespace
-
-std::string escapeHtml(std::string_view text)
+std::string cleaned(std::string_view text, bool references)
 {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
@@ -46,6 +44,11 @@ std::string escapeHtml(std::string_view text)
             i += n;
             continue;
         }
+        if (!references && (c == '&' || c == '<' || c == '>' || c == '"' || c == '\'')) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
         switch (c) {
         case '&': out += "&amp;"; break;
         case '<': out += "&lt;"; break;
@@ -61,6 +64,18 @@ std::string escapeHtml(std::string_view text)
         ++i;
     }
     return out;
+}
+
+} // namespace
+
+std::string escapeHtml(std::string_view text)
+{
+    return cleaned(text, true);
+}
+
+std::string cleanText(std::string_view text)
+{
+    return cleaned(text, false);
 }
 
 std::string dataUri(std::string_view type, std::string_view bytes)

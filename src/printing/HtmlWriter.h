@@ -9,6 +9,10 @@ namespace dravik::printing {
 // are no UTF-8 become U+FFFD, so text from any table gives well-formed HTML.
 std::string escapeHtml(std::string_view text);
 
+// The same text with only the control characters left out and bytes that are no
+// UTF-8 made U+FFFD: for files other than HTML.
+std::string cleanText(std::string_view text);
+
 // bytes as a data: address of the given type ("image/png"), for a page that
 // fetches nothing.
 std::string dataUri(std::string_view type, std::string_view bytes);

@@ -75,9 +75,9 @@ public:
             if (page.days.empty() || day != currentDay) {
                 currentDay = day;
                 const auto title = headingLines([&](Document& d) { heading_.dayOrDateLine(d, day); });
-                page.days.push_back({title.empty() ? std::string() : title.front(), {}});
+                page.days.push_back({day, title.empty() ? std::string() : title.front(), {}});
             }
-            page.days.back().events.push_back(event(row));
+            page.days.back().events.push_back(event(row, day));
         }
         return page;
     }
@@ -105,11 +105,11 @@ private:
         names_ = EntrantNames(store.atld30(), store.atld20());
     }
 
-    WebEvent event(const std::vector<std::string>& row)
+    WebEvent event(const std::vector<std::string>& row, int day)
     {
         WebEvent e;
         const std::string number = trimmed(row[pcol::Number]) + trimmed(row[pcol::Sub]);
-        e.anchor = anchorFor(number);
+        e.anchor = anchorFor(day, number);
         e.cells = {number,
                    trimmed(row[pcol::Time]),
                    standardGenderLabel(row[pcol::Gender], row[pcol::Age], options_.language),
@@ -118,16 +118,19 @@ private:
                    trimmed(row[pcol::Level])};
         const double definition = textToNumber(row[pcol::Definition]);
         const int kind = FindEventKind(src_.reference.definitions, definition);
+        e.field = kind == 7 || kind == 8;
+        e.teamEvent = kind == kTeamEvent;
         if (records_)
             e.records = recordLines(definition, kind);
         startList(e, kind, definition, levelIndexOf(row[pcol::Level], options_.language));
         return e;
     }
 
-    // "e12a"; a number seen before gets "-2", "-3", ... so every event keeps its own link.
-    std::string anchorFor(const std::string& number)
+    // "d2-26a"; a number seen before on its day gets "-2", "-3", ... so every event
+    // keeps its own link.
+    std::string anchorFor(int day, const std::string& number)
     {
-        std::string base = "e";
+        std::string base = "d" + std::to_string(day) + "-";
         for (char c : number)
             if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
                 base += c;
@@ -186,6 +189,7 @@ private:
                 e.heats.push_back({heatWord + formatNumber(heat), {}});
             }
             WebEntrant who;
+            who.number = entry.nommer;
             if (entry.lane > 0) {
                 who.lane = formatNumber(entry.lane);
                 e.lanes = true;
