@@ -155,8 +155,8 @@ std::string startPageHtml(const WebProgramme& page, const WebFrame& frame, const
         if (!day.events.empty() && day.events.front().cells.size() > 1) {
             const std::string& from = day.events.front().cells[1];
             const std::string& to = day.events.back().cells[1];
-            if (!from.empty() && !to.empty())
-                about += ", " + from + " - " + to;
+            if (!from.empty())
+                about += ", " + from + (to.empty() || to == from ? "" : " - " + to);
         }
         w.element("span", about, " class=\"about\"").close("li");
     }
