@@ -30,6 +30,7 @@ public:
     HtmlWriter& raw(std::string_view markup);
 
     const std::string& html() const { return html_; }
+    void reserve(size_t bytes) { html_.reserve(bytes); }
 
 private:
     std::string html_;

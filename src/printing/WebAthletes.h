@@ -19,15 +19,21 @@ struct WebDayPlace {
 // or place in the order, and the link that opens the event's start list.
 struct WebRace {
     const WebEvent* event = nullptr;
-    std::string day, heat, position, href;
+    const WebDayPlace* place = nullptr;
+    std::string heat, position; // "Heat 2" ("" for one group), "Lane 4" or "Order 3"
 };
 
 // An athlete (or a relay team) with every race of the programme.
 struct WebCompetitor {
     double number = 0;
-    std::string name, id, team, teamName; // team: the abbreviation
-    std::string sortKey;
+    const WebEntrant* entrant = nullptr;            // as the first start list shows it
+    const EntrantNames::Athlete* athlete = nullptr; // null for a team or an unknown athlete
+    const EntrantNames::Team* team = nullptr;       // the team, when known
     std::vector<WebRace> races;
+
+    std::string name() const;     // "Van, Naam"; the start list's name without a surname
+    std::string teamText() const; // "Pretoria Boys (PBH)"
+    const std::string& surname() const; // what the list is sorted by first
 };
 
 struct WebTeamEntry {
@@ -41,7 +47,7 @@ struct WebTeamEntry {
 // with its athletes and relays. It points into `page`, which outlives it.
 class WebAthleteIndex {
 public:
-    // `days` runs parallel to page.days.
+    // `days` runs parallel to page.days; both outlive the index.
     WebAthleteIndex(const WebProgramme& page, const std::vector<WebDayPlace>& days, const EntrantNames& names);
     // The teams point into the athletes: the index is not copied.
     WebAthleteIndex(const WebAthleteIndex&) = delete;
@@ -55,12 +61,12 @@ private:
     std::vector<WebTeamEntry> teams_;
 };
 
-// The athletes pages: athletes.html, then athletes-2.html and on when the list
-// is long, each with the A to Z bar and the pages' bar; athletes are not split
-// over pages.
-std::vector<WebFile> athletesPages(const WebAthleteIndex& index, const WebFrame& frame);
+// "Pretoria Boys (PBH)"; either part alone when the other is empty or the same.
+std::string teamText(const std::string& name, const std::string& abbreviation);
 
-// teams.html and team-N.html for every team with a race.
-std::vector<WebFile> teamPages(const WebAthleteIndex& index, const WebFrame& frame);
+// The athletes' pages: athletes.html, then athletes-2.html and on when the list is
+// long, each with the A to Z bar and the pages' bar; then teams.html and
+// team-N.html for every team with a race: its relays and its athletes.
+std::vector<WebFile> athletesAndTeamsPages(const WebAthleteIndex& index, const WebFrame& frame);
 
 } // namespace dravik::printing

@@ -1,6 +1,5 @@
 #include "printing/WebFrame.h"
 
-#include "printing/WebStyle.h"
 
 namespace dravik::printing {
 
@@ -10,7 +9,7 @@ void webPageStart(HtmlWriter& w, const WebFrame& frame, const std::string& title
     const WebTexts& t = webTexts(frame.language);
     w.raw("<!DOCTYPE html>\n").open("html", attribute("lang", t.lang)).raw("\n<head>\n");
     w.raw("<meta charset=\"utf-8\">\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n");
-    w.element("title", title).raw("\n<style>").raw(webPageStyle()).raw("</style>\n</head>\n<body>\n");
+    w.element("title", title).raw("\n<link rel=\"stylesheet\" href=\"style.css\">\n</head>\n<body>\n");
     w.open("header", " class=\"top\"");
     if (!frame.logoFile.empty())
         w.open("img", attribute("src", frame.logoFile) + " alt=\"\"");

@@ -21,7 +21,7 @@ struct WebFrame {
     std::string published;     // "Published: ..."
 };
 
-// The page up to its <main>: head, meeting heading and the day bar with
+// The page up to its <main>: head (with the site's style.css, see webPageStyle), meeting heading and the day bar with
 // `current` (a file name) marked as the page shown.
 void webPageStart(HtmlWriter& w, const WebFrame& frame, const std::string& title, const std::string& current,
                   const std::string& mainClass = {});

@@ -6,6 +6,7 @@
 #include "printing/WebCalendar.h"
 #include "printing/WebDates.h"
 #include "printing/WebPage.h"
+#include "printing/WebStyle.h"
 
 #include <map>
 
@@ -115,10 +116,9 @@ WebSite buildWebSite(const PrintSources& src, PrintOptions& options, const WebLo
 
     const EntrantNames names(src.store.atld30(), src.store.atld20());
     const WebAthleteIndex index(page, places, names);
-    for (WebFile& f : athletesPages(index, frame))
+    for (WebFile& f : athletesAndTeamsPages(index, frame))
         site.files.push_back(std::move(f));
-    for (WebFile& f : teamPages(index, frame))
-        site.files.push_back(std::move(f));
+    site.files.push_back({"style.css", webPageStyle()});
     site.files.push_back({"programme.ics", programmeCalendar(page, meeting, places, published)});
     if (!frame.logoFile.empty())
         site.files.push_back({frame.logoFile, logo.bytes});

@@ -44,8 +44,6 @@ h3{margin:10px 0 4px;font-size:1rem}
 .teams li a{font-weight:600;margin-right:8px}
 .races{background:#fff;border:1px solid #cfd8d3}
 .who th{background:#e6eeea;font-weight:400;border-top:2px solid #cfd8d3}
-.who .name{font-weight:700;margin-right:12px}
-.info{color:#46534d;margin-right:12px;white-space:nowrap}
 .who:target th{background:#fde9e3}
 .head{display:none}
 details.event{margin:6px 0;background:#fff;border:1px solid #cfd8d3;border-radius:8px;scroll-margin-top:8px}
@@ -86,8 +84,7 @@ th{background:#f3f6f4}
  .races td,.races th{border:0;padding:0;width:auto}
  .races .who tr:first-child,.races .who th{display:block;padding:6px 10px}
  .races .who th{padding:0}
- .races .who .name{display:block}
- .races .rev{grid-area:ev}.races .rday{grid-area:day}.races .rtime{grid-area:time}.races .rheat{grid-area:heat}.races .rpos{grid-area:pos}
+ .races td:nth-child(1){grid-area:day}.races td:nth-child(2){grid-area:time}.races td:nth-child(3){grid-area:ev}.races td:nth-child(4){grid-area:heat}.races td:nth-child(5){grid-area:pos}
  .rec tr{display:block;padding:8px 12px;border-bottom:1px solid #cfd8d3}
  .rec td{display:grid;grid-template-columns:minmax(0,2fr) minmax(0,3fr);gap:10px;border:0;padding:1px 0;text-align:left}
  .rec td::before{content:attr(data-label);color:#46534d}
