@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace dravik::printing {
 
@@ -31,6 +32,8 @@ public:
 
     const std::string& html() const { return html_; }
     void reserve(size_t bytes) { html_.reserve(bytes); }
+    // The text built, handed over; the writer is empty after.
+    std::string take() { return std::move(html_); }
 
 private:
     std::string html_;

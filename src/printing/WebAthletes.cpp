@@ -87,7 +87,7 @@ private:
             const WebEvent& e = *race.event;
             w.element("td", e.cells.size() > 1 ? e.cells[1] : std::string());
             w.open("td").element("a", eventText(e), attribute("href", race.place->file + "#" + e.anchor)).close("td");
-            it->second = w.html();
+            it->second = w.take();
         }
         return it->second;
     }
@@ -139,7 +139,7 @@ std::vector<std::string> raceRowsOf(const WebAthleteIndex& index)
     for (const WebCompetitor& who : index.athletes()) {
         HtmlWriter w;
         rows.write(w, who.races);
-        out.push_back(w.html());
+        out.push_back(w.take());
     }
     return out;
 }
@@ -340,7 +340,7 @@ void athletesPages(const WebAthleteIndex& index, const WebFrame& frame,
         if (to > from)
             w.close("table").raw("\n");
         webPageEnd(w, frame);
-        files.push_back({fileOf(p), w.html()});
+        files.push_back({fileOf(p), w.take()});
     }
 }
 
@@ -363,7 +363,7 @@ void teamPages(const WebAthleteIndex& index, const WebFrame& frame,
     }
     list.close("ul");
     webPageEnd(list, frame);
-    files.push_back({"teams.html", list.html()});
+    files.push_back({"teams.html", list.take()});
 
     RaceRows relayRows;
     for (const WebTeamEntry& team : index.teams()) {
@@ -388,7 +388,7 @@ void teamPages(const WebAthleteIndex& index, const WebFrame& frame,
             w.close("table").raw("\n");
         }
         webPageEnd(w, frame);
-        files.push_back({team.file, w.html()});
+        files.push_back({team.file, w.take()});
     }
 }
 

@@ -164,7 +164,7 @@ std::string startPageHtml(const WebProgramme& page, const WebFrame& frame, const
     linkList(w, lists);
     symbols(w, page);
     webPageEnd(w, frame);
-    return w.html();
+    return w.take();
 }
 
 std::string dayPageHtml(const WebProgramme& page, const WebDay& day, const WebFrame& frame, const std::string& file,
@@ -178,7 +178,7 @@ std::string dayPageHtml(const WebProgramme& page, const WebDay& day, const WebFr
         linkList(w, lists);
     writeEventList(w, page, day, heading, !home);
     webPageEnd(w, frame);
-    return w.html();
+    return w.take();
 }
 
 std::string recordsPageHtml(const WebProgramme& page, const Document& report, const WebFrame& frame)
@@ -218,7 +218,7 @@ std::string recordsPageHtml(const WebProgramme& page, const Document& report, co
         }
     }
     webPageEnd(w, frame);
-    return w.html();
+    return w.take();
 }
 
 } // namespace dravik::printing
