@@ -13,7 +13,7 @@ namespace {
 
 // An athletes page holds athletes up to about this size, so that a phone loads
 // any page of a large meeting quickly.
-constexpr size_t kPageBytes = 400 * 1024;
+constexpr size_t kPageBytes = 512 * 1024;
 
 char folded(char c)
 {
@@ -145,7 +145,7 @@ std::vector<std::string> raceRowsOf(const WebAthleteIndex& index)
 }
 
 // Room for an athlete's heading row beside the rows of races.
-constexpr size_t kHeadingBytes = 320;
+constexpr size_t kHeadingBytes = 200;
 
 } // namespace
 

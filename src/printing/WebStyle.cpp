@@ -78,6 +78,10 @@ th{background:#f3f6f4}
 .right{text-align:right}
 .foot{max-width:1200px;margin:0 auto;padding:8px 12px 20px;color:#46534d;font-size:.9rem}
 @media (max-width:47.99rem){
+ .top{padding:10px 12px;gap:10px}
+ .top img{width:44px}
+ .top h1,.top .meeting{font-size:1.2rem}
+ .top p{font-size:.9rem}
  .races,.races tbody,.rec,.rec tbody{display:block}
  .races thead,.rec thead{display:none}
  .races tr{display:grid;grid-template-columns:auto auto 1fr auto;grid-template-areas:"ev ev ev ev" "day time heat pos";gap:0 10px;padding:6px 10px;border-bottom:1px solid #e1e7e4}
