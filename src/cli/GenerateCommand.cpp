@@ -45,6 +45,7 @@ int runGenerateCommand(const std::string& dir, const std::string& start, bool ap
     if (apply) {
         int stored = run.transfer(store->atld40());
         out << "Stored " << stored << " programme rows.\n";
+        publishAfterSave(*store, Language::English, out);
     }
     return 0;
 }
