@@ -184,10 +184,11 @@ TEST_F(PrintTabTest, WebFolderIsKeptAndEverySavePublishesThere)
         prompter.told.clear();
         click(w, "cmdSave");
         ASSERT_EQ(prompter.told.size(), c.told) << prompter.told.join("\n").toStdString();
-        EXPECT_EQ(prompter.told[0], "Current data was saved.");
-        if (c.told > 1)
+        EXPECT_TRUE(prompter.told[0].endsWith("Current data was saved.")) << prompter.told[0].toStdString();
+        if (c.told > 1) {
             EXPECT_TRUE(prompter.told[1].contains("was not published into " + QString::fromStdString(blocker)))
                 << prompter.told[1].toStdString();
+        }
         EXPECT_EQ(std::filesystem::exists(web + "/index.html"), c.written);
         EXPECT_TRUE(std::filesystem::is_regular_file(blocker));
     }

@@ -89,10 +89,8 @@ TEST(PublishOnSave, EverySaveRepublishesAndAFailureLeavesTheSave)
         fs::remove_all(web);
         std::ostringstream set;
         EXPECT_EQ(cli::runWebFolderCommand(dir.folder(), c.folder, c.off, set), 0);
-        if (c.folder.empty())
-            EXPECT_THAT(set.str(), test::HasSubstr("No web folder is set"));
-        else
-            EXPECT_THAT(set.str(), test::HasSubstr("Every Save publishes the web site into " + c.folder));
+        EXPECT_THAT(set.str(), test::HasSubstr(c.folder.empty() ? "No web folder is set"
+                                                                : "Every Save publishes the web site into " + c.folder));
 
         std::ostringstream out;
         EXPECT_EQ(cli::runGenerateCommand(dir.folder(), "08:00", true, out), 0);
@@ -101,8 +99,9 @@ TEST(PublishOnSave, EverySaveRepublishesAndAFailureLeavesTheSave)
         const bool publishes = !c.folder.empty();
         // The programme is stored first, whatever becomes of the site.
         EXPECT_EQ(said[said.size() - (publishes ? 2 : 1)].rfind("Stored ", 0), 0u) << out.str();
-        if (publishes)
+        if (publishes) {
             EXPECT_EQ(said.back().rfind(c.says, 0), 0u) << said.back();
+        }
         EXPECT_EQ(fs::exists(web / "index.html"), c.written);
         EXPECT_EQ(fs::exists(web / "athletes.html"), c.written);
         EXPECT_TRUE(fs::is_regular_file(blocker));
