@@ -295,10 +295,20 @@ TEST(WebPageTest, AthletesAndTeamsLinkToTheirRaces)
 {
     WebSuite suite;
     suite.meeting.days = 2;
+    // Athlete 1 of team 3: code 3001.
+    suite.addTeam(3, "Three", "T3");
+    suite.addAthlete(3, 1, "Name5", "Zulu");
+    suite.addEntry(3001, def::LongJump, 0, 1, 2);
     const WebSite site = suite.site(PrintOptions{});
     const std::string& athletes = fileNamed(site, "athletes.html").content;
+    auto listed = racesOf(athletes);
+    const auto zulu = listed.back();
+    listed.pop_back();
+    EXPECT_EQ(zulu.at(0), "Zulu, Name5 \u00B7 Team: Three (T3) \u00B7 ID: 3001");
+    EXPECT_TRUE(test::contains(athletes, "<a href=\"team-3.html\">Three (T3)</a>"));
+    EXPECT_EQ(racesOf(fileNamed(site, "team-3.html").content).at(0).at(0), "Zulu, Name5 \u00B7 ID: 3001");
     // A to Z by surname, each with team, ID and every race linked to its event.
-    EXPECT_EQ(racesOf(athletes),
+    EXPECT_EQ(listed,
               (std::vector<std::vector<std::string>>{
                   {"Van1, Name1 \u00B7 Team: Pretoria Boys (PBH) \u00B7 ID: 1001",
                    "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 2|Lane 4|day1.html#d1-1",
@@ -310,13 +320,14 @@ TEST(WebPageTest, AthletesAndTeamsLinkToTheirRaces)
                   {"Van4, Name4 \u00B7 Team: <script>alert(1)</script> (A & B \"quoted\") \u00B7 ID: 2004",
                    "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 1|Lane 2|day1.html#d1-1",
                    "Sun 15 Mar|08:00|3 Long Jump, Boys - 12, Finaal|||day2.html#d2-3"}}));
-    EXPECT_EQ(elements(athletes, "<h2 id=", "</h2>"), std::vector<std::string>{"V"});
+    EXPECT_EQ(elements(athletes, "<h2 id=", "</h2>"), (std::vector<std::string>{"V", "Z"}));
     EXPECT_TRUE(test::contains(athletes, "<a href=\"team-2.html\">"));
 
     // The teams A to Z, and each team's relays and athletes.
     const std::string& teams = fileNamed(site, "teams.html").content;
     EXPECT_EQ(elements(mainOf(teams), "<li><a", "</a>"),
-              (std::vector<std::string>{"<script>alert(1)</script> (A & B \"quoted\")", "Pretoria Boys (PBH)"}));
+              (std::vector<std::string>{"<script>alert(1)</script> (A & B \"quoted\")", "Pretoria Boys (PBH)",
+                                        "Three (T3)"}));
     const std::string& team = fileNamed(site, "team-2.html").content;
     EXPECT_EQ(elements(team, "<h1", "</h1>"),
               std::vector<std::string>{"<script>alert(1)</script> (A & B \"quoted\")"});
@@ -401,7 +412,9 @@ TEST(WebPageTest, CalendarHasAnEntryPerEventAtItsDayAndTime)
     WebSuite suite;
     suite.meeting.days = 2;
     suite.meeting.remark = "Games, Spring; 2026 \\ Champs ééééééééééééééééééééééééééééééééééééééééééééééééééé";
-    suite.addRow({.number = "4", .time = "", .event = "Shot", .definition = "108", .day = "2"});
+    // No time, or none that is a time of day: an entry for the whole day.
+    for (const char* time : {"", "8:5", "1;:00", "24:00", "08-00"})
+        suite.addRow({.number = "4", .time = time, .event = "Shot", .definition = "108", .day = "2"});
     auto store = DataStore::open(suite.folder());
     PrintSources src{suite.grid, suite.reference, suite.meeting, *store, "", ""};
     PrintOptions options;
@@ -418,15 +431,16 @@ TEST(WebPageTest, CalendarHasAnEntryPerEventAtItsDayAndTime)
     EXPECT_EQ(lines.back(), "END:VCALENDAR");
     EXPECT_EQ(values("X-WR-CALNAME:"),
               std::vector<std::string>{"Games\\, Spring\\; 2026 \\\\ Champs ééééééééééééééééééééééééééééééééééééééééééééééééééé"});
-    EXPECT_EQ(values("BEGIN:VEVENT").size(), 5u);
-    EXPECT_EQ(values("DTSTART"), (std::vector<std::string>{":20260314T080000", ":20260314T090000", ":20260315T080000",
-                                                           ":20260315T080000", ";VALUE=DATE:20260315"}));
+    EXPECT_EQ(values("BEGIN:VEVENT").size(), 9u);
+    std::vector<std::string> starts{":20260314T080000", ":20260314T090000", ":20260315T080000", ":20260315T080000"};
+    starts.resize(9, ";VALUE=DATE:20260315");
+    EXPECT_EQ(values("DTSTART"), starts);
     EXPECT_EQ(values("SUMMARY:").at(0), "1 100 m\\, Boys - 12\\, Finaal");
     EXPECT_EQ(values("LOCATION:").at(2), "Pretoria\\, B");
     EXPECT_EQ(values("DESCRIPTION:").at(0), "4 entrants\\nday1.html#d1-1");
     const auto uids = values("UID:");
-    EXPECT_EQ(std::set<std::string>(uids.begin(), uids.end()).size(), 5u);
-    EXPECT_EQ(values("DTSTAMP:"), std::vector<std::string>(5, "20261207T140500Z"));
+    EXPECT_EQ(std::set<std::string>(uids.begin(), uids.end()).size(), 9u);
+    EXPECT_EQ(values("DTSTAMP:"), std::vector<std::string>(9, "20261207T140500Z"));
 }
 
 TEST(WebPageTest, FolderWrittenWholeOrNotAtAll)
