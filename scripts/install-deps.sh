@@ -12,7 +12,7 @@ packages=(
   fonts-dejavu-core poppler-utils unzip
   liborcus-dev libixion-dev libfreexl-dev libzip-dev libpugixml-dev libboost-dev
   python3-openpyxl
-  chromium chromium-driver python3-selenium tidy
+  chromium chromium-driver python3-selenium python3-icalendar tidy
   dpkg-dev file desktop-file-utils appstream
 )
 if [[ "${1:-}" == "--run" ]]; then

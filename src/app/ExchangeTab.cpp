@@ -1,4 +1,5 @@
 #include "app/ExchangeTab.h"
+#include "app/PublishOnSave.h"
 
 #include "app/AppSession.h"
 #include "app/ErrorText.h"
@@ -283,6 +284,8 @@ void ExchangeTab::exchangeRecords(bool write)
         int rows = write ? writeRecords(atld60, chosenSet(), beide_) : readRecords(atld60, chosenSet(), beide_);
         pbarRead_->hide();
         inform(form_.text(write ? "msgRecordsWritten" : "msgRecordsRead").arg(rows));
+        if (write)
+            publishOnSave(form_, this);
     } catch (const std::exception& e) {
         pbarRead_->hide();
         form_.session.prompter().inform(this, wordedError(e, form_.lang),

@@ -4,6 +4,7 @@
 #include "app/GridTableModel.h"
 #include "app/GeneratorTab.h"
 #include "app/Prompter.h"
+#include "app/PublishOnSave.h"
 #include "app/TextTable.h"
 #include "app/WidgetFactory.h"
 #include "generator/AgeMatrix.h"
@@ -202,6 +203,7 @@ void GeneratorTab::cmdNProg_Click(int index)
                 afterTransfer();
             form_.session.programme.ProgrammeChanged = false; // the grid now shows what is stored
             form_.session.prompter().inform(this, form_.text("msgSaved"), form_.text("msgTransferTitle"));
+            publishOnSave(form_, this);
             break;
         }
         case 4: // Begin skoon

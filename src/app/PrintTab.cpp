@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -74,6 +75,15 @@ PrintTab::PrintTab(FormContext& form, QWidget* parent) : QWidget(parent), form_(
     connect(cmdPView, &QPushButton::clicked, this, [this] { cmdPView_Click(); });
     connect(cmdPEdit, &QPushButton::clicked, this, [this] { cmdPEdit_Click(); });
     layout->addLayout(top);
+    // The folder every Save publishes the web site into, kept for the suite.
+    auto* webRow = new QHBoxLayout;
+    webRow->addWidget(make<QLabel>(lang, "lblWebFolder"));
+    txtWebFolder_ = make<QLineEdit>(lang, "txtWebFolder");
+    webRow->addWidget(txtWebFolder_, 1);
+    auto* cmdWebFolder = make<QPushButton>(lang, "cmdWebFolder");
+    webRow->addWidget(cmdWebFolder);
+    connect(cmdWebFolder, &QPushButton::clicked, this, [this] { cmdWebFolder_Click(); });
+    layout->addLayout(webRow);
 
     layout->addWidget(buildProgrammeOptions());
     layout->addWidget(buildRecordColumns());
@@ -227,6 +237,7 @@ void PrintTab::resetForActivation()
     form_.printFontSize = 12;
     optDPR_[0]->setChecked(true);
     optDPR_Click(0);
+    showWebFolder();
 }
 
 void PrintTab::showPrintOrder(int index)

@@ -19,6 +19,7 @@ class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QRadioButton;
 
@@ -50,6 +51,10 @@ public:
     // Web page: the programme as the Program choice prints it, written as a web page
     // into Data/Web and opened in the system's browser.
     void cmdWeb_Click();
+    // Keeps the web folder: every Save of the programme or the records publishes
+    // the web site there ("" publishes nothing).
+    void cmdWebFolder_Click();
+    void showWebFolder();
     // PrintSelection: builds the chosen printout into the preview's document and
     // writes its document file. Returns false when nothing could be printed.
     bool PrintSelection();
@@ -79,6 +84,7 @@ signals:
     void printOrderChosen(int index);
 
 private:
+    QLineEdit* txtWebFolder_ = nullptr;
     QWidget* buildProgrammeOptions();
     QWidget* buildGateOptions();
     QWidget* buildRecordColumns();

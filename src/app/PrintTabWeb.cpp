@@ -1,12 +1,16 @@
 // The Print tab's Web page button: the programme of the Program choice as a web
-// page in the data folder, opened in the system's browser.
+// site in the data folder, opened in the system's browser; and the web folder
+// that every Save publishes into.
 #include "app/AppSession.h"
 #include "app/PrintTab.h"
+#include "app/ErrorText.h"
 #include "app/Prompter.h"
+#include "data/WebFolderSetting.h"
 #include "printing/WebSite.h"
 #include "render/WebLogo.h"
 
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QUrl>
 
 #include <optional>
@@ -42,6 +46,32 @@ void PrintTab::cmdWeb_Click()
         openInBrowser ? openInBrowser(index) : QDesktopServices::openUrl(QUrl::fromLocalFile(index));
     if (!opened)
         session.prompter().inform(this, form_.text("msgNoBrowser").arg(index), form_.text("msgPrintTitle"));
+}
+
+void PrintTab::showWebFolder()
+{
+    try {
+        txtWebFolder_->setText(QString::fromStdString(readWebFolderSetting(form_.session.programFolder())));
+    } catch (const std::exception&) {
+        txtWebFolder_->clear(); // the field shows none; Set reports what is wrong
+    }
+}
+
+void PrintTab::cmdWebFolder_Click()
+{
+    AppSession& session = form_.session;
+    const std::string folder = txtWebFolder_->text().trimmed().toStdString();
+    try {
+        writeWebFolderSetting(session.programFolder(), folder);
+    } catch (const std::exception& e) {
+        session.prompter().inform(this, wordedError(e, form_.lang), form_.text("msgPrintTitle"));
+        return;
+    }
+    showWebFolder();
+    session.prompter().inform(this,
+                              folder.empty() ? form_.text("msgWebFolderOff")
+                                             : form_.text("msgWebFolderSet").arg(QString::fromStdString(folder)),
+                              form_.text("msgPrintTitle"));
 }
 
 } // namespace dravik

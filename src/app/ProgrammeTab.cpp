@@ -2,6 +2,7 @@
 #include "app/ProgrammeTab.h"
 
 #include "app/AppSession.h"
+#include "app/PublishOnSave.h"
 #include "app/ErrorText.h"
 #include "app/GridTableModel.h"
 #include "app/Prompter.h"
@@ -301,6 +302,7 @@ void ProgrammeTab::cmdSave_Click()
     session.programme.ProgrammeChanged = false;
     resetEditorState();
     session.prompter().inform(this, form_.text("msgSaved"), form_.text("msgSavedTitle"));
+    publishOnSave(form_, this);
 }
 
 } // namespace dravik

@@ -1,5 +1,6 @@
 // The Compile tab's records panel fraPRek: the record of the event in the fields.
 #include "app/AppSession.h"
+#include "app/PublishOnSave.h"
 #include "app/Prompter.h"
 #include "app/ProgrammeTab.h"
 #include "app/WidgetFactory.h"
@@ -82,6 +83,7 @@ void ProgrammeTab::cmdPRek_Click()
     }
     // The boxes now show what is stored.
     cmdPRLees_Click();
+    publishOnSave(form_, this);
 }
 
 } // namespace dravik

@@ -1,6 +1,7 @@
 #include "app/RecordsTab.h"
 
 #include "app/AppSession.h"
+#include "app/PublishOnSave.h"
 #include "app/ErrorText.h"
 #include "platform/StoreError.h"
 #include "app/GridTableModel.h"
@@ -182,6 +183,7 @@ void RecordsTab::cmdRSave_Click()
             displayed_ = kept;
         }
         emit recordSetsSaved();
+        publishOnSave(form_, this);
     }
 }
 
@@ -241,8 +243,10 @@ void RecordsTab::cmdRStoor_Click()
         return;
     }
     report(result);
-    if (result.ok)
+    if (result.ok) {
         showSetList(true);
+        publishOnSave(form_, this);
+    }
 }
 
 void RecordsTab::cmdRItems_Click()

@@ -171,6 +171,16 @@ void registerCommands(CLI::App& app)
     publish->add_option("--day", web.day, "Only this day (1 to 3) instead of all days");
     publish->add_option("--lang", web.lang, "Language of the texts: en or af");
     registry().push_back({publish, [&o](std::ostream& out) { return runPublishCommand(o.dir, web, out); }});
+
+    static std::string webFolder;
+    static bool webFolderOff = false;
+    auto* folderCmd = app.add_subcommand("web-folder", "Show or set the folder every Save publishes the web site into");
+    folderCmd->add_option("DIR", o.dir, "Suite folder")->required();
+    folderCmd->add_option("FOLDER", webFolder, "Folder to publish into after every Save");
+    folderCmd->add_flag("--off", webFolderOff, "Publish no more on Save");
+    registry().push_back({folderCmd, [&o](std::ostream& out) {
+                              return runWebFolderCommand(o.dir, webFolder, webFolderOff, out);
+                          }});
 }
 
 namespace {

@@ -12,6 +12,10 @@ namespace dravik::printing {
 class Document;
 }
 
+namespace dravik {
+class DataStore;
+}
+
 namespace dravik::cli {
 
 // Adds every subcommand to the parser.
@@ -91,6 +95,15 @@ struct PublishCommandOptions {
     std::string lang = "en";
 };
 int runPublishCommand(const std::string& dir, const PublishCommandOptions& options, std::ostream& out);
+
+// dravik web-folder: prints the folder every Save publishes the web site into;
+// with FOLDER sets it, with --off clears it.
+int runWebFolderCommand(const std::string& dir, const std::string& folder, bool off, std::ostream& out);
+
+// After a command stored the programme or records: publishes the web site into
+// the web folder when one is set. A failed publish is reported on `out` and
+// leaves what was stored, and the command's success, as they are.
+void publishAfterSave(DataStore& store, Language lang, std::ostream& out);
 
 // dravik lynx: the photo-finish start lists (lynx.evt, lynx.ppl, lynx.sch) of the
 // stored programme written into a folder; day 0 writes every day.

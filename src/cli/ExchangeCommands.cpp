@@ -135,6 +135,7 @@ int runImportCommand(const std::string& dir, const std::string& file, const std:
         int written = writeRecords(store->atld60(), *set, exchange);
         out << "Wrote " << written << " records into set " << formatNumber(*set) << ".\n";
     }
+    publishAfterSave(*store, lang, out);
     return 0;
 }
 

@@ -46,6 +46,7 @@ int runGenerateCommand(const std::string& dir, const std::string& start, bool ap
         MeetingDetails meeting = LoadMeetingDetails(store->atld00());
         int stored = run.transfer(store->atld40(), Language::English, {meeting.days, ref.definitions});
         out << "Stored " << stored << " programme rows.\n";
+        publishAfterSave(*store, Language::English, out);
     }
     return 0;
 }

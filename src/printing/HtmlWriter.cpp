@@ -25,13 +25,23 @@ size_t utf8Length(std::string_view text, size_t i)
     return n;
 }
 
-} // namespace
-
-std::string escapeHtml(std::string_view text)
+// Printable ASCII that is no markup: copied as it is, a run at a time.
+bool plain(unsigned char c)
 {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
+    return c >= 0x20 && c < 0x7F && c != '&' && c != '<' && c != '>' && c != '"' && c != '\'';
+}
+
+void appendCleaned(std::string& out, std::string_view text, bool references)
+{
     for (size_t i = 0; i < text.size();) {
+        size_t run = i;
+        while (run < text.size() && plain(static_cast<unsigned char>(text[run])))
+            ++run;
+        if (run > i) {
+            out.append(text.substr(i, run - i));
+            i = run;
+            continue;
+        }
         const unsigned char c = static_cast<unsigned char>(text[i]);
         const size_t n = utf8Length(text, i);
         if (n == 0) {
@@ -44,6 +54,11 @@ std::string escapeHtml(std::string_view text)
             if (!(n == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0))
                 out.append(text.substr(i, n));
             i += n;
+            continue;
+        }
+        if (!references && (c == '&' || c == '<' || c == '>' || c == '"' || c == '\'')) {
+            out += static_cast<char>(c);
+            ++i;
             continue;
         }
         switch (c) {
@@ -60,7 +75,26 @@ std::string escapeHtml(std::string_view text)
         }
         ++i;
     }
+}
+
+std::string cleaned(std::string_view text, bool references)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    appendCleaned(out, text, references);
     return out;
+}
+
+} // namespace
+
+std::string escapeHtml(std::string_view text)
+{
+    return cleaned(text, true);
+}
+
+std::string cleanText(std::string_view text)
+{
+    return cleaned(text, false);
 }
 
 std::string dataUri(std::string_view type, std::string_view bytes)
@@ -112,7 +146,7 @@ HtmlWriter& HtmlWriter::element(std::string_view tag, std::string_view text, std
 
 HtmlWriter& HtmlWriter::text(std::string_view text)
 {
-    html_ += escapeHtml(text);
+    appendCleaned(html_, text, true);
     return *this;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace dravik::printing {
 
@@ -8,6 +9,10 @@ namespace dravik::printing {
 // control characters (other than tab and line feed) are left out, and bytes that
 // are no UTF-8 become U+FFFD, so text from any table gives well-formed HTML.
 std::string escapeHtml(std::string_view text);
+
+// The same text with only the control characters left out and bytes that are no
+// UTF-8 made U+FFFD: for files other than HTML.
+std::string cleanText(std::string_view text);
 
 // bytes as a data: address of the given type ("image/png"), for a page that
 // fetches nothing.
@@ -26,6 +31,9 @@ public:
     HtmlWriter& raw(std::string_view markup);
 
     const std::string& html() const { return html_; }
+    void reserve(size_t bytes) { html_.reserve(bytes); }
+    // The text built, handed over; the writer is empty after.
+    std::string take() { return std::move(html_); }
 
 private:
     std::string html_;

@@ -14,12 +14,30 @@ namespace dravik::printing {
 
 namespace {
 
+bool digitsBetween(const std::string& name, const std::string& before, const std::string& after)
+{
+    if (name.size() <= before.size() + after.size() || name.compare(0, before.size(), before) != 0 ||
+        name.compare(name.size() - after.size(), after.size(), after) != 0)
+        return false;
+    for (size_t i = before.size(); i < name.size() - after.size(); ++i)
+        if (name[i] < '0' || name[i] > '9')
+            return false;
+    return true;
+}
+
 // The files a web page folder may hold: those written by an earlier publish.
 bool isPageFile(const fs::directory_entry& entry)
 {
     std::error_code ec;
     const std::string name = entry.path().filename().string();
-    return entry.is_regular_file(ec) && (name == "index.html" || name == "records.html");
+    static const char* const fixed[] = {"index.html", "records.html", "athletes.html", "teams.html",
+                                        "programme.ics", "style.css", "logo.png", "logo.jpg", "logo.img"};
+    bool known = false;
+    for (const char* f : fixed)
+        known = known || name == f;
+    known = known || digitsBetween(name, "day", ".html") || digitsBetween(name, "athletes-", ".html") ||
+            digitsBetween(name, "team-", ".html");
+    return known && entry.is_regular_file(ec);
 }
 
 std::runtime_error failure(const fs::path& target, const std::string& what)

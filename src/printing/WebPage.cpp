@@ -70,9 +70,9 @@ public:
             if (page.days.empty() || day != currentDay) {
                 currentDay = day;
                 const auto title = headingLines([&](Document& d) { heading_.dayOrDateLine(d, day); });
-                page.days.push_back({title.empty() ? std::string() : title.front(), {}});
+                page.days.push_back({day, title.empty() ? std::string() : title.front(), {}});
             }
-            page.days.back().events.push_back(event(row, lists_.events[static_cast<size_t>(r - 1)]));
+            page.days.back().events.push_back(event(row, lists_.events[static_cast<size_t>(r - 1)], day));
         }
         return page;
     }
@@ -98,27 +98,30 @@ private:
         lists_ = buildStartLists(src_.programme, src_.reference, store, options_.language);
     }
 
-    WebEvent event(const std::vector<std::string>& row, const StartListEvent& startList)
+    WebEvent event(const std::vector<std::string>& row, const StartListEvent& startList, int day)
     {
         WebEvent e;
         const std::string number = trimmed(row[pcol::Number]) + trimmed(row[pcol::Sub]);
-        e.anchor = anchorFor(number);
+        e.anchor = anchorFor(day, number);
         e.cells = {number,
                    trimmed(row[pcol::Time]),
                    standardGenderLabel(row[pcol::Gender], row[pcol::Age], options_.language),
                    trimmed(row[pcol::Event]),
                    trimmed(row[pcol::Point]),
                    trimmed(row[pcol::Level])};
+        e.field = startList.kind == EventKind::Field;
+        e.teamEvent = startList.kind == EventKind::Relay;
         if (records_)
             e.records = recordLines(startList.definition, startList.tipe);
         addStartList(e, startList);
         return e;
     }
 
-    // "e12a"; a number seen before gets "-2", "-3", ... so every event keeps its own link.
-    std::string anchorFor(const std::string& number)
+    // "d2-26a"; a number seen before on its day gets "-2", "-3", ... so every event
+    // keeps its own link.
+    std::string anchorFor(int day, const std::string& number)
     {
-        std::string base = "e";
+        std::string base = "d" + std::to_string(day) + "-";
         for (char c : number)
             if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
                 base += c;
@@ -171,6 +174,7 @@ private:
             for (const StartCompetitor& c : heat.competitors) {
                 WebEntrant who;
                 who.id = c.id;
+                who.number = c.code;
                 if (c.lane > 0) {
                     who.lane = formatNumber(c.lane);
                     e.lanes = true;

@@ -17,6 +17,7 @@ namespace dravik::printing {
 struct WebEntrant {
     std::string lane, name, team;
     std::string id;
+    double number = 0; // the athlete code (team x 1000 + athlete), or the team's number in a team event
 };
 
 // A heat of an event; an event that runs as one group has one untitled heat.
@@ -26,18 +27,21 @@ struct WebHeat {
 };
 
 struct WebEvent {
-    std::string anchor;             // "e12a": the event's place on the page, unique on the page
+    std::string anchor;             // "d2-26a": day and number with sub letter, unique in the site
     std::vector<std::string> cells; // It No, Time, Gender, Event, Place, Level as the standard programme prints them
     // One line per active set that holds a record for the event; each line has the
     // record columns of the header (Record, or Record, Athlete, Team, Track and Date).
     std::vector<std::vector<std::string>> records;
     std::vector<WebHeat> heats;     // empty: no entrants
     bool lanes = false;             // some entrant has a lane
+    bool field = false;             // a field event: its start list is the order of competing
+    bool teamEvent = false;         // the entrants are teams
     size_t entrantCount() const;
 };
 
 // The events of one day in programme order (a meeting of one day has one).
 struct WebDay {
+    int day = 1;       // the meeting's day number
     std::string title; // "Day: 2 - 15/03/2026" or "Date: 14/03/2026", as the page heading prints it
     std::vector<WebEvent> events;
 };

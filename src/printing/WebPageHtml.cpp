@@ -2,72 +2,32 @@
 
 #include "platform/TextNumber.h"
 #include "printing/HtmlWriter.h"
-#include "printing/WebStyle.h"
 
 namespace dravik::printing {
 
 namespace {
 
-struct WebTexts {
-    const char* lang;
-    const char* programme;
-    const char* records;
-    const char* entrants; // the count's tool tip: "8 entrants"
-    const char* noEntrants;
-    const char* lane;
-    const char* order; // first column when no lanes are drawn
-    const char* name;
-    const char* team;
-    const char* id; // the athlete code or team number officials match to the bib
-};
-
-const WebTexts& textsFor(Language lang)
-{
-    static const WebTexts en{"en", "Program", "Records", " entrants", "No entrants", "Lane", "No", "Name", "Team", "ID"};
-    static const WebTexts af{"af", "Program", "Rekords", " deelnemers", "Geen deelnemers", "Baan", "Nr", "Naam", "Span", "ID"};
-    return isEnglish(lang) ? en : af;
-}
-
 // The programme cells' classes in header order: It No, Time, Gender, Event, Place, Level.
 constexpr const char* kCellClass[] = {"no", "time", "gen", "ev", "place", "lvl"};
 
-void pageTop(HtmlWriter& w, const WebProgramme& page, const WebLogo& logo, const std::string& title,
-             bool recordsPage, bool onRecords)
-{
-    const WebTexts& t = textsFor(page.language);
-    w.raw("<!DOCTYPE html>\n").open("html", attribute("lang", t.lang)).raw("\n<head>\n");
-    w.raw("<meta charset=\"utf-8\">\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n");
-    w.element("title", title).raw("\n<style>").raw(webPageStyle()).raw("</style>\n</head>\n<body>\n");
-    w.open("header", " class=\"top\"");
-    if (!logo.bytes.empty())
-        w.open("img", attribute("src", dataUri(logo.type, logo.bytes)) + " alt=\"\"");
-    w.open("div").element("h1", page.meeting.empty() ? title : page.meeting);
-    if (!page.venue.empty())
-        w.element("p", page.venue);
-    w.element("p", page.dates).close("div").close("header").raw("\n");
-    if (recordsPage) {
-        w.open("nav");
-        w.element("a", t.programme, std::string(" href=\"index.html\"") + (onRecords ? "" : " class=\"on\""));
-        w.element("a", t.records, std::string(" href=\"records.html\"") + (onRecords ? " class=\"on\"" : ""));
-        w.close("nav").raw("\n");
-    }
-}
+// Read between the cells without styles and by a screen reader; hidden where the
+// cells stand in columns.
+constexpr const char* kSeparator = "<span class=\"sep\">, </span>";
 
-void pageEnd(HtmlWriter& w)
-{
-    w.raw("\n</main>\n</body>\n</html>\n");
-}
-
-// Cells with several lines (one per record set) print their lines one under another.
 void recordCells(HtmlWriter& w, const WebEvent& e)
 {
     if (e.records.empty())
         return;
-    w.open("span", " class=\"recs\"");
-    for (const auto& line : e.records) {
+    w.raw(kSeparator).open("span", " class=\"recs\"");
+    for (size_t l = 0; l < e.records.size(); ++l) {
+        if (l > 0)
+            w.raw(kSeparator);
         w.open("span", " class=\"rl\"");
-        for (const std::string& cell : line)
-            w.element("span", cell);
+        for (size_t c = 0; c < e.records[l].size(); ++c) {
+            if (c > 0)
+                w.raw(kSeparator);
+            w.element("span", e.records[l][c]);
+        }
         w.close("span");
     }
     w.close("span");
@@ -75,9 +35,14 @@ void recordCells(HtmlWriter& w, const WebEvent& e)
 
 void summary(HtmlWriter& w, const WebEvent& e, const WebTexts& t)
 {
+    bool first = true;
     auto cell = [&](size_t i) {
-        if (i < e.cells.size() && !e.cells[i].empty())
-            w.element("span", e.cells[i], attribute("class", kCellClass[i]));
+        if (i >= e.cells.size() || e.cells[i].empty())
+            return;
+        if (!first)
+            w.raw(kSeparator);
+        first = false;
+        w.element("span", e.cells[i], attribute("class", kCellClass[i]));
     };
     w.open("summary");
     cell(0);
@@ -89,8 +54,9 @@ void summary(HtmlWriter& w, const WebEvent& e, const WebTexts& t)
     cell(5);
     w.close("span");
     recordCells(w, e);
-    const std::string count = std::to_string(e.entrantCount());
-    w.element("span", count, attribute("class", "n") + attribute("title", count + t.entrants));
+    const size_t n = e.entrantCount();
+    w.raw(kSeparator).open("span", " class=\"n\"").text(std::to_string(n));
+    w.element("span", n == 1 ? t.entrant : t.entrants, " class=\"vh\"").close("span");
     w.close("summary");
 }
 
@@ -99,11 +65,12 @@ void startList(HtmlWriter& w, const WebEvent& e, const WebTexts& t)
     w.open("div", " class=\"start\"");
     if (e.heats.empty())
         w.element("p", t.noEntrants, " class=\"none\"");
+    const char* first = e.field ? t.order : e.lanes ? t.lane : t.number;
     for (const WebHeat& heat : e.heats) {
         if (!heat.title.empty())
             w.element("h3", heat.title);
         w.open("table", " class=\"sl\"").open("thead").open("tr");
-        w.element("th", e.lanes ? t.lane : t.order, " class=\"lane\"");
+        w.element("th", first, " class=\"lane\"");
         w.element("th", t.id, " class=\"id\"");
         w.element("th", t.name).element("th", t.team, " class=\"team\"");
         w.close("tr").close("thead").open("tbody");
@@ -124,59 +91,112 @@ std::string recordsClass(const WebProgramme& page)
     return "r" + std::to_string(page.header.size() > 6 ? page.header.size() - 6 : 0);
 }
 
-} // namespace
-
-std::string programmePageHtml(const WebProgramme& page, const WebLogo& logo, bool recordsPage)
+void symbols(HtmlWriter& w, const WebProgramme& page)
 {
-    const WebTexts& t = textsFor(page.language);
-    HtmlWriter w;
-    pageTop(w, page, logo, page.meeting.empty() ? t.programme : page.meeting + " - " + t.programme, recordsPage,
-            false);
-    w.open("main", attribute("class", recordsClass(page))).raw("\n");
-    if (!page.symbols.empty()) {
-        w.open("section", " class=\"symbols\"").element("h2", page.symbolsTitle).open("ul");
-        for (const std::string& s : page.symbols)
-            w.element("li", s);
-        w.close("ul").close("section").raw("\n");
-    }
-    for (const WebDay& day : page.days) {
-        w.open("section", " class=\"day\"");
-        if (!day.title.empty())
-            w.element("h2", day.title);
-        w.open("div", " class=\"head\" aria-hidden=\"true\"");
-        for (size_t i = 0; i < page.header.size(); ++i) {
-            if (i == 6)
-                w.open("span", " class=\"recs\"");
-            w.element("span", page.header[i], i < 6 ? attribute("class", kCellClass[i]) : std::string());
-        }
-        if (page.header.size() > 6)
-            w.close("span");
-        w.close("div").raw("\n");
-        for (const WebEvent& e : day.events) {
-            w.open("details", " class=\"event\"" + attribute("id", e.anchor));
-            summary(w, e, t);
-            startList(w, e, t);
-            w.close("details").raw("\n");
-        }
-        w.close("section").raw("\n");
-    }
-    pageEnd(w);
-    return w.html();
+    if (page.symbols.empty())
+        return;
+    w.open("div", " class=\"symbols\"").element("p", page.symbolsTitle).open("ul");
+    for (const std::string& s : page.symbols)
+        w.element("li", s);
+    w.close("ul").close("div").raw("\n");
 }
 
-std::string recordsPageHtml(const WebProgramme& page, const Document& report, const WebLogo& logo)
+void linkList(HtmlWriter& w, const std::vector<WebLink>& links)
 {
-    const WebTexts& t = textsFor(page.language);
+    if (links.empty())
+        return;
+    w.open("ul", " class=\"lists\"");
+    for (const WebLink& link : links)
+        w.open("li").element("a", link.label, attribute("href", link.href)).close("li");
+    w.close("ul").raw("\n");
+}
+
+std::string titled(const WebProgramme& page, const std::string& what)
+{
+    return page.meeting.empty() ? what : page.meeting + " - " + what;
+}
+
+} // namespace
+
+void writeEventList(HtmlWriter& w, const WebProgramme& page, const WebDay& day, const std::string& heading,
+                    bool pageHeading)
+{
+    const WebTexts& t = webTexts(page.language);
+    w.open("section", " class=\"day\"");
+    if (!heading.empty())
+        w.element(pageHeading ? "h1" : "h2", heading);
+    symbols(w, page);
+    w.open("div", " class=\"head\" aria-hidden=\"true\"");
+    for (size_t i = 0; i < page.header.size(); ++i) {
+        if (i == 6)
+            w.open("span", " class=\"recs\"");
+        w.element("span", page.header[i], i < 6 ? attribute("class", kCellClass[i]) : std::string());
+    }
+    if (page.header.size() > 6)
+        w.close("span");
+    w.close("div").raw("\n");
+    for (const WebEvent& e : day.events) {
+        w.open("details", " class=\"event\"" + attribute("id", e.anchor));
+        summary(w, e, t);
+        startList(w, e, t);
+        w.close("details").raw("\n");
+    }
+    w.close("section").raw("\n");
+}
+
+std::string startPageHtml(const WebProgramme& page, const WebFrame& frame, const std::vector<WebLink>& days,
+                          const std::vector<WebLink>& lists)
+{
+    const WebTexts& t = webTexts(page.language);
     HtmlWriter w;
-    pageTop(w, page, logo, page.meeting.empty() ? t.records : page.meeting + " - " + t.records, true, true);
-    w.open("main").raw("\n");
+    webPageStart(w, frame, titled(page, t.programme), "index.html", "home");
+    w.open("section", " class=\"days\"").element("h2", t.days).open("ul");
+    for (size_t i = 0; i < days.size() && i < page.days.size(); ++i) {
+        const WebDay& day = page.days[i];
+        w.open("li").element("a", days[i].label, attribute("href", days[i].href));
+        std::string about = std::to_string(day.events.size()) + t.events;
+        if (!day.events.empty() && day.events.front().cells.size() > 1) {
+            const std::string& from = day.events.front().cells[1];
+            const std::string& to = day.events.back().cells[1];
+            if (!from.empty())
+                about += ", " + from + (to.empty() || to == from ? "" : " - " + to);
+        }
+        w.element("span", about, " class=\"about\"").close("li");
+    }
+    w.close("ul").close("section").raw("\n");
+    linkList(w, lists);
+    symbols(w, page);
+    webPageEnd(w, frame);
+    return w.take();
+}
+
+std::string dayPageHtml(const WebProgramme& page, const WebDay& day, const WebFrame& frame, const std::string& file,
+                        const std::string& heading, const std::vector<WebLink>& lists)
+{
+    const WebTexts& t = webTexts(page.language);
+    HtmlWriter w;
+    const bool home = file == "index.html";
+    webPageStart(w, frame, titled(page, home ? std::string(t.programme) : heading), file, recordsClass(page));
+    if (home)
+        linkList(w, lists);
+    writeEventList(w, page, day, heading, !home);
+    webPageEnd(w, frame);
+    return w.take();
+}
+
+std::string recordsPageHtml(const WebProgramme& page, const Document& report, const WebFrame& frame)
+{
+    const WebTexts& t = webTexts(page.language);
+    HtmlWriter w;
+    webPageStart(w, frame, titled(page, t.records), "records.html");
+    w.element("h1", t.records);
     for (const Block& block : report.blocks()) {
         if (const auto* p = std::get_if<Paragraph>(&block)) {
             const std::string text = trimmed(p->text);
             if (!text.empty())
                 w.element("h2", text);
         } else if (const auto* table = std::get_if<Table>(&block)) {
-            w.open("div", " class=\"scroll\"").open("table");
+            w.open("div", " class=\"scroll\"").open("table", " class=\"rec\"");
             auto alignOf = [&](size_t c) {
                 return c < table->columns.size() && table->columns[c].align == Align::Right ? std::string(" class=\"right\"")
                                                                                             : std::string();
@@ -190,15 +210,18 @@ std::string recordsPageHtml(const WebProgramme& page, const Document& report, co
             w.open("tbody");
             for (const auto& row : table->rows) {
                 w.open("tr");
-                for (size_t c = 0; c < row.size(); ++c)
-                    w.element("td", trimmed(row[c]), alignOf(c));
+                // On a phone each record is a card whose lines carry their column's title.
+                for (size_t c = 0; c < row.size(); ++c) {
+                    const std::string label = c < table->header.size() ? trimmed(table->header[c]) : std::string();
+                    w.element("td", trimmed(row[c]), alignOf(c) + attribute("data-label", label));
+                }
                 w.close("tr").raw("\n");
             }
             w.close("tbody").close("table").close("div");
         }
     }
-    pageEnd(w);
-    return w.html();
+    webPageEnd(w, frame);
+    return w.take();
 }
 
 } // namespace dravik::printing

@@ -3,6 +3,7 @@
 #include "printing/WebFolder.h"
 #include "printing/WebPageHtml.h"
 
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -20,14 +21,21 @@ struct WebRecordSet {
 };
 
 struct WebSite {
-    std::vector<WebFile> files; // index.html, and records.html when a set with records was given
+    // index.html (the start page; the programme itself for a meeting of one day),
+    // day1.html ... for a meeting of more days, athletes.html (and athletes-2.html
+    // ... for a long list), teams.html and team-N.html, programme.ics, the logo,
+    // and records.html when a set with records was given.
+    std::vector<WebFile> files;
     size_t events = 0;
     RecordsIncluded records = RecordsIncluded::None; // what the programme shows
+    bool recordsPage = false;
 };
 
-// The pages of the web page folder: the programme with its start lists (see
-// buildWebProgramme) and, for a record set, its records report with every column.
+// The web site of the programme with its start lists (see buildWebProgramme):
+// a page per day, the athletes and teams turned round from the start lists, the
+// calendar and, for a record set, its records report with every column. Every
+// page says when it was `published`.
 WebSite buildWebSite(const PrintSources& src, PrintOptions& options, const WebLogo& logo,
-                     const WebRecordSet* recordSet = nullptr);
+                     const WebRecordSet* recordSet = nullptr, std::time_t published = std::time(nullptr));
 
 } // namespace dravik::printing

@@ -1,11 +1,13 @@
 #include "app/AppTestSupport.h"
 #include "app/PreviewWindow.h"
 #include "app/PrintTab.h"
+#include "data/WebFolderSetting.h"
 #include "programme/Ordering.h"
 #include "programme/ProgrammeRow.h"
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 
@@ -162,6 +164,40 @@ TEST_F(PrintTabTest, EditSaysWhatIsMissingInBothWindows)
     click(af2, "cmdPEdit");
     EXPECT_EQ(prompter.told.value(0), ": Please set the path to your word/spreadsheet processor.");
     again.exitProgram();
+}
+
+// The web folder typed on the Print tab is kept for the suite; every Save then
+// publishes the site there, and a folder that cannot be written is reported
+// after the Save said it saved.
+TEST_F(PrintTabTest, WebFolderIsKeptAndEverySavePublishesThere)
+{
+    MainWindow& w = session.start();
+    const std::string web = s.dir.folder() + "site";
+    const std::string blocker = s.dir.folder() + "a-file";
+    std::ofstream(blocker) << "keep";
+    struct Case { std::string folder; bool written; int told; };
+    for (const Case& c : {Case{web, true, 1}, Case{blocker, false, 2}, Case{"", false, 1}}) {
+        SCOPED_TRACE(c.folder);
+        std::filesystem::remove_all(web);
+        child<QLineEdit>(w, "txtWebFolder")->setText(QString::fromStdString(c.folder));
+        prompter.told.clear();
+        click(w, "cmdWebFolder");
+        ASSERT_EQ(prompter.told.size(), 1);
+        EXPECT_EQ(readWebFolderSetting(s.dir.folder()), c.folder);
+        EXPECT_EQ(prompter.told[0].contains("web site into"), !c.folder.empty()) << prompter.told[0].toStdString();
+
+        prompter.told.clear();
+        click(w, "cmdSave");
+        ASSERT_EQ(prompter.told.size(), c.told) << prompter.told.join("\n").toStdString();
+        EXPECT_TRUE(prompter.told[0].endsWith("Current data was saved.")) << prompter.told[0].toStdString();
+        if (c.told > 1) {
+            EXPECT_TRUE(prompter.told[1].contains("was not published into " + QString::fromStdString(blocker)))
+                << prompter.told[1].toStdString();
+        }
+        EXPECT_EQ(std::filesystem::exists(web + "/index.html"), c.written);
+        EXPECT_TRUE(std::filesystem::is_regular_file(blocker));
+    }
+    session.exitProgram();
 }
 
 } // namespace

@@ -78,3 +78,44 @@ TEST(PublishCommand, WritesTheFolderOrSaysWhatIsWrong)
 }
 
 } // namespace
+
+// A web folder set once makes every stored programme publish the site; a folder
+// that cannot be written is reported and the programme is stored all the same.
+TEST(PublishOnSave, EverySaveRepublishesAndAFailureLeavesTheSave)
+{
+    test::DemoSuite dir;
+    const fs::path web = dir.path() / "site";
+    const fs::path blocker = dir.path() / "a-file";
+    std::ofstream(blocker) << "keep";
+    struct Case { std::string folder; bool off; std::string says; bool written; };
+    const Case cases[] = {
+        {"", false, "No web folder is set", false},
+        {web.string(), false, "Published the web site into " + web.string(), true},
+        {blocker.string(), false, "Saved, but the web site was not published into " + blocker.string(), false},
+        {"", true, "No web folder is set", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says);
+        fs::remove_all(web);
+        std::ostringstream set;
+        EXPECT_EQ(cli::runWebFolderCommand(dir.folder(), c.folder, c.off, set), 0);
+        EXPECT_THAT(set.str(), test::HasSubstr(c.folder.empty() ? "No web folder is set"
+                                                                : "Every Save publishes the web site into " + c.folder));
+
+        std::ostringstream out;
+        EXPECT_EQ(cli::runGenerateCommand(dir.folder(), "08:00", true, out), 0);
+        const auto said = test::lines(out.str());
+        ASSERT_GE(said.size(), 2u);
+        const bool publishes = !c.folder.empty();
+        // The programme is stored first, whatever becomes of the site.
+        EXPECT_EQ(said[said.size() - (publishes ? 2 : 1)].rfind("Stored ", 0), 0u) << out.str();
+        if (publishes) {
+            EXPECT_EQ(said.back().rfind(c.says, 0), 0u) << said.back();
+        }
+        EXPECT_EQ(fs::exists(web / "index.html"), c.written);
+        EXPECT_EQ(fs::exists(web / "athletes.html"), c.written);
+        EXPECT_TRUE(fs::is_regular_file(blocker));
+    }
+    std::ostringstream both;
+    EXPECT_THROW(cli::runWebFolderCommand(dir.folder(), web.string(), true, both), std::invalid_argument);
+}

@@ -1,11 +1,18 @@
 #!/usr/bin/python3
-"""The web page of the demo meeting in a real browser (headless Chromium driven by
-Selenium): it loads from disk, never scrolls sideways at phone width, opens a start
-list in place, shows a hostile team name as text, and is valid HTML by tidy.
-Screenshots at phone and desktop width go to --out. Exits 77 (skipped) with a clear
-message when Chromium, its driver or tidy cannot be used."""
+"""The web site of the demo meeting in a real browser (headless Chromium driven by
+Selenium): at phone and desktop width the day bar leads to every day, a race on the
+athletes page opens its event's start list, the pages read without styles, Chromium's
+print to PDF holds every start list, hostile names show as text on every page, no
+page scrolls sideways; every page is valid HTML by tidy and programme.ics is read by
+python3-icalendar. Screenshots of the start page, a day page, the athletes page and
+a team page at both widths go to --out. Exits 77 (skipped) with a clear message when
+Chromium, its driver, tidy, pdftotext or icalendar cannot be used."""
 import argparse
+import base64
+import datetime
+import glob
 import os
+import re
 import shutil
 import sqlite3
 import subprocess
@@ -15,8 +22,10 @@ import tempfile
 SKIP = 77
 HOSTILE_NAME = "<script>alert(1)</script>"
 HOSTILE_SHORT = 'A & B "quoted"'
+HOSTILE_ATHLETE = "<b>x</b> \"O'Neil\""
 CHROMIUM = "/usr/bin/chromium"
 DRIVER = "/usr/bin/chromedriver"
+WIDTHS = ((390, 844, "phone"), (1280, 900, "desktop"))
 
 
 def skip(why):
@@ -31,28 +40,80 @@ def run(args):
     return result.stdout
 
 
+def check(condition, what):
+    if not condition:
+        sys.exit("FAILED: " + what)
+    print("ok: " + what, flush=True)
+
+
+def make_clean_site(dravik, work):
+    """The demo as it comes, for the screenshots."""
+    suite, web = os.path.join(work, "clean-suite"), os.path.join(work, "clean-web")
+    run([dravik, "setup", suite, "--demo"])
+    run([dravik, "publish", suite, web, "--records", "values", "--set", "1"])
+    return web
+
+
+def take_screenshots(driver, web, out):
+    pages = (("index.html", "start"), ("day2.html", "day"), ("athletes.html", "athletes"), ("team-3.html", "team"))
+    for width, height, kind in WIDTHS:
+        set_width(driver, width, height)
+        for page, name in pages:
+            driver.get(page_url(web, page))
+            driver.save_screenshot(os.path.join(out, "web-%s-%s.png" % (name, kind)))
+
+
 def make_site(dravik, work):
     suite, web = os.path.join(work, "suite"), os.path.join(work, "web")
     run([dravik, "setup", suite, "--demo"])
     # Every team's name is hostile and every abbreviation needs escaping, so
-    # whichever event is opened shows both.
+    # whichever event is opened shows both; one athlete's surname is markup.
     db = sqlite3.connect(os.path.join(suite, "Dsd00.mdb"))
     db.execute("UPDATE Atld20 SET Naam = ?, Afkort = ?", (HOSTILE_NAME, HOSTILE_SHORT))
+    db.execute("UPDATE Atld30 SET Van = ? WHERE rowid = (SELECT MIN(rowid) FROM Atld30 "
+               "WHERE SpanNo * 1000 + Nommer IN (SELECT Nommer FROM Atld37))", (HOSTILE_ATHLETE,))
     db.execute("UPDATE Atld00 SET Opm = ? ", ("Inter-Schools <b>Championships</b>",))
+    dates = [row[0][:10] for row in db.execute("SELECT Datum FROM Atld00 UNION ALL SELECT Datum2 FROM Atld00 "
+                                                "UNION ALL SELECT Datum3 FROM Atld00")]
     db.commit()
     db.close()
     run([dravik, "publish", suite, web, "--records", "values", "--set", "1"])
-    return web
+    return web, dates
 
 
 def check_tidy(web):
     if not shutil.which("tidy"):
         skip("tidy is not installed (scripts/install-deps.sh installs it).")
-    for page in ("index.html", "records.html"):
+    pages = sorted(os.path.basename(p) for p in glob.glob(os.path.join(web, "*.html")))
+    for page in pages:
         result = subprocess.run(["tidy", "-errors", "-quiet", os.path.join(web, page)], capture_output=True, text=True)
         report = (result.stdout + result.stderr).strip()
         if report:
             sys.exit("FAILED: tidy reports on %s:\n%s" % (page, report))
+    check(len(pages) > 6, "tidy reports nothing on any of the %d pages" % len(pages))
+
+
+def check_calendar(web, dates, events_per_day):
+    try:
+        import icalendar
+    except ImportError as e:
+        skip("icalendar is not available to %s (%s); install python3-icalendar." % (sys.executable, e))
+    with open(os.path.join(web, "programme.ics"), "rb") as f:
+        calendar = icalendar.Calendar.from_ical(f.read())
+    entries = [c for c in calendar.walk("VEVENT")]
+    check(len(entries) == sum(events_per_day.values()),
+          "programme.ics holds one entry per event (%d)" % len(entries))
+    days = {}
+    for entry in entries:
+        start = entry.decoded("DTSTART")
+        check_entry = isinstance(start, datetime.datetime) and start.tzinfo is None and entry.get("SUMMARY")
+        if not check_entry:
+            sys.exit("FAILED: an entry has no summary or no local start time: %r" % entry)
+        days[start.date().isoformat()] = days.get(start.date().isoformat(), 0) + 1
+    expected = {dates[int(day[3:-5]) - 1]: n for day, n in events_per_day.items()}
+    check(days == expected, "each entry is on its day in local time: %s" % days)
+    uids = {str(e.get("UID")) for e in entries}
+    check(len(uids) == len(entries), "every entry has its own UID")
 
 
 def start_browser(profile):
@@ -81,12 +142,6 @@ def set_width(driver, width, height):
                            {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": width < 600})
 
 
-def check(condition, what):
-    if not condition:
-        sys.exit("FAILED: " + what)
-    print("ok: " + what, flush=True)
-
-
 def shown(driver, element):
     return driver.execute_script("return arguments[0].checkVisibility()", element)
 
@@ -100,10 +155,98 @@ def no_alert(driver):
         return True
 
 
-def no_sideways_scroll(driver, page):
-    scroll, width = driver.execute_script(
-        "return [document.documentElement.scrollWidth, window.innerWidth]")
+def no_sideways_scroll(driver, page, width):
+    scroll = driver.execute_script("return document.documentElement.scrollWidth")
     check(scroll <= width, "%s at %d px scrolls no wider than the window (%d)" % (page, width, scroll))
+
+
+def texts(driver, selector, root=None):
+    return driver.execute_script(
+        "return [...(arguments[1] || document).querySelectorAll(arguments[0])].map(e => e.textContent)",
+        selector, root)
+
+
+def page_url(web, name):
+    return "file://" + os.path.join(web, name)
+
+
+def check_day_bar(driver, web, width, days):
+    from selenium.webdriver.common.by import By
+    for page in ["index.html"] + days + ["athletes.html", "teams.html", "team-1.html"]:
+        driver.get(page_url(web, page))
+        bar = driver.find_element(By.CSS_SELECTOR, "nav.bar")
+        check(bar.is_displayed(), "%s at %d px shows the day bar" % (page, width))
+        links = [a.get_attribute("href").rsplit("/", 1)[-1] for a in bar.find_elements(By.TAG_NAME, "a")]
+        for day in days:
+            if day not in links:
+                sys.exit("FAILED: the day bar of %s lacks %s: %s" % (page, day, links))
+        bottom = driver.execute_script("return arguments[0].getBoundingClientRect().bottom", bar)
+        if bottom > 420:
+            sys.exit("FAILED: the day bar of %s ends %d px down at %d px" % (page, bottom, width))
+        if not all(a.is_displayed() for a in bar.find_elements(By.TAG_NAME, "a")):
+            sys.exit("FAILED: a link of the day bar of %s is hidden at %d px" % (page, width))
+        no_sideways_scroll(driver, page, width)
+        check(not driver.find_elements(By.TAG_NAME, "script"), "%s holds no script element" % page)
+        published = driver.find_element(By.CSS_SELECTOR, "footer").text
+        check(re.match(r"Published: \w+day \d+ \w+ \d{4}, \d\d:\d\d$", published),
+              "%s says when it was published: %s" % (page, published))
+
+
+def check_athlete_link(driver, web, width):
+    """A race on the athletes page opens the day page at its event, start list shown."""
+    from selenium.webdriver.common.by import By
+    driver.get(page_url(web, "athletes.html"))
+    check(any(HOSTILE_ATHLETE in t for t in texts(driver, ".who th b")),
+          "the athletes page shows %r as text" % HOSTILE_ATHLETE)
+    who = driver.find_elements(By.CSS_SELECTOR, "tbody.who")[3]
+    name = who.find_element(By.CSS_SELECTOR, "th b").text
+    surname, _, first = name.partition(", ")
+    link = who.find_element(By.CSS_SELECTOR, "td a")
+    target = link.get_attribute("href")
+    check(re.search(r"/day\d\.html#d\d-\d+[a-z]?$", target), "a race links to its event: %s" % target)
+    driver.execute_script("arguments[0].scrollIntoView({block: 'center'})", link)
+    link.click()
+    check(driver.current_url == target, "the link opened %s" % driver.current_url)
+    event = driver.find_element(By.ID, target.rsplit("#", 1)[1])
+    tables = event.find_elements(By.CSS_SELECTOR, ".start table")
+    check(tables and all(shown(driver, t) for t in tables),
+          "at %d px the linked event shows its start list without a click" % width)
+    names = texts(driver, ".start td", event)
+    check(any(first in n and surname in n for n in names), "the start list names %s" % name)
+    top = driver.execute_script("return arguments[0].getBoundingClientRect().top", event)
+    check(0 <= top < 200, "the event is scrolled into view (top %d px)" % top)
+    check(event.get_attribute("open") is None, "the event itself was not opened by a script")
+    no_sideways_scroll(driver, target.rsplit("/", 1)[-1], width)
+
+
+def check_without_styles(driver, web, day):
+    """With every style sheet off a row reads with separators and labels."""
+    driver.get(page_url(web, day))
+    driver.execute_script("for (const s of document.styleSheets) s.disabled = true")
+    rows = driver.execute_script("return [...document.querySelectorAll('summary')].map(s => s.innerText)")
+    pattern = re.compile(r"^\d+[a-z]?, \d\d:\d\d, .+, \d+ entrants?$")
+    bad = [r for r in rows if not pattern.match(r.replace("\n", " "))]
+    check(rows and not bad, "without styles every row reads with separators and \"N entrants\" (%s)"
+          % (bad[:2] or rows[0]))
+    heads = texts(driver, ".start th:first-child")
+    check("Order" in heads and "Lane" in heads, "field events head their column \"Order\", track events \"Lane\"")
+
+
+def check_print(driver, web, day, work):
+    """Chromium's PDF of a day page holds every name of every start list."""
+    if not shutil.which("pdftotext"):
+        skip("pdftotext is not installed (poppler-utils).")
+    driver.get(page_url(web, day))
+    names = driver.execute_script(
+        "return [...document.querySelectorAll('.start tbody tr')].map(r => r.cells[1].textContent)")
+    pdf = driver.execute_cdp_cmd("Page.printToPDF", {"printBackground": False})
+    path = os.path.join(work, day + ".pdf")
+    with open(path, "wb") as f:
+        f.write(base64.b64decode(pdf["data"]))
+    text = " ".join(run(["pdftotext", path, "-"]).split())
+    missing = [n for n in names if " ".join(n.split()) not in text]
+    check(names and not missing, "the printed %s holds all %d entrants of its start lists (missing %s)"
+          % (day, len(names), missing[:3]))
 
 
 def main():
@@ -113,58 +256,69 @@ def main():
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
     with tempfile.TemporaryDirectory(prefix="dravik-web-") as work:
-        web = make_site(args.dravik, work)
+        web, dates = make_site(args.dravik, work)
         check_tidy(web)
-        print("ok: tidy reports nothing on index.html and records.html", flush=True)
+        days = sorted(os.path.basename(p) for p in glob.glob(os.path.join(web, "day*.html")))
+        check(len(days) == 3, "the meeting of three days has a page per day: %s" % days)
+        events_per_day = {}
+        for day in days:
+            with open(os.path.join(web, day), encoding="utf-8") as f:
+                events_per_day[day] = f.read().count('<details class="event"')
+        check_calendar(web, dates, events_per_day)
+        sizes = {os.path.basename(p): os.path.getsize(p) for p in glob.glob(os.path.join(web, "*"))}
+        check(max(sizes.values()) < 1024 * 1024, "no file is over 1 MB (largest %d bytes)" % max(sizes.values()))
+
         driver = start_browser(os.path.join(work, "profile"))
         try:
             from selenium.webdriver.common.by import By
-            index = "file://" + os.path.join(web, "index.html")
-            set_width(driver, 390, 844)
-            driver.get(index)
-            check(driver.title.startswith("Inter-Schools <b>Championships</b>"), "the meeting name shows as text")
-            check(not driver.find_elements(By.TAG_NAME, "script"), "the page holds no script element")
-            size = driver.execute_script("return parseFloat(getComputedStyle(document.body).fontSize)")
-            check(size >= 16, "body text is %s px" % size)
-            no_sideways_scroll(driver, "index.html")
-            driver.save_screenshot(os.path.join(args.out, "web-phone.png"))
+            for width, height, kind in WIDTHS:
+                set_width(driver, width, height)
+                check_day_bar(driver, web, width, days)
+                check_athlete_link(driver, web, width)
 
-            events = driver.find_elements(By.CSS_SELECTOR, "details.event")
-            check(len(events) > 10, "%d events on the page" % len(events))
-            event = next(e for e in events
-                         if int(e.find_element(By.CSS_SELECTOR, ".n").get_attribute("textContent")) > 0)
-            table = event.find_element(By.CSS_SELECTOR, ".start table")
-            check(not shown(driver, table), "a start list is hidden until its event is opened")
-            event.find_element(By.TAG_NAME, "summary").click()
-            check(shown(driver, table), "opening the event shows its start list")
-            cells = [td.text for td in table.find_elements(By.TAG_NAME, "td")]
-            check(HOSTILE_SHORT in cells, "the team abbreviation %r shows as text" % HOSTILE_SHORT)
-            no_sideways_scroll(driver, "index.html with a start list open")
-            driver.execute_script("arguments[0].scrollIntoView()", event)
-            driver.save_screenshot(os.path.join(args.out, "web-phone-open.png"))
+                driver.get(page_url(web, "index.html"))
+                check(driver.title.startswith("Inter-Schools <b>Championships</b>"), "the meeting name shows as text")
+                links = [a.get_attribute("href") for a in driver.find_elements(By.CSS_SELECTOR, "main a")]
+                check(any(l.endswith("/programme.ics") for l in links), "the start page links the calendar")
 
-            relay = driver.execute_script(
-                "return [...document.querySelectorAll('details.event')].find(d => "
-                "[...d.querySelectorAll('td')].some(td => td.textContent === arguments[0]))", HOSTILE_NAME)
-            check(relay is not None, "a team event lists the team %r" % HOSTILE_NAME)
-            relay.find_element(By.TAG_NAME, "summary").click()
-            names = [td.text for td in relay.find_elements(By.TAG_NAME, "td")]
-            check(HOSTILE_NAME in names, "the team name %r shows as text" % HOSTILE_NAME)
-            check(not driver.find_elements(By.TAG_NAME, "script"), "still no script element")
-            check(no_alert(driver), "no alert was raised")
+                driver.get(page_url(web, days[1]))
+                size = driver.execute_script("return parseFloat(getComputedStyle(document.body).fontSize)")
+                check(size >= 16, "body text is %s px" % size)
+                check(driver.find_element(By.CSS_SELECTOR, "h1").text.startswith("Day 2: "),
+                      "the day page is headed by its day, weekday and date")
+                events = driver.find_elements(By.CSS_SELECTOR, "details.event")
+                event = next(e for e in events
+                             if int(e.find_element(By.CSS_SELECTOR, ".n").get_attribute("textContent").split()[0]) > 0)
+                table = event.find_element(By.CSS_SELECTOR, ".start table")
+                check(not shown(driver, table), "a start list is hidden until its event is opened")
+                event.find_element(By.TAG_NAME, "summary").click()
+                check(shown(driver, table), "opening the event shows its start list")
+                cells = [td.text for td in table.find_elements(By.TAG_NAME, "td")]
+                check(HOSTILE_SHORT in cells, "the team abbreviation %r shows as text" % HOSTILE_SHORT)
+                no_sideways_scroll(driver, days[1] + " with a start list open", width)
 
-            driver.get("file://" + os.path.join(web, "records.html"))
-            check(driver.find_elements(By.CSS_SELECTOR, "table tbody tr"), "records.html lists records")
-            no_sideways_scroll(driver, "records.html")
-            driver.save_screenshot(os.path.join(args.out, "web-records-phone.png"))
+                driver.get(page_url(web, "teams.html"))
+                check(HOSTILE_NAME in texts(driver, "main li a")[0], "teams.html lists the team %r" % HOSTILE_NAME)
+                driver.get(page_url(web, "team-1.html"))
+                check(driver.find_element(By.CSS_SELECTOR, "h1").text.startswith(HOSTILE_NAME),
+                      "the team page is headed by %r as text" % HOSTILE_NAME)
+                check(driver.find_elements(By.CSS_SELECTOR, "tbody.who"), "the team page lists its athletes")
 
-            set_width(driver, 1280, 900)
-            driver.get(index)
-            check(driver.find_element(By.CSS_SELECTOR, ".head").is_displayed(), "at 1280 px the column titles show")
-            no_sideways_scroll(driver, "index.html")
-            driver.save_screenshot(os.path.join(args.out, "web-desktop.png"))
+                driver.get(page_url(web, "records.html"))
+                check(driver.find_elements(By.CSS_SELECTOR, "table tbody tr"), "records.html lists records")
+                value = driver.find_element(By.CSS_SELECTOR, "tbody tr td:last-child")
+                right = driver.execute_script("return arguments[0].getBoundingClientRect().right", value)
+                check(value.text and right <= width, "a record's value shows within %d px" % width)
+                no_sideways_scroll(driver, "records.html", width)
+                check(not driver.find_elements(By.TAG_NAME, "script"), "still no script element")
+                check(no_alert(driver), "no alert was raised")
+            check_without_styles(driver, web, days[1])
+            for day in days:
+                check_print(driver, web, day, work)
+            take_screenshots(driver, make_clean_site(args.dravik, work), args.out)
         finally:
             driver.quit()
+        print("page sizes: " + ", ".join("%s %d kB" % (n, (s + 512) // 1024) for n, s in sorted(sizes.items())))
     print("screenshots in " + args.out)
 
 
