@@ -161,13 +161,15 @@ TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlock
 }
 
 // Rows reckoned from the widths of their characters go on the same sheets as rows
-// laid out in full.
+// laid out in full in the booklets; in a list of many columns, where a word may wrap
+// at a hyphen the reckoning does not count on, the reckoned sheets never run over.
 TEST(SheetLayout, ReckonedRowsPlanTheSheetsOfTheLaidOutRows)
 {
     std::vector<printing::Document> docs;
     for (double points : {8.0, 12.0, 16.0})
         docs.push_back(demoBooklet(points, Language::English));
     docs.push_back(demoBooklet(12, Language::Afrikaans, GateNames::DrawOrder));
+    const std::size_t booklets = docs.size();
     for (RecordsIncluded records : {RecordsIncluded::AllData, RecordsIncluded::None}) {
         PrintOptions options;
         options.records = records;
@@ -175,13 +177,20 @@ TEST(SheetLayout, ReckonedRowsPlanTheSheetsOfTheLaidOutRows)
         options.fontSize = 16;
         docs.push_back(demoPrint(options));
     }
-    for (const printing::Document& doc : docs) {
-        const QPageLayout page = render::pageLayoutFor(doc);
-        const render::SheetPlan a = render::planSheets(doc, page, render::RowHeights::Reckoned);
-        const render::SheetPlan b = render::planSheets(doc, page, render::RowHeights::LaidOut);
+    for (std::size_t d = 0; d < docs.size(); ++d) {
+        SCOPED_TRACE("document " + std::to_string(d));
+        const QPageLayout page = render::pageLayoutFor(docs[d]);
+        const render::SheetPlan a = render::planSheets(docs[d], page, render::RowHeights::Reckoned);
+        const render::SheetPlan b = render::planSheets(docs[d], page, render::RowHeights::LaidOut);
         const auto reckoned = a.doc.tables(), laidOut = b.doc.tables();
-        ASSERT_EQ(reckoned.size(), laidOut.size());
         ASSERT_GT(reckoned.size(), 1u);
+        const int sheets = render::pagesStarted(a.doc);
+        EXPECT_EQ(render::buildTextDocument(a.doc, page, a.tabs)->pageCount(), sheets);
+        if (d >= booklets) {
+            EXPECT_LE(sheets, render::pagesStarted(b.doc) + 1);
+            continue;
+        }
+        ASSERT_EQ(reckoned.size(), laidOut.size());
         for (std::size_t i = 0; i < reckoned.size(); ++i)
             EXPECT_EQ(reckoned[i]->rows, laidOut[i]->rows) << "table " << i;
     }
@@ -225,3 +234,82 @@ TEST(SheetLayout, RowTallerThanASheetContinuesUnderItsFirstLine)
 }
 
 } // namespace
+
+namespace {
+
+// A gate booklet of three events, the middle one with 150 entrants in 19 heats:
+// longer than any sheet at every size.
+printing::Document crowdedBooklet(double points, GateNames names, int resultLines)
+{
+    test::PrintSuite suite;
+    suite.addTeam(1, "Tukkies", "TUK");
+    for (int i = 1; i <= 150; ++i) {
+        suite.addAthlete(1, i, "Name" + std::to_string(i), "Surname");
+        suite.addEntry(1000 + i, test::def::Sprint, 0, (i - 1) / 8 + 1, (i - 1) % 8 + 1);
+    }
+    suite.addEntry(1001, test::def::Mile);
+    suite.addEntry(1002, test::def::Steeple);
+    suite.addRow({.number = "1", .definition = std::to_string(test::def::Mile)});
+    suite.addRow({.number = "2", .definition = std::to_string(test::def::Sprint)});
+    suite.addRow({.number = "3", .definition = std::to_string(test::def::Steeple)});
+    PrintOptions options;
+    options.kind = printing::ProgrammeKind::FullGate;
+    options.names = names;
+    options.fontSize = points;
+    options.resultLines = resultLines;
+    return suite.print(options);
+}
+
+} // namespace
+
+// The crowded event runs on over whole sheets: each starts with the running head,
+// then the event's heading with the continued mark, and holds at least three lines
+// unless it ends the event; every entrant prints once, and a sheet is never left
+// with only fill-in lines.
+TEST(SheetLayout, EventLongerThanASheetContinuesUnderTheRunningHeadOnWholeSheets)
+{
+    struct Case { double points; GateNames names; int resultLines; };
+    const Case cases[] = {{8, GateNames::EntryOrder, 3},  {12, GateNames::EntryOrder, 9},
+                          {16, GateNames::EntryOrder, 3}, {8, GateNames::DrawOrder, 3},
+                          {12, GateNames::DrawOrder, 9},  {16, GateNames::DrawOrder, 6}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.points) + " pt, names " + std::to_string(static_cast<int>(c.names)) + ", " +
+                     std::to_string(c.resultLines) + " lines");
+        auto laidOut = render::layoutDocument(crowdedBooklet(c.points, c.names, c.resultLines));
+        const auto lines = laidOutLines(*laidOut);
+        std::map<int, std::vector<std::string>> sheets;
+        for (const Line& l : lines)
+            if (l.text.find_first_not_of(' ') != std::string::npos)
+                sheets[l.sheet].push_back(l.text);
+        if (c.points > 8 || c.names == GateNames::DrawOrder) {
+            ASSERT_GE(sheets.size(), 2u) << ::testing::PrintToString(sheets);
+        }
+        EXPECT_EQ(static_cast<int>(sheets.size()), render::pageCount(*laidOut)) << ::testing::PrintToString(sheets);
+        std::map<int, int> seen;
+        for (const auto& [sheet, texts] : sheets) {
+            ASSERT_GE(texts.size(), 3u) << sheet;
+            EXPECT_TRUE(texts[0].starts_with("Meeting: ")) << sheet << ": " << texts[0];
+            EXPECT_TRUE(texts[1].starts_with("Date: ")) << sheet << ": " << texts[1];
+            const bool continued = texts[2].starts_with("Event 2\t") && texts[2].ends_with(" (continued)");
+            EXPECT_TRUE(texts[2].starts_with("Event ")) << sheet << ": " << texts[2];
+            int names = 0;
+            for (std::size_t i = 2; i < texts.size(); ++i) {
+                for (std::size_t at = texts[i].find("Name"); at != std::string::npos; at = texts[i].find("Name", at + 1)) {
+                    ++names;
+                    ++seen[std::stoi(texts[i].substr(at + 4))];
+                }
+            }
+            const bool endsEvent = sheet + 1 == static_cast<int>(sheets.size()) ||
+                                   !sheets.at(sheet + 1).at(2).ends_with(" (continued)");
+            if (!endsEvent) {
+                EXPECT_GE(texts.size() - 2, 3u) << sheet;
+            }
+            if (continued) {
+                EXPECT_GT(names, 0) << "sheet " << sheet << " holds fill-in lines only";
+            }
+        }
+        EXPECT_EQ(seen.size(), 150u);
+        for (const auto& [number, times] : seen)
+            EXPECT_EQ(times, number <= 2 ? 2 : 1) << "Name" << number;
+    }
+}
