@@ -2,6 +2,7 @@
 
 #include "platform/TextNumber.h"
 #include "printing/FormatRecordValue.h"
+#include "printing/PrintableText.h"
 #include "printing/TextFit.h"
 #include "programme/ProgrammeRow.h"
 
@@ -70,7 +71,7 @@ std::string blank(int n)
 
 std::string BuildEventHeading(const std::vector<std::string>& row, const PrintOptions& options, PrintState& state)
 {
-    auto cell = [&](int col) { return trimmed(row.at(col)); };
+    auto cell = [&](int col) { return printableText(row.at(col)); };
     const Language lang = options.language;
     // One field per column, with no padding: the printed page sets the fields in
     // columns of their own, the same on every block.
