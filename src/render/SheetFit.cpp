@@ -63,8 +63,7 @@ double textCm(const QFontMetricsF& fm, const std::string& text)
     return std::max(sum, fm.horizontalAdvance(t)) / kDevicePerCm;
 }
 
-// The widest piece of a cell that never breaks, in cm: a word, or a record symbol
-// with its value ("M - 10.36").
+// The widest word of a cell, in cm.
 double widestWordCm(const QFontMetricsF& fm, const std::string& cell)
 {
     double widest = 0;
@@ -79,14 +78,8 @@ double widestWordCm(const QFontMetricsF& fm, const std::string& cell)
                 words.push_back(line.substr(start, end - start));
             start = end + 1;
         }
-        for (std::size_t w = 0; w < words.size(); ++w) {
-            std::string piece = words[w];
-            while (w + 2 < words.size() && words[w + 1] == "-") {
-                piece += " - " + words[w + 2];
-                w += 2;
-            }
-            widest = std::max(widest, textCm(fm, piece));
-        }
+        for (const std::string& word : words)
+            widest = std::max(widest, textCm(fm, word));
     }
     return widest;
 }
@@ -146,7 +139,8 @@ void fitColumns(std::vector<Table*> group, const Document& doc, double pageCm)
         // Every line on one line; the room up to the table's width goes to the columns
         // that asked for more than their text, in proportion to what they asked for.
         const double target = std::max(wanted, std::min(total, pageCm));
-        double extra = target - wanted, spare = 0;
+        const double extra = target - wanted;
+        double spare = 0;
         for (std::size_t c = 0; c < cols.size(); ++c)
             spare += std::max(0.0, cols[c].widthCm * total / asked - want[c]);
         for (std::size_t c = 0; c < cols.size(); ++c) {
@@ -154,11 +148,28 @@ void fitColumns(std::vector<Table*> group, const Document& doc, double pageCm)
             cols[c].widthCm = want[c] + (spare > 0 ? extra * more / spare : extra / cols.size());
         }
     } else if (needed < pageCm) {
-        // Some lines wrap: each column its widest piece, and the rest of the page to
-        // the columns that lack room, in proportion to what they lack.
-        const double lack = wanted - needed;
+        // Some lines wrap: each column its widest word; then the columns that need
+        // least more to hold their lines whole get it, the short ones first ("It No",
+        // "Girls - 8", "M - 10.36"), and what is left goes to the long texts (names,
+        // teams) in proportion to what they lack.
+        std::vector<std::size_t> order(cols.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return want[a] - need[a] < want[b] - need[b]; });
+        double left = pageCm - needed, lack = wanted - needed;
         for (std::size_t c = 0; c < cols.size(); ++c)
-            cols[c].widthCm = need[c] + (pageCm - needed) * (want[c] - need[c]) / lack;
+            cols[c].widthCm = need[c];
+        for (std::size_t c : order) {
+            const double more = want[c] - need[c];
+            if (more > left)
+                break;
+            cols[c].widthCm = want[c];
+            left -= more;
+            lack -= more;
+        }
+        for (std::size_t c = 0; c < cols.size(); ++c)
+            if (cols[c].widthCm < want[c] && lack > 0)
+                cols[c].widthCm += left * (want[c] - need[c]) / lack;
     } else {
         for (std::size_t c = 0; c < cols.size(); ++c)
             cols[c].widthCm = need[c] * pageCm / needed;

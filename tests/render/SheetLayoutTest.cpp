@@ -313,3 +313,45 @@ TEST(SheetLayout, EventLongerThanASheetContinuesUnderTheRunningHeadOnWholeSheets
             EXPECT_EQ(times, number <= 2 ? 2 : 1) << "Name" << number;
     }
 }
+
+// Columns are as wide as their words at every size: the short texts of a standard
+// list (the number's header, gender and age, a record with its symbol) stay on one
+// line while the page has room, and where it has none (16 pt) the table takes the
+// page's whole width before anything wraps.
+TEST(SheetLayout, ShortCellsNeverWrapWhileThePageHasRoom)
+{
+    for (double points : {8.0, 12.0, 16.0}) {
+        for (Language lang : {Language::English, Language::Afrikaans}) {
+            SCOPED_TRACE(std::to_string(points) + " pt");
+            PrintOptions options;
+            options.language = lang;
+            options.fontSize = points;
+            options.records = RecordsIncluded::AllData;
+            const printing::Document doc = demoPrint(options);
+            const QPageLayout page = render::pageLayoutFor(doc);
+            const render::SheetPlan plan = render::planSheets(doc, page);
+            double width = 0;
+            for (const auto& c : plan.doc.tables().at(0)->columns)
+                width += c.widthCm;
+            const double pageCm = page.paintRect(QPageLayout::Millimeter).width() / 10;
+            EXPECT_LE(width, pageCm + 0.01);
+            auto laidOut = render::layoutDocument(doc);
+            int checked = 0, wrapped = 0;
+            for (const Line& l : laidOutLines(*laidOut)) {
+                const bool shortText = l.text == "It No" || l.text == "Girls - 8" || l.text == "Dogters - 8" ||
+                                       l.text == "Boys - 9" || l.text == "Seuns - 9" ||
+                                       (l.text.size() <= 10 && l.text.starts_with("M - "));
+                if (!shortText)
+                    continue;
+                ++checked;
+                wrapped += l.block.layout()->lineCount() > 1 ? 1 : 0;
+            }
+            EXPECT_GT(checked, 10);
+            if (points < 16) {
+                EXPECT_EQ(wrapped, 0);
+            } else {
+                EXPECT_NEAR(width, pageCm, 0.01) << "text wraps while the page has room";
+            }
+        }
+    }
+}
