@@ -4,6 +4,7 @@
 #include "render/TextDefaults.h"
 
 #include <QFontMetricsF>
+#include <QTextLayout>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -248,6 +249,12 @@ TabColumns tabColumnsOf(const std::vector<Block>& blocks, const Document& doc)
     return tabs;
 }
 
+std::string trimmedMark(const std::string& mark)
+{
+    const std::size_t start = mark.find_first_not_of(' ');
+    return start == std::string::npos ? std::string() : mark.substr(start);
+}
+
 // A line of a block that a continued sheet may start with: text of its own (names,
 // a heat's header), not a line set in tab columns (a heading, the fill-in lines)
 // and not a blank one.
@@ -259,12 +266,21 @@ bool mayStartSheet(const std::string& line)
 // The lines of a block's text as they print, one per printed line: a line too wide
 // for the column is broken where it would wrap, between entrants (after a run of
 // spaces) where they fit, else between words. Lines in tab columns stay whole.
-std::vector<std::string> printedLines(const std::string& cell, const QFontMetricsF& fm, double width)
+std::vector<std::string> printedLines(const std::string& cell, const QFont& font, double width)
 {
     std::vector<std::string> out;
+    // Measured as the pages lay it out: the fallback fonts of other scripts and
+    // right-to-left runs included.
     auto wide = [&](const std::string& text) {
         const std::size_t end = text.find_last_not_of(' ');
-        return end == std::string::npos ? 0.0 : fm.horizontalAdvance(QString::fromStdString(text.substr(0, end + 1)));
+        if (end == std::string::npos)
+            return 0.0;
+        QTextLayout layout(QString::fromStdString(text.substr(0, end + 1)), font, referenceDevice());
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1e9);
+        layout.endLayout();
+        return line.naturalTextWidth();
     };
     // Pieces that may not be broken further: entrants (a name and the spaces after it),
     // or words when `gap` is a single space.
@@ -316,7 +332,7 @@ std::vector<std::string> printedLines(const std::string& cell, const QFontMetric
 // last part keeps two lines of names where the block has them. Empty when the block
 // has no place to be cut in `first`.
 std::vector<MeasuredRow> cutRow(const MeasuredRow& row, double first, double room, const std::string& mark,
-                                const QFontMetricsF& fm, double width)
+                                const QFont& font, double width)
 {
     const auto& tops = row.lineTops;
     if (tops.size() < 2)
@@ -325,16 +341,29 @@ std::vector<MeasuredRow> cutRow(const MeasuredRow& row, double first, double roo
     // cell's padding above its first line is kept below its last, too.
     const double perLine = tops[1] - tops[0];
     const double pad = tops[0];
-    const std::vector<std::string> lines = printedLines(row.cells.front(), fm, width);
+    const std::vector<std::string> lines = printedLines(row.cells.front(), font, width);
     auto tall = [&](std::size_t count) { return 2 * pad + static_cast<double>(count) * perLine; };
     // A part is planned a line short of its room: the sheet never runs over onto a
     // page without the running head.
     auto fits = [&](std::size_t count, double space) { return tall(count + 1) <= space; };
-    const std::string head = lines.front().ends_with(mark) ? lines.front() : lines.front() + mark;
+    // The continued heading: the first line and the mark; a first line set in tab
+    // columns already reaches the cell's edge, so the mark goes on a line of its own.
+    std::string head = lines.front();
+    std::size_t headLines = 1;
+    if (!head.ends_with(mark) && !head.ends_with(trimmedMark(mark))) {
+        if (head.find('\t') == std::string::npos) {
+            head += mark;
+        } else {
+            head += "\n" + trimmedMark(mark);
+            headLines = 2;
+        }
+    }
 
     std::vector<std::size_t> cuts; // a part may start at these lines
     for (std::size_t i = 2; i < lines.size(); ++i)
-        if (mayStartSheet(lines[i]))
+        // Never after the first line of a group (a heat's header, the first line of
+        // names), which would stand alone at the foot of the sheet.
+        if (mayStartSheet(lines[i]) && !(mayStartSheet(lines[i - 1]) && !mayStartSheet(lines[i - 2])))
             cuts.push_back(i);
     // The last part keeps two lines of names where the block has them.
     if (cuts.size() > 2)
@@ -343,7 +372,7 @@ std::vector<MeasuredRow> cutRow(const MeasuredRow& row, double first, double roo
     std::size_t from = 0;
     double space = first;
     while (true) {
-        const std::size_t lead = parts.empty() ? 0 : 1; // the continued heading
+        const std::size_t lead = parts.empty() ? 0 : headLines; // the continued heading
         if (fits(lead + lines.size() - from, space))
             break;
         std::size_t cut = 0;
@@ -371,7 +400,7 @@ std::vector<MeasuredRow> cutRow(const MeasuredRow& row, double first, double roo
     for (std::size_t i = from; i < lines.size(); ++i)
         text += (text.empty() && parts.empty() && i == from ? "" : "\n") + lines[i];
     rest.cells.front() = text;
-    rest.height = tall((parts.empty() ? 0 : 1) + lines.size() - from);
+    rest.height = tall((parts.empty() ? 0 : headLines) + lines.size() - from);
     rest.lineTops.clear();
     parts.push_back(std::move(rest));
     return parts;
@@ -380,7 +409,7 @@ std::vector<MeasuredRow> cutRow(const MeasuredRow& row, double first, double roo
 // The rows of one page, sheet by sheet. A block taller than a sheet starts on the
 // sheet in hand when a good part of it is still free, and continues over the next.
 std::vector<std::vector<MeasuredRow>> packRows(std::vector<MeasuredRow> rows, double room, const Table& table,
-                                               const QFontMetricsF& fm, double width)
+                                               const QFont& font, double width)
 {
     std::vector<std::vector<MeasuredRow>> sheets(1);
     double used = 0;
@@ -395,13 +424,13 @@ std::vector<std::vector<MeasuredRow>> packRows(std::vector<MeasuredRow> rows, do
         if (canSplit && row.height > room) {
             std::vector<MeasuredRow> parts;
             if (room - used >= room / 4)
-                parts = cutRow(row, room - used, room, table.continuedMark, fm, width);
+                parts = cutRow(row, room - used, room, table.continuedMark, font, width);
             if (parts.empty()) {
                 if (!sheets.back().empty()) {
                     sheets.emplace_back();
                     used = 0;
                 }
-                parts = cutRow(row, room, room, table.continuedMark, fm, width);
+                parts = cutRow(row, room, room, table.continuedMark, font, width);
             }
             if (!parts.empty()) {
                 for (std::size_t p = 0; p < parts.size(); ++p) {
@@ -503,11 +532,10 @@ SheetPlan planSheets(const Document& doc, const QPageLayout& page, RowHeights he
             return;
         }
         const double room = sheet - m.head - m.header;
-        const QFontMetricsF fm(tableFont(table, doc), referenceDevice());
         const double width = table.columns.empty()
                                  ? 0
                                  : (table.columns.front().widthCm - cellSidesCm()) * kDevicePerCm * kWrapShare;
-        const auto sheets = packRows(std::move(m.rows), room, table, fm, width);
+        const auto sheets = packRows(std::move(m.rows), room, table, tableFont(table, doc), width);
         for (std::size_t s = 0; s < sheets.size(); ++s) {
             if (s > 0)
                 out.newPage();

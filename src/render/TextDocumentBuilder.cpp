@@ -230,6 +230,10 @@ private:
         f.setLeftMargin(0);
         f.setRightMargin(0);
         f.setTabPositions(tabs_);
+        // Lines read left to right whatever script starts them: a line of names that
+        // begins with an Arabic name keeps the names in their order, the Arabic name
+        // itself right to left.
+        f.setLayoutDirection(Qt::LeftToRight);
         return f;
     }
 
