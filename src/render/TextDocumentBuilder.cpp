@@ -432,28 +432,25 @@ private:
 
 } // namespace
 
-void PageCount::add(const Block& b)
-{
-    if (std::holds_alternative<printing::PageBreak>(b)) {
-        if (!contentSeen)
-            return;
-        if (pendingBreak)
-            ++pages;
-        pendingBreak = true;
-    } else {
-        contentSeen = true;
-        if (pendingBreak)
-            ++pages;
-        pendingBreak = false;
-    }
-}
-
 int pagesStarted(const Document& doc)
 {
-    PageCount count;
-    for (const Block& b : doc.blocks())
-        count.add(b);
-    return count.total();
+    int pages = 1;
+    bool contentSeen = false, pendingBreak = false;
+    for (const Block& b : doc.blocks()) {
+        if (std::holds_alternative<printing::PageBreak>(b)) {
+            if (!contentSeen)
+                continue;
+            if (pendingBreak)
+                ++pages;
+            pendingBreak = true;
+        } else {
+            contentSeen = true;
+            if (pendingBreak)
+                ++pages;
+            pendingBreak = false;
+        }
+    }
+    return pages + (pendingBreak ? 1 : 0);
 }
 
 std::unique_ptr<QTextDocument> buildTextDocument(const Document& doc, const QPageLayout& page, const TabColumns& tabs,
