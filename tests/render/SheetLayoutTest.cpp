@@ -293,12 +293,17 @@ TEST(SheetLayout, EventLongerThanASheetContinuesUnderTheRunningHeadOnWholeSheets
             // The heading's fields fill the line: the mark follows on a line of its own.
             const bool continued = texts[2].starts_with("Event 2\t") && texts[3] == "(continued)";
             EXPECT_TRUE(texts[2].starts_with("Event ")) << sheet << ": " << texts[2];
-            int names = 0;
+            int names = 0, nameLines = 0;
             for (std::size_t i = 2; i < texts.size(); ++i) {
+                nameLines += texts[i].starts_with("Name") ? 1 : 0;
                 for (std::size_t at = texts[i].find("Name"); at != std::string::npos; at = texts[i].find("Name", at + 1)) {
                     ++names;
                     ++seen[std::stoi(texts[i].substr(at + 4))];
                 }
+            }
+            // Lines of names are filled across the column (two or more to a line here).
+            if (continued && c.names == GateNames::EntryOrder) {
+                EXPECT_GE(names, 2 * nameLines - 1) << sheet;
             }
             const bool endsEvent = sheet + 1 == static_cast<int>(sheets.size()) ||
                                    sheets.at(sheet + 1).at(3) != "(continued)";
@@ -380,5 +385,28 @@ TEST(SheetLayout, LongEventNameMovesOnlyItsOwnHeadingsFields)
             EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
         }
         EXPECT_EQ(headings, 12);
+    }
+}
+
+// A table that asks for the page's width takes it, however little its text needs;
+// one that does not keeps the width it asked for while its text fits.
+TEST(SheetLayout, TableAskingForThePageWidthTakesIt)
+{
+    for (bool fill : {true, false}) {
+        printing::Document doc;
+        doc.startDoc();
+        printing::Table t;
+        t.columns = {{printing::Align::Left, 2}, {printing::Align::Left, 3}};
+        t.header = {"No", "Name"};
+        t.rows = {{"1", "Ann"}, {"2", "Ben"}};
+        t.fillPageWidth = fill;
+        doc.addTable(t);
+        doc.endDoc();
+        const QPageLayout page = render::pageLayoutFor(doc);
+        const render::SheetPlan plan = render::planSheets(doc, page);
+        double width = 0;
+        for (const auto& c : plan.doc.tables().at(0)->columns)
+            width += c.widthCm;
+        EXPECT_NEAR(width, fill ? page.paintRect(QPageLayout::Millimeter).width() / 10 : 5.0, 0.01) << fill;
     }
 }
