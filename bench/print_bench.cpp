@@ -1,7 +1,9 @@
 // The full gate programme with names for a meeting of 1,000 events and 20,000
 // entries, against a raw SQLite scan of the entries (Atld37) in the same run.
 // Prints the ratios (goal: the printout within 10x of the scan). A second measurement
-// takes the printout on to its pages: the model laid out and written as PDF.
+// takes the printout on to its pages: the model laid out and written as PDF, against
+// LibreOffice turning the same document file into PDF in the same run, with the
+// size of each file's page content per page.
 #include "BenchSupport.h"
 #include "BigMeeting.h"
 #include "render/Render.h"
@@ -18,7 +20,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -28,6 +32,39 @@ using dravik::bench::bestOfPairs;
 using dravik::bench::BigMeeting;
 using dravik::bench::buildBigMeeting;
 using dravik::bench::timed;
+
+namespace {
+
+// The bytes of page content (the pages' drawing, uncompressed) per page of a PDF
+// file, read with qpdf; 0 when qpdf is missing or fails.
+double contentPerPage(const std::filesystem::path& pdf)
+{
+    const QString qpdf = QStandardPaths::findExecutable(QStringLiteral("qpdf"));
+    if (qpdf.isEmpty() || !std::filesystem::exists(pdf))
+        return 0;
+    const std::filesystem::path plain = pdf.string() + ".qdf";
+    QProcess p;
+    p.start(qpdf, {QStringLiteral("--qdf"), QStringLiteral("--object-streams=disable"),
+                   QString::fromStdString(pdf.string()), QString::fromStdString(plain.string())});
+    p.waitForFinished(600000);
+    std::ifstream in(plain, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::filesystem::remove(plain);
+    // qpdf marks each page's content stream with a comment naming its page.
+    const std::string mark = "%% Contents for page ";
+    std::size_t bytes = 0, pages = 0;
+    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + mark.size())) {
+        const std::size_t start = text.find("stream\n", at);
+        const std::size_t end = start == std::string::npos ? start : text.find("\nendstream", start);
+        if (end == std::string::npos)
+            break;
+        bytes += end - (start + 7);
+        ++pages;
+    }
+    return pages ? static_cast<double>(bytes) / pages : 0;
+}
+
+} // namespace
 
 int main()
 {
@@ -95,7 +132,7 @@ int main()
                 std::filesystem::file_size(odt) / 1024.0);
 
     // The whole road (model, layout, PDF) against LibreOffice turning the same
-    // document file into PDF, in the same run (goal: under a tenth of it).
+    // document file into PDF, in the same run (goal: a quarter of its time at most).
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty()) {
         std::printf("soffice is missing: no comparison with LibreOffice\n");
@@ -109,8 +146,12 @@ int main()
             lo.waitForFinished(600000);
         });
         const bool converted = std::filesystem::exists(dir / "lo" / "gate.pdf");
-        std::printf("LibreOffice document file to PDF %.0f ms%s; whole road %.0f ms, ratio %.3f (goal < 0.1)\n", loMs,
-                    converted ? "" : " (no PDF written)", modelPdf, modelPdf / loMs);
+        std::printf("LibreOffice document file to PDF %.0f ms%s; whole road %.0f ms, ratio %.3f (goal <= 0.25)\n",
+                    loMs, converted ? "" : " (no PDF written)", modelPdf, modelPdf / loMs);
+        std::printf("page content per page: ours %.0f bytes (file %.0f kB), LibreOffice's %.0f bytes (file %.0f kB)\n",
+                    contentPerPage(pdf), std::filesystem::file_size(pdf) / 1024.0,
+                    contentPerPage(dir / "lo" / "gate.pdf"),
+                    converted ? std::filesystem::file_size(dir / "lo" / "gate.pdf") / 1024.0 : 0.0);
     }
     std::filesystem::remove_all(dir);
     return 0;

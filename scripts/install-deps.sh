@@ -9,7 +9,7 @@ packages=(
   libsqlite3-dev libsqlitecpp-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev
-  fonts-dejavu-core poppler-utils unzip
+  fonts-dejavu-core fonts-droid-fallback poppler-utils qpdf unzip
   liborcus-dev libixion-dev libfreexl-dev libzip-dev libpugixml-dev libboost-dev
   python3-openpyxl
   chromium chromium-driver python3-selenium python3-icalendar tidy

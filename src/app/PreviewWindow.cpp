@@ -211,7 +211,7 @@ void PreviewWindow::cmdSavePdf_Click()
     if (file.isEmpty())
         return;
     try {
-        render::writePdf(*laidOut_, file.toStdString());
+        render::writePdf(*laidOut_, file.toStdString(), doc_.title());
     } catch (const std::exception& e) {
         if (reportError)
             reportError(QString::fromStdString(e.what()));

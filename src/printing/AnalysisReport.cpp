@@ -28,6 +28,7 @@ bool PrintAnalysis(Document& doc, const GridModel& flxAnal, const AnalysisLabels
 
     doc.setExportFile(options.documentFile);
     doc.setOrientation(Orientation::Portrait);
+    doc.setTitle(english ? "Analysis" : "Analise");
     doc.startDoc();
     drawLogos(doc, options.ownLogoFile);
     doc.setFontSize(options.fontSize);

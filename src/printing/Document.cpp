@@ -1,5 +1,7 @@
 #include "printing/Document.h"
 
+#include "platform/PrintableText.h"
+
 namespace dravik::printing {
 
 void Document::startDoc()
@@ -20,6 +22,15 @@ void Document::paragraph(std::string text)
 
 void Document::addTable(Table table)
 {
+    // Cells set in tab columns hold tabs of their own; elsewhere a tab or other control
+    // character comes from the data and prints as a space.
+    if (!table.tabColumns) {
+        for (auto& cell : table.header)
+            cell = printableCell(cell);
+        for (auto& row : table.rows)
+            for (auto& cell : row)
+                cell = printableCell(cell);
+    }
     blocks_.emplace_back(std::move(table));
 }
 

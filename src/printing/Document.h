@@ -66,6 +66,9 @@ public:
     // The word-processor document written with the pages ("" for none).
     void setExportFile(std::string path) { exportFile_ = std::move(path); }
     const std::string& exportFile() const { return exportFile_; }
+    // What the printout is, for the title of its files ("" for none).
+    void setTitle(std::string title) { title_ = std::move(title); }
+    const std::string& title() const { return title_; }
 
     void paragraph(std::string text);
     void addTable(Table table);
@@ -84,6 +87,7 @@ private:
     double fontSize_ = 12;
     double marginCm_ = 1.4;
     std::string exportFile_;
+    std::string title_;
     bool finished_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/TextNumber.h"
 #include "printing/FormatRecordValue.h"
+#include "platform/PrintableText.h"
 #include "printing/TextFit.h"
 
 #include <map>
@@ -41,7 +42,8 @@ std::string BuildEventHeading(const StartListEvent& row, const PrintOptions& opt
     const std::string& event = alternative ? row.eventAlt : row.event;
     const std::string level = alternative ? alternativeLevel(row.level) : row.level;
     state.headingStyle = alternative ? kAlternativeHeading : kNormalHeading;
-    text += event + "\t" + row.place + "\t" + level;
+    // Text from the data prints as text: a tab in a name must not make a column.
+    text += printableText(event) + "\t" + printableText(row.place) + "\t" + printableText(level);
     return text;
 }
 

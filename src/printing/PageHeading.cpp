@@ -1,6 +1,7 @@
 #include "printing/PageHeading.h"
 
 #include "data/ReferenceData.h"
+#include "platform/PrintableText.h"
 
 namespace dravik::printing {
 
@@ -20,7 +21,8 @@ void PageHeading::top(Document& doc) const
 
 std::string PageHeading::meetingLine() const
 {
-    return (isEnglish(lang_) ? "Meeting: " : "Byeenkoms: ") + meeting_.remark + "  (" + meeting_.venue + ")";
+    return (isEnglish(lang_) ? "Meeting: " : "Byeenkoms: ") + printableText(meeting_.remark) + "  (" +
+           printableText(meeting_.venue) + ")";
 }
 
 void PageHeading::dayOrDateLine(Document& doc, int day) const

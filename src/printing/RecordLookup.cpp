@@ -3,7 +3,7 @@
 #include "data/ReferenceData.h"
 #include "platform/RecordSet.h"
 #include "platform/TextNumber.h"
-
+#include "platform/PrintableText.h"
 
 namespace dravik::printing {
 
@@ -19,9 +19,9 @@ RecordLookup::RecordLookup(RecordSet& atld60)
             continue;
         }
         slot.record = static_cast<int>(records_.size());
-        records_.push_back({rek.number(), atld60.field("Naam").text(), atld60.field("Van").text(),
-                            atld60.field("Span").text(), atld60.field("Plek").text(), atld60.field("Datum").text(),
-                            atld60.field("Jaar").text()});
+        auto text = [&](const char* name) { return printableText(atld60.field(name).text()); };
+        records_.push_back({rek.number(), text("Naam"), text("Van"), text("Span"), text("Plek"), text("Datum"),
+                            text("Jaar")});
     }
 }
 

@@ -134,6 +134,7 @@ bool PrintRecordsReport(Document& doc, const GridModel& flxRek, const RecordsRep
     doc.setExportFile(options.documentFile);
     doc.setOrientation(widthMm(options) >= kLandscapeFromMm ? Orientation::Landscape : Orientation::Portrait);
     doc.setFontSize(options.fontSize);
+    doc.setTitle("Records - " + options.setName);
     doc.startDoc();
     doc.paragraph("\n");
     // The same English words in both windows.

@@ -1,11 +1,11 @@
 #include "render/FileWrite.h"
-#include "render/PdfPages.h"
 #include "render/Render.h"
 #include "render/TextDocumentBuilder.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -77,42 +77,28 @@ void printTo(QTextDocument& laidOut, QPagedPaintDevice& device)
     painter.end();
 }
 
-PdfPages::PdfPages(QTextDocument& first)
-    : pdf_(pageSizePoints(first), kDevicePerPoint, "Dravik Sport - Program")
-{
-    if (!painter_.begin(pdf_.device()))
-        throw std::runtime_error("The PDF file could not be started.");
-}
-
-PdfPages::~PdfPages()
-{
-    if (painter_.isActive())
-        painter_.end();
-}
-
-void PdfPages::add(QTextDocument& laidOut)
-{
-    const QRectF target(QPointF(0, 0), laidOut.pageSize());
-    for (int p = 0; p < pageCount(laidOut); ++p) {
-        if (started_)
-            pdf_.newPage();
-        started_ = true;
-        paintPage(laidOut, p, painter_, target);
-    }
-}
-
-void PdfPages::save(const std::string& path)
-{
-    painter_.end();
-    saveFile(path, pdf_.finish());
-}
-
-void writePdf(QTextDocument& laidOut, const std::string& path)
+void writePdf(QTextDocument& laidOut, const std::string& path, const std::string& title)
 {
     checkFolder(path);
-    PdfPages pdf(laidOut);
-    pdf.add(laidOut);
-    pdf.save(path);
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        // Qt's writer embeds the used glyphs of every font the text fell back to, keeps
+        // each character copyable (joined scripts and right-to-left text included) and
+        // stores a picture drawn on several pages once. It dates the file itself.
+        QPdfWriter writer(&bytes);
+        writer.setCreator(QStringLiteral("Dravik Sport - Program"));
+        writer.setTitle(QString::fromStdString(title));
+        writer.setResolution(static_cast<int>(kLayoutDpi));
+        const QSizeF points = pageSizePoints(laidOut);
+        const bool landscape = points.width() > points.height();
+        const QSizeF portrait = landscape ? points.transposed() : points;
+        writer.setPageLayout(QPageLayout(QPageSize(portrait, QPageSize::Point, QString(), QPageSize::FuzzyMatch),
+                                         landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0)));
+        printTo(laidOut, writer);
+    }
+    saveFile(path, bytes.data());
 }
 
 } // namespace dravik::render

@@ -2,21 +2,16 @@
 
 #include "render/FileWrite.h"
 #include "render/OdtWriter.h"
-#include "render/PdfPages.h"
 #include "render/SheetFit.h"
 #include "render/TextDocumentBuilder.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QThread>
 #include <QTextDocument>
 
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
-#include <exception>
-#include <optional>
 #include <stdexcept>
 
 #include <sys/stat.h>
@@ -105,55 +100,11 @@ void printTo(const Document& doc, QPagedPaintDevice& device)
     printTo(*laidOut, device);
 }
 
-// The sheets are planned once and laid out as two runs at the same time: this
-// thread lays out and draws the smaller first run while another lays out the rest.
-// A run whose sheets came out longer than planned sends the whole printout the
-// careful way: planned again from rows laid out in full.
 void writePdf(const Document& doc, const std::string& path)
 {
     requireGui();
     checkFolder(path);
-    const QPageLayout page = pageLayoutFor(doc);
-    const SheetPlan plan = planSheets(doc, page, RowHeights::Reckoned);
-    auto parts = splitSheets(plan.doc, 0.4);
-    if (!parts) {
-        writePdf(*layoutDocument(doc, page), path);
-        return;
-    }
-    std::unique_ptr<QTextDocument> second;
-    std::exception_ptr failed;
-    QThread* here = QThread::currentThread();
-    std::unique_ptr<QThread> worker(QThread::create([&] {
-        try {
-            second = buildTextDocument(parts->second, page, plan.tabs);
-            second->moveToThread(here);
-        } catch (...) {
-            failed = std::current_exception();
-        }
-    }));
-    worker->start();
-    // The other thread is waited for on every way out, a throw included.
-    struct Join {
-        QThread& thread;
-        ~Join() { thread.wait(); }
-    } join{*worker};
-    auto fits = [](QTextDocument& laidOut, const Document& run) { return laidOut.pageCount() <= pagesStarted(run); };
-    std::optional<PdfPages> pdf;
-    auto first = buildTextDocument(parts->first, page, plan.tabs);
-    if (fits(*first, parts->first)) {
-        pdf.emplace(*first);
-        pdf->add(*first);
-    }
-    worker->wait();
-    if (failed)
-        std::rethrow_exception(failed);
-    if (!pdf || !fits(*second, parts->second)) {
-        pdf.reset();
-        writePdf(*layoutDocument(doc, page), path);
-        return;
-    }
-    pdf->add(*second);
-    pdf->save(path);
+    writePdf(*layoutDocument(doc), path, doc.title());
 }
 
 void writeOdt(const Document& doc, const std::string& path)

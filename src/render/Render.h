@@ -40,8 +40,9 @@ QImage renderPage(QTextDocument& laidOut, int page, double dpi);
 void printTo(QTextDocument& laidOut, QPagedPaintDevice& device);
 void printTo(const printing::Document& doc, QPagedPaintDevice& device);
 
-// The pages of a laid-out document as a PDF file, as writePdf of the model does.
-void writePdf(QTextDocument& laidOut, const std::string& path);
+// The pages of a laid-out document as a PDF file with `title` as its title, as
+// writePdf of the model does.
+void writePdf(QTextDocument& laidOut, const std::string& path, const std::string& title);
 
 // The picture drawn for Picture::Source::ProgramLogo.
 QImage programLogo();

@@ -161,16 +161,25 @@ int wrappedLines(const QString& text, double width, const Advances& adv, const s
         qsizetype end = text.indexOf(QLatin1Char(' '), i);
         if (end < 0)
             end = text.size();
-        const double w = adv.width(QStringView(text).mid(i, end - i));
-        if (w < 0)
-            return kUnsure;
-        if (x + w <= width || (x == 0 && !wordOnLine)) {
-            x += w;
-        } else {
-            ++lines;
-            x = w;
+        // A word may also break after a hyphen between letters ("Mokoena-Van"), as
+        // the layout breaks it.
+        for (qsizetype from = i; from < end;) {
+            qsizetype to = from + 1;
+            while (to < end && !(text[to - 1] == QLatin1Char('-') && to - 1 > from && text[to - 2].isLetter() &&
+                                 text[to].isLetter()))
+                ++to;
+            const double w = adv.width(QStringView(text).mid(from, to - from));
+            if (w < 0)
+                return kUnsure;
+            if (x + w <= width || (x == 0 && !wordOnLine)) {
+                x += w;
+            } else {
+                ++lines;
+                x = w;
+            }
+            wordOnLine = true;
+            from = to;
         }
-        wordOnLine = true;
         i = end;
     }
     return lines;

@@ -32,9 +32,10 @@ MeasuredPage layOutRows(const printing::Document& settings, const std::vector<pr
 
 // The same heights reckoned from the width of each character: only the page's head,
 // header row and a few sample rows are laid out, which give the height of a line and
-// of a row's frame, and the width each column gives its text. Words wrap at spaces,
-// where the layout may also wrap at hyphens, so a row is reckoned as tall as it lays
-// out or taller; the sheets planned from it are checked against the laid-out pages.
+// of a row's frame, and the width each column gives its text. Words wrap at spaces
+// and after a hyphen between letters, as the layout wraps them; where the layout
+// wraps elsewhere a row may be reckoned taller or shorter than it lays out, so the
+// sheets planned from it are checked against the laid-out pages.
 // Empty when the page holds text it cannot reckon (a tab that runs past its column,
 // characters outside the basic plane).
 std::optional<MeasuredPage> reckonRows(const printing::Document& settings,

@@ -4,10 +4,12 @@
 #include "render/TextDefaults.h"
 
 #include <QFontMetricsF>
+#include <QTextLayout>
 #include <QTextDocument>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <numeric>
 #include <optional>
@@ -23,6 +25,9 @@ namespace {
 
 // Room kept free at the foot of a sheet, so rounding never pushes a row over.
 constexpr double kSlackPt = 2.0;
+// A block cut over sheets breaks its lines a little short of the column's edge, so
+// the pages never wrap them again.
+constexpr double kWrapShare = 0.97;
 
 double pointsToCm(double pt)
 {
@@ -42,9 +47,21 @@ QFont tableFont(const Table& t, const Document& doc, bool bold = false)
     return f;
 }
 
+// The width of a text: as laid out, or as the row heights reckon it character by
+// character (see RowHeights.h) when that is wider, so a column that holds its text on
+// one line is reckoned to hold it too.
 double textCm(const QFontMetricsF& fm, const std::string& text)
 {
-    return fm.horizontalAdvance(QString::fromStdString(text)) / kDevicePerCm;
+    const QString t = QString::fromStdString(text);
+    double sum = 0;
+    for (QChar c : t) {
+        if (c.isSurrogate()) {
+            sum = 0;
+            break;
+        }
+        sum += fm.horizontalAdvance(c);
+    }
+    return std::max(sum, fm.horizontalAdvance(t)) / kDevicePerCm;
 }
 
 // The widest word of a cell, in cm.
@@ -52,15 +69,18 @@ double widestWordCm(const QFontMetricsF& fm, const std::string& cell)
 {
     double widest = 0;
     for (const std::string& line : textLines(cell)) {
+        std::vector<std::string> words;
         std::size_t start = 0;
         while (start <= line.size()) {
             std::size_t end = line.find_first_of(" \t", start);
             if (end == std::string::npos)
                 end = line.size();
             if (end > start)
-                widest = std::max(widest, textCm(fm, line.substr(start, end - start)));
+                words.push_back(line.substr(start, end - start));
             start = end + 1;
         }
+        for (const std::string& word : words)
+            widest = std::max(widest, textCm(fm, word));
     }
     return widest;
 }
@@ -74,11 +94,13 @@ double widestLineCm(const QFontMetricsF& fm, const std::string& cell)
     return widest;
 }
 
-// Columns in proportion to the widths asked for, on the page's width when asked or
-// when wider. A column is never narrower than its longest word, and a column whose
-// text stays on one line with room to spare gives that room to the columns whose
-// text wraps, in proportion to what they lack. Tables of the same columns and header
-// (the pages of one printout) get the same widths, measured over all their rows.
+// Column widths from their text at the table's size: every column as wide as its
+// widest line when the page holds them all, the room left shared in proportion to the
+// widths asked for (up to those widths, or the page's width when the table asks for
+// it). On a page too narrow for that, every column keeps its widest unbreakable piece
+// and the rest of the page goes to the columns whose lines must wrap, in proportion
+// to what they lack. Tables of the same columns and header (the pages of one
+// printout) get the same widths, measured over all their rows.
 void fitColumns(std::vector<Table*> group, const Document& doc, double pageCm)
 {
     auto& cols = group.front()->columns;
@@ -88,54 +110,70 @@ void fitColumns(std::vector<Table*> group, const Document& doc, double pageCm)
     if (cols.empty() || asked <= 0)
         return;
     const double total = t.fillPageWidth || asked > pageCm ? pageCm : asked;
-    for (auto& c : cols)
-        c.widthCm *= total / asked;
-    if (cols.size() >= 2) {
-        std::vector<double> need(cols.size(), 0), want(cols.size(), 0);
-        const QFontMetricsF plain(tableFont(t, doc), referenceDevice()),
-            bold(tableFont(t, doc, true), referenceDevice());
+    if (cols.size() < 2) {
+        for (auto& c : cols)
+            c.widthCm *= total / asked;
+        for (Table* other : group)
+            other->columns = cols;
+        return;
+    }
+    std::vector<double> need(cols.size(), 0), want(cols.size(), 0);
+    const QFontMetricsF plain(tableFont(t, doc), referenceDevice()), bold(tableFont(t, doc, true), referenceDevice());
+    for (std::size_t c = 0; c < cols.size(); ++c) {
+        if (c < t.header.size()) {
+            need[c] = widestWordCm(bold, t.header[c]);
+            want[c] = widestLineCm(bold, t.header[c]);
+        }
+        for (const Table* table : group)
+            for (const auto& row : table->rows)
+                if (c < row.size()) {
+                    need[c] = std::max(need[c], widestWordCm(plain, row[c]));
+                    want[c] = std::max(want[c], widestLineCm(plain, row[c]));
+                }
+        // An empty column keeps a little room for what is written in by hand.
+        need[c] += cellSidesCm() + 0.05;
+        want[c] = std::max(want[c] + cellSidesCm() + 0.05, need[c]);
+    }
+    const double wanted = std::accumulate(want.begin(), want.end(), 0.0);
+    const double needed = std::accumulate(need.begin(), need.end(), 0.0);
+    if (wanted <= pageCm) {
+        // Every line on one line; the room up to the table's width goes to the columns
+        // that asked for more than their text, in proportion to what they asked for.
+        const double target = std::max(wanted, std::min(total, pageCm));
+        const double extra = target - wanted;
+        double spare = 0;
+        for (std::size_t c = 0; c < cols.size(); ++c)
+            spare += std::max(0.0, cols[c].widthCm * total / asked - want[c]);
         for (std::size_t c = 0; c < cols.size(); ++c) {
-            if (c < t.header.size()) {
-                need[c] = widestWordCm(bold, t.header[c]);
-                want[c] = widestLineCm(bold, t.header[c]);
-            }
-            for (const Table* table : group)
-                for (const auto& row : table->rows)
-                    if (c < row.size()) {
-                        need[c] = std::max(need[c], widestWordCm(plain, row[c]));
-                        want[c] = std::max(want[c], widestLineCm(plain, row[c]));
-                    }
-            need[c] += cellSidesCm() + 0.05;
-            want[c] += cellSidesCm() + 0.05;
+            const double more = std::max(0.0, cols[c].widthCm * total / asked - want[c]);
+            cols[c].widthCm = want[c] + (spare > 0 ? extra * more / spare : extra / cols.size());
         }
-        double lack = 0, room = 0;
-        for (std::size_t c = 0; c < cols.size(); ++c) {
-            lack += std::max(0.0, want[c] - cols[c].widthCm);
-            room += std::max(0.0, cols[c].widthCm - std::max(need[c], want[c]));
+    } else if (needed < pageCm) {
+        // Some lines wrap: each column its widest word; then the columns that need
+        // least more to hold their lines whole get it, the short ones first ("It No",
+        // "Girls - 8", "M - 10.36"), and what is left goes to the long texts (names,
+        // teams) in proportion to what they lack.
+        std::vector<std::size_t> order(cols.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return want[a] - need[a] < want[b] - need[b]; });
+        double left = pageCm - needed, lack = wanted - needed;
+        for (std::size_t c = 0; c < cols.size(); ++c)
+            cols[c].widthCm = need[c];
+        for (std::size_t c : order) {
+            const double more = want[c] - need[c];
+            if (more > left)
+                break;
+            cols[c].widthCm = want[c];
+            left -= more;
+            lack -= more;
         }
-        const double given = std::min(lack, room);
-        if (given > 0) {
-            for (std::size_t c = 0; c < cols.size(); ++c) {
-                if (want[c] > cols[c].widthCm)
-                    cols[c].widthCm += given * (want[c] - cols[c].widthCm) / lack;
-                else
-                    cols[c].widthCm -= given * (cols[c].widthCm - std::max(need[c], want[c])) / room;
-            }
-        }
-        lack = room = 0;
-        for (std::size_t c = 0; c < cols.size(); ++c) {
-            lack += std::max(0.0, need[c] - cols[c].widthCm);
-            room += std::max(0.0, cols[c].widthCm - need[c]);
-        }
-        if (lack > 0) {
-            const double share = room > 0 ? std::min(1.0, lack / room) : 0;
-            for (std::size_t c = 0; c < cols.size(); ++c) {
-                if (need[c] > cols[c].widthCm)
-                    cols[c].widthCm = need[c];
-                else
-                    cols[c].widthCm -= (cols[c].widthCm - need[c]) * share;
-            }
-        }
+        for (std::size_t c = 0; c < cols.size(); ++c)
+            if (cols[c].widthCm < want[c] && lack > 0)
+                cols[c].widthCm += left * (want[c] - need[c]) / lack;
+    } else {
+        for (std::size_t c = 0; c < cols.size(); ++c)
+            cols[c].widthCm = need[c] * pageCm / needed;
     }
     for (Table* other : group)
         other->columns = cols;
@@ -189,7 +227,15 @@ TabColumns tabColumnsOf(const std::vector<Block>& blocks, const Document& doc)
     }
     TabColumns tabs;
     room *= 0.98; // a last field that ends just at the edge must not wrap
-    for (const auto& [n, w] : widest) {
+    for (auto& [n, w] : widest) {
+        // One line too long for the cell (a long event name) would push the fields of
+        // every line after it: the widest field is narrowed to make room, so only that
+        // line's later fields move.
+        const double over = std::accumulate(w.begin(), w.end(), 0.0) + (n - 1) * gap - room;
+        if (over > 0) {
+            auto most = std::max_element(w.begin(), w.end());
+            *most = std::max(*most / 2, *most - over);
+        }
         const double used = std::accumulate(w.begin(), w.end(), 0.0);
         const double between = std::max(gap / 2, (room - used) / (n - 1));
         std::vector<double> stops;
@@ -203,63 +249,207 @@ TabColumns tabColumnsOf(const std::vector<Block>& blocks, const Document& doc)
     return tabs;
 }
 
-// Cuts a row taller than `room` into a first part that fits and the rest, which
-// starts again with the row's first line and the continued mark.
-std::pair<MeasuredRow, MeasuredRow> splitRow(const MeasuredRow& row, double room, const std::string& mark)
+std::string trimmedMark(const std::string& mark)
 {
-    const std::vector<std::string> lines = textLines(row.cells.front());
-    const auto& tops = row.lineTops;
-    std::size_t k = 2;
-    while (k < tops.size() && k < lines.size() && tops[k] <= room)
-        ++k;
-    k = std::max<std::size_t>(2, k - 1);
-    MeasuredRow first = row, rest = row;
-    const bool marked = lines.front().size() >= mark.size() &&
-                        lines.front().compare(lines.front().size() - mark.size(), mark.size(), mark) == 0;
-    std::string a, b = marked ? lines.front() : lines.front() + mark;
-    for (std::size_t i = 0; i < k && i < lines.size(); ++i)
-        a += (i ? "\n" : "") + lines[i];
-    for (std::size_t i = k; i < lines.size(); ++i)
-        b += "\n" + lines[i];
-    first.cells.front() = a;
-    rest.cells.front() = b;
-    const double cut = k < tops.size() ? tops[k] : row.height;
-    const double firstLine = tops.size() > 1 ? tops[1] - tops[0] : 0;
-    first.height = cut;
-    first.lineTops.assign(tops.begin(), tops.begin() + std::min(k, tops.size()));
-    rest.height = row.height - cut + firstLine + tops.front();
-    rest.lineTops = {tops.front()};
-    for (std::size_t i = k; i < tops.size(); ++i)
-        rest.lineTops.push_back(tops[i] - cut + firstLine + tops.front());
-    return {first, rest};
+    const std::size_t start = mark.find_first_not_of(' ');
+    return start == std::string::npos ? std::string() : mark.substr(start);
 }
 
-// The rows of one page, sheet by sheet.
-std::vector<std::vector<MeasuredRow>> packRows(std::vector<MeasuredRow> rows, double room, const Table& table)
+// A line of a block that a continued sheet may start with: text of its own (names,
+// a heat's header), not a line set in tab columns (a heading, the fill-in lines)
+// and not a blank one.
+bool mayStartSheet(const std::string& line)
+{
+    return line.find('\t') == std::string::npos && line.find_first_not_of(' ') != std::string::npos;
+}
+
+// The lines of a block's text as they print, one per printed line: a line too wide
+// for the column is broken where it would wrap, between entrants (after a run of
+// spaces) where they fit, else between words. Lines in tab columns stay whole.
+std::vector<std::string> printedLines(const std::string& cell, const QFont& font, double width)
+{
+    std::vector<std::string> out;
+    // Measured as the pages lay it out: the fallback fonts of other scripts and
+    // right-to-left runs included.
+    auto wide = [&](const std::string& text) {
+        const std::size_t end = text.find_last_not_of(' ');
+        if (end == std::string::npos)
+            return 0.0;
+        QTextLayout layout(QString::fromStdString(text.substr(0, end + 1)), font, referenceDevice());
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(1e9);
+        layout.endLayout();
+        return line.naturalTextWidth();
+    };
+    // Pieces that may not be broken further: entrants (a name and the spaces after it),
+    // or words when `gap` is a single space.
+    auto pieces = [](const std::string& line, std::size_t gap) {
+        std::vector<std::string> parts;
+        std::size_t start = 0;
+        while (start < line.size()) {
+            std::size_t at = line.find(std::string(gap, ' '), start);
+            if (at == std::string::npos) {
+                parts.push_back(line.substr(start));
+                break;
+            }
+            at = line.find_first_not_of(' ', at);
+            if (at == std::string::npos)
+                at = line.size();
+            parts.push_back(line.substr(start, at - start));
+            start = at;
+        }
+        return parts;
+    };
+    std::function<void(const std::string&, std::size_t)> wrap = [&](const std::string& line, std::size_t gap) {
+        std::string current;
+        for (const std::string& part : pieces(line, gap)) {
+            if (!current.empty() && wide(current + part) > width) {
+                out.push_back(current);
+                current.clear();
+            }
+            if (current.empty() && wide(part) > width && gap > 1)
+                wrap(part, 1);
+            else
+                current += part;
+        }
+        if (!current.empty() || line.empty())
+            out.push_back(current);
+    };
+    for (const std::string& line : textLines(cell)) {
+        if (line.find('\t') != std::string::npos || wide(line) <= width)
+            out.push_back(line);
+        else
+            wrap(line, 3);
+    }
+    return out;
+}
+
+// Cuts a block taller than a sheet into parts: the first part fills `first` (the
+// room left on the sheet it starts on), the others `room` each, every part after the
+// first led by the block's first line and the continued mark. A part ends between two
+// entrants or before a heat's header, never before the fill-in lines alone, and the
+// last part keeps two lines of names where the block has them. Empty when the block
+// has no place to be cut in `first`.
+std::vector<MeasuredRow> cutRow(const MeasuredRow& row, double first, double room, const std::string& mark,
+                                const QFont& font, double width)
+{
+    const auto& tops = row.lineTops;
+    if (tops.size() < 2)
+        return {};
+    // Every printed line is as tall as the block's first (a heading on one line); the
+    // cell's padding above its first line is kept below its last, too.
+    const double perLine = tops[1] - tops[0];
+    const double pad = tops[0];
+    const std::vector<std::string> lines = printedLines(row.cells.front(), font, width);
+    auto tall = [&](std::size_t count) { return 2 * pad + static_cast<double>(count) * perLine; };
+    // A part is planned a line short of its room: the sheet never runs over onto a
+    // page without the running head.
+    auto fits = [&](std::size_t count, double space) { return tall(count + 1) <= space; };
+    // The continued heading: the first line and the mark; a first line set in tab
+    // columns already reaches the cell's edge, so the mark goes on a line of its own.
+    std::string head = lines.front();
+    std::size_t headLines = 1;
+    if (!head.ends_with(mark) && !head.ends_with(trimmedMark(mark))) {
+        if (head.find('\t') == std::string::npos) {
+            head += mark;
+        } else {
+            head += "\n" + trimmedMark(mark);
+            headLines = 2;
+        }
+    }
+
+    std::vector<std::size_t> cuts; // a part may start at these lines
+    for (std::size_t i = 2; i < lines.size(); ++i)
+        // Never after the first line of a group (a heat's header, the first line of
+        // names), which would stand alone at the foot of the sheet.
+        if (mayStartSheet(lines[i]) && !(mayStartSheet(lines[i - 1]) && !mayStartSheet(lines[i - 2])))
+            cuts.push_back(i);
+    // The last part keeps two lines of names where the block has them.
+    if (cuts.size() > 2)
+        cuts.pop_back();
+    std::vector<MeasuredRow> parts;
+    std::size_t from = 0;
+    double space = first;
+    while (true) {
+        const std::size_t lead = parts.empty() ? 0 : headLines; // the continued heading
+        if (fits(lead + lines.size() - from, space))
+            break;
+        std::size_t cut = 0;
+        for (std::size_t c : cuts)
+            if (c > from + (lead ? 0 : 1) && fits(lead + c - from, space))
+                cut = c;
+        if (cut == 0) {
+            if (parts.empty())
+                return {};
+            break; // nothing fits: the rest runs on as it is
+        }
+        MeasuredRow part = row;
+        std::string text = lead ? head : std::string();
+        for (std::size_t i = from; i < cut; ++i)
+            text += (text.empty() && !lead && i == from ? "" : "\n") + lines[i];
+        part.cells.front() = text;
+        part.height = tall(lead + cut - from);
+        part.lineTops.clear();
+        parts.push_back(std::move(part));
+        from = cut;
+        space = room;
+    }
+    MeasuredRow rest = row;
+    std::string text = parts.empty() ? std::string() : head;
+    for (std::size_t i = from; i < lines.size(); ++i)
+        text += (text.empty() && parts.empty() && i == from ? "" : "\n") + lines[i];
+    rest.cells.front() = text;
+    rest.height = tall((parts.empty() ? 0 : headLines) + lines.size() - from);
+    rest.lineTops.clear();
+    parts.push_back(std::move(rest));
+    return parts;
+}
+
+// The rows of one page, sheet by sheet. A block taller than a sheet starts on the
+// sheet in hand when a good part of it is still free, and continues over the next.
+std::vector<std::vector<MeasuredRow>> packRows(std::vector<MeasuredRow> rows, double room, const Table& table,
+                                               const QFont& font, double width)
 {
     std::vector<std::vector<MeasuredRow>> sheets(1);
     double used = 0;
     const bool canSplit = !table.continuedMark.empty() && table.columns.size() <= 1;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         MeasuredRow row = std::move(rows[i]);
-        while (true) {
-            if (used + row.height <= room || (sheets.back().empty() && (row.height <= room || !canSplit ||
-                                                                        row.lineTops.size() < 3))) {
-                used += row.height;
-                sheets.back().push_back(std::move(row));
-                break;
+        if (used + row.height <= room) {
+            used += row.height;
+            sheets.back().push_back(std::move(row));
+            continue;
+        }
+        if (canSplit && row.height > room) {
+            std::vector<MeasuredRow> parts;
+            if (room - used >= room / 4)
+                parts = cutRow(row, room - used, room, table.continuedMark, font, width);
+            if (parts.empty()) {
+                if (!sheets.back().empty()) {
+                    sheets.emplace_back();
+                    used = 0;
+                }
+                parts = cutRow(row, room, room, table.continuedMark, font, width);
             }
-            if (!sheets.back().empty()) {
-                sheets.emplace_back();
-                used = 0;
+            if (!parts.empty()) {
+                for (std::size_t p = 0; p < parts.size(); ++p) {
+                    if (p > 0) {
+                        sheets.emplace_back();
+                        used = 0;
+                    }
+                    used += parts[p].height;
+                    sheets.back().push_back(std::move(parts[p]));
+                }
                 continue;
             }
-            auto [first, rest] = splitRow(row, room, table.continuedMark);
-            sheets.back().push_back(std::move(first));
+        }
+        if (!sheets.back().empty()) {
             sheets.emplace_back();
             used = 0;
-            row = std::move(rest);
         }
+        used += row.height;
+        sheets.back().push_back(std::move(row));
     }
     // A single stray row takes a companion from the sheet before it.
     if (sheets.size() > 1 && sheets.back().size() == 1 && sheets[sheets.size() - 2].size() >= 3) {
@@ -342,7 +532,10 @@ SheetPlan planSheets(const Document& doc, const QPageLayout& page, RowHeights he
             return;
         }
         const double room = sheet - m.head - m.header;
-        const auto sheets = packRows(std::move(m.rows), room, table);
+        const double width = table.columns.empty()
+                                 ? 0
+                                 : (table.columns.front().widthCm - cellSidesCm()) * kDevicePerCm * kWrapShare;
+        const auto sheets = packRows(std::move(m.rows), room, table, tableFont(table, doc), width);
         for (std::size_t s = 0; s < sheets.size(); ++s) {
             if (s > 0)
                 out.newPage();
@@ -384,34 +577,6 @@ FittedSheets fitSheets(const Document& doc, const QPageLayout& page)
         out.pages = buildTextDocument(out.plan.doc, page, out.plan.tabs);
     }
     return out;
-}
-
-std::optional<std::pair<Document, Document>> splitSheets(const Document& plan, double share)
-{
-    const std::vector<Block>& blocks = plan.blocks();
-    const int target = std::max(1, static_cast<int>(std::lround(pagesStarted(plan) * share)));
-    PageCount count;
-    for (std::size_t i = 0; i < blocks.size(); ++i) {
-        const bool isBreak = std::holds_alternative<printing::PageBreak>(blocks[i]);
-        const bool contentNext = i + 1 < blocks.size() && !std::holds_alternative<printing::PageBreak>(blocks[i + 1]);
-        if (isBreak && count.onContent() && contentNext && count.pages == target) {
-            std::pair<Document, Document> parts;
-            for (Document* part : {&parts.first, &parts.second}) {
-                part->setOrientation(plan.orientation());
-                part->setFontSize(plan.fontSize());
-                part->setMarginCm(plan.marginCm());
-                part->startDoc();
-            }
-            for (std::size_t k = 0; k < blocks.size(); ++k)
-                if (k != i)
-                    addBlock(k < i ? parts.first : parts.second, blocks[k]);
-            for (Document* part : {&parts.first, &parts.second})
-                part->endDoc();
-            return parts;
-        }
-        count.add(blocks[i]);
-    }
-    return std::nullopt;
 }
 
 } // namespace dravik::render

@@ -5,8 +5,6 @@
 #include <QPageLayout>
 
 #include <memory>
-#include <optional>
-#include <utility>
 
 class QTextDocument;
 
@@ -40,11 +38,5 @@ struct FittedSheets {
     std::unique_ptr<QTextDocument> pages;
 };
 FittedSheets fitSheets(const printing::Document& doc, const QPageLayout& page);
-
-// A plan's sheets in two runs that print them one after the other, the first run
-// holding about `share` of them. Nothing when the plan has no single break between
-// two sheets to cut at.
-std::optional<std::pair<printing::Document, printing::Document>> splitSheets(const printing::Document& plan,
-                                                                             double share);
 
 } // namespace dravik::render

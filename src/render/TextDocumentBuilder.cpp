@@ -16,6 +16,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <tuple>
 #include <variant>
 
 namespace dravik::render {
@@ -131,13 +133,23 @@ QString lineText(const std::string& line, bool spaceBeforeTab)
     return t;
 }
 
+// Pictures print at no more than this many dots per inch of their box.
+constexpr double kPictureDpi = 300;
+
 QImage loadPicture(const Picture& picture)
 {
     if (picture.source == Picture::Source::ProgramLogo)
         return programLogo();
     if (picture.file.empty())
         return {};
-    return QImage(QString::fromStdString(picture.file));
+    QImage image(QString::fromStdString(picture.file));
+    // A photograph of thousands of pixels in a logo's box would make every file that
+    // holds it megabytes large for nothing the paper can show.
+    const QSize most(std::max(1, static_cast<int>(std::lround(picture.widthCm / kCmPerInch * kPictureDpi))),
+                     std::max(1, static_cast<int>(std::lround(picture.heightCm / kCmPerInch * kPictureDpi))));
+    if (!image.isNull() && (image.width() > most.width() || image.height() > most.height()))
+        image = image.scaled(most.boundedTo(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
 }
 
 Qt::Alignment alignmentOf(Align a)
@@ -218,6 +230,10 @@ private:
         f.setLeftMargin(0);
         f.setRightMargin(0);
         f.setTabPositions(tabs_);
+        // Lines read left to right whatever script starts them: a line of names that
+        // begins with an Arabic name keeps the names in their order, the Arabic name
+        // itself right to left.
+        f.setLayoutDirection(Qt::LeftToRight);
         return f;
     }
 
@@ -261,7 +277,7 @@ private:
         };
         std::vector<Placed> shown;
         for (const Picture* p : row) {
-            QImage image = loadPicture(*p);
+            QImage image = picture(*p);
             if (!image.isNull())
                 shown.push_back({p, std::move(image)});
         }
@@ -292,6 +308,17 @@ private:
                 cursor_.insertText(QStringLiteral("\t"), charFormat_);
             insertPicture(*s.picture, s.image, raiseCm);
         }
+    }
+
+    // A picture is read once for a document: the same image on every page it heads,
+    // which the PDF file then stores once.
+    QImage picture(const Picture& p)
+    {
+        const PictureKey key{p.source, p.file, p.widthCm, p.heightCm};
+        auto it = pictures_.find(key);
+        if (it == pictures_.end())
+            it = pictures_.emplace(key, loadPicture(p)).first;
+        return it->second;
     }
 
     void insertPicture(const Picture& p, const QImage& image, double raiseCm)
@@ -389,6 +416,8 @@ private:
         }
     }
 
+    using PictureKey = std::tuple<Picture::Source, std::string, double, double>;
+    std::map<PictureKey, QImage> pictures_;
     QTextCursor cursor_;
     const TabColumns& tabColumns_;
     QTextCharFormat charFormat_;
@@ -403,28 +432,25 @@ private:
 
 } // namespace
 
-void PageCount::add(const Block& b)
-{
-    if (std::holds_alternative<printing::PageBreak>(b)) {
-        if (!contentSeen)
-            return;
-        if (pendingBreak)
-            ++pages;
-        pendingBreak = true;
-    } else {
-        contentSeen = true;
-        if (pendingBreak)
-            ++pages;
-        pendingBreak = false;
-    }
-}
-
 int pagesStarted(const Document& doc)
 {
-    PageCount count;
-    for (const Block& b : doc.blocks())
-        count.add(b);
-    return count.total();
+    int pages = 1;
+    bool contentSeen = false, pendingBreak = false;
+    for (const Block& b : doc.blocks()) {
+        if (std::holds_alternative<printing::PageBreak>(b)) {
+            if (!contentSeen)
+                continue;
+            if (pendingBreak)
+                ++pages;
+            pendingBreak = true;
+        } else {
+            contentSeen = true;
+            if (pendingBreak)
+                ++pages;
+            pendingBreak = false;
+        }
+    }
+    return pages + (pendingBreak ? 1 : 0);
 }
 
 std::unique_ptr<QTextDocument> buildTextDocument(const Document& doc, const QPageLayout& page, const TabColumns& tabs,

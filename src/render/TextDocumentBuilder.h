@@ -44,16 +44,6 @@ std::unique_ptr<QTextDocument> buildTextDocument(const printing::Document& doc, 
 // document has more only where a page's content ran over its sheet.
 int pagesStarted(const printing::Document& doc);
 
-// That count block by block: `pages` holds the pages started so far.
-struct PageCount {
-    int pages = 1;
-    bool contentSeen = false, pendingBreak = false;
-    void add(const printing::Block& b);
-    // The page now open holds content and no break waits after it.
-    bool onContent() const { return contentSeen && !pendingBreak; }
-    int total() const { return pages + (pendingBreak ? 1 : 0); }
-};
-
 // The text lines of a model text: "\r\n" and "\r" end lines as "\n" does; a closing
 // line break adds no empty line of its own.
 std::vector<std::string> textLines(const std::string& text);

@@ -38,6 +38,8 @@ recommends="$(dpkg-deb -f "$deb" Recommends)"
 [[ "$depends" == *libqt6widgets6* && "$depends" == *libc6* ]] || fail "Depends lacks the libraries: $depends"
 [[ "$recommends" == *libreoffice-writer* && "$recommends" == *libreoffice-calc* ]] || fail "Recommends: $recommends"
 [[ "$depends" != *libreoffice* ]] || fail "LibreOffice must be recommended, not required: $depends"
+[[ "$depends" == *fonts-dejavu-core* ]] || fail "Depends lacks the printouts' font: $depends"
+[[ "$recommends" == *fonts-droid-fallback* ]] || fail "Recommends lacks a fallback font for other scripts: $recommends"
 
 for b in "$usr/bin/dravik" "$usr/bin/dravik-programme"; do
   if readelf -d "$b" | grep -E 'RPATH|RUNPATH'; then fail "$b carries a run path"; fi

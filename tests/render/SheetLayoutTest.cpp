@@ -161,13 +161,15 @@ TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlock
 }
 
 // Rows reckoned from the widths of their characters go on the same sheets as rows
-// laid out in full.
+// laid out in full in the booklets; in a list of many columns, where a word may wrap
+// at a hyphen the reckoning does not count on, the reckoned sheets never run over.
 TEST(SheetLayout, ReckonedRowsPlanTheSheetsOfTheLaidOutRows)
 {
     std::vector<printing::Document> docs;
     for (double points : {8.0, 12.0, 16.0})
         docs.push_back(demoBooklet(points, Language::English));
     docs.push_back(demoBooklet(12, Language::Afrikaans, GateNames::DrawOrder));
+    const std::size_t booklets = docs.size();
     for (RecordsIncluded records : {RecordsIncluded::AllData, RecordsIncluded::None}) {
         PrintOptions options;
         options.records = records;
@@ -175,13 +177,20 @@ TEST(SheetLayout, ReckonedRowsPlanTheSheetsOfTheLaidOutRows)
         options.fontSize = 16;
         docs.push_back(demoPrint(options));
     }
-    for (const printing::Document& doc : docs) {
-        const QPageLayout page = render::pageLayoutFor(doc);
-        const render::SheetPlan a = render::planSheets(doc, page, render::RowHeights::Reckoned);
-        const render::SheetPlan b = render::planSheets(doc, page, render::RowHeights::LaidOut);
+    for (std::size_t d = 0; d < docs.size(); ++d) {
+        SCOPED_TRACE("document " + std::to_string(d));
+        const QPageLayout page = render::pageLayoutFor(docs[d]);
+        const render::SheetPlan a = render::planSheets(docs[d], page, render::RowHeights::Reckoned);
+        const render::SheetPlan b = render::planSheets(docs[d], page, render::RowHeights::LaidOut);
         const auto reckoned = a.doc.tables(), laidOut = b.doc.tables();
-        ASSERT_EQ(reckoned.size(), laidOut.size());
         ASSERT_GT(reckoned.size(), 1u);
+        const int sheets = render::pagesStarted(a.doc);
+        EXPECT_EQ(render::buildTextDocument(a.doc, page, a.tabs)->pageCount(), sheets);
+        if (d >= booklets) {
+            EXPECT_LE(sheets, render::pagesStarted(b.doc) + 1);
+            continue;
+        }
+        ASSERT_EQ(reckoned.size(), laidOut.size());
         for (std::size_t i = 0; i < reckoned.size(); ++i)
             EXPECT_EQ(reckoned[i]->rows, laidOut[i]->rows) << "table " << i;
     }
@@ -225,3 +234,179 @@ TEST(SheetLayout, RowTallerThanASheetContinuesUnderItsFirstLine)
 }
 
 } // namespace
+
+namespace {
+
+// A gate booklet of three events, the middle one with 150 entrants in 19 heats:
+// longer than any sheet at every size.
+printing::Document crowdedBooklet(double points, GateNames names, int resultLines)
+{
+    test::PrintSuite suite;
+    suite.addTeam(1, "Tukkies", "TUK");
+    for (int i = 1; i <= 150; ++i) {
+        suite.addAthlete(1, i, "Name" + std::to_string(i), "Surname");
+        suite.addEntry(1000 + i, test::def::Sprint, 0, (i - 1) / 8 + 1, (i - 1) % 8 + 1);
+    }
+    suite.addEntry(1001, test::def::Mile);
+    suite.addEntry(1002, test::def::Steeple);
+    suite.addRow({.number = "1", .definition = std::to_string(test::def::Mile)});
+    suite.addRow({.number = "2", .definition = std::to_string(test::def::Sprint)});
+    suite.addRow({.number = "3", .definition = std::to_string(test::def::Steeple)});
+    PrintOptions options;
+    options.kind = printing::ProgrammeKind::FullGate;
+    options.names = names;
+    options.fontSize = points;
+    options.resultLines = resultLines;
+    return suite.print(options);
+}
+
+} // namespace
+
+// The crowded event runs on over whole sheets: each starts with the running head,
+// then the event's heading and the continued mark, and holds at least three lines
+// unless it ends the event; every entrant prints once, and a sheet is never left
+// with only fill-in lines.
+TEST(SheetLayout, EventLongerThanASheetContinuesUnderTheRunningHeadOnWholeSheets)
+{
+    struct Case { double points; GateNames names; int resultLines; };
+    const Case cases[] = {{8, GateNames::EntryOrder, 3},  {12, GateNames::EntryOrder, 9},
+                          {16, GateNames::EntryOrder, 3}, {8, GateNames::DrawOrder, 3},
+                          {12, GateNames::DrawOrder, 9},  {16, GateNames::DrawOrder, 6}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.points) + " pt, names " + std::to_string(static_cast<int>(c.names)) + ", " +
+                     std::to_string(c.resultLines) + " lines");
+        auto laidOut = render::layoutDocument(crowdedBooklet(c.points, c.names, c.resultLines));
+        const auto lines = laidOutLines(*laidOut);
+        std::map<int, std::vector<std::string>> sheets;
+        for (const Line& l : lines)
+            if (l.text.find_first_not_of(' ') != std::string::npos)
+                sheets[l.sheet].push_back(l.text);
+        if (c.points > 8 || c.names == GateNames::DrawOrder) {
+            ASSERT_GE(sheets.size(), 2u) << ::testing::PrintToString(sheets);
+        }
+        EXPECT_EQ(static_cast<int>(sheets.size()), render::pageCount(*laidOut)) << ::testing::PrintToString(sheets);
+        std::map<int, int> seen;
+        for (const auto& [sheet, texts] : sheets) {
+            ASSERT_GE(texts.size(), 3u) << sheet;
+            EXPECT_TRUE(texts[0].starts_with("Meeting: ")) << sheet << ": " << texts[0];
+            EXPECT_TRUE(texts[1].starts_with("Date: ")) << sheet << ": " << texts[1];
+            // The heading's fields fill the line: the mark follows on a line of its own.
+            const bool continued = texts[2].starts_with("Event 2\t") && texts[3] == "(continued)";
+            EXPECT_TRUE(texts[2].starts_with("Event ")) << sheet << ": " << texts[2];
+            int names = 0, nameLines = 0;
+            for (std::size_t i = 2; i < texts.size(); ++i) {
+                nameLines += texts[i].starts_with("Name") ? 1 : 0;
+                for (std::size_t at = texts[i].find("Name"); at != std::string::npos; at = texts[i].find("Name", at + 1)) {
+                    ++names;
+                    ++seen[std::stoi(texts[i].substr(at + 4))];
+                }
+            }
+            // Lines of names are filled across the column (two or more to a line here).
+            if (continued && c.names == GateNames::EntryOrder) {
+                EXPECT_GE(names, 2 * nameLines - 1) << sheet;
+            }
+            const bool endsEvent = sheet + 1 == static_cast<int>(sheets.size()) ||
+                                   sheets.at(sheet + 1).at(3) != "(continued)";
+            // A heat's header never stands alone at the foot of a sheet.
+            EXPECT_FALSE(texts.back().starts_with("Lopie :")) << sheet;
+            if (!endsEvent) {
+                EXPECT_GE(texts.size() - 2, 3u) << sheet;
+            }
+            if (continued) {
+                EXPECT_GT(names, 0) << "sheet " << sheet << " holds fill-in lines only";
+            }
+        }
+        EXPECT_EQ(seen.size(), 150u);
+        for (const auto& [number, times] : seen)
+            EXPECT_EQ(times, number <= 2 ? 2 : 1) << "Name" << number;
+    }
+}
+
+// Columns are as wide as their words at every size: the short texts of a standard
+// list (the number's header, gender and age, a record with its symbol) stay on one
+// line while the page has room, and where it has none (16 pt) the table takes the
+// page's whole width before anything wraps.
+TEST(SheetLayout, ShortCellsNeverWrapWhileThePageHasRoom)
+{
+    for (double points : {8.0, 12.0, 16.0}) {
+        for (Language lang : {Language::English, Language::Afrikaans}) {
+            SCOPED_TRACE(std::to_string(points) + " pt");
+            PrintOptions options;
+            options.language = lang;
+            options.fontSize = points;
+            options.records = RecordsIncluded::AllData;
+            const printing::Document doc = demoPrint(options);
+            const QPageLayout page = render::pageLayoutFor(doc);
+            const render::SheetPlan plan = render::planSheets(doc, page);
+            double width = 0;
+            for (const auto& c : plan.doc.tables().at(0)->columns)
+                width += c.widthCm;
+            const double pageCm = page.paintRect(QPageLayout::Millimeter).width() / 10;
+            EXPECT_LE(width, pageCm + 0.01);
+            auto laidOut = render::layoutDocument(doc);
+            int checked = 0, wrapped = 0;
+            for (const Line& l : laidOutLines(*laidOut)) {
+                const bool shortText = l.text == "It No" || l.text == "Girls - 8" || l.text == "Dogters - 8" ||
+                                       l.text == "Boys - 9" || l.text == "Seuns - 9" ||
+                                       (l.text.size() <= 10 && l.text.starts_with("M - "));
+                if (!shortText)
+                    continue;
+                ++checked;
+                wrapped += l.block.layout()->lineCount() > 1 ? 1 : 0;
+            }
+            EXPECT_GT(checked, 10);
+            if (points < 16) {
+                EXPECT_EQ(wrapped, 0);
+            } else {
+                EXPECT_NEAR(width, pageCm, 0.01) << "text wraps while the page has room";
+            }
+        }
+    }
+}
+
+// One event's name too long for its field moves only that heading's later fields:
+// every other heading keeps its fields on one line at the same places.
+TEST(SheetLayout, LongEventNameMovesOnlyItsOwnHeadingsFields)
+{
+    for (double points : {8.0, 16.0}) {
+        SCOPED_TRACE(std::to_string(points) + " pt");
+        test::PrintSuite suite;
+        suite.addRows(12);
+        suite.addRow({.number = "13", .event = "Invitation Mixed Distance Medley Relay For Visiting Schools"});
+        PrintOptions options;
+        options.kind = printing::ProgrammeKind::FullGate;
+        options.fontSize = points;
+        auto laidOut = render::layoutDocument(suite.print(options));
+        int headings = 0;
+        for (const Line& l : laidOutLines(*laidOut)) {
+            if (!l.text.starts_with("Event ") || l.text.starts_with("Event 13\t"))
+                continue;
+            ++headings;
+            EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
+        }
+        EXPECT_EQ(headings, 12);
+    }
+}
+
+// A table that asks for the page's width takes it, however little its text needs;
+// one that does not keeps the width it asked for while its text fits.
+TEST(SheetLayout, TableAskingForThePageWidthTakesIt)
+{
+    for (bool fill : {true, false}) {
+        printing::Document doc;
+        doc.startDoc();
+        printing::Table t;
+        t.columns = {{printing::Align::Left, 2}, {printing::Align::Left, 3}};
+        t.header = {"No", "Name"};
+        t.rows = {{"1", "Ann"}, {"2", "Ben"}};
+        t.fillPageWidth = fill;
+        doc.addTable(t);
+        doc.endDoc();
+        const QPageLayout page = render::pageLayoutFor(doc);
+        const render::SheetPlan plan = render::planSheets(doc, page);
+        double width = 0;
+        for (const auto& c : plan.doc.tables().at(0)->columns)
+            width += c.widthCm;
+        EXPECT_NEAR(width, fill ? page.paintRect(QPageLayout::Millimeter).width() / 10 : 5.0, 0.01) << fill;
+    }
+}
