@@ -13,6 +13,7 @@ packages=(
   liborcus-dev libixion-dev libfreexl-dev libzip-dev libpugixml-dev libboost-dev
   chromium chromium-driver python3-selenium tidy
   dpkg-dev file desktop-file-utils appstream
+  clang-format
 )
 if [[ "${1:-}" == "--run" ]]; then
   packages+=(libreoffice-writer libreoffice-calc)
