@@ -14,6 +14,7 @@ packages=(
   python3-openpyxl
   chromium chromium-driver python3-selenium python3-icalendar tidy
   dpkg-dev file desktop-file-utils appstream
+  clang-format
 )
 if [[ "${1:-}" == "--run" ]]; then
   packages+=(libreoffice-writer libreoffice-calc)
