@@ -4,9 +4,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
-#include <functional>
 #include <utility>
 
 namespace dravik::bench {

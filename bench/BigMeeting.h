@@ -31,7 +31,11 @@ struct BigMeeting {
 
     printing::PrintSources sources() const
     {
-        return {grid, reference, meeting, *store, store->programFolder() + suitefile::Logo,
+        return {grid,
+                reference,
+                meeting,
+                *store,
+                store->programFolder() + suitefile::Logo,
                 printing::programmeDocumentPath(store->folders())};
     }
 };
@@ -44,7 +48,7 @@ inline void writeBigMeeting(SQLite::Database& db, const std::vector<EventDefinit
     db.exec("UPDATE Atld00 SET Opm = 'Big Games', Plek = 'Pretoria', Dae = 3");
     SQLite::Statement team(db, "INSERT INTO Atld20 (Nommer, Naam, Afkort) VALUES (?, ?, ?)");
     SQLite::Statement athlete(db, "INSERT INTO Atld30 (Span, SpanNo, Nommer, SM, Van, Naam, Oud) "
-                                        "VALUES (?, ?, ?, 'S', ?, ?, 14)");
+                                  "VALUES (?, ?, ?, 'S', ?, ?, 14)");
     for (int t = 1; t <= teams; ++t) {
         team.reset();
         team.bind(1, t);
@@ -63,9 +67,9 @@ inline void writeBigMeeting(SQLite::Database& db, const std::vector<EventDefinit
     }
     db.exec("INSERT INTO Atld61 (Verw, Naam, Simb, Aktief) VALUES (1, 'School', 'S', 1), (2, 'Province', 'P', 1)");
     SQLite::Statement programme(db, "INSERT INTO Atld40 (Tabverw, UFvlak, Nommer, Sub, Tyd, Punt, Invoer, HE, "
-                                          "Wind, Draws) VALUES (?, ?, ?, '', ?, 'A  ', '', 'E', 0, ?)");
+                                    "Wind, Draws) VALUES (?, ?, ?, '', ?, 'A  ', '', 'E', 0, ?)");
     SQLite::Statement record(db, "INSERT INTO Atld60 (Verw, Tnom, Rek, Naam, Van, Span, Plek, Datum, Jaar) "
-                                       "VALUES (?, ?, ?, 'Ann', 'Lee', 'School 1', 'Pretoria', '2019-04-05', 2019)");
+                                 "VALUES (?, ?, ?, 'Ann', 'Lee', 'School 1', 'Pretoria', '2019-04-05', 2019)");
     SQLite::Statement individual(db, "INSERT INTO Atld37 (Nommer, Tnom, Uvlak, Been, Baan) VALUES (?, ?, ?, ?, ?)");
     SQLite::Statement teamEntry(db, "INSERT INTO Atld28 (Nommer, Tnom, Uvlak, Been, Baan) VALUES (?, ?, ?, ?, ?)");
     int code = 0;
@@ -93,8 +97,8 @@ inline void writeBigMeeting(SQLite::Database& db, const std::vector<EventDefinit
         for (int i = 0; i < perEvent; ++i) {
             SQLite::Statement& st = d.tipe == 3 ? teamEntry : individual;
             code = code % (teams * athletesPerTeam) + 1;
-            int nommer = d.tipe == 3 ? 1 + (e + i) % teams : ((code - 1) / athletesPerTeam + 1) * 1000 +
-                                                                  (code - 1) % athletesPerTeam + 1;
+            int nommer = d.tipe == 3 ? 1 + (e + i) % teams
+                                     : ((code - 1) / athletesPerTeam + 1) * 1000 + (code - 1) % athletesPerTeam + 1;
             st.reset();
             st.bind(1, nommer);
             st.bind(2, d.nommer);

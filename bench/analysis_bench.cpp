@@ -48,8 +48,8 @@ void writeMeeting(SQLite::Database& meeting)
         athlete.bind(1, i + 1);
         athlete.exec();
     }
-    for (auto [table, from, to] : {std::tuple{"Atld37", 0, kEntries - kTeamEntries},
-                                   std::tuple{"Atld28", kEntries - kTeamEntries, kEntries}}) {
+    for (auto [table, from, to] :
+         {std::tuple{"Atld37", 0, kEntries - kTeamEntries}, std::tuple{"Atld28", kEntries - kTeamEntries, kEntries}}) {
         SQLite::Statement entry(meeting, std::string("INSERT INTO ") + table +
                                              " (Nommer, Tnom, Uvlak, Been, Baan) VALUES (?, ?, 0, 1, 1)");
         for (int i = from; i < to; ++i) {
@@ -90,9 +90,10 @@ int main()
         row[pcol::Level] = "Finaal";
         row[pcol::Definition] = std::to_string(tnom);
         flxProg.addRow(row);
-        flxRek.addItem("100 m\tB - 12\tLee\tAnn\t" + std::string(i % 3 ? "12.10" : "") + "\t2019\t05/04/2019\tOaks\t"
-                       "Pretoria\t" + std::to_string(tnom) + "\t" + std::to_string(i) + "\t" +
-                       std::to_string(i + 1) + "\t1\t1");
+        flxRek.addItem("100 m\tB - 12\tLee\tAnn\t" + std::string(i % 3 ? "12.10" : "") +
+                       "\t2019\t05/04/2019\tOaks\t"
+                       "Pretoria\t" +
+                       std::to_string(tnom) + "\t" + std::to_string(i) + "\t" + std::to_string(i + 1) + "\t1\t1");
     }
     definitions.assign(std::move(defs));
     const DisplayedRecords displayed{flxRek, {1, "Club", "C"}};
@@ -125,8 +126,7 @@ int main()
     std::printf("entries counted: %d of %d, events with records: %d\n", result.competitors, kEntries,
                 result.eventsWithRecords);
     std::printf("raw count of Atld37 and Atld28 per event: %8.2f ms\n", raw);
-    std::printf("Read Data of the analysis:                %8.2f ms  ratio %.2fx (goal within 3x)\n", read,
-                read / raw);
+    std::printf("Read Data of the analysis:                %8.2f ms  ratio %.2fx (goal within 3x)\n", read, read / raw);
     std::filesystem::remove_all(tmpl);
     return 0;
 }

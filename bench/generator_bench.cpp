@@ -59,10 +59,10 @@ public:
 private:
     void fillStandard()
     {
-        static const char* names[] = {"100m", "200m", "400m", "800m", "1500m", "3000m", "5000m", "80m Hurdles",
-                                      "100m Hurdles", "300m Hurdles", "2000m Steeple", "Long Jump", "High Jump",
-                                      "Shot Put", "Discus", "Javelin", "Pole Vault", "4x100m", "3000m Walk",
-                                      "Triple Jump"};
+        static const char* names[] = {"100m",          "200m",       "400m",        "800m",         "1500m",
+                                      "3000m",         "5000m",      "80m Hurdles", "100m Hurdles", "300m Hurdles",
+                                      "2000m Steeple", "Long Jump",  "High Jump",   "Shot Put",     "Discus",
+                                      "Javelin",       "Pole Vault", "4x100m",      "3000m Walk",   "Triple Jump"};
         static const int kinds[] = {1, 1, 1, 2, 2, 2, 2, 5, 5, 5, 6, 7, 7, 8, 8, 8, 7, 3, 9, 7};
         SQLite::Database db(dir_ + suitefile::Standard, SQLite::OPEN_READWRITE);
         SQLite::Transaction tx(db);
@@ -75,7 +75,8 @@ private:
             cat.bind(3, names[k]);
             cat.exec();
         }
-        SQLite::Statement def(db, "INSERT INTO Atld10 (Nommer, Tipe, SM, Oud, besk, Nota, Amp) VALUES (?, ?, ?, ?, ?, '', 'J')");
+        SQLite::Statement def(
+            db, "INSERT INTO Atld10 (Nommer, Tipe, SM, Oud, besk, Nota, Amp) VALUES (?, ?, ?, ?, ?, '', 'J')");
         for (int n = 1; n <= kDefinitions; ++n) {
             int key = (n - 1) % 20;
             def.reset();

@@ -26,12 +26,12 @@ int main()
     auto rawScan = [&] { bench::scanEntries(db); };
     PhotoFinishReport done;
     auto lynx = [&] {
-        done = exportPhotoFinish(big.grid, big.reference, *big.store, Language::English, PhotoFinishChoice{}, camera.string());
+        done = exportPhotoFinish(big.grid, big.reference, *big.store, Language::English, PhotoFinishChoice{},
+                                 camera.string());
     };
     auto [scan, files] = bench::bestOfPairs(11, rawScan, lynx);
     std::printf("events: %d, entries: %d; written: %d races, %d competitors (%.0f kB)\n", big.grid.rows() - 1,
-                big.store->atld37().recordCount() + big.store->atld28().recordCount(), done.races,
-                done.competitors,
+                big.store->atld37().recordCount() + big.store->atld28().recordCount(), done.races, done.competitors,
                 (std::filesystem::file_size(camera / "lynx.evt") + std::filesystem::file_size(camera / "lynx.ppl") +
                  std::filesystem::file_size(camera / "lynx.sch")) /
                     1024.0);

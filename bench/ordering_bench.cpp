@@ -51,8 +51,8 @@ std::pair<double, double> bestOfPairs(int runs, const Pair& p)
 // then, both genders, ages 6 to 19, twelve events (a quarter with a note), three days.
 GridModel programme(int rows)
 {
-    static const char* events[] = {"100 m", "200 m", "400 m", "800 m", "1500 m", "Long Jump", "High Jump",
-                                   "Shot",  "Discus", "Javelin", "Relay", "Hurdles"};
+    static const char* events[] = {"100 m",     "200 m", "400 m",  "800 m",   "1500 m", "Long Jump",
+                                   "High Jump", "Shot",  "Discus", "Javelin", "Relay",  "Hurdles"};
     std::mt19937 rng(20260314);
     GridModel grid;
     setupProgrammeGrid(grid, Language::English);
@@ -146,9 +146,7 @@ int main()
     auto genderAgeEventKeys = [](const C& c, int r) {
         return std::make_tuple(c[pcol::Gender], number(c[pcol::Age]), c[pcol::Event], r);
     };
-    auto renumber = [](RenumberRequest request) {
-        return [request](GridModel& g) { renumberProgramme(g, request); };
-    };
+    auto renumber = [](RenumberRequest request) { return [request](GridModel& g) { renumberProgramme(g, request); }; };
     auto sortBy = [](DisplayOrder order) { return [order](GridModel& g) { sortProgramme(g, order); }; };
 
     RenumberRequest all, keep, range{false, 1000, 3000, 5000, true};
@@ -163,11 +161,11 @@ int main()
         {"renumber all, keep subs", againstKeys<NumberKeys>(runs, numbered, numberKeys, renumber(keep))},
         {"renumber range, keep subs", againstKeys<NumberKeys>(runs, numbered, numberKeys, renumber(range))},
         {"order Number", againstKeys<std::tuple<double, double, std::string, int>>(runs, shuffled, dayKeys,
-                                                                                    sortBy(DisplayOrder::Number))},
+                                                                                   sortBy(DisplayOrder::Number))},
         {"order Event",
          againstKeys<std::tuple<std::string, int>>(runs, shuffled, eventKeys, sortBy(DisplayOrder::Event))},
         {"order Gender/Age", againstKeys<std::tuple<std::string, double, int>>(runs, shuffled, genderAgeKeys,
-                                                                                sortBy(DisplayOrder::GenderAge))},
+                                                                               sortBy(DisplayOrder::GenderAge))},
         {"order Gen/Age/Event", againstKeys<std::tuple<std::string, double, std::string, int>>(
                                     runs, shuffled, genderAgeEventKeys, sortBy(DisplayOrder::GenderAgeEvent))},
     };

@@ -146,8 +146,8 @@ int main()
             lo.waitForFinished(600000);
         });
         const bool converted = std::filesystem::exists(dir / "lo" / "gate.pdf");
-        std::printf("LibreOffice document file to PDF %.0f ms%s; whole road %.0f ms, ratio %.3f (goal <= 0.25)\n",
-                    loMs, converted ? "" : " (no PDF written)", modelPdf, modelPdf / loMs);
+        std::printf("LibreOffice document file to PDF %.0f ms%s; whole road %.0f ms, ratio %.3f (goal <= 0.25)\n", loMs,
+                    converted ? "" : " (no PDF written)", modelPdf, modelPdf / loMs);
         std::printf("page content per page: ours %.0f bytes (file %.0f kB), LibreOffice's %.0f bytes (file %.0f kB)\n",
                     contentPerPage(pdf), std::filesystem::file_size(pdf) / 1024.0,
                     contentPerPage(dir / "lo" / "gate.pdf"),

@@ -67,8 +67,9 @@ int main()
     auto rawInsertBody = [&] {
         SQLite::Transaction tx(*rawDb);
         rawDb->exec("DELETE FROM Raw");
-        SQLite::Statement st(*rawDb, "INSERT INTO Raw (Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws) "
-                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        SQLite::Statement st(*rawDb,
+                             "INSERT INTO Raw (Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         for (const auto& row : rows40) {
             st.reset();
             for (size_t i = 0; i < row.size(); ++i) {
@@ -82,8 +83,8 @@ int main()
         }
         tx.commit();
     };
-    auto [rawInsert, save] =
-        bestOfPairs(21, rawInsertBody, [&] { saveProgrammeGrid(grid, Language::English, rules, atld40, &loaded); });
+    auto [rawInsert, save] = bestOfPairs(21, rawInsertBody,
+                                         [&] { saveProgrammeGrid(grid, Language::English, rules, atld40, &loaded); });
 
     auto rawSelectBody = [&] {
         SQLite::Statement st(*db, "SELECT * FROM Atld40 ORDER BY Draws, Nommer, Sub");

@@ -117,8 +117,7 @@ int main()
     };
     GridModel flxRek;
     auto display = [&] {
-        DisplayRecordSet(flxRek, *store, meeting, {1, "Set 1", "S"}, Language::English,
-                         [](int, int) {});
+        DisplayRecordSet(flxRek, *store, meeting, {1, "Set 1", "S"}, Language::English, [](int, int) {});
         if (flxRek.rows() != kDefinitions + 1)
             std::abort();
     };

@@ -86,12 +86,12 @@ std::unordered_map<double, int> recordRows(const GridModel& flxRek)
 
 const AnalysisTexts& analysisTexts(Language lang)
 {
-    static const AnalysisTexts en{"Read Data",    "Read the current data", "Events:", "Athletes:",
-                                  "Participants:", "Events with records:",  "Events",  "Number",
-                                  "Record set: "};
-    static const AnalysisTexts af{"Lees Data",  "Read the current data", "Items:", "Atlete:",
-                                  "Deelnemers", "Items met rekords:",    "Items",  "Nommer",
-                                  "Rekord stel: "};
+    static const AnalysisTexts en{
+        "Read Data", "Read the current data", "Events:", "Athletes:", "Participants:", "Events with records:", "Events",
+        "Number",    "Record set: "};
+    static const AnalysisTexts af{
+        "Lees Data", "Read the current data", "Items:", "Atlete:", "Deelnemers", "Items met rekords:", "Items",
+        "Nommer",    "Rekord stel: "};
     return isEnglish(lang) ? en : af;
 }
 
@@ -108,9 +108,9 @@ const std::vector<std::string>& analysisInstructions()
 
 const std::vector<std::string>& analysisHeader(Language lang)
 {
-    static const std::vector<std::string> en{"Number", "Event", "H/F", "Time", "G - A",
+    static const std::vector<std::string> en{"Number",  "Event",  "H/F",    "Time", "G - A",
                                              "Athlete", "Record", "Holder", "Year"};
-    static const std::vector<std::string> af{"Nommer", "Item", "U/F", "Tyd", "G - O",
+    static const std::vector<std::string> af{"Nommer", "Item",   "U/F",   "Tyd", "G - O",
                                              "Atleet", "Rekord", "Houer", "Jaar"};
     return isEnglish(lang) ? en : af;
 }
@@ -221,8 +221,8 @@ AnalysisResult readAnalysis(GridModel& flxAnal, const AnalysisSources& sources, 
     l.lblDeel = std::to_string(result.competitors);
     l.lblGem = averageText(result.competitors, result.athletes);
     if (result.eventsWithRecords > 0)
-        l.lblReks = analysisTexts(lang).recordSet + sources.displayed->set.symbol + " (" +
-                    sources.displayed->set.name + ")";
+        l.lblReks = analysisTexts(lang).recordSet + sources.displayed->set.symbol + " (" + sources.displayed->set.name +
+                    ")";
     flxAnal.endUpdate();
     SortAnalysis(flxAnal, order);
     return result;
@@ -241,8 +241,9 @@ void SortAnalysis(GridModel& flxAnal, AnalysisOrder order)
             return compareEvents(a[acol::Number], b[acol::Number]) < 0;
         });
     } else {
-        flxAnal.sortRows(1, flxAnal.rows() - 1,
-                         [](const Row& a, const Row& b) { return compareEvents(a[acol::Number], b[acol::Number]) < 0; });
+        flxAnal.sortRows(1, flxAnal.rows() - 1, [](const Row& a, const Row& b) {
+            return compareEvents(a[acol::Number], b[acol::Number]) < 0;
+        });
     }
     flxAnal.setCurrent(1, 0);
 }

@@ -52,9 +52,9 @@ struct DisplayedRecords {
 
 // What Read Data reads.
 struct AnalysisSources {
-    const GridModel& programme;        // flxProg in its current order
-    const DefinitionList& definitions; // the definitions the programme grid was built from
-    DataStore& store;                  // the meeting's entries and athletes
+    const GridModel& programme;                  // flxProg in its current order
+    const DefinitionList& definitions;           // the definitions the programme grid was built from
+    DataStore& store;                            // the meeting's entries and athletes
     const DisplayedRecords* displayed = nullptr; // null when no set was displayed
 };
 
@@ -74,7 +74,7 @@ using AnalysisProgress = std::function<void(int value, int maximum)>;
 
 // The captions of the Analyze tab in the window's language.
 struct AnalysisTexts {
-    const char* readData;          // cmdLees
+    const char* readData; // cmdLees
     const char* readDataTip;
     const char* events;            // beside lblItms
     const char* athletes;          // beside lblAtl
@@ -119,8 +119,7 @@ std::string averageText(int competitors, int athletes);
 // no record. A programme without events leaves everything as it was but the
 // grid, which is emptied to its header.
 AnalysisResult readAnalysis(GridModel& flxAnal, const AnalysisSources& sources, Language lang,
-                            const AnalysisLabels& previous, AnalysisOrder order,
-                            const AnalysisProgress& progress = {});
+                            const AnalysisLabels& previous, AnalysisOrder order, const AnalysisProgress& progress = {});
 
 // optAOrde: sorts the data rows by event number (number, then sub letter), or
 // by competitors with ties in event-number order; rows that tie keep their

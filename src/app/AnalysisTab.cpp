@@ -38,9 +38,9 @@ AnalysisTab::AnalysisTab(FormContext& form, QWidget* parent) : QWidget(parent), 
     setupAnalysisGrid(anal_, form_.lang);
     analModel_ = new GridTableModel(anal_, this);
     flxAnal_ = gridView("flxAnal", analModel_);
-    const std::pair<int, int> widths[] = {{acol::Number, 60}, {acol::Event, 190}, {acol::Level, 40}, {acol::Time, 55},
-                                          {acol::GenderAge, 60}, {acol::Athletes, 60}, {acol::Record, 75},
-                                          {acol::Holder, 170}, {acol::Year, 50}};
+    const std::pair<int, int> widths[] = {{acol::Number, 60}, {acol::Event, 190},    {acol::Level, 40},
+                                          {acol::Time, 55},   {acol::GenderAge, 60}, {acol::Athletes, 60},
+                                          {acol::Record, 75}, {acol::Holder, 170},   {acol::Year, 50}};
     for (auto [col, width] : widths)
         flxAnal_->setColumnWidth(col, width);
     auto* left = new QVBoxLayout;
@@ -66,8 +66,11 @@ AnalysisTab::AnalysisTab(FormContext& form, QWidget* parent) : QWidget(parent), 
     lblRek_ = namedLabel("lblRek");
     lblReks_ = namedLabel("lblReks");
     int row = 0;
-    for (auto [caption, value] : {std::pair{t.events, lblItms_}, {t.athletes, lblAtl_}, {t.participants, lblDeel_},
-                                  {"", lblGem_}, {t.eventsWithRecords, lblRek_}}) {
+    for (auto [caption, value] : {std::pair{t.events, lblItms_},
+                                  {t.athletes, lblAtl_},
+                                  {t.participants, lblDeel_},
+                                  {"", lblGem_},
+                                  {t.eventsWithRecords, lblRek_}}) {
         totals->addWidget(new QLabel(caption), row, 0);
         totals->addWidget(value, row++, 1);
     }

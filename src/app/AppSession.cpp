@@ -81,7 +81,8 @@ void AppSession::tellMovedFolders(QWidget* parent)
     const QString note = QString::fromStdString(movedFoldersNote(moved, english));
     if (note.isEmpty())
         return;
-    const bool correctable = std::any_of(moved.begin(), moved.end(), [](const MovedFolder& m) { return !m.used.empty(); });
+    const bool correctable = std::any_of(moved.begin(), moved.end(),
+                                         [](const MovedFolder& m) { return !m.used.empty(); });
     const QString title = english ? "Suite folders" : "Suite-vouers";
     if (!correctable) {
         prompter().inform(parent, note, title);

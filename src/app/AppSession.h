@@ -33,9 +33,9 @@ public:
     EventReference& reference() { return reference_; }
     void reloadReference();
 
-    int languageFlag = 1;     // non-zero: English
+    int languageFlag = 1;       // non-zero: English
     ProgrammeSession programme; // ProgrammeChanged: the programme grid holds unsaved changes
-    std::string logoPath;     // the suite's Own.bmp, or empty
+    std::string logoPath;       // the suite's Own.bmp, or empty
 
     // The window of a language, created (with its load) on first use.
     MainWindow& window(Language lang);

@@ -236,8 +236,7 @@ void ExchangeTab::cmdUitvoer_Click()
             !form_.session.prompter().ask(this, form_.text("msgOverwriteWorkbook").arg(qs(target)), form_.text("tab2")))
             return;
         try {
-            ExportReport done =
-                exportWorkbook(beide_, exchangeTemplatePath(form_.session.programFolder()), target);
+            ExportReport done = exportWorkbook(beide_, exchangeTemplatePath(form_.session.programFolder()), target);
             showFolder(folder_);
             QString told = form_.text("msgExported").arg(done.rowsWritten).arg(qs(done.file));
             if (done.rowsBeyondImport > 0)

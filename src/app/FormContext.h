@@ -15,10 +15,10 @@ class GridModel;
 struct FormContext {
     Language lang;
     AppSession& session;
-    GridModel& programme;        // flxProg: the working copy of the programme
-    MeetingDetails& meeting;     // re-read at each activation
-    RecordSetList& recordSets;   // Atld61 as at the last activation
-    double& printFontSize;       // points, for every printout
+    GridModel& programme;      // flxProg: the working copy of the programme
+    MeetingDetails& meeting;   // re-read at each activation
+    RecordSetList& recordSets; // Atld61 as at the last activation
+    double& printFontSize;     // points, for every printout
 
     QString text(const char* name) const;
 };

@@ -1,8 +1,8 @@
 // The Create Program tab: the generator's working list, heat sizes and age matrix.
+#include "app/GeneratorTab.h"
 #include "app/AppSession.h"
 #include "app/ErrorText.h"
 #include "app/GridTableModel.h"
-#include "app/GeneratorTab.h"
 #include "app/Prompter.h"
 #include "app/PublishOnSave.h"
 #include "app/TextTable.h"
@@ -54,14 +54,31 @@ GeneratorTab::GeneratorTab(FormContext& form, QWidget* parent) : QWidget(parent)
     setupAgeMatrix(nitems_);
     setupHeatSizeTable(nbane_);
     fillStaticGrid(borde_[0], {"Tipe item", "Volgorde"},
-                   {{"Stap ", "1"}, {"3000m", "2"}, {"Kort hekkies", "3"}, {"200m", "4"}, {"800m", "5"},
-                    {"Lang hekkies", "6"}, {"100m", "7"}, {"1500m", "8"}, {"400m", "9"}});
+                   {{"Stap ", "1"},
+                    {"3000m", "2"},
+                    {"Kort hekkies", "3"},
+                    {"200m", "4"},
+                    {"800m", "5"},
+                    {"Lang hekkies", "6"},
+                    {"100m", "7"},
+                    {"1500m", "8"},
+                    {"400m", "9"}});
     fillStaticGrid(borde_[1], {"Tipe item", "Orde"},
-                   {{"Stap ", "1"}, {"Hekkies", "2"}, {"Lang naellope", "3"}, {"1200/1500m", "4"},
-                    {"Kort naellope", "5"}, {"400m", "6"}});
+                   {{"Stap ", "1"},
+                    {"Hekkies", "2"},
+                    {"Lang naellope", "3"},
+                    {"1200/1500m", "4"},
+                    {"Kort naellope", "5"},
+                    {"400m", "6"}});
     fillStaticGrid(npunte_, {"Item", "Punte"},
-                   {{"Gewigstoot", "2"}, {"Hoogspring", "2"}, {"Verspring", "1"}, {"Driesprong", "0"},
-                    {"VS/DS", "1"}, {"Spiesgooi", "1"}, {"Diskusgooi", "1"}, {"Hammergooi", "1"},
+                   {{"Gewigstoot", "2"},
+                    {"Hoogspring", "2"},
+                    {"Verspring", "1"},
+                    {"Driesprong", "0"},
+                    {"VS/DS", "1"},
+                    {"Spiesgooi", "1"},
+                    {"Diskusgooi", "1"},
+                    {"Hammergooi", "1"},
                     {"Paalspring", "1"}});
 
     // The working list and the age matrix take turns in the same place.
@@ -99,8 +116,7 @@ GeneratorTab::GeneratorTab(FormContext& form, QWidget* parent) : QWidget(parent)
     }
     side->addLayout(buttons);
 
-    static const char* const checkNames[] = {"chkNProg(0)", "chkNProg(1)", "chkNProg(2)", "chkNProg(3)",
-                                             "chkNProg(4)"};
+    static const char* const checkNames[] = {"chkNProg(0)", "chkNProg(1)", "chkNProg(2)", "chkNProg(3)", "chkNProg(4)"};
     for (int i = 0; i < 5; ++i) {
         auto* c = make<QCheckBox>(lang, checkNames[i]);
         c->setChecked(i != 3);
@@ -188,7 +204,8 @@ void GeneratorTab::cmdNProg_Click(int index)
             ScheduleReport report = run_.createProgramme(txtBeg_->text().toStdString());
             showGeneratorList(true);
             if (!report.warning().empty())
-                form_.session.prompter().inform(this, QString::fromStdString(report.warning(form_.lang)), form_.text("tab5"));
+                form_.session.prompter().inform(this, QString::fromStdString(report.warning(form_.lang)),
+                                                form_.text("tab5"));
             break;
         }
         case 3: { // Dra oor

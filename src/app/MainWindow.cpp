@@ -40,8 +40,8 @@ QString FormContext::text(const char* name) const
 }
 
 MainWindow::MainWindow(Language lang, AppSession& session)
-    : lang_(lang), session_(session), prog_(pcol::Count),
-      form_{lang, session, prog_, meeting_, recordSets_, printFontSize_}
+    : lang_(lang), session_(session),
+      prog_(pcol::Count), form_{lang, session, prog_, meeting_, recordSets_, printFontSize_}
 {
     setObjectName(isEnglish(lang) ? "frmEng2" : "frmAfr2");
     setWindowTitle(form_.text("title"));

@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QSpinBox>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include <algorithm>
 
@@ -42,13 +42,11 @@ void PhotoFinishPanel::cmdLynx_Click()
 {
     QString told;
     try {
-        const PhotoFinishReport done =
-            exportPhotoFinish(form_.programme, form_.session.reference(), form_.session.store(), form_.lang,
-                              {std::max(cmbLynxDag_->currentIndex(), 0), spnLynxOffset_->value()}, chosenFolder_());
-        told = form_.text("msgLynxWritten")
-                   .arg(done.races)
-                   .arg(done.competitors)
-                   .arg(QString::fromStdString(done.folder));
+        const PhotoFinishReport done = exportPhotoFinish(
+            form_.programme, form_.session.reference(), form_.session.store(), form_.lang,
+            {std::max(cmbLynxDag_->currentIndex(), 0), spnLynxOffset_->value()}, chosenFolder_());
+        told =
+            form_.text("msgLynxWritten").arg(done.races).arg(done.competitors).arg(QString::fromStdString(done.folder));
     } catch (const std::exception& e) {
         told = QString::fromStdString(e.what());
     }

@@ -75,8 +75,8 @@ PreviewWindow::PreviewWindow(Language lang, QWidget* parent) : QDialog(parent), 
     scroll_->setBackgroundRole(QPalette::Dark);
 
     auto* bar = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdPrevious_, lblPage_, cmdNext_, cmdZoomOut_, cmbZoom_,
-                                                      cmdZoomIn_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmdPrevious_, lblPage_, cmdNext_, cmdZoomOut_, cmbZoom_, cmdZoomIn_})
         bar->addWidget(w);
     bar->addStretch();
     bar->addWidget(cmdPrint_);
@@ -110,10 +110,9 @@ PreviewWindow::PreviewWindow(Language lang, QWidget* parent) : QDialog(parent), 
     askPdfFile = [this] {
         // Beside the printout's document file in the Data folder.
         const QFileInfo document(QString::fromStdString(doc_.exportFile()));
-        const QString start = doc_.exportFile().empty()
-                                  ? QStringLiteral("Program.pdf")
-                                  : document.absolutePath() + QLatin1Char('/') + document.completeBaseName() +
-                                        QStringLiteral(".pdf");
+        const QString start = doc_.exportFile().empty() ? QStringLiteral("Program.pdf")
+                                                        : document.absolutePath() + QLatin1Char('/') +
+                                                              document.completeBaseName() + QStringLiteral(".pdf");
         QString file = QFileDialog::getSaveFileName(this, cmdSavePdf_->text(), start, QStringLiteral("PDF (*.pdf)"));
         if (!file.isEmpty() && !file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
             file += QStringLiteral(".pdf");
@@ -188,8 +187,7 @@ void PreviewWindow::refresh()
     cmdNext_->setEnabled(has && page_ + 1 < pages_);
     cmdPrint_->setEnabled(has);
     cmdSavePdf_->setEnabled(has);
-    lblPage_->setText(has ? text(lang_, "Page %1 of %2", "Bladsy %1 van %2").arg(page_ + 1).arg(pages_)
-                          : QString());
+    lblPage_->setText(has ? text(lang_, "Page %1 of %2", "Bladsy %1 van %2").arg(page_ + 1).arg(pages_) : QString());
     if (!has) {
         image_ = QImage();
         view_->clear();
@@ -226,7 +224,7 @@ void PreviewWindow::cmdPrint_Click()
     printer.setFullPage(true);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(doc_.orientation() == printing::Orientation::Landscape ? QPageLayout::Landscape
-                                                                                       : QPageLayout::Portrait);
+                                                                                      : QPageLayout::Portrait);
     printer.setDocName(windowTitle());
     if (!askPrinter || !askPrinter(printer))
         return;

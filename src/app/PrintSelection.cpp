@@ -41,8 +41,8 @@ bool PrintTab::PrintSelection()
                 return false;
             }
         } else {
-            printing::PrintSources src{form_.programme, session.reference(), form_.meeting, store, session.logoPath,
-                                       documentFile};
+            printing::PrintSources src{form_.programme, session.reference(), form_.meeting,
+                                       store,           session.logoPath,    documentFile};
             proBar_->setMaximum(std::max(form_.programme.rows(), 1));
             printing::printProgramme(document_, src, opts, state_, progress);
             showRecordOption(opts.records); // "None" when no record set is active

@@ -1,6 +1,6 @@
 #pragma once
-#include "app/FormContext.h"
 #include "analysis/Analysis.h"
+#include "app/FormContext.h"
 #include "printing/Document.h"
 #include "printing/DocumentEdit.h"
 #include "printing/PrintOptions.h"

@@ -2,8 +2,8 @@
 // site in the data folder, opened in the system's browser; and the web folder
 // that every Save publishes into.
 #include "app/AppSession.h"
-#include "app/PrintTab.h"
 #include "app/ErrorText.h"
+#include "app/PrintTab.h"
 #include "app/Prompter.h"
 #include "data/WebFolderSetting.h"
 #include "printing/WebSite.h"
@@ -32,8 +32,8 @@ void PrintTab::cmdWeb_Click()
         std::optional<printing::WebRecordSet> set;
         if (shown.grid && shown.set)
             set = printing::WebRecordSet{shown.grid, shown.set->name, shown.set->symbol};
-        const printing::WebSite site =
-            printing::buildWebSite(src, opts, render::webLogo(session.logoPath), set ? &*set : nullptr);
+        const printing::WebSite site = printing::buildWebSite(src, opts, render::webLogo(session.logoPath),
+                                                              set ? &*set : nullptr);
         printing::writeWebFolder(folder, site.files);
         showRecordOption(opts.records); // "None" when no record set is active
     } catch (const std::exception& e) {
@@ -42,8 +42,7 @@ void PrintTab::cmdWeb_Click()
     }
     // xdg-open (or the platform's own) is started with the address as its argument.
     const QString index = QString::fromStdString(folder + "/index.html");
-    const bool opened =
-        openInBrowser ? openInBrowser(index) : QDesktopServices::openUrl(QUrl::fromLocalFile(index));
+    const bool opened = openInBrowser ? openInBrowser(index) : QDesktopServices::openUrl(QUrl::fromLocalFile(index));
     if (!opened)
         session.prompter().inform(this, form_.text("msgNoBrowser").arg(index), form_.text("msgPrintTitle"));
 }

@@ -2,10 +2,10 @@
 #include "app/ProgrammeTab.h"
 
 #include "app/AppSession.h"
-#include "app/PublishOnSave.h"
 #include "app/ErrorText.h"
 #include "app/GridTableModel.h"
 #include "app/Prompter.h"
+#include "app/PublishOnSave.h"
 #include "app/WidgetFactory.h"
 #include "platform/StoreError.h"
 #include "platform/TextNumber.h"
@@ -58,7 +58,8 @@ void ProgrammeTab::buildUi()
     cmdVolg_ = make<QPushButton>(lang, "cmdVolg");
     cmdSave_ = make<QPushButton>(lang, "cmdSave");
     cmdHerlees_ = make<QPushButton>(lang, "cmdHerlees");
-    for (QPushButton* b : {cmdAdd_, cmdWysig_, cmdDelete_, cmdClear_, cmdMove_, cmdRenum_, cmdVolg_, cmdSave_, cmdHerlees_})
+    for (QPushButton* b :
+         {cmdAdd_, cmdWysig_, cmdDelete_, cmdClear_, cmdMove_, cmdRenum_, cmdVolg_, cmdSave_, cmdHerlees_})
         actions->addWidget(b);
     left->addWidget(fraAction_);
     connect(cmdSave_, &QPushButton::clicked, this, [this] { cmdSave_Click(); });

@@ -85,16 +85,15 @@ private:
     GridTableModel* progModel_ = nullptr;
     QTableView* flxProg_ = nullptr;
     QFrame *fraData_ = nullptr, *fraAction_ = nullptr, *fraNuut_ = nullptr, *fraWysig_ = nullptr,
-           *fraMoveEnd_ = nullptr, *fraHerN_ = nullptr, *fraDisp_ = nullptr,
-           *frareeks_ = nullptr;
+           *fraMoveEnd_ = nullptr, *fraHerN_ = nullptr, *fraDisp_ = nullptr, *frareeks_ = nullptr;
     QPushButton *cmdAdd_ = nullptr, *cmdClear_ = nullptr, *cmdDelete_ = nullptr, *cmdRenum_ = nullptr,
                 *cmdSave_ = nullptr, *cmdMove_ = nullptr, *cmdWysig_ = nullptr, *cmdVolg_ = nullptr,
                 *cmdHerlees_ = nullptr;
     QLineEdit *txtNumber_ = nullptr, *txtSub_ = nullptr, *txtTime_ = nullptr, *txtPoint_ = nullptr;
     std::array<QRadioButton*, 2> optGen_{};
     std::array<QRadioButton*, 2> optAmp_{};
-    QComboBox *cmbAge_ = nullptr, *cmbItem_ = nullptr, *cmbTV_ = nullptr, *cmbLevel_ = nullptr,
-              *cmbDagn_ = nullptr, *cmbPRek_ = nullptr, *cmbPrekR_ = nullptr;
+    QComboBox *cmbAge_ = nullptr, *cmbItem_ = nullptr, *cmbTV_ = nullptr, *cmbLevel_ = nullptr, *cmbDagn_ = nullptr,
+              *cmbPRek_ = nullptr, *cmbPrekR_ = nullptr;
     QLabel* lblDagn_ = nullptr;
     QLineEdit *txtBegin_ = nullptr, *txtEind_ = nullptr, *txtNBegin_ = nullptr;
     std::array<QRadioButton*, 2> optHer_{};

@@ -3,15 +3,14 @@
 #include "app/AppSession.h"
 #include "app/GridTableModel.h"
 #include "app/ProgrammeTab.h"
-#include "app/WidgetFactory.h"
 #include "app/Prompter.h"
 #include "app/TextTable.h"
+#include "app/WidgetFactory.h"
 #include "programme/ProgrammeRow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 
-#include <algorithm>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFrame>
@@ -23,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <algorithm>
 
 namespace dravik {
 
@@ -74,8 +74,8 @@ public:
 EditorContext ProgrammeTab::editorContext()
 {
     AppSession& session = form_.session;
-    return EditorContext{form_.programme, fields_,   editor_, session.programme, session.reference(),
-                         form_.lang,      &session.store().atld40()};
+    return EditorContext{form_.programme,          fields_, editor_, session.programme, session.reference(), form_.lang,
+                         &session.store().atld40()};
 }
 
 void ProgrammeTab::pullFields()
@@ -228,7 +228,8 @@ void ProgrammeTab::connectEditor()
         showResult(result);
     });
     on(cmdDelete_, [this](const EditorContext& ctx) {
-        deleteEvent(ctx, [this](const Question& q) { return form_.session.prompter().ask(this, qs(q.text), qs(q.title)); });
+        deleteEvent(ctx,
+                    [this](const Question& q) { return form_.session.prompter().ask(this, qs(q.text), qs(q.title)); });
     });
     on(cmdClear_, [](const EditorContext& ctx) { clearProgramme(ctx); });
     on(cmdMove_, [](const EditorContext& ctx) { startMoves(ctx); });

@@ -1,8 +1,8 @@
 // The Compile tab's records panel fraPRek: the record of the event in the fields.
 #include "app/AppSession.h"
-#include "app/PublishOnSave.h"
-#include "app/Prompter.h"
 #include "app/ProgrammeTab.h"
+#include "app/Prompter.h"
+#include "app/PublishOnSave.h"
 #include "app/WidgetFactory.h"
 #include "platform/TextNumber.h"
 

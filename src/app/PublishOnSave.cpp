@@ -21,10 +21,10 @@ void publishOnSave(FormContext& form, QWidget* parent)
         request.firstActiveSet = true;
         printing::publishStoredSite(session.store(), folder, request, render::webLogo(session.logoPath));
     } catch (const std::exception& e) {
-        session.prompter().inform(parent,
-                                  form.text("msgWebNotPublished")
-                                      .arg(QString::fromStdString(folder), QString::fromStdString(e.what())),
-                                  form.text("msgPrintTitle"));
+        session.prompter().inform(
+            parent,
+            form.text("msgWebNotPublished").arg(QString::fromStdString(folder), QString::fromStdString(e.what())),
+            form.text("msgPrintTitle"));
     }
 }
 

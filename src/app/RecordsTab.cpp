@@ -1,12 +1,12 @@
 #include "app/RecordsTab.h"
 
 #include "app/AppSession.h"
-#include "app/PublishOnSave.h"
 #include "app/ErrorText.h"
-#include "platform/StoreError.h"
 #include "app/GridTableModel.h"
 #include "app/Prompter.h"
+#include "app/PublishOnSave.h"
 #include "app/WidgetFactory.h"
+#include "platform/StoreError.h"
 #include "records/RecordGrid.h"
 
 #include <QGroupBox>
@@ -59,8 +59,8 @@ RecordsTab::RecordsTab(FormContext& form, QWidget* parent) : QWidget(parent), fo
     setupRecordGrid(rek_, lang);
     rekModel_ = new GridTableModel(rek_, this);
     rekModel_->setEditable(true);
-    rekModel_->setEditableColumns({reccol::Surname, reccol::Name, reccol::Record, reccol::Year, reccol::Date,
-                                   reccol::Team, reccol::Track});
+    rekModel_->setEditableColumns(
+        {reccol::Surname, reccol::Name, reccol::Record, reccol::Year, reccol::Date, reccol::Team, reccol::Track});
     flxRek_ = gridView("flxRek", rekModel_);
     flxRek_->setColumnWidth(reccol::Event, 200);
     flxRek_->setColumnWidth(reccol::Team, 170);

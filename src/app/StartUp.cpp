@@ -36,22 +36,26 @@ std::optional<int> offerSuite(const SuiteLocation& loc, Prompter& prompter)
     const QString folder = QString::fromStdString(loc.folder);
     if (loc.fromArgument) {
         prompter.inform(nullptr,
-                        afrikaans ? "Die gids \"" + folder + "\" bevat geen Dravik Sport-suite nie (Dsd05.mdb ontbreek).\n"
-                                    "Om een te skep, gee die opdrag: dravik setup \"" + folder +
-                                        "\" (voeg --demo by vir 'n voorbeeldbyeenkoms)."
-                                  : "The folder \"" + folder + "\" holds no Dravik Sport suite (Dsd05.mdb is missing).\n"
-                                    "To create one, run: dravik setup \"" + folder +
-                                        "\" (add --demo for a sample meeting).",
+                        afrikaans ? "Die gids \"" + folder +
+                                        "\" bevat geen Dravik Sport-suite nie (Dsd05.mdb ontbreek).\n"
+                                        "Om een te skep, gee die opdrag: dravik setup \"" +
+                                        folder + "\" (voeg --demo by vir 'n voorbeeldbyeenkoms)."
+                                  : "The folder \"" + folder +
+                                        "\" holds no Dravik Sport suite (Dsd05.mdb is missing).\n"
+                                        "To create one, run: dravik setup \"" +
+                                        folder + "\" (add --demo for a sample meeting).",
                         kTitle);
         return 1;
     }
     const QString question =
-        afrikaans ? "Geen Dravik Sport-suite is in \"" + folder + "\" gevind nie.\n"
-                    "Skep daar 'n leë suite, of een met die demobyeenkoms ('n voorbeeldbyeenkoms van drie dae) "
-                    "om mee rond te kyk?"
-                  : "No Dravik Sport suite was found in \"" + folder + "\".\n"
-                    "Create an empty one there, or one with the demo meeting (a sample three-day meeting) "
-                    "to look around in?";
+        afrikaans ? "Geen Dravik Sport-suite is in \"" + folder +
+                        "\" gevind nie.\n"
+                        "Skep daar 'n leë suite, of een met die demobyeenkoms ('n voorbeeldbyeenkoms van drie dae) "
+                        "om mee rond te kyk?"
+                  : "No Dravik Sport suite was found in \"" + folder +
+                        "\".\n"
+                        "Create an empty one there, or one with the demo meeting (a sample three-day meeting) "
+                        "to look around in?";
     const QStringList buttons = afrikaans ? QStringList{"Leë suite", "Demobyeenkoms", "Kanselleer"}
                                           : QStringList{"Empty suite", "Demo meeting", "Cancel"};
     const int choice = prompter.choose(nullptr, question, kTitle, buttons);

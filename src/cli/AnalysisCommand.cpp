@@ -12,7 +12,6 @@
 #include "records/RecordSetList.h"
 #include "render/DocumentFiles.h"
 
-
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -80,8 +79,8 @@ Analysis analyse(const std::string& dir, const std::string& setReference, Analys
 
 } // namespace
 
-int runAnalysisCommand(const std::string& dir, const std::string& setReference, const std::string& order,
-                       Language lang, std::ostream& out)
+int runAnalysisCommand(const std::string& dir, const std::string& setReference, const std::string& order, Language lang,
+                       std::ostream& out)
 {
     const AnalysisOrder sortOrder = analysisOrder(order);
     const Analysis a = analyse(dir, setReference, sortOrder, lang);

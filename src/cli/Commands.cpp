@@ -7,8 +7,8 @@
 #include <CLI/CLI.hpp>
 
 #include <functional>
-#include <memory>
 #include <iostream>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -59,9 +59,8 @@ void registerCommands(CLI::App& app)
     auto* programme = app.add_subcommand("programme", "Print the programme grid as the window loads it");
     programme->add_option("DIR", o.dir, "Suite folder")->required();
     programme->add_option("--lang", o.lang, "Language of the texts: en or af")->check(CLI::IsMember({"en", "af"}));
-    registry().push_back({programme, [&o](std::ostream& out) {
-                              return runProgrammeCommand(o.dir, parseLanguage(o.lang), out);
-                          }});
+    registry().push_back(
+        {programme, [&o](std::ostream& out) { return runProgrammeCommand(o.dir, parseLanguage(o.lang), out); }});
 
     auto* setup = app.add_subcommand("setup", "Create a suite folder with its databases");
     setup->add_option("DIR", o.dir, "Suite folder to create or fill")->required();
@@ -73,9 +72,8 @@ void registerCommands(CLI::App& app)
     records->add_option("DIR", o.dir, "Suite folder")->required();
     records->add_option("--set", recordSet, "Reference (Verw) of the set to show");
     records->add_option("--lang", o.lang, "Language of the texts: en or af")->check(CLI::IsMember({"en", "af"}));
-    registry().push_back({records, [&o](std::ostream& out) {
-                              return runRecordsCommand(o.dir, recordSet, parseLanguage(o.lang), out);
-                          }});
+    registry().push_back(
+        {records, [&o](std::ostream& out) { return runRecordsCommand(o.dir, recordSet, parseLanguage(o.lang), out); }});
 
     static std::string analysisSet, analysisOrder = "events";
     auto* analysis = app.add_subcommand("analysis", "Read the analysis of the meeting as the Analyze tab does");
@@ -92,9 +90,8 @@ void registerCommands(CLI::App& app)
     generate->add_option("DIR", o.dir, "Suite folder")->required();
     generate->add_option("--start", o.start, "Meeting start time, hh:mm");
     generate->add_flag("--apply", o.apply, "Replace the stored programme with the draft");
-    registry().push_back({generate, [&o](std::ostream& out) {
-                              return runGenerateCommand(o.dir, o.start, o.apply, out);
-                          }});
+    registry().push_back(
+        {generate, [&o](std::ostream& out) { return runGenerateCommand(o.dir, o.start, o.apply, out); }});
 
     static std::string exchangeFile, exchangeSet;
     auto* exportCmd = app.add_subcommand("export", "Write the stored programme to a workbook from the template");
@@ -137,11 +134,11 @@ void registerCommands(CLI::App& app)
                  "12b = 200012; with --day-offset 1000 day 2's 12a = 101012. A sub letter never takes another "
                  "event's number. Every race of a meeting of up to 9,999 events a day and three days gets a "
                  "number of its own when K is at least the day's highest event number.\n");
-    registry().push_back({lynx, [&o](std::ostream& out) {
-                              return runLynxCommand(o.dir, lynxOptions, parseLanguage(o.lang), out);
-                          }});
+    registry().push_back(
+        {lynx, [&o](std::ostream& out) { return runLynxCommand(o.dir, lynxOptions, parseLanguage(o.lang), out); }});
 
-    auto* print = app.add_subcommand("print", "Write a printout (programme, records or analysis) as PDF and its document file");
+    auto* print = app.add_subcommand("print",
+                                     "Write a printout (programme, records or analysis) as PDF and its document file");
     PrintCommandOptions& p = o.print;
     print->add_option("DIR", o.dir, "Suite folder")->required();
     print->add_option("--what", p.what, "standard, gate, records or analysis");
@@ -178,9 +175,8 @@ void registerCommands(CLI::App& app)
     folderCmd->add_option("DIR", o.dir, "Suite folder")->required();
     folderCmd->add_option("FOLDER", webFolder, "Folder to publish into after every Save");
     folderCmd->add_flag("--off", webFolderOff, "Publish no more on Save");
-    registry().push_back({folderCmd, [&o](std::ostream& out) {
-                              return runWebFolderCommand(o.dir, webFolder, webFolderOff, out);
-                          }});
+    registry().push_back(
+        {folderCmd, [&o](std::ostream& out) { return runWebFolderCommand(o.dir, webFolder, webFolderOff, out); }});
 }
 
 namespace {
@@ -209,8 +205,8 @@ void noteMovedFolders(const CLI::App& sub, std::ostream& err)
 std::string errorText(const CLI::App& sub, const std::exception& e)
 {
     const CLI::Option* chosen = sub.get_option_no_throw("--lang");
-    const Language lang =
-        chosen && !chosen->empty() && chosen->as<std::string>() == "af" ? Language::Afrikaans : Language::English;
+    const Language lang = chosen && !chosen->empty() && chosen->as<std::string>() == "af" ? Language::Afrikaans
+                                                                                          : Language::English;
     // The window says this in Afrikaans whatever its language; the command says it as asked.
     if (isEnglish(lang) && std::string_view(e.what()) == kNoRecordSetChosen)
         return "No record set was chosen.";

@@ -35,10 +35,10 @@ int runGenerateCommand(const std::string& dir, const std::string& start, bool ap
 // programme stored through the programme Save; with a set reference, its
 // records into that set. Each prints what it did.
 // Refuses to replace an existing workbook unless force is set.
-int runExportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
-                     Language lang, std::ostream& out, bool force = false);
-int runImportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
-                     Language lang, std::ostream& out, bool force = false);
+int runExportCommand(const std::string& dir, const std::string& file, const std::string& setReference, Language lang,
+                     std::ostream& out, bool force = false);
+int runImportCommand(const std::string& dir, const std::string& file, const std::string& setReference, Language lang,
+                     std::ostream& out, bool force = false);
 // Without a set reference: one line per record set (Verw, Naam, Simb, "A" when
 // active). With one: the record grid as Display fills it, a header line and one
 // line per event of the visible columns.
@@ -48,8 +48,8 @@ int runRecordsCommand(const std::string& dir, const std::string& setReference, L
 // reference standing for the displayed record set (none when empty); the
 // totals, an empty line, then the grid's header and rows as tab-separated lines.
 // The order is "events" or "number" (of competitors).
-int runAnalysisCommand(const std::string& dir, const std::string& setReference, const std::string& order,
-                       Language lang, std::ostream& out);
+int runAnalysisCommand(const std::string& dir, const std::string& setReference, const std::string& order, Language lang,
+                       std::ostream& out);
 
 // dravik print: the options as typed; runPrintCommand checks them.
 struct PrintCommandOptions {
@@ -66,20 +66,18 @@ struct PrintCommandOptions {
     bool altLanguage = false;
     bool ids = false; // gate programme: the competitor ID before each name
     std::string lang = "en";
-    std::string set;                                                  // records: the set's reference
+    std::string set;                                                   // records: the set's reference
     std::string columns = "name,surname,gen,age,year,date,track,team"; // records: the optional columns
-    std::string analysisOrder = "events";                             // analysis: events | number
+    std::string analysisOrder = "events";                              // analysis: events | number
 };
 // Writes the programme printout as PDF and its document file into the data folder;
 // a document file that cannot be written is reported on err, does not undo the PDF
 // and makes the command exit 1.
-int runPrintCommand(const std::string& dir, const PrintCommandOptions& options, std::ostream& out,
-                    std::ostream& err);
+int runPrintCommand(const std::string& dir, const PrintCommandOptions& options, std::ostream& out, std::ostream& err);
 
 // dravik print --what analysis: the analysis read as dravik analysis reads it,
 // written as PDF and as Analyze.odt in the data folder.
-int runPrintAnalysis(const std::string& dir, const PrintCommandOptions& options, std::ostream& out,
-                     std::ostream& err);
+int runPrintAnalysis(const std::string& dir, const PrintCommandOptions& options, std::ostream& out, std::ostream& err);
 // Throws the message for a --font that is no print size, the number as typed.
 void checkPrintFont(double font);
 // Writes a printout's document file; a failure is told on err and gives exit status 1.
@@ -109,8 +107,8 @@ void publishAfterSave(DataStore& store, Language lang, std::ostream& out);
 // stored programme written into a folder; day 0 writes every day.
 struct LynxCommandOptions {
     std::string folder;
-    int day = 0;                          // 0: every day
-    int dayOffset = 0;                    // day d's events are (d - 1) × offset + number; 0 for none
+    int day = 0;                           // 0: every day
+    int dayOffset = 0;                     // day d's events are (d - 1) × offset + number; 0 for none
     std::string encoding = "windows-1252"; // windows-1252 | utf-8
 };
 int runLynxCommand(const std::string& dir, const LynxCommandOptions& options, Language lang, std::ostream& out);

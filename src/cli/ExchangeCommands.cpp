@@ -44,8 +44,8 @@ std::optional<double> chosenRecordSet(DataStore& store, const std::string& setRe
 
 } // namespace
 
-int runExportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
-                     Language lang, std::ostream& out, bool force)
+int runExportCommand(const std::string& dir, const std::string& file, const std::string& setReference, Language lang,
+                     std::ostream& out, bool force)
 {
     auto store = DataStore::open(dir);
     std::optional<double> set = chosenRecordSet(*store, setReference);
@@ -84,8 +84,8 @@ int runExportCommand(const std::string& dir, const std::string& file, const std:
     return 0;
 }
 
-int runImportCommand(const std::string& dir, const std::string& file, const std::string& setReference,
-                     Language lang, std::ostream& out, bool force)
+int runImportCommand(const std::string& dir, const std::string& file, const std::string& setReference, Language lang,
+                     std::ostream& out, bool force)
 {
     auto store = DataStore::open(dir);
     std::optional<double> set = chosenRecordSet(*store, setReference);

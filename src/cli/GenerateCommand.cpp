@@ -39,8 +39,7 @@ int runGenerateCommand(const std::string& dir, const std::string& start, bool ap
     for (int r = 1; r < flxNLys.rows(); ++r) {
         const auto& c = flxNLys.rowCells(r);
         out << c[ncol::Number] << '\t' << c[ncol::Time] << '\t' << c[ncol::Gender] << '\t' << c[ncol::Age] << '\t'
-            << c[ncol::Event] << '\t' << c[ncol::Entries] << '\t' << c[ncol::Heats] << '\t' << c[ncol::Minutes]
-            << "\n";
+            << c[ncol::Event] << '\t' << c[ncol::Entries] << '\t' << c[ncol::Heats] << '\t' << c[ncol::Minutes] << "\n";
     }
     if (apply) {
         MeetingDetails meeting = LoadMeetingDetails(store->atld00());

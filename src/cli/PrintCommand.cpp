@@ -5,15 +5,14 @@
 #include "platform/GridModel.h"
 #include "printing/DocumentEdit.h"
 #include "printing/Printouts.h"
+#include "printing/ProgrammeDocument.h"
 #include "printing/RecordsReport.h"
+#include "programme/Ordering.h"
+#include "programme/ProgrammeRow.h"
 #include "records/RecordGrid.h"
 #include "records/RecordSetEditor.h"
 #include "records/RecordSetList.h"
-#include "printing/ProgrammeDocument.h"
-#include "programme/Ordering.h"
-#include "programme/ProgrammeRow.h"
 #include "render/DocumentFiles.h"
-
 
 #include <charconv>
 #include <cmath>
@@ -126,7 +125,8 @@ int printRecords(const std::string& dir, const PrintCommandOptions& o, std::ostr
         throw std::invalid_argument("--set REF is required with --what records: the reference of a record set "
                                     "(dravik records DIR lists them).");
     if (!reference)
-        throw std::invalid_argument("--set " + o.set + " is not a record set: give the reference number of one "
+        throw std::invalid_argument("--set " + o.set +
+                                    " is not a record set: give the reference number of one "
                                     "(dravik records DIR lists them).");
     if (o.pdf.empty())
         throw std::invalid_argument("--pdf FILE is required: the file the pages are written to.");

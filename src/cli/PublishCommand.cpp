@@ -38,7 +38,8 @@ int runPublishCommand(const std::string& dir, const PublishCommandOptions& o, st
         throw std::invalid_argument("--day " + std::to_string(o.day) + " is not a day of the meeting: use 1, 2 or 3.");
     const std::optional<std::int64_t> reference = wholeNumber(o.set);
     if (!o.set.empty() && !reference)
-        throw std::invalid_argument("--set \"" + o.set + "\" is no record set reference (dravik records DIR lists them).");
+        throw std::invalid_argument("--set \"" + o.set +
+                                    "\" is no record set reference (dravik records DIR lists them).");
     if (o.folder.empty())
         throw std::invalid_argument("FOLDER is required: the folder the web page is written to.");
 
@@ -56,8 +57,7 @@ int runPublishCommand(const std::string& dir, const PublishCommandOptions& o, st
     out << "Wrote " << (folder / "index.html").string() << " (" << site.events << " events, " << site.files.size()
         << " files).\n";
     if (site.recordsPage)
-        out << "Wrote " << (folder / "records.html").string() << " (record set " << published.recordSetName
-            << ").\n";
+        out << "Wrote " << (folder / "records.html").string() << " (record set " << published.recordSetName << ").\n";
     else if (reference)
         out << "The record set " << o.set << " holds no records: no records page was written.\n";
     if (site.records == printing::RecordsIncluded::None && o.records != "none")
@@ -71,8 +71,8 @@ int runWebFolderCommand(const std::string& dir, const std::string& folder, bool 
         throw std::invalid_argument("Give FOLDER or --off, not both.");
     auto store = DataStore::open(dir); // a suite folder, or a clear message
     if (off || !folder.empty()) {
-        const std::string absolute =
-            off ? std::string() : std::filesystem::absolute(folder).lexically_normal().string();
+        const std::string absolute = off ? std::string()
+                                         : std::filesystem::absolute(folder).lexically_normal().string();
         writeWebFolderSetting(store->programFolder(), absolute);
     }
     const std::string now = readWebFolderSetting(store->programFolder());
@@ -93,8 +93,8 @@ void publishAfterSave(DataStore& store, Language lang, std::ostream& out)
         printing::WebPublishRequest request;
         request.language = lang;
         request.firstActiveSet = true;
-        const printing::WebPublished published =
-            printing::publishStoredSite(store, folder, request, render::webLogo(store.programFolder() + "Own.bmp"));
+        const printing::WebPublished published = printing::publishStoredSite(
+            store, folder, request, render::webLogo(store.programFolder() + "Own.bmp"));
         out << "Published the web site into " << folder << " (" << published.site.files.size() << " files).\n";
     } catch (const std::exception& e) {
         out << "Saved, but the web site was not published" << (folder.empty() ? "" : " into " + folder) << ": "

@@ -59,8 +59,8 @@ private:
     FolderSettings folders_;
     std::vector<MovedFolder> movedFolders_;
     std::unique_ptr<SQLite::Database> meeting_, standard_, further_, pathsDb_;
-    std::unique_ptr<RecordSet> atld00_, atld10_, atld11_, atld18_, atld19_, atld20_, atld28_, atld30_, atld37_,
-        atld40_, atld60_, atld61_, paths_;
+    std::unique_ptr<RecordSet> atld00_, atld10_, atld11_, atld18_, atld19_, atld20_, atld28_, atld30_, atld37_, atld40_,
+        atld60_, atld61_, paths_;
 };
 
 } // namespace dravik

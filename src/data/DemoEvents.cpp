@@ -39,16 +39,25 @@ std::vector<const Definition*> officialEvents(const std::vector<Definition>& def
     return out;
 }
 
-int heatsFor(int entrants) { return (entrants + kLanes - 1) / kLanes; }
+int heatsFor(int entrants)
+{
+    return (entrants + kLanes - 1) / kLanes;
+}
 
 namespace {
 
 // ---------------------------------------------------------------------------
 // The stored programme.
 
-int dayOf(int age) { return age <= 12 ? 1 : age <= 16 ? 2 : 3; }
+int dayOf(int age)
+{
+    return age <= 12 ? 1 : age <= 16 ? 2 : 3;
+}
 
-int roundUp(int minutes, int step) { return (minutes + step - 1) / step * step; }
+int roundUp(int minutes, int step)
+{
+    return (minutes + step - 1) / step * step;
+}
 
 int minutesPerRace(const Definition& d)
 {
@@ -99,17 +108,39 @@ struct OpenMark {
 
 // Provincial record level of the open class; younger and older classes scale from it.
 constexpr OpenMark kOpenMarks[] = {
-    {"60m", 6.75, 7.45},           {"80m", 8.70, 9.60},           {"100m", 10.30, 11.45},
-    {"150m", 15.30, 17.00},        {"200m", 20.75, 23.30},        {"300m", 33.00, 37.50},
-    {"400m", 46.40, 52.80},        {"80mH", 10.60, 11.40},        {"100mH", 12.90, 13.45},
-    {"110mH", 13.85, 15.50},       {"300mH", 37.00, 41.50},       {"400mH", 50.50, 57.50},
-    {"800m", 107.5, 124.0},        {"1200m", 175.0, 200.0},       {"1500m", 222.0, 255.0},
-    {"3000m", 480.0, 550.0},       {"5000m", 830.0, 950.0},       {"10000m", 1740.0, 1990.0},
-    {"1500m Steeple", 255.0, 300.0}, {"2000m Steeple", 345.0, 405.0}, {"3000m Steeple", 520.0, 600.0},
-    {"3000m Walk", 720.0, 780.0},  {"5000m Walk", 1230.0, 1340.0}, {"4x100m Relay", 40.20, 45.30},
-    {"4x400m Relay", 188.0, 215.0}, {"High Jump", 2.17, 1.84},     {"Long Jump", 7.70, 6.35},
-    {"Triple Jump", 16.00, 13.30}, {"Pole Vault", 5.20, 4.05},     {"Shot Put", 17.80, 15.20},
-    {"Discus", 56.0, 51.0},        {"Javelin", 72.0, 54.0},        {"Hammer", 66.0, 58.0},
+    {"60m", 6.75, 7.45},
+    {"80m", 8.70, 9.60},
+    {"100m", 10.30, 11.45},
+    {"150m", 15.30, 17.00},
+    {"200m", 20.75, 23.30},
+    {"300m", 33.00, 37.50},
+    {"400m", 46.40, 52.80},
+    {"80mH", 10.60, 11.40},
+    {"100mH", 12.90, 13.45},
+    {"110mH", 13.85, 15.50},
+    {"300mH", 37.00, 41.50},
+    {"400mH", 50.50, 57.50},
+    {"800m", 107.5, 124.0},
+    {"1200m", 175.0, 200.0},
+    {"1500m", 222.0, 255.0},
+    {"3000m", 480.0, 550.0},
+    {"5000m", 830.0, 950.0},
+    {"10000m", 1740.0, 1990.0},
+    {"1500m Steeple", 255.0, 300.0},
+    {"2000m Steeple", 345.0, 405.0},
+    {"3000m Steeple", 520.0, 600.0},
+    {"3000m Walk", 720.0, 780.0},
+    {"5000m Walk", 1230.0, 1340.0},
+    {"4x100m Relay", 40.20, 45.30},
+    {"4x400m Relay", 188.0, 215.0},
+    {"High Jump", 2.17, 1.84},
+    {"Long Jump", 7.70, 6.35},
+    {"Triple Jump", 16.00, 13.30},
+    {"Pole Vault", 5.20, 4.05},
+    {"Shot Put", 17.80, 15.20},
+    {"Discus", 56.0, 51.0},
+    {"Javelin", 72.0, 54.0},
+    {"Hammer", 66.0, 58.0},
 };
 
 // Share of the open-class performance reached at an age.
@@ -252,8 +283,8 @@ double recordMark(const Definition& d, double quality)
 }
 
 const std::vector<std::string> kRecordVenues = {
-    "Coetzenburg, Stellenbosch", "Pilditch Stadium, Pretoria", "Green Point Stadium, Cape Town",
-    "Mangaung Stadium, Bloemfontein", "Germiston Stadium", "Dravik Park Stadium",
+    "Coetzenburg, Stellenbosch",      "Pilditch Stadium, Pretoria", "Green Point Stadium, Cape Town",
+    "Mangaung Stadium, Bloemfontein", "Germiston Stadium",          "Dravik Park Stadium",
 };
 
 } // namespace dravik::demo

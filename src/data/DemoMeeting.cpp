@@ -34,7 +34,10 @@ public:
     bool chance(int percent) { return below(100) < percent; }
 
     template <typename T>
-    const T& pick(const std::vector<T>& items) { return items[below(static_cast<int>(items.size()))]; }
+    const T& pick(const std::vector<T>& items)
+    {
+        return items[below(static_cast<int>(items.size()))];
+    }
 
     template <typename T>
     void shuffle(std::vector<T>& items)
@@ -61,38 +64,32 @@ struct TeamInfo {
 };
 
 constexpr TeamInfo kTeams[] = {
-    {"Dravik High School", "DHS", School::High},
-    {"Hoërskool Klipfontein", "HKF", School::High},
-    {"Karoo Athletics Club", "KAC", School::Club},
-    {"Laerskool Bergsig", "LBS", School::Primary},
-    {"Rietvallei College", "RVC", School::High},
-    {"Hoërskool Noordkaap", "HNK", School::High},
-    {"Seaview Harriers", "SVH", School::Club},
-    {"Bosveld Academy", "BVA", School::High},
-    {"Hoërskool Vaalrivier", "HVR", School::High},
-    {"Table Bay Athletics Club", "TBA", School::Club},
-    {"Drakensberg High School", "DBH", School::High},
-    {"Laerskool Doringboom", "LDB", School::Primary},
+    {"Dravik High School", "DHS", School::High},      {"Hoërskool Klipfontein", "HKF", School::High},
+    {"Karoo Athletics Club", "KAC", School::Club},    {"Laerskool Bergsig", "LBS", School::Primary},
+    {"Rietvallei College", "RVC", School::High},      {"Hoërskool Noordkaap", "HNK", School::High},
+    {"Seaview Harriers", "SVH", School::Club},        {"Bosveld Academy", "BVA", School::High},
+    {"Hoërskool Vaalrivier", "HVR", School::High},    {"Table Bay Athletics Club", "TBA", School::Club},
+    {"Drakensberg High School", "DBH", School::High}, {"Laerskool Doringboom", "LDB", School::Primary},
 };
 constexpr int kTeamCount = static_cast<int>(std::size(kTeams));
 
 const std::vector<std::string> kSurnames = {
-    "Van der Merwe", "Botha",    "Nkosi",     "Dlamini",  "Pretorius", "Naidoo",   "Mokoena",  "Du Plessis",
-    "Khumalo",       "Smith",    "Venter",    "Ndlovu",   "Joubert",   "Steyn",    "Coetzee",  "Mthembu",
-    "Fourie",        "Jacobs",   "Sithole",   "Le Roux",  "Nel",       "Kruger",   "Williams", "Zulu",
-    "Visser",        "Mahlangu", "Van Wyk",   "Meyer",    "Petersen",  "Govender", "Baloyi",   "Swanepoel",
-    "Ferreira",      "Moloi",    "Erasmus",   "Pillay",   "Cloete",    "Maree",    "Hendricks", "Mabaso",
-    "Oosthuizen",    "Molefe",   "Engelbrecht", "Radebe", "Du Toit",   "Makhanya", "Lombard",  "Adams",
+    "Van der Merwe", "Botha",    "Nkosi",       "Dlamini", "Pretorius", "Naidoo",   "Mokoena",   "Du Plessis",
+    "Khumalo",       "Smith",    "Venter",      "Ndlovu",  "Joubert",   "Steyn",    "Coetzee",   "Mthembu",
+    "Fourie",        "Jacobs",   "Sithole",     "Le Roux", "Nel",       "Kruger",   "Williams",  "Zulu",
+    "Visser",        "Mahlangu", "Van Wyk",     "Meyer",   "Petersen",  "Govender", "Baloyi",    "Swanepoel",
+    "Ferreira",      "Moloi",    "Erasmus",     "Pillay",  "Cloete",    "Maree",    "Hendricks", "Mabaso",
+    "Oosthuizen",    "Molefe",   "Engelbrecht", "Radebe",  "Du Toit",   "Makhanya", "Lombard",   "Adams",
 };
 const std::vector<std::string> kBoysNames = {
-    "Johan",  "Pieter", "Thabo",   "Sipho",   "Jaco",     "Ruan",   "Kagiso",  "Lwazi",   "Riaan",  "Tshepo",
-    "Bongani", "Wian",  "Dewald",  "Mandla",  "Liam",     "Ethan",  "Kyle",    "Themba",  "Hendrik", "Francois",
-    "Siyabonga", "Armand", "Neo",  "Lethabo", "Christo",  "Jayden", "Kabelo",  "Morné",   "Sibusiso", "Werner",
+    "Johan",     "Pieter", "Thabo",  "Sipho",   "Jaco",    "Ruan",   "Kagiso", "Lwazi",  "Riaan",    "Tshepo",
+    "Bongani",   "Wian",   "Dewald", "Mandla",  "Liam",    "Ethan",  "Kyle",   "Themba", "Hendrik",  "Francois",
+    "Siyabonga", "Armand", "Neo",    "Lethabo", "Christo", "Jayden", "Kabelo", "Morné",  "Sibusiso", "Werner",
 };
 const std::vector<std::string> kGirlsNames = {
-    "Anri",   "Lerato",  "Nomsa",   "Zanele",  "Marike",  "Elmarie", "Thandi",  "Chantelle", "Annika", "Palesa",
-    "Refilwe", "Carla",  "Mia",     "Naledi",  "Lindiwe", "Karabo",  "Retha",   "Lize",      "Nandi",  "Bianca",
-    "Jana",   "Zinhle",  "Michelle", "Tumi",   "Ilse",    "Keitumetse", "Amber", "Simone",   "Nthabiseng", "Liezl",
+    "Anri",    "Lerato", "Nomsa",    "Zanele", "Marike",  "Elmarie",    "Thandi", "Chantelle", "Annika",     "Palesa",
+    "Refilwe", "Carla",  "Mia",      "Naledi", "Lindiwe", "Karabo",     "Retha",  "Lize",      "Nandi",      "Bianca",
+    "Jana",    "Zinhle", "Michelle", "Tumi",   "Ilse",    "Keitumetse", "Amber",  "Simone",    "Nthabiseng", "Liezl",
 };
 
 struct Athlete {
@@ -223,9 +220,8 @@ std::vector<const Definition*> groupMenu(const std::vector<Definition>& defs, co
     std::vector<const Definition*> menu;
     auto add = [&](std::initializer_list<int> kinds) {
         auto options = officialEvents(defs, group, kinds);
-        std::erase_if(options, [&](const Definition* d) {
-            return std::find(menu.begin(), menu.end(), d) != menu.end();
-        });
+        std::erase_if(options,
+                      [&](const Definition* d) { return std::find(menu.begin(), menu.end(), d) != menu.end(); });
         if (!options.empty())
             menu.push_back(rnd.pick(options));
     };
@@ -265,8 +261,8 @@ std::map<int, std::vector<int>> chooseRelays(const std::vector<Definition>& defs
     std::vector<std::pair<int, int>> byTeams; // (minus the number of teams, age)
     for (const auto& [group, perTeam] : teamSizes)
         if (group.first == "S")
-            byTeams.push_back({-static_cast<int>(teamsOf(group).size() + teamsOf({"M", group.second}).size()),
-                               group.second});
+            byTeams.push_back(
+                {-static_cast<int>(teamsOf(group).size() + teamsOf({"M", group.second}).size()), group.second});
     std::sort(byTeams.begin(), byTeams.end());
     byTeams.resize(std::min<size_t>(byTeams.size(), 3));
     int oldest = 0;
@@ -361,8 +357,7 @@ void writeDemoMeeting(SQLite::Database& meeting, SQLite::Database& standard)
     std::map<int, std::vector<int>> relays = chooseRelays(defs, teamSizes);
 
     SQLite::Statement entry(meeting, "INSERT INTO Atld37 (Nommer, Tnom, Uvlak, Been, Baan) VALUES (?, ?, ?, ?, ?)");
-    SQLite::Statement teamEntry(meeting,
-                                "INSERT INTO Atld28 (Nommer, Tnom, Uvlak, Been, Baan) VALUES (?, ?, ?, ?, ?)");
+    SQLite::Statement teamEntry(meeting, "INSERT INTO Atld28 (Nommer, Tnom, Uvlak, Been, Baan) VALUES (?, ?, ?, ?, ?)");
     auto write = [](SQLite::Statement& st, const std::vector<Entry>& entries) {
         for (const auto& e : entries) {
             st.reset();

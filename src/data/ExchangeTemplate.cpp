@@ -67,11 +67,20 @@ std::string escaped(const std::string& text)
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -107,9 +116,8 @@ std::string sheetXml(Texts& texts)
     };
     // Column widths in characters, columns 1 to 16.
     static const int widths[] = {6, 5, 6, 7, 12, 9, 6, 30, 24, 10, 14, 16, 7, 26, 8, 5};
-    static const char* headings[] = {"No",     "Sub",   "Place", "Time", "Level", "Gender", "Age",
-                                     "Event - Code", "Event", "Record", "Name", "Surname", "Year",
-                                     "Team",   "Table", "Day"};
+    static const char* headings[] = {"No",    "Sub",    "Place", "Time",    "Level", "Gender", "Age",   "Event - Code",
+                                     "Event", "Record", "Name",  "Surname", "Year",  "Team",   "Table", "Day"};
     std::string x = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships">
 <sheetViews><sheetView workbookViewId="0"><pane ySplit="5" topLeftCell="A6" activePane="bottomLeft" state="frozen"/></sheetView></sheetViews>
@@ -123,13 +131,15 @@ std::string sheetXml(Texts& texts)
     x += "<row r=\"2\">" + textCell("A2", "Events from row 6, one a row; the list ends at the first empty No.", 0) +
          "</row>\n";
     x += "<row r=\"3\">" +
-         textCell("A3", "Level: F... final, S... semi-final, any other quarter-final, or a level's full name. "
-                        "Gender: M... male, any other female.",
+         textCell("A3",
+                  "Level: F... final, S... semi-final, any other quarter-final, or a level's full name. "
+                  "Gender: M... male, any other female.",
                   0) +
          "</row>\n";
     x += "<row r=\"4\">" +
-         textCell("A4", "Event - Code: the event name, \" - \" and the four-digit event definition number; "
-                        "Event and Table are worked out from it.",
+         textCell("A4",
+                  "Event - Code: the event name, \" - \" and the four-digit event definition number; "
+                  "Event and Table are worked out from it.",
                   0) +
          "</row>\n";
     x += "<row r=\"5\">";
@@ -166,8 +176,8 @@ void writeExchangeTemplate(const std::string& file)
     // The sources point into these strings until zip_close has written them.
     Texts texts;
     const std::vector<std::pair<const char*, std::string>> parts = {
-        {"[Content_Types].xml", kContentTypes}, {"_rels/.rels", kPackageRels},
-        {"docProps/app.xml", kAppProperties},   {"xl/workbook.xml", kWorkbook},
+        {"[Content_Types].xml", kContentTypes},        {"_rels/.rels", kPackageRels},
+        {"docProps/app.xml", kAppProperties},          {"xl/workbook.xml", kWorkbook},
         {"xl/_rels/workbook.xml.rels", kWorkbookRels}, {"xl/styles.xml", kStyles},
         {"xl/worksheets/sheet1.xml", sheetXml(texts)}, {"xl/sharedStrings.xml", texts.partXml()},
     };

@@ -122,8 +122,8 @@ std::string formatIsoDate(Clock::time_point t)
     using namespace std::chrono;
     year_month_day ymd{floor<days>(t)};
     char buf[16];
-    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
-                  static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
+    std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", static_cast<int>(ymd.year()), static_cast<unsigned>(ymd.month()),
+                  static_cast<unsigned>(ymd.day()));
     return buf;
 }
 

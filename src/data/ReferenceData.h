@@ -10,13 +10,13 @@ class RecordSet;
 
 // One event definition (Atld10 / Atld19).
 struct EventDefinition {
-    double nommer = 0;     // definition number, as Tabverw and Tnom refer to it
-    int tipe = 0;          // kind of event
-    std::string sm;        // "S" male, anything else female
-    std::string oud;       // age class as text
-    std::string besk;      // event name key into the catalogue
-    std::string nota;      // note appended to the name when not blank
-    std::string amp;       // "J" marks an official event
+    double nommer = 0; // definition number, as Tabverw and Tnom refer to it
+    int tipe = 0;      // kind of event
+    std::string sm;    // "S" male, anything else female
+    std::string oud;   // age class as text
+    std::string besk;  // event name key into the catalogue
+    std::string nota;  // note appended to the name when not blank
+    std::string amp;   // "J" marks an official event
 
     bool isMale() const { return sm == "S"; }
     double age() const;

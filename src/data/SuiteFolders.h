@@ -8,7 +8,7 @@ namespace dravik {
 
 // A stored folder that points out of the suite that was opened.
 struct MovedFolder {
-    std::string field; // "Data" or "Import", the Paths field
+    std::string field;  // "Data" or "Import", the Paths field
     std::string stored; // as the Paths table holds it
     std::string used;   // the folder the program uses instead; empty when none was found
 };

@@ -10,7 +10,8 @@ namespace dravik {
 bool folderHoldsSuite(const std::string& folder)
 {
     std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::path(withTrailingSeparator(folder) + suitefile::Options), ec);
+    return std::filesystem::is_regular_file(std::filesystem::path(withTrailingSeparator(folder) + suitefile::Options),
+                                            ec);
 }
 
 SuiteLocation locateSuite(const std::optional<std::string>& argument, const std::string& executableFolder,
@@ -23,7 +24,8 @@ SuiteLocation locateSuite(const std::optional<std::string>& argument, const std:
     } else if (!executableFolder.empty() && folderHoldsSuite(executableFolder)) {
         loc.folder = withTrailingSeparator(executableFolder);
     } else {
-        std::string base = !xdgDataHome.empty() ? xdgDataHome : (home.empty() ? std::string(".") : home + "/.local/share");
+        std::string base = !xdgDataHome.empty() ? xdgDataHome
+                                                : (home.empty() ? std::string(".") : home + "/.local/share");
         loc.folder = withTrailingSeparator(withTrailingSeparator(base) + "dravik-sport");
     }
     loc.holdsSuite = folderHoldsSuite(loc.folder);

@@ -8,7 +8,7 @@ namespace dravik {
 // the folder given on the command line; else the executable's folder when it
 // holds Dsd05.mdb; else $XDG_DATA_HOME/dravik-sport (~/.local/share/dravik-sport).
 struct SuiteLocation {
-    std::string folder;    // with a trailing separator
+    std::string folder; // with a trailing separator
     bool fromArgument = false;
     bool holdsSuite = false; // Dsd05.mdb is there
 };

@@ -85,9 +85,8 @@ void writeOptions(SQLite::Database& db)
 
 void writePrograms(SQLite::Database& db)
 {
-    static const char* names[] = {"Teams",    "Athletes", "Entries",  "Heats",     "Results", "Points",
-                                  "Reports",  "Labels",   "Numbers",  "Backup",    "Options", "Timing",
-                                  "Program",  "Records",  "Transfer"};
+    static const char* names[] = {"Teams",   "Athletes", "Entries", "Heats",  "Results", "Points",  "Reports", "Labels",
+                                  "Numbers", "Backup",   "Options", "Timing", "Program", "Records", "Transfer"};
     SQLite::Statement st(db, "INSERT INTO Prog (Orde, Afr, AfrT, AfrP, Eng, EngT, EngP, Aktief) "
                              "VALUES (?, ?, ?, ?, ?, ?, ?, 1)");
     for (int i = 0; i < 15; ++i) {
@@ -108,7 +107,8 @@ void writePaths(SQLite::Database& db, const fs::path& dir)
 {
     ProgramFiles wp = findProgram({"/usr/bin/lowriter", "/usr/bin/libreoffice", "/usr/bin/soffice"});
     ProgramFiles sh = findProgram({"/usr/bin/localc", "/usr/bin/libreoffice", "/usr/bin/soffice"});
-    SQLite::Statement st(db, "INSERT INTO Paths (Word, Excel, Data, Import, Prog, WP, SH) VALUES (?, ?, ?, ?, ?, ?, ?)");
+    SQLite::Statement st(db,
+                         "INSERT INTO Paths (Word, Excel, Data, Import, Prog, WP, SH) VALUES (?, ?, ?, ?, ?, ?, ?)");
     st.bind(1, wp.folder);
     st.bind(2, sh.folder);
     st.bind(3, withTrailingSeparator((dir / "Data").string()));
@@ -144,7 +144,8 @@ SuiteSetupReport createSuiteFolder(const std::string& dirText, bool demo)
     targets.push_back(dir / suitefile::ExchangeTemplate);
     for (const auto& t : targets)
         if (fs::exists(t, ec))
-            throw StoreError("\"" + t.string() + "\" already exists; setup never overwrites a file. "
+            throw StoreError("\"" + t.string() +
+                             "\" already exists; setup never overwrites a file. "
                              "Choose an empty folder.");
     fs::create_directories(dir, ec);
     if (ec)

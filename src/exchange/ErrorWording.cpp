@@ -50,15 +50,15 @@ std::string storeText(const StoreError& e, bool en)
     switch (e.kind()) {
     case StoreError::Kind::Busy:
         return (en ? Text("Another window or program is writing to table %1 in \"%2\". Nothing was stored; try "
-                             "again when it has finished.")
+                          "again when it has finished.")
                    : Text("'n Ander venster of program skryf na tabel %1 in \"%2\". Niks is gestoor nie; probeer "
-                             "weer wanneer dit klaar is."))
+                          "weer wanneer dit klaar is."))
             .arg(fact(f, 0), fact(f, 1));
     case StoreError::Kind::Changed:
         return (en ? Text("Table %1 in \"%2\" was changed by another window or program since it was loaded. "
-                             "Nothing was saved.")
+                          "Nothing was saved.")
                    : Text("Tabel %1 in \"%2\" is deur 'n ander venster of program verander sedert dit gelaai is. "
-                             "Niks is gestoor nie."))
+                          "Niks is gestoor nie."))
             .arg(fact(f, 0), fact(f, 1));
     case StoreError::Kind::Other:
         break;
@@ -85,11 +85,11 @@ std::string generatorText(const GeneratorError& e, bool en)
                "soos dit is.";
     case GeneratorError::Kind::PastMidnight:
         return Text("Die skedule loop verby 23:59: ry %1 begin om %2. Begin die byeenkoms vroeer of versprei die "
-                       "items oor meer dae. Die gestoorde program is gelaat soos dit is.")
+                    "items oor meer dae. Die gestoorde program is gelaat soos dit is.")
             .arg(fact(f, 0), fact(f, 1));
     case GeneratorError::Kind::NoHeatSizeRow:
         return Text("Die tabel van wedlootgroottes het geen ry vir \"%1\" nie; stel dit weer op voordat die "
-                       "items gelees word.")
+                    "items gelees word.")
             .arg(fact(f, 0));
     case GeneratorError::Kind::BadHeatSize:
         return Text("Die wedlootgrootte vir \"%1\" is \"%2\"; tik die aantal atlete per wedloop (bo 0).")
@@ -111,24 +111,23 @@ std::string exchangeText(const ExchangeError& e, bool en)
     switch (e.kind()) {
     case ExchangeError::Kind::NotWorkbook:
         return Text("Die werkboek \"%1\" kan nie gelees word nie: die lêer is beskadig of is nie 'n werkboek "
-                       "nie.")
+                    "nie.")
             .arg(fact(f, 0));
     case ExchangeError::Kind::NoProgrammeSheet:
         return Text("\"%1\" hou geen programblad nie: ry 6 van sy eerste blad moet 'n itemnommer in kolom 1 en "
-                       "'n ouderdom in kolom 7 hê. Niks is gelees nie.")
+                    "'n ouderdom in kolom 7 hê. Niks is gelees nie.")
             .arg(fact(f, 0));
     case ExchangeError::Kind::CannotWrite:
         return Text("Die werkboek \"%1\" kan nie geskryf word nie (%2).").arg(fact(f, 0), fact(f, 1));
-    case ExchangeError::Kind::BadRecord:
-    {
+    case ExchangeError::Kind::BadRecord: {
         const std::string what = fact(f, 5);
         const std::string reason =
-            what == "year"       ? Text("die jaar \"%1\" is nie 'n jaar van vier syfers nie").arg(fact(f, 2))
-            : what == "measured" ? Text("die rekord \"%1\" is nie 'n getal bo 0 nie (die item word gemeet)")
-                                       .arg(fact(f, 2))
-                                 : Text("die rekord \"%1\" is nie 'n getal bo 0 of 'n tyd nie (m:ss.ss, "
-                                           "h:mm:ss.ss)")
-                                       .arg(fact(f, 2));
+            what == "year" ? Text("die jaar \"%1\" is nie 'n jaar van vier syfers nie").arg(fact(f, 2))
+            : what == "measured"
+                ? Text("die rekord \"%1\" is nie 'n getal bo 0 nie (die item word gemeet)").arg(fact(f, 2))
+                : Text("die rekord \"%1\" is nie 'n getal bo 0 of 'n tyd nie (m:ss.ss, "
+                       "h:mm:ss.ss)")
+                      .arg(fact(f, 2));
         return Text("Dag %1, item %2 (%3), bladry %4: %5. Niks van die stel is verander nie.")
             .arg(fact(f, 3), fact(f, 0), fact(f, 1), fact(f, 4), reason);
     }

@@ -57,9 +57,12 @@ SheetLevel sheetLevel(const std::string& text)
     if (key == lowered(kQuarter))
         return {3, Language::Afrikaans};
     switch (firstLetter(text)) {
-    case 'F': return {0, Language::Afrikaans};
-    case 'S': return {2, Language::Afrikaans};
-    default: return {3, Language::Afrikaans};
+    case 'F':
+        return {0, Language::Afrikaans};
+    case 'S':
+        return {2, Language::Afrikaans};
+    default:
+        return {3, Language::Afrikaans};
     }
 }
 
@@ -67,9 +70,9 @@ SheetLevel sheetLevel(const std::string& text)
 
 const std::vector<std::string>& exchangeHeader()
 {
-    static const std::vector<std::string> header = {"No",     "",     "Time",    "Gen",  "Age",   "Event",
-                                                    "H/F",    "Place", "Record", "Year", "Name",  "Surname",
-                                                    "Team",   "Table", "Tpe",    "Day"};
+    static const std::vector<std::string> header = {"No",   "",      "Time",   "Gen",  "Age",  "Event",
+                                                    "H/F",  "Place", "Record", "Year", "Name", "Surname",
+                                                    "Team", "Table", "Tpe",    "Day"};
     return header;
 }
 
@@ -94,10 +97,14 @@ std::string levelFromSheet(const std::string& text)
 {
     SheetLevel level = sheetLevel(text);
     switch (level.index) {
-    case 0: return kFinal;
-    case 2: return kSemi;
-    case 3: return kQuarter;
-    default: return levelTexts(level.lang)[level.index];
+    case 0:
+        return kFinal;
+    case 2:
+        return kSemi;
+    case 3:
+        return kQuarter;
+    default:
+        return levelTexts(level.lang)[level.index];
     }
 }
 

@@ -15,16 +15,16 @@ struct SheetCell;
 // this program's own addition, so that a programme of several days goes out
 // to a workbook and comes back on the same days.
 namespace xcol {
-inline constexpr int Number = 0, Sub = 1, Time = 2, Gender = 3, Age = 4, Event = 5, Level = 6, Place = 7,
-                     Record = 8, Year = 9, Name = 10, Surname = 11, Team = 12, Table = 13, Type = 14, Day = 15;
+inline constexpr int Number = 0, Sub = 1, Time = 2, Gender = 3, Age = 4, Event = 5, Level = 6, Place = 7, Record = 8,
+                     Year = 9, Name = 10, Surname = 11, Team = 12, Table = 13, Type = 14, Day = 15;
 inline constexpr int Count = 16;
 } // namespace xcol
 
 // Columns of the programme sheet, counted from 1 as a spreadsheet does. Rows 1
 // to 5 are headings; event row i of the exchange grid is sheet row i + 5.
 namespace scol {
-inline constexpr int Number = 1, Sub = 2, Place = 3, Time = 4, Level = 5, Gender = 6, Age = 7, EventCode = 8,
-                     Event = 9, Record = 10, Name = 11, Surname = 12, Year = 13, Team = 14, Table = 15, Day = 16;
+inline constexpr int Number = 1, Sub = 2, Place = 3, Time = 4, Level = 5, Gender = 6, Age = 7, EventCode = 8, Event = 9,
+                     Record = 10, Name = 11, Surname = 12, Year = 13, Team = 14, Table = 15, Day = 16;
 inline constexpr int Count = 16;
 inline constexpr int FirstEventRow = 6;
 // The import reads no row below this one.

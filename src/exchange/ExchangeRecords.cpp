@@ -79,11 +79,11 @@ std::vector<double> checkExchangeRecords(const GridModel& exchange)
         const std::string text = !value ? x[xcol::Record] : x[xcol::Year];
         const std::string day = trimmed(x[xcol::Day]).empty() ? "1" : trimmed(x[xcol::Day]);
         const std::string sheetRow = std::to_string(r + scol::FirstEventRow - 1);
-        const std::string reason =
-            what == "year"       ? "the year \"" + text + "\" is not a year of four digits"
-            : what == "measured" ? "the record \"" + text + "\" is not a number above 0 (the event is measured)"
-                                 : "the record \"" + text +
-                                       "\" is neither a number above 0 nor a time (m:ss.ss, h:mm:ss.ss)";
+        const std::string reason = what == "year" ? "the year \"" + text + "\" is not a year of four digits"
+                                   : what == "measured"
+                                       ? "the record \"" + text + "\" is not a number above 0 (the event is measured)"
+                                       : "the record \"" + text +
+                                             "\" is neither a number above 0 nor a time (m:ss.ss, h:mm:ss.ss)";
         throw ExchangeError("Day " + day + ", event " + x[xcol::Number] + x[xcol::Sub] + " (" + x[xcol::Event] +
                                 "), sheet row " + sheetRow + ": " + reason + ". Nothing of the set was changed.",
                             ExchangeError::Kind::BadRecord,

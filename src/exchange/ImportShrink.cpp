@@ -15,8 +15,8 @@ ImportShrink checkImportShrink(const ListEnd& end, int importedRows, int program
     std::string told;
     if (isEnglish(lang)) {
         told = "The workbook's list of events ends at sheet row " + row +
-               ", where the number (column 1) is empty, though " + below + " rows below it hold a number. Its " +
-               read + (one ? " event" : " events") + " would replace the " + held + " rows of the programme.";
+               ", where the number (column 1) is empty, though " + below + " rows below it hold a number. Its " + read +
+               (one ? " event" : " events") + " would replace the " + held + " rows of the programme.";
         result.question = told + " Replace the programme anyway?";
         result.refusal = told + " Nothing was stored; give --force to store the list anyway.";
     } else {

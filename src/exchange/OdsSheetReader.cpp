@@ -96,8 +96,7 @@ SheetCell cellValue(pugi::xml_node cell)
     }
     if (type == "time") {
         const std::string value = officeAttribute(cell, "time-value");
-        return sheetvalue::durationDays(value, number) ? SheetCell::ofNumber(number)
-                                                        : SheetCell::ofUnreadable(value);
+        return sheetvalue::durationDays(value, number) ? SheetCell::ofNumber(number) : SheetCell::ofUnreadable(value);
     }
     if (type == "boolean") {
         const std::string value = officeAttribute(cell, "boolean-value");

@@ -26,8 +26,7 @@ void appendRaceKey(std::string& text, const PhotoFinishRace& r)
 // Appends one field as the camera format quotes it (see lynxField).
 void appendField(std::string& out, const std::string& text)
 {
-    const bool plain = (text.empty() || text.front() != ' ') &&
-                       std::none_of(text.begin(), text.end(), [](char c) {
+    const bool plain = (text.empty() || text.front() != ' ') && std::none_of(text.begin(), text.end(), [](char c) {
                            return c == ',' || c == '"' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
                        });
     if (plain) {
@@ -71,8 +70,8 @@ void writePart(const fs::path& part, const std::string& bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out)
-        throw PhotoFinishError("Cannot write \"" + part.string() + "\": " +
-                               (errno ? std::strerror(errno) : "the disk may be full") + ".");
+        throw PhotoFinishError("Cannot write \"" + part.string() +
+                               "\": " + (errno ? std::strerror(errno) : "the disk may be full") + ".");
 }
 
 // The new files beside the old ones, and the old ones kept aside while the
@@ -225,10 +224,9 @@ PhotoFinishReport exportPhotoFinish(const GridModel& programme, const EventRefer
 {
     std::error_code ec;
     if (!fs::is_directory(folder, ec))
-        throw PhotoFinishError(isEnglish(lang) ? "Cannot write the photo-finish files: the folder \"" + folder +
-                                                     "\" does not exist."
-                                               : "Kan nie die fotofinish-lêers skryf nie: die vouer \"" + folder +
-                                                     "\" bestaan nie.");
+        throw PhotoFinishError(
+            isEnglish(lang) ? "Cannot write the photo-finish files: the folder \"" + folder + "\" does not exist."
+                            : "Kan nie die fotofinish-lêers skryf nie: die vouer \"" + folder + "\" bestaan nie.");
     if (choice.dayOffset < 0 || choice.dayOffset > kMaxDayOffset)
         throw PhotoFinishError((isEnglish(lang) ? "The day offset " : "Die dagverskuiwing ") +
                                std::to_string(choice.dayOffset) +

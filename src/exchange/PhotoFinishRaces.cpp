@@ -48,7 +48,8 @@ public:
     void add(const StartListEvent& e)
     {
         const std::string number = e.programmeNumber();
-        const std::string where = say("Event ", "Item ") + number + say(" (day ", " (dag ") + std::to_string(e.day) + ")";
+        const std::string where = say("Event ", "Item ") + number + say(" (day ", " (dag ") + std::to_string(e.day) +
+                                  ")";
         if (!e.definitionKnown) {
             problems_.push_back(where + say(": there is no event definition ", ": daar is geen itemdefinisie ") +
                                 formatNumber(e.definition) + say(".", " nie."));
@@ -58,8 +59,9 @@ public:
             return;
         const int event = photoFinishEventNumber(e.number, e.sub, e.day, choice_.dayOffset);
         if (event == 0)
-            problems_.push_back(where + say(": the number must be a whole number from 1 to 9999 and the sub one letter",
-                                            ": die nommer moet 'n heelgetal van 1 tot 9999 wees en die sub een letter") +
+            problems_.push_back(where +
+                                say(": the number must be a whole number from 1 to 9999 and the sub one letter",
+                                    ": die nommer moet 'n heelgetal van 1 tot 9999 wees en die sub een letter") +
                                 (choice_.dayOffset > 0 ? say(", on day 1, 2 or 3.", ", op dag 1, 2 of 3.") : "."));
         if (e.levelIndex < 0)
             problems_.push_back(where + ": \"" + e.level +
@@ -93,15 +95,16 @@ public:
     PhotoFinishRaces finish(bool anyRow)
     {
         if (!anyRow)
-            problems_.push_back(choice_.day == 0
-                                    ? say("The programme has no events.", "Die program het geen items nie.")
-                                    : say("Day ", "Dag ") + std::to_string(choice_.day) +
-                                          say(" of the programme has no events.", " van die program het geen items nie."));
+            problems_.push_back(
+                choice_.day == 0 ? say("The programme has no events.", "Die program het geen items nie.")
+                                 : say("Day ", "Dag ") + std::to_string(choice_.day) +
+                                       say(" of the programme has no events.", " van die program het geen items nie."));
         else if (races_.empty() && problems_.empty())
             problems_.push_back(say("The programme has no races to write (field events are not written).",
                                     "Die program het geen lope om te skryf nie (veldnommers word nie geskryf nie)."));
         if (!problems_.empty()) {
-            std::string message = say("The photo-finish files were not written:", "Die fotofinish-lêers is nie geskryf nie:");
+            std::string message = say("The photo-finish files were not written:",
+                                      "Die fotofinish-lêers is nie geskryf nie:");
             for (size_t i = 0; i < std::min(problems_.size(), kProblemsShown); ++i)
                 message += "\n" + problems_[i];
             if (problems_.size() > kProblemsShown)
@@ -131,10 +134,7 @@ public:
 
 private:
     // A problem's words in the language of the window or of --lang.
-    std::string say(const char* english, const char* afrikaans) const
-    {
-        return isEnglish(lang_) ? english : afrikaans;
-    }
+    std::string say(const char* english, const char* afrikaans) const { return isEnglish(lang_) ? english : afrikaans; }
 
     void checkUnique(int event, int day, const std::string& where)
     {
@@ -143,19 +143,18 @@ private:
             return;
         // Numbers that start again each day are one problem, told once.
         if (it->second.day == day || choice_.dayOffset > 0)
-            problems_.push_back(it->second.where + say(" and ", " en ") + where +
-                                say(" would both be photo-finish event ", " sou albei fotofinish-item ") +
-                                std::to_string(event) +
-                                (it->second.day == day
-                                     ? say(": give them numbers of their own.", ": gee elkeen sy eie nommer.")
-                                     : say(": choose a day offset above the day's highest event number.",
-                                           ": kies 'n dagverskuiwing bo die dag se hoogste itemnommer.")));
+            problems_.push_back(
+                it->second.where + say(" and ", " en ") + where +
+                say(" would both be photo-finish event ", " sou albei fotofinish-item ") + std::to_string(event) +
+                (it->second.day == day ? say(": give them numbers of their own.", ": gee elkeen sy eie nommer.")
+                                       : say(": choose a day offset above the day's highest event number.",
+                                             ": kies 'n dagverskuiwing bo die dag se hoogste itemnommer.")));
         else if (!toldDaysRepeat_)
-            problems_.push_back(say("The event numbers start again on another day (",
-                                    "Die itemnommers begin weer op 'n ander dag (") +
-                                it->second.where + ", " + where +
-                                say("): write one day's races at a time, or number each day apart with a day offset.",
-                                    "): skryf een dag se lope op 'n slag, of nommer elke dag apart met 'n dagverskuiwing."));
+            problems_.push_back(
+                say("The event numbers start again on another day (", "Die itemnommers begin weer op 'n ander dag (") +
+                it->second.where + ", " + where +
+                say("): write one day's races at a time, or number each day apart with a day offset.",
+                    "): skryf een dag se lope op 'n slag, of nommer elke dag apart met 'n dagverskuiwing."));
         toldDaysRepeat_ = toldDaysRepeat_ || it->second.day != day;
     }
 
@@ -168,9 +167,10 @@ private:
         if (auto it = people_.find(e.code); it != people_.end() && drawOk) {
             Person& known = persons_[it->second];
             if (known.relay != relay && !known.toldShared) {
-                problems_.push_back(say("Competitor ", "Deelnemer ") + known.competitor.id +
-                                    say(" is both a team and an athlete: a team number and an athlete code are the same.",
-                                        " is 'n span sowel as 'n atleet: 'n spannommer en 'n atleetkode is dieselfde."));
+                problems_.push_back(
+                    say("Competitor ", "Deelnemer ") + known.competitor.id +
+                    say(" is both a team and an athlete: a team number and an athlete code are the same.",
+                        " is 'n span sowel as 'n atleet: 'n spannommer en 'n atleetkode is dieselfde."));
                 known.toldShared = true;
             }
             return it->second;
@@ -178,26 +178,25 @@ private:
         if (drawOk && e.named) {
             const int place = static_cast<int>(persons_.size());
             people_.emplace(e.code, place);
-            persons_.push_back({{e.id, relay ? e.teamName() : e.lastName(), e.firstName(), e.teamShort()},
-                                e.code, relay, false});
+            persons_.push_back(
+                {{e.id, relay ? e.teamName() : e.lastName(), e.firstName(), e.teamShort()}, e.code, relay, false});
             return place;
         }
-        const std::string entry =
-            (relay ? say("Atld28 entry of team ", "Atld28-inskrywing van span ")
-                   : say("Atld37 entry of athlete ", "Atld37-inskrywing van atleet ")) +
-            formatNumber(e.code) + say(" in ", " in ") + where;
+        const std::string entry = (relay ? say("Atld28 entry of team ", "Atld28-inskrywing van span ")
+                                         : say("Atld37 entry of athlete ", "Atld37-inskrywing van atleet ")) +
+                                  formatNumber(e.code) + say(" in ", " in ") + where;
         for (auto [word, value] : {std::pair{say("heat", "lopie"), e.heat}, std::pair{say("lane", "baan"), e.lane}})
             if (!isWholeIn(value, 0, 99))
                 problems_.push_back(entry + ": " + word + " " + formatNumber(value) +
                                     say(" is no whole number from 0 to 99.", " is geen heelgetal van 0 tot 99 nie."));
         if (!e.named) {
             const double teamNumber = std::floor(e.code / 1000);
-            problems_.push_back(entry + ": " +
-                                (relay ? say("there is no team ", "daar is geen span ") + formatNumber(e.code) +
-                                             say(".", " nie.")
-                                       : say("there is no athlete ", "daar is geen atleet ") +
-                                             formatNumber(e.code - 1000 * teamNumber) + say(" of team ", " van span ") +
-                                             formatNumber(teamNumber) + say(".", " nie.")));
+            problems_.push_back(
+                entry + ": " +
+                (relay
+                     ? say("there is no team ", "daar is geen span ") + formatNumber(e.code) + say(".", " nie.")
+                     : say("there is no athlete ", "daar is geen atleet ") + formatNumber(e.code - 1000 * teamNumber) +
+                           say(" of team ", " van span ") + formatNumber(teamNumber) + say(".", " nie.")));
         }
         return -1;
     }
@@ -281,8 +280,8 @@ PhotoFinishRaces collectPhotoFinishRaces(const StartLists& lists, Language lang,
     return collector.finish(!rows.empty());
 }
 
-PhotoFinishRaces collectPhotoFinishRaces(const GridModel& programme, const EventReference& reference,
-                                         DataStore& store, Language lang, const PhotoFinishChoice& choice)
+PhotoFinishRaces collectPhotoFinishRaces(const GridModel& programme, const EventReference& reference, DataStore& store,
+                                         Language lang, const PhotoFinishChoice& choice)
 {
     return collectPhotoFinishRaces(buildStartLists(programme, reference, store, lang), lang, choice);
 }

@@ -32,11 +32,11 @@ struct PhotoFinishEntrant {
 
 // One heat of one programme row, as the camera runs it.
 struct PhotoFinishRace {
-    int event = 0;               // see photoFinishEventNumber
-    std::string programmeNumber; // "12a", as the programme shows it
-    int heat = 1;                // Been; 1 when no draw was made
-    std::string name;            // "12a Boys - 10 100m Heat"
-    std::string startTime;       // "08:30:00"; empty when the row has no time
+    int event = 0;                            // see photoFinishEventNumber
+    std::string programmeNumber;              // "12a", as the programme shows it
+    int heat = 1;                             // Been; 1 when no draw was made
+    std::string name;                         // "12a Boys - 10 100m Heat"
+    std::string startTime;                    // "08:30:00"; empty when the row has no time
     std::vector<PhotoFinishEntrant> entrants; // in draw order
 };
 
@@ -80,7 +80,7 @@ PhotoFinishRaces collectPhotoFinishRaces(const StartLists& lists, Language lang,
 
 // The same, with the start lists of the programme grid (row 0 the header; the
 // cells as the window shows them in `lang`) and the store's entries.
-PhotoFinishRaces collectPhotoFinishRaces(const GridModel& programme, const EventReference& reference,
-                                         DataStore& store, Language lang, const PhotoFinishChoice& choice);
+PhotoFinishRaces collectPhotoFinishRaces(const GridModel& programme, const EventReference& reference, DataStore& store,
+                                         Language lang, const PhotoFinishChoice& choice);
 
 } // namespace dravik

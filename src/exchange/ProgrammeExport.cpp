@@ -31,10 +31,10 @@ struct WrittenColumn {
     bool number;
 };
 constexpr WrittenColumn kWritten[] = {
-    {scol::Number, xcol::Number, true}, {scol::Sub, xcol::Sub, false},       {scol::Place, xcol::Place, false},
-    {scol::Time, xcol::Time, false},    {scol::Level, xcol::Level, false},   {scol::Gender, xcol::Gender, false},
-    {scol::Age, xcol::Age, true},       {scol::Record, xcol::Record, false}, {scol::Name, xcol::Name, false},
-    {scol::Surname, xcol::Surname, false}, {scol::Year, xcol::Year, false},  {scol::Team, xcol::Team, false},
+    {scol::Number, xcol::Number, true},    {scol::Sub, xcol::Sub, false},       {scol::Place, xcol::Place, false},
+    {scol::Time, xcol::Time, false},       {scol::Level, xcol::Level, false},   {scol::Gender, xcol::Gender, false},
+    {scol::Age, xcol::Age, true},          {scol::Record, xcol::Record, false}, {scol::Name, xcol::Name, false},
+    {scol::Surname, xcol::Surname, false}, {scol::Year, xcol::Year, false},     {scol::Team, xcol::Team, false},
     {scol::Day, xcol::Day, true},
 };
 

@@ -8,10 +8,10 @@ class GridModel;
 struct FolderSettings;
 
 struct ExportReport {
-    std::string file;         // the workbook written
-    int rowsWritten = 0;      // exchange rows written as event rows
+    std::string file;             // the workbook written
+    int rowsWritten = 0;          // exchange rows written as event rows
     bool builtInTemplate = false; // the suite had no template workbook
-    int rowsBeyondImport = 0; // rows written below the last row the import reads
+    int rowsBeyondImport = 0;     // rows written below the last row the import reads
 };
 
 // The template workbook of a suite: ItemRek.xlsx in the program folder.
@@ -26,8 +26,7 @@ std::string exchangeTemplatePath(const std::string& programFolder);
 // of the written columns. The template itself is not changed. On failure
 // throws ExchangeError naming the file and the reason, and leaves no output
 // file behind (an existing file of that name stays as it was).
-ExportReport exportWorkbook(const GridModel& exchange, const std::string& templateFile,
-                            const std::string& outputFile);
+ExportReport exportWorkbook(const GridModel& exchange, const std::string& templateFile, const std::string& outputFile);
 
 // The message of Edit when the spreadsheet program is missing.
 inline constexpr const char* kSpreadsheetUnavailable =

@@ -114,8 +114,8 @@ int importSheet(const Sheet& sheet, const std::string& file, const DefinitionLis
     const int first = scol::FirstEventRow;
     if (!(reading.cell(first, scol::Number).asNumber() > 0) || !(reading.cell(first, scol::Age).asNumber() > 0))
         throw ExchangeError("\"" + file + "\" holds no programme sheet: row " + std::to_string(first) +
-                            " of its first sheet needs an event number in column " + std::to_string(scol::Number) +
-                            " and an age in column " + std::to_string(scol::Age) + ". Nothing was read.",
+                                " of its first sheet needs an event number in column " + std::to_string(scol::Number) +
+                                " and an age in column " + std::to_string(scol::Age) + ". Nothing was read.",
                             ExchangeError::Kind::NoProgrammeSheet, {file});
     std::vector<std::vector<std::string>> rows;
     ListEnd ended;
@@ -164,7 +164,8 @@ std::string sheetCellErrorText(const std::exception& error, Language lang)
         return where + " hou die tyd " + f[3] +
                ", wat buite 'n dag val: 'n tyd van die dag is 'n getal van 0 tot onder 1 (00:00 tot 23:59). Niks is "
                "gelees nie.";
-    default: return error.what();
+    default:
+        return error.what();
     }
 }
 

@@ -180,8 +180,7 @@ pugi::xml_node SheetCells::clearedCell(int row, int col)
         }
         next = k + 1;
     }
-    pugi::xml_node c = before ? r.insert_child_before(name("c").c_str(), before)
-                              : r.append_child(name("c").c_str());
+    pugi::xml_node c = before ? r.insert_child_before(name("c").c_str(), before) : r.append_child(name("c").c_str());
     c.append_attribute("r").set_value((columnLetters(col) + std::to_string(row)).c_str());
     return c;
 }

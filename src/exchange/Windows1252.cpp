@@ -29,7 +29,10 @@ locale_t transliterationLocale()
 size_t sequenceLength(std::string_view s)
 {
     const auto lead = static_cast<std::uint8_t>(s[0]);
-    const size_t n = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 && lead < 0xF0 ? 3 : lead >= 0xC2 && lead < 0xE0 ? 2 : 1;
+    const size_t n = lead >= 0xF0 && lead <= 0xF4  ? 4
+                     : lead >= 0xE0 && lead < 0xF0 ? 3
+                     : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                   : 1;
     if (n > s.size())
         return 1;
     for (size_t k = 1; k < n; ++k)

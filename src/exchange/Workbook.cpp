@@ -27,10 +27,13 @@ bool SheetCell::empty() const
 std::string SheetCell::asText() const
 {
     switch (kind) {
-    case Kind::Number: return formatNumber(number);
+    case Kind::Number:
+        return formatNumber(number);
     case Kind::Text:
-    case Kind::Unreadable: return text;
-    case Kind::Empty: break;
+    case Kind::Unreadable:
+        return text;
+    case Kind::Empty:
+        break;
     }
     return {};
 }
@@ -38,10 +41,13 @@ std::string SheetCell::asText() const
 double SheetCell::asNumber() const
 {
     switch (kind) {
-    case Kind::Number: return number;
-    case Kind::Text: return textToNumber(text);
+    case Kind::Number:
+        return number;
+    case Kind::Text:
+        return textToNumber(text);
     case Kind::Unreadable:
-    case Kind::Empty: break;
+    case Kind::Empty:
+        break;
     }
     return 0;
 }
@@ -101,9 +107,12 @@ Format detectFormat(const std::string& content)
         return Format::Unknown;
     try {
         switch (orcus::detect(reinterpret_cast<const unsigned char*>(content.data()), content.size())) {
-        case orcus::format_t::xlsx: return Format::Xlsx;
-        case orcus::format_t::ods: return Format::Ods;
-        default: break;
+        case orcus::format_t::xlsx:
+            return Format::Xlsx;
+        case orcus::format_t::ods:
+            return Format::Ods;
+        default:
+            break;
         }
     } catch (...) {
     }
@@ -143,8 +152,12 @@ Sheet readWithFreexl(const std::string& path, int maxRows, int maxCols)
             if (freexl_get_cell_value(handle, r - 1, static_cast<unsigned short>(c - 1), &v) != FREEXL_OK)
                 continue;
             switch (v.type) {
-            case FREEXL_CELL_INT: sheet.setCell(r, c, SheetCell::ofNumber(v.value.int_value)); break;
-            case FREEXL_CELL_DOUBLE: sheet.setCell(r, c, SheetCell::ofNumber(v.value.double_value)); break;
+            case FREEXL_CELL_INT:
+                sheet.setCell(r, c, SheetCell::ofNumber(v.value.int_value));
+                break;
+            case FREEXL_CELL_DOUBLE:
+                sheet.setCell(r, c, SheetCell::ofNumber(v.value.double_value));
+                break;
             case FREEXL_CELL_TEXT:
             case FREEXL_CELL_SST_TEXT:
             case FREEXL_CELL_DATE:
@@ -153,7 +166,8 @@ Sheet readWithFreexl(const std::string& path, int maxRows, int maxCols)
                 if (v.value.text_value)
                     sheet.setCell(r, c, SheetCell::ofText(v.value.text_value));
                 break;
-            default: break;
+            default:
+                break;
             }
         }
     }
@@ -186,8 +200,7 @@ Sheet readFirstSheet(const std::string& path, int maxRows, int maxCols)
     const Format format = detectFormat(content);
     switch (format) {
     case Format::Xlsx:
-    case Format::Ods:
-    {
+    case Format::Ods: {
         std::optional<Sheet> sheet;
         try {
             sheet = format == Format::Xlsx ? readXlsxSheet(content, maxRows, maxCols)
@@ -199,8 +212,10 @@ Sheet readFirstSheet(const std::string& path, int maxRows, int maxCols)
             fail(path, "it holds no worksheet");
         return std::move(*sheet);
     }
-    case Format::Xls: return readWithFreexl(path, maxRows, maxCols);
-    case Format::Unknown: break;
+    case Format::Xls:
+        return readWithFreexl(path, maxRows, maxCols);
+    case Format::Unknown:
+        break;
     }
     fail(path, "it is not a workbook (.xlsx, .ods or .xls)");
 }

@@ -28,7 +28,10 @@ Package::~Package()
         zip_discard(zip_);
 }
 
-bool Package::has(const std::string& name) const { return zip_name_locate(zip_, name.c_str(), 0) >= 0; }
+bool Package::has(const std::string& name) const
+{
+    return zip_name_locate(zip_, name.c_str(), 0) >= 0;
+}
 
 std::string Package::read(const std::string& name) const
 {
@@ -281,8 +284,8 @@ std::string addSharedStringsPart(Package& package, const WorkbookParts& parts)
     pugi::xml_document types = parseXml(package.read(typesPart), package, typesPart);
     pugi::xml_node over = types.document_element().append_child("Override");
     over.append_attribute("PartName").set_value(("/" + part).c_str());
-    over.append_attribute("ContentType").set_value(
-        "application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml");
+    over.append_attribute("ContentType")
+        .set_value("application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml");
     package.write(typesPart, savedXml(types));
     return part;
 }

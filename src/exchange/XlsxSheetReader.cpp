@@ -127,8 +127,8 @@ std::vector<bool> datedStyles(const ZipBuffer& zip, const Relationship* rel)
     std::map<int, bool> customDated;
     for (pugi::xml_node f : childNamed(styles, "numFmts").children())
         if (named(f, "numFmt"))
-            customDated[std::atoi(attributeNamed(f, "numFmtId").c_str())] =
-                sheetvalue::isDateFormat(attributeNamed(f, "formatCode"));
+            customDated[std::atoi(attributeNamed(f, "numFmtId").c_str())] = sheetvalue::isDateFormat(
+                attributeNamed(f, "formatCode"));
     for (pugi::xml_node xf : childNamed(styles, "cellXfs").children()) {
         if (!named(xf, "xf"))
             continue;

@@ -11,9 +11,9 @@ namespace {
 
 const std::vector<std::string>& matrixHeader()
 {
-    static const std::vector<std::string> header = {"Ges",  "Oud",     "60-100", "80-200", "400", "800",
+    static const std::vector<std::string> header = {"Ges",     "Oud",    "60-100", "80-200", "400", "800",
                                                     "12/1500", "3/5000", "Stap",   "Hind",   "VS",  "DS",
-                                                    "HS",   "PS",      "GS",     "DG",     "SG",  "HG"};
+                                                    "HS",      "PS",     "GS",     "DG",     "SG",  "HG"};
     return header;
 }
 

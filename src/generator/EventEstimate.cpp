@@ -27,7 +27,9 @@ bool raceClass(int kind, double d, RaceClass& out)
         out = {HeatClass::Middle, d <= 800 ? 4.0 : d <= 2000 ? 6.0 : d <= 5000 ? 9.0 : 16.0};
         return true;
     case 5:
-        out = {d <= 110 ? HeatClass::HurdlesUpTo110 : d <= 200 ? HeatClass::HurdlesUpTo200 : HeatClass::HurdlesUpTo400,
+        out = {d <= 110   ? HeatClass::HurdlesUpTo110
+               : d <= 200 ? HeatClass::HurdlesUpTo200
+                          : HeatClass::HurdlesUpTo400,
                2.5};
         return true;
     case 6:

@@ -8,9 +8,9 @@ class GridModel;
 // How one event of the working list is timed by the estimate.
 struct EventEstimate {
     enum class Form { None, Race, Field };
-    Form form = Form::None; // None: a kind without an estimate (its duration counts as 0)
-    int heats = 0;          // races: heats; field events: 1
-    double minutes = 0;     // the duration shown: heats times minutes per heat, or 3n+12 (doubled for pole vault)
+    Form form = Form::None;  // None: a kind without an estimate (its duration counts as 0)
+    int heats = 0;           // races: heats; field events: 1
+    double minutes = 0;      // the duration shown: heats times minutes per heat, or 3n+12 (doubled for pole vault)
     double roundMinutes = 0; // field events: 3n+12 before the pole-vault doubling
 };
 

@@ -16,7 +16,7 @@ struct DefaultRow {
 };
 
 const DefaultRow kDefaults[] = {
-    {"Tot 100m", "10"}, {"150m-200m", "8"}, {"300m-400m", "8"},   {"Middel", "16"},
+    {"Tot 100m", "10"},  {"150m-200m", "8"},  {"300m-400m", "8"},  {"Middel", "16"},
     {"Tot 110mH", "10"}, {"150m-200mH", "8"}, {"300m-400mH", "8"},
 };
 

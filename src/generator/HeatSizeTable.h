@@ -7,10 +7,10 @@ class GridModel;
 // Rows of the heat-size table flxNBane: the estimate reads the "Aantal" of a
 // kind of race by its row number.
 enum class HeatClass {
-    UpTo100 = 1,   // "Tot 100m"
-    UpTo200 = 2,   // "150m-200m"
-    UpTo400 = 3,   // "300m-400m"
-    Middle = 4,    // "Middel"
+    UpTo100 = 1,        // "Tot 100m"
+    UpTo200 = 2,        // "150m-200m"
+    UpTo400 = 3,        // "300m-400m"
+    Middle = 4,         // "Middel"
     HurdlesUpTo110 = 5, // "Tot 110mH"
     HurdlesUpTo200 = 6, // "150m-200mH"
     HurdlesUpTo400 = 7, // "300m-400mH"

@@ -11,7 +11,7 @@ struct EventReference;
 namespace ncol {
 inline constexpr int Gender = 0; // "S" or "D"
 inline constexpr int Age = 1;
-inline constexpr int Event = 2;  // English name, with " - " and the note
+inline constexpr int Event = 2; // English name, with " - " and the note
 inline constexpr int Entries = 3;
 inline constexpr int Minutes = 4; // estimated duration
 inline constexpr int Time = 5;    // summary in rows 1-3 after reading, start times after scheduling
@@ -53,6 +53,5 @@ WorkingListSummary readItems(GridModel& flxNLys, RecordSet& atld37, const EventR
 // "Skraap Item": removes the current row when it is a data row. The summary is
 // not recomputed. True when a row was removed.
 bool removeCurrentItem(GridModel& flxNLys);
-
 
 } // namespace dravik

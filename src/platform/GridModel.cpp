@@ -5,8 +5,7 @@
 
 namespace dravik {
 
-GridModel::GridModel(int cols, int rows)
-    : cols_(std::max(cols, 1)), hidden_(cols_, false), widths_(cols_, 900)
+GridModel::GridModel(int cols, int rows) : cols_(std::max(cols, 1)), hidden_(cols_, false), widths_(cols_, 900)
 {
     setRows(std::max(rows, 0));
 }
@@ -34,7 +33,8 @@ void GridModel::setCols(int n)
 void GridModel::checkCell(int row, int col) const
 {
     if (row < 0 || row >= rows() || col < 0 || col >= cols_)
-        throw std::out_of_range("grid cell " + std::to_string(row) + "," + std::to_string(col) + " is outside the grid");
+        throw std::out_of_range("grid cell " + std::to_string(row) + "," + std::to_string(col) +
+                                " is outside the grid");
 }
 
 const std::string& GridModel::cell(int row, int col) const

@@ -8,9 +8,9 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <memory>
 #include <cctype>
 #include <cstring>
+#include <memory>
 #include <regex>
 
 namespace dravik {
@@ -56,8 +56,7 @@ const char* const kKeyColumn = "__record_key";
 
 RecordSet::RecordSet(SQLite::Database& db, std::string query) : db_(db), query_(std::move(query))
 {
-    static const std::regex form(R"(^\s*select\s+\*\s+from\s+([A-Za-z_][A-Za-z0-9_]*)(.*)$)",
-                                 std::regex::icase);
+    static const std::regex form(R"(^\s*select\s+\*\s+from\s+([A-Za-z_][A-Za-z0-9_]*)(.*)$)", std::regex::icase);
     std::smatch m;
     if (!std::regex_match(query_, m, form))
         throw StoreError("Unsupported query \"" + query_ + "\" on database \"" + db_.getFilename() + "\".");
@@ -303,8 +302,8 @@ std::int64_t RecordSet::insertRows(const std::vector<FieldAssignments>& newRows)
     std::unique_ptr<SQLite::Statement> st;
     const FieldAssignments* previous = nullptr;
     auto sameFields = [](const FieldAssignments& a, const FieldAssignments& b) {
-        return a.size() == b.size() &&
-               std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) { return x.first == y.first; });
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                                  [](const auto& x, const auto& y) { return x.first == y.first; });
     };
     for (const auto& fields : newRows) {
         if (!st || !sameFields(fields, *previous)) {

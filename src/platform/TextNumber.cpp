@@ -114,8 +114,8 @@ std::string trimmed(std::string_view text)
 
 size_t characterCount(std::string_view text)
 {
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(),
-                                              [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::string fixedWidth(std::string_view text, size_t n)

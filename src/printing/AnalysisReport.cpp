@@ -35,8 +35,8 @@ bool PrintAnalysis(Document& doc, const GridModel& flxAnal, const AnalysisLabels
     doc.paragraph("\n");
     doc.paragraph((english ? "     No of Events: " : "     Aantal items: ") + labels.lblItms + "\n");
     doc.paragraph((english ? "   No of Athletes: " : "    Aantal atlete: ") + labels.lblAtl + "\n");
-    doc.paragraph((english ? "No of Competitors: " : "Aantal deelnemers: ") + labels.lblDeel + "    " +
-                  labels.lblGem + "\n");
+    doc.paragraph((english ? "No of Competitors: " : "Aantal deelnemers: ") + labels.lblDeel + "    " + labels.lblGem +
+                  "\n");
     // The same English words in both windows.
     doc.paragraph("Available Records: " + labels.lblRek + "    " + labels.lblReks + "\n");
     doc.paragraph("\n");

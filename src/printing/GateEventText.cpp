@@ -1,8 +1,8 @@
 #include "printing/GateEventText.h"
 
+#include "platform/PrintableText.h"
 #include "platform/TextNumber.h"
 #include "printing/FormatRecordValue.h"
-#include "platform/PrintableText.h"
 #include "printing/TextFit.h"
 
 #include <map>
@@ -15,11 +15,17 @@ constexpr int kNormalHeading = 2, kAlternativeHeading = 1;
 
 std::string alternativeLevel(const std::string& level)
 {
-    static const std::map<std::string, std::string> levels{
-        {"Final", "Finaal"},           {"Final TP", "Finaal TP"},         {"Semi-Final", "Semi-Finaal"},
-        {"Quarter-Final", "Kwart-eind"}, {"Uitdun", "Heat"},              {"B Competition", "B Kompetisie"},
-        {"C Competition", "C Kompetisie"}, {"Pentathlon", "5 kamp"},      {"Heptathlon", "7 kamp"},
-        {"Octathlon", "8 kamp"},       {"Decathlon", "10 kamp"}};
+    static const std::map<std::string, std::string> levels{{"Final", "Finaal"},
+                                                           {"Final TP", "Finaal TP"},
+                                                           {"Semi-Final", "Semi-Finaal"},
+                                                           {"Quarter-Final", "Kwart-eind"},
+                                                           {"Uitdun", "Heat"},
+                                                           {"B Competition", "B Kompetisie"},
+                                                           {"C Competition", "C Kompetisie"},
+                                                           {"Pentathlon", "5 kamp"},
+                                                           {"Heptathlon", "7 kamp"},
+                                                           {"Octathlon", "8 kamp"},
+                                                           {"Decathlon", "10 kamp"}};
     auto it = levels.find(level);
     return it == levels.end() ? level : it->second;
 }

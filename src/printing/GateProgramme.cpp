@@ -165,8 +165,8 @@ void PrintGateProgramme(Document& doc, const PrintSources& src, const PrintOptio
     gate.print(progress, [](GateProgramme& g, const auto& row) { return g.entryOrderText(row); });
 }
 
-void PrintGateProgrammeDrawOrder(Document& doc, const PrintSources& src, const PrintOptions& options,
-                                 PrintState& state, const Progress& progress)
+void PrintGateProgrammeDrawOrder(Document& doc, const PrintSources& src, const PrintOptions& options, PrintState& state,
+                                 const Progress& progress)
 {
     GateProgramme gate(doc, src, options, state, true);
     gate.print(progress, [](GateProgramme& g, const auto& row) { return g.drawOrderText(row); });

@@ -62,11 +62,21 @@ void appendCleaned(std::string& out, std::string_view text, bool references)
             continue;
         }
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
         default:
             if ((c >= 0x20 && c != 0x7F) || c == '\t' || c == '\n')
                 out += static_cast<char>(c);

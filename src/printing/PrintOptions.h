@@ -5,11 +5,11 @@
 
 namespace dravik::printing {
 
-enum class RecordsIncluded { None = 0, ValuesOnly = 1, AllData = 2 };   // optRec
-enum class RecordDate { None = 0, Full = 1, Year = 2 };                  // optRDat
-enum class NameStyle { FullName = 0, Initials = 1 };                     // optVol
-enum class GateNames { None, EntryOrder, DrawOrder };                    // chkPopt(0) / chkPopt(1)
-enum class ProgrammeKind { Standard = 0, FullGate = 1 };                 // optPrt
+enum class RecordsIncluded { None = 0, ValuesOnly = 1, AllData = 2 }; // optRec
+enum class RecordDate { None = 0, Full = 1, Year = 2 };               // optRDat
+enum class NameStyle { FullName = 0, Initials = 1 };                  // optVol
+enum class GateNames { None, EntryOrder, DrawOrder };                 // chkPopt(0) / chkPopt(1)
+enum class ProgrammeKind { Standard = 0, FullGate = 1 };              // optPrt
 
 // The options of the Print tab that the programme printouts read.
 struct PrintOptions {
@@ -22,7 +22,7 @@ struct PrintOptions {
     double fontSize = 12; // points
     GateNames names = GateNames::None;
     NameStyle nameStyle = NameStyle::FullName;
-    int resultLines = 3;       // optPlace: 3, 6 or 9
+    int resultLines = 3;              // optPlace: 3, 6 or 9
     bool alternativeLanguage = false; // chkTaal
     bool ids = false;                 // the gate booklet prints each entrant's athlete code or team number
 };

@@ -11,7 +11,7 @@ class DataStore;
 class GridModel;
 struct EventReference;
 struct MeetingDetails;
-}
+} // namespace dravik
 
 namespace dravik::printing {
 
@@ -43,8 +43,8 @@ void PrintStandardProgramme(Document& doc, const PrintSources& src, PrintOptions
 // The full gate programme in entry order, and the draw-order variant with heats.
 void PrintGateProgramme(Document& doc, const PrintSources& src, const PrintOptions& options, PrintState& state,
                         const Progress& progress = {});
-void PrintGateProgrammeDrawOrder(Document& doc, const PrintSources& src, const PrintOptions& options,
-                                 PrintState& state, const Progress& progress = {});
+void PrintGateProgrammeDrawOrder(Document& doc, const PrintSources& src, const PrintOptions& options, PrintState& state,
+                                 const Progress& progress = {});
 
 // The programme printout the options choose (standard, gate, or gate in draw order).
 void printProgramme(Document& doc, const PrintSources& src, PrintOptions& options, PrintState& state,

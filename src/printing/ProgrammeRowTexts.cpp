@@ -23,7 +23,8 @@ std::vector<std::string> standardProgrammeHeader(Language lang, RecordsIncluded 
 {
     const bool english = isEnglish(lang);
     std::vector<std::string> header = english
-                                          ? std::vector<std::string>{"It No", "Time", "Gender", "Event", "Place", "Level"}
+                                          ? std::vector<std::string>{"It No", "Time",  "Gender",
+                                                                     "Event", "Place", "Level"}
                                           : std::vector<std::string>{"It No", "Tyd", "Geslag", "Item", "Plek", "vlak"};
     if (records == RecordsIncluded::None)
         return header;

@@ -1,9 +1,9 @@
 #include "printing/RecordLookup.h"
 
 #include "data/ReferenceData.h"
+#include "platform/PrintableText.h"
 #include "platform/RecordSet.h"
 #include "platform/TextNumber.h"
-#include "platform/PrintableText.h"
 
 namespace dravik::printing {
 
@@ -20,8 +20,8 @@ RecordLookup::RecordLookup(RecordSet& atld60)
         }
         slot.record = static_cast<int>(records_.size());
         auto text = [&](const char* name) { return printableText(atld60.field(name).text()); };
-        records_.push_back({rek.number(), text("Naam"), text("Van"), text("Span"), text("Plek"), text("Datum"),
-                            text("Jaar")});
+        records_.push_back(
+            {rek.number(), text("Naam"), text("Van"), text("Span"), text("Plek"), text("Datum"), text("Jaar")});
     }
 }
 

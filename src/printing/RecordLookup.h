@@ -14,7 +14,7 @@ namespace dravik::printing {
 
 // One record of Atld60 as the printouts show it.
 struct RecordEntry {
-    double value = 0;  // Rek
+    double value = 0; // Rek
     std::string naam, van, span, plek;
     std::string datum; // as stored
     std::string jaar;  // as stored

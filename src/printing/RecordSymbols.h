@@ -10,9 +10,9 @@ namespace dravik::printing {
 
 // An active record set as the printouts show it: its symbol beside each record.
 struct RecordSymbol {
-    std::string symbol;    // Simb
-    double reference = 0;  // Verw
-    std::string name;      // Naam
+    std::string symbol;   // Simb
+    double reference = 0; // Verw
+    std::string name;     // Naam
 };
 
 // The active sets (Aktief = 1) of Atld61 in the record set's order.

@@ -20,9 +20,9 @@ struct OptionalColumn {
 };
 
 constexpr OptionalColumn kColumns[] = {
-    {"name", "Name", "Naam", "<2.8cm", 28},  {"surname", "Surname", "Van", "<2.8cm", 28},
-    {"gen", "Gen", "Ges", "<0.9cm", 9},      {"age", "Age", "Oud", "<0.9cm", 9},
-    {"year", "Year", "Jaar", "<1.0cm", 10},  {"date", "Date", "Datum", "<1.8cm", 18},
+    {"name", "Name", "Naam", "<2.8cm", 28},   {"surname", "Surname", "Van", "<2.8cm", 28},
+    {"gen", "Gen", "Ges", "<0.9cm", 9},       {"age", "Age", "Oud", "<0.9cm", 9},
+    {"year", "Year", "Jaar", "<1.0cm", 10},   {"date", "Date", "Datum", "<1.8cm", 18},
     {"track", "Track", "Baan", "<2.2cm", 22}, {"team", "Team", "Span", "<2.2cm", 22},
 };
 static_assert(std::size(kColumns) == static_cast<size_t>(RecordsColumn::Count));

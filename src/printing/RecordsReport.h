@@ -20,8 +20,8 @@ enum class RecordsColumn { Name = 0, Surname, Gender, Age, Year, Date, Track, Te
 struct RecordsReportOptions {
     Language language = Language::English;
     std::array<bool, static_cast<size_t>(RecordsColumn::Count)> ticked{}; // Check1(0) .. Check1(7)
-    double fontSize = 12;     // the print font size
-    std::string setName;      // the displayed set's name and symbol, for the title
+    double fontSize = 12;                                                 // the print font size
+    std::string setName; // the displayed set's name and symbol, for the title
     std::string setSymbol;
     std::string documentFile; // the word-processor document written with the pages ("Rekords.odt")
 };

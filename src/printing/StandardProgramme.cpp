@@ -1,13 +1,13 @@
-#include "data/ReferenceData.h"
 #include "data/DataStore.h"
+#include "data/ReferenceData.h"
 #include "platform/GridModel.h"
 #include "platform/TextNumber.h"
 #include "printing/FindEventKind.h"
 #include "printing/FormatRecordValue.h"
 #include "printing/PageHeading.h"
 #include "printing/Printouts.h"
-#include "printing/RecordLookup.h"
 #include "printing/ProgrammeRowTexts.h"
+#include "printing/RecordLookup.h"
 #include "printing/RecordSymbols.h"
 #include "printing/TableFormat.h"
 #include "printing/TextFit.h"
@@ -153,9 +153,12 @@ private:
     void addRow(int r)
     {
         const auto& c = grid_.rowCells(r);
-        std::vector<std::string> cells{trimmed(c[pcol::Number]) + trimmed(c[pcol::Sub]), c[pcol::Time],
-                                       standardGenderLabel(c[pcol::Gender], c[pcol::Age], options_.language), c[pcol::Event],
-                                       c[pcol::Point], c[pcol::Level]};
+        std::vector<std::string> cells{trimmed(c[pcol::Number]) + trimmed(c[pcol::Sub]),
+                                       c[pcol::Time],
+                                       standardGenderLabel(c[pcol::Gender], c[pcol::Age], options_.language),
+                                       c[pcol::Event],
+                                       c[pcol::Point],
+                                       c[pcol::Level]};
         if (withRecords_)
             addRecordCells(textToNumber(c[pcol::Definition]), cells);
         cells.resize(table_.columns.size());

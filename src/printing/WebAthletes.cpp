@@ -113,8 +113,8 @@ namespace {
 
 // The athlete's rows: a heading row with name, team (linked to its page when
 // `teamHref` is given, left out when `withTeam` is false) and ID, then the races.
-void competitor(HtmlWriter& w, const WebCompetitor& who, const WebTexts& t, const std::string& teamHref,
-                bool withTeam, const std::string& races)
+void competitor(HtmlWriter& w, const WebCompetitor& who, const WebTexts& t, const std::string& teamHref, bool withTeam,
+                const std::string& races)
 {
     w.open("tbody", " class=\"who\"" + attribute("id", athleteId(who)));
     w.raw("<tr><th colspan=\"5\"><b>").text(who.name()).raw("</b>");
@@ -259,8 +259,8 @@ namespace {
 
 // The athletes' pages: athletes.html, then athletes-2.html and on when the list is
 // long, each with the A to Z bar and the pages' bar; an athlete is never split.
-void athletesPages(const WebAthleteIndex& index, const WebFrame& frame,
-                   const std::vector<std::string>& rows, std::vector<WebFile>& files)
+void athletesPages(const WebAthleteIndex& index, const WebFrame& frame, const std::vector<std::string>& rows,
+                   std::vector<WebFile>& files)
 {
     const WebTexts& t = webTexts(frame.language);
     const std::vector<WebCompetitor>& all = index.athletes();
@@ -345,8 +345,8 @@ void athletesPages(const WebAthleteIndex& index, const WebFrame& frame,
 }
 
 // teams.html and team-N.html.
-void teamPages(const WebAthleteIndex& index, const WebFrame& frame,
-               const std::vector<std::string>& rows, std::vector<WebFile>& files)
+void teamPages(const WebAthleteIndex& index, const WebFrame& frame, const std::vector<std::string>& rows,
+               std::vector<WebFile>& files)
 {
     const WebTexts& t = webTexts(frame.language);
     auto title = [&](const std::string& what) { return frame.meeting.empty() ? what : frame.meeting + " - " + what; };

@@ -1,8 +1,8 @@
 #pragma once
-#include "startlists/EntrantNames.h"
 #include "printing/WebFolder.h"
 #include "printing/WebFrame.h"
 #include "printing/WebPage.h"
+#include "startlists/EntrantNames.h"
 
 #include <string>
 #include <vector>
@@ -31,8 +31,8 @@ struct WebCompetitor {
     const EntrantNames::Team* team = nullptr;       // the team, when known
     std::vector<WebRace> races;
 
-    std::string name() const;     // "Van, Naam"; the start list's name without a surname
-    std::string teamText() const; // "Pretoria Boys (PBH)"
+    std::string name() const;           // "Van, Naam"; the start list's name without a surname
+    std::string teamText() const;       // "Pretoria Boys (PBH)"
     const std::string& surname() const; // what the list is sorted by first
 };
 

@@ -30,8 +30,8 @@ bool isPageFile(const fs::directory_entry& entry)
 {
     std::error_code ec;
     const std::string name = entry.path().filename().string();
-    static const char* const fixed[] = {"index.html", "records.html", "athletes.html", "teams.html",
-                                        "programme.ics", "style.css", "logo.png", "logo.jpg", "logo.img"};
+    static const char* const fixed[] = {"index.html", "records.html", "athletes.html", "teams.html", "programme.ics",
+                                        "style.css",  "logo.png",     "logo.jpg",      "logo.img"};
     bool known = false;
     for (const char* f : fixed)
         known = known || name == f;

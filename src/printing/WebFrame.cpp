@@ -1,6 +1,5 @@
 #include "printing/WebFrame.h"
 
-
 namespace dravik::printing {
 
 void webPageStart(HtmlWriter& w, const WebFrame& frame, const std::string& title, const std::string& current,

@@ -16,9 +16,9 @@ struct WebLink {
 struct WebFrame {
     Language language = Language::English;
     std::string meeting, venue, dates;
-    std::string logoFile;      // "logo.png" beside the pages; "" for none
-    std::vector<WebLink> bar;  // start page, each day, athletes, teams, records
-    std::string published;     // "Published: ..."
+    std::string logoFile;     // "logo.png" beside the pages; "" for none
+    std::vector<WebLink> bar; // start page, each day, athletes, teams, records
+    std::string published;    // "Published: ..."
 };
 
 // The page up to its <main>: head (with the site's style.css, see webPageStyle), meeting heading and the day bar with

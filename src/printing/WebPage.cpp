@@ -182,7 +182,8 @@ private:
                 if (startList.kind == EventKind::Relay)
                     who.name = c.teamName();
                 else if (c.named)
-                    who.name = (options_.nameStyle == NameStyle::FullName ? c.firstName() : firstChars(c.firstName(), 1)) +
+                    who.name = (options_.nameStyle == NameStyle::FullName ? c.firstName()
+                                                                          : firstChars(c.firstName(), 1)) +
                                " " + c.lastName();
                 who.team = c.teamShort();
                 e.heats.back().entrants.push_back(std::move(who));

@@ -32,10 +32,10 @@ struct WebEvent {
     // One line per active set that holds a record for the event; each line has the
     // record columns of the header (Record, or Record, Athlete, Team, Track and Date).
     std::vector<std::vector<std::string>> records;
-    std::vector<WebHeat> heats;     // empty: no entrants
-    bool lanes = false;             // some entrant has a lane
-    bool field = false;             // a field event: its start list is the order of competing
-    bool teamEvent = false;         // the entrants are teams
+    std::vector<WebHeat> heats; // empty: no entrants
+    bool lanes = false;         // some entrant has a lane
+    bool field = false;         // a field event: its start list is the order of competing
+    bool teamEvent = false;     // the entrants are teams
     size_t entrantCount() const;
 };
 
@@ -48,10 +48,10 @@ struct WebDay {
 
 struct WebProgramme {
     Language language = Language::English;
-    std::string meeting, venue, dates;   // dates: "14/03/2026" or "14/03/2026 - 16/03/2026"
-    std::vector<std::string> header;     // the standard programme's column titles
-    std::string symbolsTitle;            // "Record symbols in use:" when records are shown
-    std::vector<std::string> symbols;    // "S - School records"
+    std::string meeting, venue, dates; // dates: "14/03/2026" or "14/03/2026 - 16/03/2026"
+    std::vector<std::string> header;   // the standard programme's column titles
+    std::string symbolsTitle;          // "Record symbols in use:" when records are shown
+    std::vector<std::string> symbols;  // "S - School records"
     std::vector<WebDay> days;
     size_t eventCount() const;
 };

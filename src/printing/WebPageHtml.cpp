@@ -198,8 +198,9 @@ std::string recordsPageHtml(const WebProgramme& page, const Document& report, co
         } else if (const auto* table = std::get_if<Table>(&block)) {
             w.open("div", " class=\"scroll\"").open("table", " class=\"rec\"");
             auto alignOf = [&](size_t c) {
-                return c < table->columns.size() && table->columns[c].align == Align::Right ? std::string(" class=\"right\"")
-                                                                                            : std::string();
+                return c < table->columns.size() && table->columns[c].align == Align::Right
+                           ? std::string(" class=\"right\"")
+                           : std::string();
             };
             if (!table->header.empty()) {
                 w.open("thead").open("tr");

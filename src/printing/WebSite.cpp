@@ -44,8 +44,8 @@ std::string logoFileName(const WebLogo& logo)
 
 } // namespace
 
-WebSite buildWebSite(const PrintSources& src, PrintOptions& options, const WebLogo& logo,
-                     const WebRecordSet* recordSet, std::time_t published)
+WebSite buildWebSite(const PrintSources& src, PrintOptions& options, const WebLogo& logo, const WebRecordSet* recordSet,
+                     std::time_t published)
 {
     WebSite site;
     WebProgramme page = buildWebProgramme(src, options);
@@ -77,8 +77,8 @@ WebSite buildWebSite(const PrintSources& src, PrintOptions& options, const WebLo
         const bool numbered = meeting.days > 1;
         headings.push_back(numbered ? dayWord + ": " + longDate(t, date) : longDate(t, date));
         places.push_back({dayPages ? "day" + std::to_string(day.day) + ".html" : "index.html", shortDate(t, date)});
-        dayLinks.push_back({places.back().file, numbered ? dayWord + " \xC2\xB7 " + shortDate(t, date)
-                                                         : shortDate(t, date)});
+        dayLinks.push_back(
+            {places.back().file, numbered ? dayWord + " \xC2\xB7 " + shortDate(t, date) : shortDate(t, date)});
     }
 
     WebFrame frame;
@@ -109,9 +109,9 @@ WebSite buildWebSite(const PrintSources& src, PrintOptions& options, const WebLo
                 {places[d].file, dayPageHtml(page, page.days[d], frame, places[d].file, headings[d], lists)});
     } else {
         const WebDay none;
-        site.files.push_back({"index.html", dayPageHtml(page, page.days.empty() ? none : page.days.front(), frame,
-                                                         "index.html", headings.empty() ? "" : headings.front(),
-                                                         lists)});
+        site.files.push_back(
+            {"index.html", dayPageHtml(page, page.days.empty() ? none : page.days.front(), frame, "index.html",
+                                       headings.empty() ? "" : headings.front(), lists)});
     }
 
     const EntrantNames names(src.store.atld30(), src.store.atld20());

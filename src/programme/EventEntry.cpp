@@ -89,7 +89,8 @@ EntryResult checkFields(const EditorContext& ctx)
     EntryResult number = checkEventNumber(ctx.fields.txtNumber, en ? "Number" : "Nommer", ctx.language);
     if (!number.ok())
         return number;
-    for (auto [col, text] : {std::pair{pcol::Sub, &ctx.fields.txtSub}, {pcol::Time, &ctx.fields.txtTime},
+    for (auto [col, text] : {std::pair{pcol::Sub, &ctx.fields.txtSub},
+                             {pcol::Time, &ctx.fields.txtTime},
                              {pcol::Point, &ctx.fields.txtPoint}}) {
         EntryResult check = checkProgrammeCell(col, *text, ctx.language, 3);
         if (!check.ok())

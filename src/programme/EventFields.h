@@ -69,14 +69,14 @@ private:
 
 // Which of the panels beside and under the programme grid are shown.
 struct EditorPanels {
-    bool fraData = false;   // the event fields
-    bool fraAction = true;  // New Event, Modify, Delete, Clear, Move, Renumber, Save ...
-    bool fraNuut = false;   // Move data / End of new Events
-    bool fraWysig = false;  // Complete
+    bool fraData = false;  // the event fields
+    bool fraAction = true; // New Event, Modify, Delete, Clear, Move, Renumber, Save ...
+    bool fraNuut = false;  // Move data / End of new Events
+    bool fraWysig = false; // Complete
     bool fraMoveEnd = false;
-    bool fraHerN = false;   // renumbering
-    bool fraPRek = false;   // the record of the current event
-    bool fraDisp = false;   // display order
+    bool fraHerN = false; // renumbering
+    bool fraPRek = false; // the record of the current event
+    bool fraDisp = false; // display order
 };
 
 // The event-field controls of the programme tab. The window copies them to its
@@ -91,7 +91,7 @@ struct EventFields {
     EventList events; // cmbItem and cmbTV
     ChoiceList cmbLevel;
     ChoiceList cmbDagn;
-    int optAmp = 0; // 0 all events, 1 official events only
+    int optAmp = 0;                     // 0 all events, 1 official events only
     std::array<std::string, 5> txtPRek; // record of the current event
     bool cmdPRekEnabled = false;
     EditorPanels panels;

@@ -16,12 +16,12 @@ const std::string& femaleWord(Language l)
 
 const std::vector<std::string>& levelTexts(Language l)
 {
-    static const std::vector<std::string> en = {"Finaal",        "Finaal TP",     "Semi-Finaal", "Kwart-Finaal",
-                                                "Heat",          "B Competition", "C Competition", "Pentathlon",
-                                                "Heptathlon",    "Octathlon",     "Decathlon"};
-    static const std::vector<std::string> af = {"Finaal",       "Finaal TP",    "Semi-Finaal", "Kwart-Finaal",
-                                                "Uitdun",       "B Kompetisie", "C Kompetisie", "Vyfkamp",
-                                                "Sewekamp",     "Agtkamp",      "Tienkamp"};
+    static const std::vector<std::string> en = {"Finaal",     "Finaal TP",     "Semi-Finaal",   "Kwart-Finaal",
+                                                "Heat",       "B Competition", "C Competition", "Pentathlon",
+                                                "Heptathlon", "Octathlon",     "Decathlon"};
+    static const std::vector<std::string> af = {"Finaal",   "Finaal TP",    "Semi-Finaal",  "Kwart-Finaal",
+                                                "Uitdun",   "B Kompetisie", "C Kompetisie", "Vyfkamp",
+                                                "Sewekamp", "Agtkamp",      "Tienkamp"};
     return isEnglish(l) ? en : af;
 }
 

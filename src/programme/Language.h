@@ -6,7 +6,10 @@ namespace dravik {
 
 enum class Language { English, Afrikaans };
 
-inline bool isEnglish(Language l) { return l == Language::English; }
+inline bool isEnglish(Language l)
+{
+    return l == Language::English;
+}
 
 // Gender words of the programme grid and the event fields.
 const std::string& maleWord(Language l);

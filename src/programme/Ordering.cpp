@@ -313,8 +313,8 @@ EntryResult continueRenumber(const EditorContext& ctx, RenumberFields& renumber,
                 return check;
         }
         if (textToNumber(renumber.txtBegin) > textToNumber(renumber.txtEind))
-            return en ? EntryResult{"The range starts at " + renumber.txtBegin + ", after its end " +
-                                        renumber.txtEind + ": type a start no higher than the end.",
+            return en ? EntryResult{"The range starts at " + renumber.txtBegin + ", after its end " + renumber.txtEind +
+                                        ": type a start no higher than the end.",
                                     "Invalid range"}
                       : EntryResult{"Die reeks begin by " + renumber.txtBegin + ", na sy einde " + renumber.txtEind +
                                         ": tik 'n begin wat nie hoer as die einde is nie.",

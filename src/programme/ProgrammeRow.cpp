@@ -61,19 +61,19 @@ std::vector<std::string> buildProgrammeRow(const ProgrammeRecord& rec, const Eve
 
 const std::vector<std::string>& programmeHeader(Language lang)
 {
-    static const std::vector<std::string> en = {"No",     "Sub",     "Time",   "Gender", "Age",    "Event",
-                                                "Level",  "Where",   "Rekord", "TabVerw", "Invoer", "HE",
-                                                "Item 2", "Wind",    "Eng",    "Day"};
-    static const std::vector<std::string> af = {"No",     "Sub",     "Tyd",    "Geslag", "Oud",    "Item",
-                                                "Vlak",   "Waar",    "Rekord", "TabVerw", "Invoer", "HE",
-                                                "Item 2", "Wind",    "Eng",    "Dag"};
+    static const std::vector<std::string> en = {"No",     "Sub",   "Time",   "Gender",  "Age",    "Event",
+                                                "Level",  "Where", "Rekord", "TabVerw", "Invoer", "HE",
+                                                "Item 2", "Wind",  "Eng",    "Day"};
+    static const std::vector<std::string> af = {"No",     "Sub",  "Tyd",    "Geslag",  "Oud",    "Item",
+                                                "Vlak",   "Waar", "Rekord", "TabVerw", "Invoer", "HE",
+                                                "Item 2", "Wind", "Eng",    "Dag"};
     return isEnglish(lang) ? en : af;
 }
 
 void setupProgrammeGrid(GridModel& grid, Language lang)
 {
     static const int widths[pcol::Count] = {540, 405, 630, 885, 480, 1500, 1080, 600,
-                                            690, 825, 615, 465, 960, 960, 795, 435};
+                                            690, 825, 615, 465, 960, 960,  795,  435};
     grid.setCols(pcol::Count);
     grid.setRows(1);
     grid.setHeader(programmeHeader(lang));

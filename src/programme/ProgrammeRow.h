@@ -12,9 +12,8 @@ class GridModel;
 
 // Columns of the programme grid.
 namespace pcol {
-inline constexpr int Number = 0, Sub = 1, Time = 2, Gender = 3, Age = 4, Event = 5, Level = 6, Point = 7,
-                     Position = 8, Definition = 9, Entry = 10, HE = 11, Event2 = 12, Wind = 13, English = 14,
-                     Day = 15;
+inline constexpr int Number = 0, Sub = 1, Time = 2, Gender = 3, Age = 4, Event = 5, Level = 6, Point = 7, Position = 8,
+                     Definition = 9, Entry = 10, HE = 11, Event2 = 12, Wind = 13, English = 14, Day = 15;
 inline constexpr int Count = 16;
 } // namespace pcol
 

@@ -100,7 +100,8 @@ EntryResult checkEventNumber(std::string_view text, std::string_view field, Lang
         return {"The event number " + quotedText(text) + " in " + name +
                     " is not valid. Type a whole number from 1 to 9999.",
                 "Invalid number"};
-    return {"Die itemnommer " + quotedText(text) + " in " + name + " is nie geldig nie. Tik 'n heelgetal van 1 tot 9999.",
+    return {"Die itemnommer " + quotedText(text) + " in " + name +
+                " is nie geldig nie. Tik 'n heelgetal van 1 tot 9999.",
             "Ongeldige nommer"};
 }
 
@@ -161,13 +162,12 @@ EntryResult checkProgrammeRow(const std::vector<std::string>& cells, int row, La
     if (definitions) {
         const std::string definition = trimmed(cellAt(pcol::Definition));
         if (!isNumericText(definition) || definitions->find(textToNumber(definition)) >= definitions->count())
-            return named(pcol::Event,
-                         en ? EntryResult{"The event definition " + quotedText(definition) +
-                                              " is not one of the meeting's event definitions.",
-                                          "Unknown event"}
-                            : EntryResult{"Die itemdefinisie " + quotedText(definition) +
-                                              " is nie een van die byeenkoms se itemdefinisies nie.",
-                                          "Onbekende item"});
+            return named(pcol::Event, en ? EntryResult{"The event definition " + quotedText(definition) +
+                                                           " is not one of the meeting's event definitions.",
+                                                       "Unknown event"}
+                                         : EntryResult{"Die itemdefinisie " + quotedText(definition) +
+                                                           " is nie een van die byeenkoms se itemdefinisies nie.",
+                                                       "Onbekende item"});
     }
     return {};
 }

@@ -18,12 +18,11 @@ double levelIndex(const std::string& text, Language lang, const std::vector<std:
     // A stored level outside the list loads as its number; it goes back unchanged.
     if (isNumericText(text))
         return textToNumber(text);
-    throw ProgrammeError(isEnglish(lang) ? "Event " + row[pcol::Number] + row[pcol::Sub] + " (" + row[pcol::Event] +
-                                               ") has the level \"" + text +
-                                               "\", which is not in the level list. Nothing was saved."
-                                         : "Item " + row[pcol::Number] + row[pcol::Sub] + " (" + row[pcol::Event] +
-                                               ") het die vlak \"" + text +
-                                               "\", wat nie in die vlaklys is nie. Niks is gestoor nie.");
+    throw ProgrammeError(
+        isEnglish(lang) ? "Event " + row[pcol::Number] + row[pcol::Sub] + " (" + row[pcol::Event] +
+                              ") has the level \"" + text + "\", which is not in the level list. Nothing was saved."
+                        : "Item " + row[pcol::Number] + row[pcol::Sub] + " (" + row[pcol::Event] + ") het die vlak \"" +
+                              text + "\", wat nie in die vlaklys is nie. Niks is gestoor nie.");
 }
 
 } // namespace

@@ -62,11 +62,12 @@ RecordsResult saveCurrentEventRecord(RecordSet& atld60, const CurrentEventRecord
         if (!value) {
             const std::string shown = "\"" + trimmed(typed.record) + "\"";
             if (isTimedEvent(read.eventType))
-                return RecordsResult::refused(
-                    english ? "The record " + shown + " is neither a number above 0 nor a time such as 1:05.3. "
-                                                      "Nothing was saved."
-                            : "Die rekord " + shown + " is nie 'n getal bo 0 of 'n tyd soos 1:05.3 nie. "
-                                                      "Niks is gestoor nie.");
+                return RecordsResult::refused(english ? "The record " + shown +
+                                                            " is neither a number above 0 nor a time such as 1:05.3. "
+                                                            "Nothing was saved."
+                                                      : "Die rekord " + shown +
+                                                            " is nie 'n getal bo 0 of 'n tyd soos 1:05.3 nie. "
+                                                            "Niks is gestoor nie.");
             return RecordsResult::refused(english ? "The record " + shown +
                                                         " is not a number above 0 (this event is measured). "
                                                         "Nothing was saved."
@@ -76,10 +77,10 @@ RecordsResult saveCurrentEventRecord(RecordSet& atld60, const CurrentEventRecord
         }
     }
     if (!isRecordYear(typed.jaar))
-        return RecordsResult::refused(english ? "The year \"" + trimmed(typed.jaar) +
-                                                    "\" is not a year of four digits. Nothing was saved."
-                                              : "Die jaar \"" + trimmed(typed.jaar) +
-                                                    "\" is nie 'n jaar van vier syfers nie. Niks is gestoor nie.");
+        return RecordsResult::refused(
+            english
+                ? "The year \"" + trimmed(typed.jaar) + "\" is not a year of four digits. Nothing was saved."
+                : "Die jaar \"" + trimmed(typed.jaar) + "\" is nie 'n jaar van vier syfers nie. Niks is gestoor nie.");
     SQLite::Database& db = atld60.database();
     try {
         SQLite::Statement st(db, sameRecord ? "UPDATE Atld60 SET Naam = ?, Van = ?, Plek = ?, Jaar = ? WHERE rowid = ?"

@@ -24,8 +24,8 @@ struct RecordFields {
 // (cmdPRek) only while `found` is true.
 struct CurrentEventRecord {
     bool found = false;
-    std::int64_t key = -1; // the record's key in Atld60
-    RecordFields fields;   // the boxes' texts; all empty when nothing was found
+    std::int64_t key = -1;                         // the record's key in Atld60
+    RecordFields fields;                           // the boxes' texts; all empty when nothing was found
     double setReference = 0, definitionNumber = 0; // what Read looked up
     int eventType = 0;                             // the event's Tipe: how its record reads
 

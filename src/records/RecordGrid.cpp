@@ -226,8 +226,8 @@ std::uint64_t recordSetFingerprint(SQLite::Database& db, std::int64_t reference)
         return queryFingerprint(db, "SELECT rowid, * FROM Atld60 WHERE Verw = " + std::to_string(reference) +
                                         " ORDER BY rowid");
     } catch (const SQLite::Exception& e) {
-        throw StoreError("Reading the records of set " + std::to_string(reference) + " from table Atld60 in database \"" +
-                         db.getFilename() + "\" failed: " + e.what());
+        throw StoreError("Reading the records of set " + std::to_string(reference) +
+                         " from table Atld60 in database \"" + db.getFilename() + "\" failed: " + e.what());
     }
 }
 
@@ -290,11 +290,11 @@ RecordsResult saveRecordGrid(GridModel& flxRek, RecordSet& atld60, Language lang
         } else {
             const char* what = isTimedEvent(type) ? (english ? "neither a number above 0 nor a time"
                                                              : "nie 'n getal bo 0 of 'n tyd nie")
-                                                   : (english ? "not a number above 0" : "nie 'n getal bo 0 nie");
+                                                  : (english ? "not a number above 0" : "nie 'n getal bo 0 nie");
             return RecordsResult::refused(
-                english ? "The record of " + eventName + ", " + quoted(text) + ", is " + what + ". Nothing was saved."
-                        : "Die rekord van " + eventName + ", " + quoted(text) + ", is " + what +
-                              ". Niks is gestoor nie.",
+                english
+                    ? "The record of " + eventName + ", " + quoted(text) + ", is " + what + ". Nothing was saved."
+                    : "Die rekord van " + eventName + ", " + quoted(text) + ", is " + what + ". Niks is gestoor nie.",
                 row);
         }
 

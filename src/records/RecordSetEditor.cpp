@@ -139,11 +139,11 @@ RecordsResult saveRecordSets(const GridModel& flxRekords, RecordSet& atld61, Rec
                                           r);
         const std::string& simb = flxRekords.cell(r, setcol::Simb);
         if (characterCount(trimmed(simb)) > kMostSymbolCharacters)
-            return RecordsResult::refused(english ? "The symbol " + quoted(simb) + " of the record set " +
-                                                        quoted(naam) + " is longer than 3 characters. Nothing was saved."
-                                                  : "Die simbool " + quoted(simb) + " van die rekordstel " +
-                                                        quoted(naam) +
-                                                        " is langer as 3 karakters. Niks is gestoor nie.",
+            return RecordsResult::refused(english
+                                              ? "The symbol " + quoted(simb) + " of the record set " + quoted(naam) +
+                                                    " is longer than 3 characters. Nothing was saved."
+                                              : "Die simbool " + quoted(simb) + " van die rekordstel " + quoted(naam) +
+                                                    " is langer as 3 karakters. Niks is gestoor nie.",
                                           r);
         bool active = !trimmed(flxRekords.cell(r, setcol::Mark)).empty();
         rows.push_back({*verw, naam, trimmed(simb), active ? 1 : 0});

@@ -4,8 +4,8 @@
 #include "platform/TextNumber.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cctype>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <vector>

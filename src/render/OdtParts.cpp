@@ -130,8 +130,14 @@ std::string number(double value)
     }
     return s == "-0" ? "0" : s;
 }
-std::string cm(double value) { return number(value) + "cm"; }
-std::string pt(double value) { return number(value) + "pt"; }
+std::string cm(double value)
+{
+    return number(value) + "cm";
+}
+std::string pt(double value)
+{
+    return number(value) + "pt";
+}
 
 void set(pugi::xml_node node, const char* name, const std::string& value)
 {

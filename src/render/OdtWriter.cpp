@@ -87,8 +87,9 @@ private:
         s.append_attribute("style:family") = "paragraph";
         s.append_attribute("style:parent-style-name") = "Standard";
         pugi::xml_node props = s.append_child("style:paragraph-properties");
-        props.append_attribute("fo:text-align") =
-            align == Align::Centre ? "center" : align == Align::Right ? "end" : "start";
+        props.append_attribute("fo:text-align") = align == Align::Centre  ? "center"
+                                                  : align == Align::Right ? "end"
+                                                                          : "start";
         if (breakBefore) {
             props.append_attribute("fo:break-before") = "page";
             breakParagraphs_.insert(name);
@@ -135,9 +136,9 @@ private:
         std::string key = picture.source == Picture::Source::ProgramLogo ? std::string("logo") : "file:" + picture.file;
         auto it = pictureByKey_.find(key);
         if (it == pictureByKey_.end()) {
-            const QImage image = picture.source == Picture::Source::ProgramLogo
-                                     ? programLogo()
-                                     : picture.file.empty() ? QImage() : QImage(QString::fromStdString(picture.file));
+            const QImage image = picture.source == Picture::Source::ProgramLogo ? programLogo()
+                                 : picture.file.empty()                         ? QImage()
+                                                        : QImage(QString::fromStdString(picture.file));
             std::string path;
             if (!image.isNull()) {
                 QBuffer png;
@@ -330,7 +331,7 @@ private:
     std::map<std::pair<int, double>, std::string> tabStyles_;
     double contentWidthCm_ = 18;
     std::map<std::tuple<int, bool, double, bool>, std::string> paragraphStyles_;
-    std::set<std::string> breakParagraphs_; // paragraph styles that start a page
+    std::set<std::string> breakParagraphs_;           // paragraph styles that start a page
     std::map<std::string, std::string> pictureByKey_; // "" for a picture that cannot be drawn
     std::vector<StoredPicture> pictures_;
     std::vector<std::pair<Picture, std::string>> frames_; // waiting for their paragraph

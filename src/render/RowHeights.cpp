@@ -36,15 +36,17 @@ std::unique_ptr<QTextDocument> layOutPage(const Document& settings, const std::v
     m.setMarginCm(settings.marginCm());
     m.startDoc();
     for (const Block& b : blocks)
-        std::visit([&m](const auto& v) {
-            using V = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<V, printing::Paragraph>)
-                m.paragraph(v.text);
-            else if constexpr (std::is_same_v<V, Table>)
-                m.addTable(v);
-            else if constexpr (std::is_same_v<V, printing::Picture>)
-                m.drawPicture(v);
-        }, b);
+        std::visit(
+            [&m](const auto& v) {
+                using V = std::decay_t<decltype(v)>;
+                if constexpr (std::is_same_v<V, printing::Paragraph>)
+                    m.paragraph(v.text);
+                else if constexpr (std::is_same_v<V, Table>)
+                    m.addTable(v);
+                else if constexpr (std::is_same_v<V, printing::Picture>)
+                    m.drawPicture(v);
+            },
+            b);
     return buildTextDocument(m, page, tabs, false);
 }
 
@@ -208,8 +210,8 @@ MeasuredPage layOutRows(const Document& settings, const std::vector<Block>& bloc
     return out;
 }
 
-std::optional<MeasuredPage> reckonRows(const Document& settings, const std::vector<Block>& blocks,
-                                       const Table& table, const QPageLayout& page, const TabColumns& tabs)
+std::optional<MeasuredPage> reckonRows(const Document& settings, const std::vector<Block>& blocks, const Table& table,
+                                       const QPageLayout& page, const TabColumns& tabs)
 {
     if (table.rows.empty() || table.columns.empty())
         return std::nullopt;
@@ -270,7 +272,8 @@ std::optional<MeasuredPage> reckonRows(const Document& settings, const std::vect
                     text.replace(QLatin1String("\t"), QLatin1String(" \t"));
                 if (c == 0)
                     row.lineTops.push_back(firstTop + lines * perLine);
-                const int n = wrappedLines(text, widths[c], adv, own == stopsByFields.end() ? defaultStops : own->second);
+                const int n = wrappedLines(text, widths[c], adv,
+                                           own == stopsByFields.end() ? defaultStops : own->second);
                 if (n == kUnsure)
                     return std::nullopt;
                 lines += n;

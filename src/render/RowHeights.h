@@ -27,8 +27,7 @@ struct MeasuredPage {
 
 // The page laid out in full, as it prints.
 MeasuredPage layOutRows(const printing::Document& settings, const std::vector<printing::Block>& blocks,
-                        const printing::Table& table, const QPageLayout& page, const TabColumns& tabs,
-                        bool splitRows);
+                        const printing::Table& table, const QPageLayout& page, const TabColumns& tabs, bool splitRows);
 
 // The same heights reckoned from the width of each character: only the page's head,
 // header row and a few sample rows are laid out, which give the height of a line and
@@ -38,8 +37,7 @@ MeasuredPage layOutRows(const printing::Document& settings, const std::vector<pr
 // sheets planned from it are checked against the laid-out pages.
 // Empty when the page holds text it cannot reckon (a tab that runs past its column,
 // characters outside the basic plane).
-std::optional<MeasuredPage> reckonRows(const printing::Document& settings,
-                                       const std::vector<printing::Block>& blocks, const printing::Table& table,
-                                       const QPageLayout& page, const TabColumns& tabs);
+std::optional<MeasuredPage> reckonRows(const printing::Document& settings, const std::vector<printing::Block>& blocks,
+                                       const printing::Table& table, const QPageLayout& page, const TabColumns& tabs);
 
 } // namespace dravik::render

@@ -4,8 +4,8 @@
 #include "render/TextDefaults.h"
 
 #include <QFontMetricsF>
-#include <QTextLayout>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -464,17 +464,19 @@ std::vector<std::vector<MeasuredRow>> packRows(std::vector<MeasuredRow> rows, do
 
 void addBlock(Document& out, const Block& b)
 {
-    std::visit([&out](const auto& v) {
-        using V = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<V, printing::Paragraph>)
-            out.paragraph(v.text);
-        else if constexpr (std::is_same_v<V, Table>)
-            out.addTable(v);
-        else if constexpr (std::is_same_v<V, printing::Picture>)
-            out.drawPicture(v);
-        else
-            out.newPage();
-    }, b);
+    std::visit(
+        [&out](const auto& v) {
+            using V = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<V, printing::Paragraph>)
+                out.paragraph(v.text);
+            else if constexpr (std::is_same_v<V, Table>)
+                out.addTable(v);
+            else if constexpr (std::is_same_v<V, printing::Picture>)
+                out.drawPicture(v);
+            else
+                out.newPage();
+        },
+        b);
 }
 
 } // namespace

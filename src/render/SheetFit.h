@@ -28,8 +28,7 @@ struct SheetPlan {
 // Row heights are reckoned from the characters' widths (see RowHeights.h) or taken
 // from the page laid out in full.
 enum class RowHeights { Reckoned, LaidOut };
-SheetPlan planSheets(const printing::Document& doc, const QPageLayout& page,
-                     RowHeights heights = RowHeights::LaidOut);
+SheetPlan planSheets(const printing::Document& doc, const QPageLayout& page, RowHeights heights = RowHeights::LaidOut);
 
 // The plan and its pages laid out: planned from reckoned row heights, and planned again
 // from the laid-out rows when a sheet of the reckoned plan ran over its page.

@@ -12,11 +12,12 @@ EntrantNames::EntrantNames(RecordSet& atld30, RecordSet& atld20)
 {
     athletes_.reserve(atld30.recordCount());
     for (atld30.moveFirst(); !atld30.eof(); atld30.moveNext())
-        athletes_.try_emplace({atld30.field("SpanNo").number(), atld30.field("Nommer").number()},
-                              Athlete{printableText(atld30.field("Naam").text()), printableText(atld30.field("Van").text())});
+        athletes_.try_emplace(
+            {atld30.field("SpanNo").number(), atld30.field("Nommer").number()},
+            Athlete{printableText(atld30.field("Naam").text()), printableText(atld30.field("Van").text())});
     for (atld20.moveFirst(); !atld20.eof(); atld20.moveNext())
-        teams_.try_emplace(atld20.field("Nommer").number(),
-                           Team{printableText(atld20.field("Naam").text()), printableText(atld20.field("Afkort").text())});
+        teams_.try_emplace(atld20.field("Nommer").number(), Team{printableText(atld20.field("Naam").text()),
+                                                                 printableText(atld20.field("Afkort").text())});
 }
 
 const EntrantNames::Athlete* EntrantNames::findAthlete(double code) const

@@ -2,7 +2,6 @@
 
 #include "platform/RecordSet.h"
 
-
 namespace dravik {
 
 EntryIndex::EntryIndex(RecordSet& entries)

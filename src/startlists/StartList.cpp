@@ -16,12 +16,12 @@ namespace dravik {
 namespace {
 
 struct GenderWords {
-    const char* men;           // age 25
-    const char* menAge;        // 19 and over, before the age
+    const char* men;    // age 25
+    const char* menAge; // 19 and over, before the age
     const char* menAfterAge;
     const char* boys;
     const char* boysAfterAge;
-    const char* women;         // age 25
+    const char* women; // age 25
     const char* womenAge;
     const char* girls;
     const char* girlsAfterAge;
@@ -29,11 +29,11 @@ struct GenderWords {
 
 const GenderWords& genderWords(Language lang, bool alternative)
 {
-    static const GenderWords english{"Men        ", "Men - ",   "    ", "Boys - ",    "    ",
+    static const GenderWords english{"Men        ", "Men - ",   "    ",     "Boys - ", "    ",
                                      "Women     ",  "Women - ", "Girls - ", ""};
-    static const GenderWords afrikaans{"Mans        ", "Mans - ",  "    ", "Seuns - ",   "    ",
+    static const GenderWords afrikaans{"Mans        ", "Mans - ",  "    ",       "Seuns - ", "    ",
                                        "Vroulik     ", "Vroue - ", "Dogters - ", ""};
-    static const GenderWords other{"Mans       ", "Mans - ",  "     ", "Seuns - ",   "     ",
+    static const GenderWords other{"Mans       ", "Mans - ",  "     ",      "Seuns - ", "     ",
                                    "Vroue     ",  "Vroue - ", "Dogters - ", "  "};
     if (alternative)
         return other;
@@ -61,7 +61,7 @@ double heatOf(const StartCompetitor& c)
 std::string idText(double code)
 {
     return std::floor(code) == code && std::abs(code) < 1e15 ? std::to_string(static_cast<long long>(code))
-                                                              : formatNumber(code);
+                                                             : formatNumber(code);
 }
 
 class StartListBuilder {
@@ -210,8 +210,8 @@ double levelIndexOf(const std::string& levelText, Language lang)
     return isNumericText(level) ? textToNumber(level) : -1;
 }
 
-StartLists buildStartLists(const GridModel& programme, const EventReference& reference, DataStore& store,
-                           Language lang, bool withEntrants)
+StartLists buildStartLists(const GridModel& programme, const EventReference& reference, DataStore& store, Language lang,
+                           bool withEntrants)
 {
     const StartListBuilder builder(reference, store, lang, withEntrants);
     StartLists lists;

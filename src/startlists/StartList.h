@@ -17,17 +17,17 @@ struct EventReference;
 // entries, Atld28) with its names as the store holds them, trimmed. The names
 // live in the start lists' name tables, read once.
 struct StartCompetitor {
-    double code = 0;            // athlete code (team × 1000 + athlete) or team number
-    std::string id;             // the code as text ("12034")
-    double heat = 0, lane = 0;  // Been and Baan as stored; 0 when none was drawn
-    bool named = false;         // the athlete (or for a team entry the team) exists
-    int entryPosition = 0;      // place among the event's entries in table order
+    double code = 0;                                // athlete code (team × 1000 + athlete) or team number
+    std::string id;                                 // the code as text ("12034")
+    double heat = 0, lane = 0;                      // Been and Baan as stored; 0 when none was drawn
+    bool named = false;                             // the athlete (or for a team entry the team) exists
+    int entryPosition = 0;                          // place among the event's entries in table order
     const EntrantNames::Athlete* athlete = nullptr; // null for a team entry or an unknown athlete
     const EntrantNames::Team* team = nullptr;       // the athlete's team or the entered team; null when unknown
 
     const std::string& firstName() const; // the athlete's; empty for a team
     const std::string& lastName() const;
-    const std::string& teamName() const;  // empty when the team is unknown
+    const std::string& teamName() const; // empty when the team is unknown
     const std::string& teamShort() const;
     bool teamKnown() const { return team != nullptr; }
 };
@@ -40,19 +40,19 @@ struct StartHeat {
 
 // One programme row with its start list.
 struct StartListEvent {
-    int row = 0;                     // programme grid row (1 ..)
-    int day = 1;                     // the row's day as a whole number (0 when it has none)
-    std::string number, sub, time;   // as the programme shows them, trimmed
-    std::string gender, age;         // the gender word of the window's language and the age class
-    std::string genderAge;           // "Boys - 10", "Women" (age class 25)
-    std::string event, eventAlt;     // the event name, and in the other language
-    std::string place, level;        // participation point and level text
-    double definition = 0;           // Tabverw
-    bool definitionKnown = false;    // the definition list has it
-    int tipe = 0;                    // the definition's kind (0 when unknown)
+    int row = 0;                   // programme grid row (1 ..)
+    int day = 1;                   // the row's day as a whole number (0 when it has none)
+    std::string number, sub, time; // as the programme shows them, trimmed
+    std::string gender, age;       // the gender word of the window's language and the age class
+    std::string genderAge;         // "Boys - 10", "Women" (age class 25)
+    std::string event, eventAlt;   // the event name, and in the other language
+    std::string place, level;      // participation point and level text
+    double definition = 0;         // Tabverw
+    bool definitionKnown = false;  // the definition list has it
+    int tipe = 0;                  // the definition's kind (0 when unknown)
     EventKind kind = EventKind::Track;
-    double levelIndex = -1;          // place in the level list; -1 for a text that is none
-    std::vector<StartHeat> heats;    // draw order; empty without entries
+    double levelIndex = -1;       // place in the level list; -1 for a text that is none
+    std::vector<StartHeat> heats; // draw order; empty without entries
 
     std::string programmeNumber() const { return number + sub; } // "12a"
     size_t competitorCount() const;
@@ -75,8 +75,7 @@ bool drawsBefore(const StartCompetitor& a, const StartCompetitor& b);
 // The gender and age class as the start lists name them: "Boys - 10",
 // "Men - 19", "Women" for the open class (25); with `alternative` in the gate
 // booklet's other-language words ("Seuns - 10").
-std::string genderAgeText(const std::string& gender, const std::string& age, Language lang,
-                          bool alternative = false);
+std::string genderAgeText(const std::string& gender, const std::string& age, Language lang, bool alternative = false);
 
 // The level index of a programme grid's level text: its position in the level
 // list; a level beyond the list is shown as its stored number, and anything
@@ -87,7 +86,7 @@ double levelIndexOf(const std::string& levelText, Language lang);
 // shows them in `lang`): the entries of each row's definition and level with
 // the names of the athletes and teams; a relay (kind 3) takes the team entries.
 // Without `withEntrants` the heats stay empty and the entries are not read.
-StartLists buildStartLists(const GridModel& programme, const EventReference& reference, DataStore& store,
-                           Language lang, bool withEntrants = true);
+StartLists buildStartLists(const GridModel& programme, const EventReference& reference, DataStore& store, Language lang,
+                           bool withEntrants = true);
 
 } // namespace dravik

@@ -26,7 +26,11 @@ struct AnalysisSuite : test::TestMeeting {
     void addEvent(const std::string& number, const std::string& sub, int definition,
                   const std::string& level = "Finaal", const std::string& gender = "Male")
     {
-        addRow({.number = number, .sub = sub, .gender = gender, .event = "Event " + number + sub, .level = level,
+        addRow({.number = number,
+                .sub = sub,
+                .gender = gender,
+                .event = "Event " + number + sub,
+                .level = level,
                 .definition = definition ? std::to_string(definition) : ""});
     }
     AnalysisResult read(GridModel& flxAnal, const DisplayedRecords* displayed = nullptr,
@@ -60,7 +64,7 @@ TEST(AnalysisTest, TotalsCountEntriesOfBothTablesPerEvent)
     s.addEntries(kSprint, 3, 1000, 4); // heats: counted with the event, whatever the level
     s.addEntries(kRelay, 6, 1000, 0, true);
     s.addEntries(kShot, 2);
-    s.addEntries(555, 4);        // entries of a definition the meeting does not know
+    s.addEntries(555, 4); // entries of a definition the meeting does not know
     s.addEvent("1", "", kSprint, "Heat");
     s.addEvent("2", "", kRelay, "Finaal", "Female");
     s.addEvent("3", "", 555);
@@ -80,8 +84,11 @@ TEST(AnalysisTest, TotalsCountEntriesOfBothTablesPerEvent)
 
 TEST(AnalysisTest, AverageTextPerAthlete)
 {
-    for (auto [competitors, athletes, text] : {std::tuple{20, 8, "(2.5/Atleet)"}, {0, 5, "(0.0/Atleet)"},
-                                               {1, 6, "(0.2/Atleet)"}, {1, 20, "(0.1/Atleet)"}, {7, 0, ""},
+    for (auto [competitors, athletes, text] : {std::tuple{20, 8, "(2.5/Atleet)"},
+                                               {0, 5, "(0.0/Atleet)"},
+                                               {1, 6, "(0.2/Atleet)"},
+                                               {1, 20, "(0.1/Atleet)"},
+                                               {7, 0, ""},
                                                {31, 3, "(10.3/Atleet)"}})
         EXPECT_EQ(averageText(competitors, athletes), text) << competitors << "/" << athletes;
 }
@@ -106,8 +113,13 @@ TEST(AnalysisTest, ProgrammeWithoutEventsLeavesTheLabels)
 TEST(AnalysisTest, RecordColumnsFollowTheDisplayedSet)
 {
     const Cells none{"", "", ""}, sprint{"12.10", "Ann,Lee", "2019"}, shot{"15.20", "Eagles", "2001"};
-    struct Case { const char* name; bool displayed, definitionsGone;
-                   Language lang; std::string previousReks, lblRek, lblReks; Cells sprint, shot; };
+    struct Case {
+        const char* name;
+        bool displayed, definitionsGone;
+        Language lang;
+        std::string previousReks, lblRek, lblReks;
+        Cells sprint, shot;
+    };
     const Case cases[] = {
         {"no set displayed keeps lblReks", false, false, Language::English, "Record set: O (Old)", "0",
          "Record set: O (Old)", none, none},
@@ -145,7 +157,10 @@ TEST(AnalysisTest, RecordColumnsFollowTheDisplayedSet)
 
 TEST(AnalysisTest, SortsByEventNumberOrByCompetitorsWithTiesByEventNumber)
 {
-    struct Case { AnalysisOrder order; Cells numbers; };
+    struct Case {
+        AnalysisOrder order;
+        Cells numbers;
+    };
     const Case cases[] = {
         {AnalysisOrder::Events, {"2", "2a", "2b", "3", "9", "10", "10a"}},
         // 0 before 3; the events with 3 in number order; 2b and 10a (5 each) too.
@@ -156,8 +171,12 @@ TEST(AnalysisTest, SortsByEventNumberOrByCompetitorsWithTiesByEventNumber)
         s.addEntries(kSprint, 3);
         s.addEntries(kRelay, 5, 1000, 0, true);
         // Number, sub letter and definition: Sprint has 3 competitors, Relay 5, Shot none.
-        for (auto [number, sub, definition] : {std::tuple{"10", "", kSprint}, {"3", "", kSprint}, {"2", "b", kRelay},
-                                               {"9", "", kShot}, {"2", "", kSprint}, {"10", "a", kRelay},
+        for (auto [number, sub, definition] : {std::tuple{"10", "", kSprint},
+                                               {"3", "", kSprint},
+                                               {"2", "b", kRelay},
+                                               {"9", "", kShot},
+                                               {"2", "", kSprint},
+                                               {"10", "a", kRelay},
                                                {"2", "a", kSprint}})
             s.addEvent(number, sub, definition);
         GridModel flxAnal;

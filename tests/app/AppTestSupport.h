@@ -75,7 +75,10 @@ T* child(QWidget& w, const std::string& name)
     return c;
 }
 // Clicks a button whether or not its tab is the one shown.
-inline void click(QWidget& w, const std::string& name) { child<QAbstractButton>(w, name)->click(); }
+inline void click(QWidget& w, const std::string& name)
+{
+    child<QAbstractButton>(w, name)->click();
+}
 // Makes a grid row (1 on) current in a table view, as a click on it does.
 inline void select(QWidget& w, const std::string& view, int gridRow)
 {

@@ -1,5 +1,5 @@
-#include "app/AppTestSupport.h"
 #include "app/ExchangeTab.h"
+#include "app/AppTestSupport.h"
 #include "exchange/ExchangeGrid.h"
 #include "programme/ProgrammeRow.h"
 #include "support/WorkbookEdit.h"
@@ -21,7 +21,8 @@ TEST(ExchangeTabTest, ExportReadBackAndWriteToTheProgramme)
     SuiteSession s;
     const auto importFolder = s.dir.path() / "Import";
     std::filesystem::create_directories(importFolder);
-    s.exec("Dsd07.mdb", "UPDATE Paths SET Import = '" + importFolder.string() + "', Excel = '/nonexistent/', SH = 'calc'");
+    s.exec("Dsd07.mdb",
+           "UPDATE Paths SET Import = '" + importFolder.string() + "', Excel = '/nonexistent/', SH = 'calc'");
     ScriptedPrompter& prompter = s.prompter;
     AppSession& session = s.session;
     MainWindow& w = session.start();
@@ -93,7 +94,8 @@ TEST(ExchangeTabTest, ExportReadBackAndWriteToTheProgramme)
 
     prompter.told.clear();
     click("cmdEdit");
-    EXPECT_EQ(prompter.told.value(0), ": Your spreadsheet program is unavailable.  Use the Paths option to correct it.");
+    EXPECT_EQ(prompter.told.value(0),
+              ": Your spreadsheet program is unavailable.  Use the Paths option to correct it.");
     session.exitProgram();
 }
 

@@ -19,8 +19,6 @@ using namespace dravik::test;
 
 namespace {
 
-
-
 // An empty suite with a two-day meeting of two stored rows and stand-ins for
 // the word processor and spreadsheet program.
 class MainWindowTest : public ::testing::Test {
@@ -32,13 +30,18 @@ protected:
         s.exec("Dsd07.mdb", "UPDATE Paths SET Word = '" + s.dir.folder() + "', WP = 'writer', Excel = '" +
                                 s.dir.folder() + "', SH = 'calc'");
         SQLite::Database standard(s.dir.folder() + "Dsd11.mdb");
-        const std::string d = standard.execAndGet("SELECT Nommer FROM Atld10 ORDER BY Oud, SM, besk LIMIT 1").getString();
+        const std::string d =
+            standard.execAndGet("SELECT Nommer FROM Atld10 ORDER BY Oud, SM, besk LIMIT 1").getString();
         s.exec("Dsd00.mdb", "UPDATE Atld00 SET Opm = 'Spring Meeting', Plek = 'Park', Datum = '2027-03-11', Dae = 2");
         s.exec("Dsd00.mdb", "INSERT INTO Atld40 (Tabverw, UFvlak, Nommer, Sub, Tyd, Punt, Invoer, HE, Wind, Draws) "
-                            "VALUES (" + d + ", 4, 2, ' ', '08:10', '   ', '', 'E', 0, 1), (" + d +
+                            "VALUES (" +
+                                d + ", 4, 2, ' ', '08:10', '   ', '', 'E', 0, 1), (" + d +
                                 ", 0, 1, ' ', '08:00', '   ', '', 'E', 0, 1)");
     }
-    std::string storedNumbers() { return s.rows("SELECT group_concat(Nommer, ',') FROM (SELECT Nommer FROM Atld40 ORDER BY rowid)").at(0); }
+    std::string storedNumbers()
+    {
+        return s.rows("SELECT group_concat(Nommer, ',') FROM (SELECT Nommer FROM Atld40 ORDER BY rowid)").at(0);
+    }
 
     SuiteSession s{false};
     ScriptedPrompter& prompter = s.prompter;
@@ -201,7 +204,8 @@ TEST_F(MainWindowTest, EditorWalkChangesTheGridAndTheFlag)
 
 TEST_F(MainWindowTest, AnUnreadableTableStopsStartUpWithItsName)
 {
-    s.exec("Dsd00.mdb", "ALTER TABLE Atld61 DROP COLUMN Aktief; INSERT INTO Atld61 (Verw, Naam, Simb) VALUES (1, 'Set', 'S')");
+    s.exec("Dsd00.mdb",
+           "ALTER TABLE Atld61 DROP COLUMN Aktief; INSERT INTO Atld61 (Verw, Naam, Simb) VALUES (1, 'Set', 'S')");
     AppSession& session = s.session;
     try {
         session.start();

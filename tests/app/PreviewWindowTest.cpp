@@ -4,9 +4,9 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTest>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <filesystem>

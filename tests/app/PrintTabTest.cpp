@@ -1,6 +1,6 @@
+#include "app/PrintTab.h"
 #include "app/AppTestSupport.h"
 #include "app/PreviewWindow.h"
-#include "app/PrintTab.h"
 #include "data/WebFolderSetting.h"
 #include "programme/Ordering.h"
 #include "programme/ProgrammeRow.h"
@@ -46,8 +46,8 @@ TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTickedAndPrintOr
         bool visible;
     };
     const Step steps[] = {
-        {"optPrt(1)", "fraGate", true},  {"optPrt(0)", "fraGate", false}, {"optRec(2)", "fraRDat", true},
-        {"optRec(1)", "fraRDat", false}, {"optDPR(1)", "fraRAction", true}, {"optDPR(1)", "fraPAction", false},
+        {"optPrt(1)", "fraGate", true},  {"optPrt(0)", "fraGate", false},    {"optRec(2)", "fraRDat", true},
+        {"optRec(1)", "fraRDat", false}, {"optDPR(1)", "fraRAction", true},  {"optDPR(1)", "fraPAction", false},
         {"optDPR(2)", "fraAnal", true},  {"optDPR(2)", "fraRAction", false}, {"optDPR(0)", "fraPAction", true},
         {"chkDDae", "cmbDDae", true},    {"chkDDae", "cmbDDae", false},
     };
@@ -175,7 +175,11 @@ TEST_F(PrintTabTest, WebFolderIsKeptAndEverySavePublishesThere)
     const std::string web = s.dir.folder() + "site";
     const std::string blocker = s.dir.folder() + "a-file";
     std::ofstream(blocker) << "keep";
-    struct Case { std::string folder; bool written; int told; };
+    struct Case {
+        std::string folder;
+        bool written;
+        int told;
+    };
     for (const Case& c : {Case{web, true, 1}, Case{blocker, false, 2}, Case{"", false, 1}}) {
         SCOPED_TRACE(c.folder);
         std::filesystem::remove_all(web);

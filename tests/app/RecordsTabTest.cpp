@@ -1,6 +1,6 @@
+#include "app/RecordsTab.h"
 #include "app/AppTestSupport.h"
 #include "app/PrintTab.h"
-#include "app/RecordsTab.h"
 #include "programme/ProgrammeRow.h"
 #include "records/RecordGrid.h"
 #include "records/RecordSetEditor.h"

@@ -19,8 +19,16 @@ TEST(StartUpTest, OffersAnEmptySuiteOrTheDemoMeeting)
     // named: the folder was named on the command line; blocked: a file stands where
     // the folder should be; choice: button chosen: 0 empty, 1 demo, 2 cancel; suite: a
     // suite is there afterwards; programme: and it holds a stored programme
-    struct Case { const char* name; QLocale::Language language; bool named; bool blocked;
-                   int choice; std::optional<int> exitCode; bool suite; bool programme; };
+    struct Case {
+        const char* name;
+        QLocale::Language language;
+        bool named;
+        bool blocked;
+        int choice;
+        std::optional<int> exitCode;
+        bool suite;
+        bool programme;
+    };
     const Case cases[] = {
         {"empty", QLocale::English, false, false, 0, std::nullopt, true, false},
         {"demo", QLocale::English, false, false, 1, std::nullopt, true, true},
@@ -55,5 +63,6 @@ TEST(StartUpTest, OffersAnEmptySuiteOrTheDemoMeeting)
             EXPECT_EQ(meeting.execAndGet("SELECT count(*) FROM Atld40").getInt() > 0, c.programme);
         }
     }
-    EXPECT_NE(questions[QLocale::English], questions[QLocale::Afrikaans]) << "the question follows the system's language";
+    EXPECT_NE(questions[QLocale::English], questions[QLocale::Afrikaans])
+        << "the question follows the system's language";
 }

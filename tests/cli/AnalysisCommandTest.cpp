@@ -25,14 +25,24 @@ TEST(AnalysisCommand, TotalsAgreeWithTheTables)
 
     const std::string e = std::to_string(events), a = std::to_string(athletes), r = std::to_string(withRecords),
                       p = std::to_string(competitors) + " " + average;
-    struct Case { std::string set, order; Language lang; std::vector<std::string> totals; };
+    struct Case {
+        std::string set, order;
+        Language lang;
+        std::vector<std::string> totals;
+    };
     const Case cases[] = {
-        {"", "events", Language::English,
+        {"",
+         "events",
+         Language::English,
          {"Events: " + e, "Athletes: " + a, "Participants: " + p, "Events with records: 0"}},
-        {"1", "number", Language::English,
+        {"1",
+         "number",
+         Language::English,
          {"Events: " + e, "Athletes: " + a, "Participants: " + p, "Events with records: " + r,
           "Record set: M (Meeting Records)"}},
-        {"1", "events", Language::Afrikaans,
+        {"1",
+         "events",
+         Language::Afrikaans,
          {"Items: " + e, "Atlete: " + a, "Deelnemers " + p, "Items met rekords: " + r,
           "Rekord stel: M (Meeting Records)"}},
     };

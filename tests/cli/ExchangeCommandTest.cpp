@@ -52,8 +52,8 @@ TEST_F(ExchangeCommands, ExportThenImportStoresTheSameProgrammeAndRecords)
 
     std::ostringstream in;
     EXPECT_EQ(cli::runImportCommand(dir.path().string(), written.string(), "1", Language::Afrikaans, in), 0);
-    for (const std::string& said : {"Read " + events + " rows", "Stored " + events + " programme rows",
-                                    std::string("records into set 1")})
+    for (const std::string& said :
+         {"Read " + events + " rows", "Stored " + events + " programme rows", std::string("records into set 1")})
         EXPECT_THAT(in.str(), HasSubstr(said));
     expectUnchanged();
 }
@@ -69,9 +69,15 @@ TEST_F(ExchangeCommands, RefusedFilesAndSetsLeaveTheMeetingAsItWas)
                  std::exception);
     EXPECT_EQ(cli::runExportCommand(dir.path().string(), workbook.string(), "", Language::English, ok, true), 0);
 
-    struct Case { fs::path file; const char* set; const char* message; } cases[] = {
-        {junk, "", "junk.xlsx"}, {dir.path() / "missing.ods", "", "missing.ods"},
-        {workbook, "0", "Geen rekordstel is gekies nie!"}, {workbook, "42", "no record set with reference 42"},
+    struct Case {
+        fs::path file;
+        const char* set;
+        const char* message;
+    } cases[] = {
+        {junk, "", "junk.xlsx"},
+        {dir.path() / "missing.ods", "", "missing.ods"},
+        {workbook, "0", "Geen rekordstel is gekies nie!"},
+        {workbook, "42", "no record set with reference 42"},
         {workbook, "one", "--set"},
     };
     for (const auto& c : cases) {
@@ -94,13 +100,23 @@ TEST_F(ExchangeCommands, BadCellsOfTheGridOrAWorkbookStoreNothing)
     loadProgrammeGrid(store->atld40(), ref, Language::English, shown);
 
     // told: in the message, the value as the road reads it
-    struct Case { int col; const char* typed; const char* told; } cases[] = {
-        {xcol::Time, "ab:cd", "\"ab:cd\""},     {xcol::Time, "25:99", "\"25:99\""},
-        {xcol::Time, "31/02/2024", "31/02/2024"}, {xcol::Number, "-7", "\"-7\""},
-        {xcol::Number, "10000", "10000"},         {xcol::Place, "LONGPLACE", "Where"},
-        {xcol::Sub, "ab", "Sub"},                 {xcol::Day, "7", "\"7\""},
-        {xcol::Day, "-2", "\"-2\""},            {xcol::Record, "fast", "\"fast\""},
-        {xcol::Record, "1:0x", "\"1:0x\""},     {xcol::Record, "99:99.99", "\"99:99.99\""},
+    struct Case {
+        int col;
+        const char* typed;
+        const char* told;
+    } cases[] = {
+        {xcol::Time, "ab:cd", "\"ab:cd\""},
+        {xcol::Time, "25:99", "\"25:99\""},
+        {xcol::Time, "31/02/2024", "31/02/2024"},
+        {xcol::Number, "-7", "\"-7\""},
+        {xcol::Number, "10000", "10000"},
+        {xcol::Place, "LONGPLACE", "Where"},
+        {xcol::Sub, "ab", "Sub"},
+        {xcol::Day, "7", "\"7\""},
+        {xcol::Day, "-2", "\"-2\""},
+        {xcol::Record, "fast", "\"fast\""},
+        {xcol::Record, "1:0x", "\"1:0x\""},
+        {xcol::Record, "99:99.99", "\"99:99.99\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.typed));
@@ -167,14 +183,13 @@ TEST_F(ExchangeCommands, AnImportThatEmptiesTheProgrammeNeedsForce)
 // A workbook cell holding #N/A is named in the chosen language; nothing is stored.
 TEST_F(ExchangeCommands, AnUnreadableCellIsNamedInTheChosenLanguage)
 {
-    const fs::path workbook =
-        fs::path(__FILE__).parent_path().parent_path() / "data" / "workbooks" / "cell-error.xlsx";
+    const fs::path workbook = fs::path(__FILE__).parent_path().parent_path() / "data" / "workbooks" / "cell-error.xlsx";
     for (Language lang : {Language::English, Language::Afrikaans}) {
         std::ostringstream out;
-        EXPECT_THAT([&] { cli::runImportCommand(dir.path().string(), workbook.string(), "", lang, out); },
-                    ThrowsMessage<std::exception>(HasSubstr(isEnglish(lang)
-                                                                ? "sheet \"Program\", cell J7 holds \"#N/A\""
-                                                                : "blad \"Program\", sel J7 hou \"#N/A\"")));
+        EXPECT_THAT(
+            [&] { cli::runImportCommand(dir.path().string(), workbook.string(), "", lang, out); },
+            ThrowsMessage<std::exception>(HasSubstr(isEnglish(lang) ? "sheet \"Program\", cell J7 holds \"#N/A\""
+                                                                    : "blad \"Program\", sel J7 hou \"#N/A\"")));
         expectUnchanged();
     }
 }

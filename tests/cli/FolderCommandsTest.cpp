@@ -25,8 +25,7 @@ TEST(LynxCommand, WritesOneDayOfTheDemoMeeting)
                  std::invalid_argument);
     EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 0, 50000}, Language::English, all),
                  std::invalid_argument);
-    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 0, 1000, "latin1"}, Language::English,
-                                     all),
+    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 0, 1000, "latin1"}, Language::English, all),
                  std::invalid_argument);
 
     std::ostringstream out;
@@ -55,11 +54,17 @@ TEST(PublishCommand, WritesTheFolderOrSaysWhatIsWrong)
     test::DemoSuite dir;
     const fs::path web = dir.path() / "web";
     const std::string to = web.string(), blocked = (dir.path() / "Dsd00.mdb" / "web").string();
-    struct Case { cli::PublishCommandOptions options; std::string message; }; // message "": the folder is written
+    struct Case {
+        cli::PublishCommandOptions options;
+        std::string message;
+    }; // message "": the folder is written
     const Case cases[] = {
-        {{to, "values", "1", 0}, ""}, {{to, "values", "1", 1}, ""}, {{blocked, "none", "", 0}, blocked},
+        {{to, "values", "1", 0}, ""},
+        {{to, "values", "1", 1}, ""},
+        {{blocked, "none", "", 0}, blocked},
         {{to, "none", "", 5}, "--day 5 is not a day of the meeting"},
-        {{to, "some", "", 0}, "Unknown --records \"some\""}, {{to, "none", "99", 0}, "There is no record set 99"},
+        {{to, "some", "", 0}, "Unknown --records \"some\""},
+        {{to, "none", "99", 0}, "There is no record set 99"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -87,7 +92,12 @@ TEST(PublishOnSave, EverySaveRepublishesAndAFailureLeavesTheSave)
     const fs::path web = dir.path() / "site";
     const fs::path blocker = dir.path() / "a-file";
     std::ofstream(blocker) << "keep";
-    struct Case { std::string folder; bool off; std::string says; bool written; };
+    struct Case {
+        std::string folder;
+        bool off;
+        std::string says;
+        bool written;
+    };
     const Case cases[] = {
         {"", false, "No web folder is set", false},
         {web.string(), false, "Published the web site into " + web.string(), true},
@@ -99,8 +109,9 @@ TEST(PublishOnSave, EverySaveRepublishesAndAFailureLeavesTheSave)
         fs::remove_all(web);
         std::ostringstream set;
         EXPECT_EQ(cli::runWebFolderCommand(dir.folder(), c.folder, c.off, set), 0);
-        EXPECT_THAT(set.str(), test::HasSubstr(c.folder.empty() ? "No web folder is set"
-                                                                : "Every Save publishes the web site into " + c.folder));
+        EXPECT_THAT(set.str(),
+                    test::HasSubstr(c.folder.empty() ? "No web folder is set"
+                                                     : "Every Save publishes the web site into " + c.folder));
 
         std::ostringstream out;
         EXPECT_EQ(cli::runGenerateCommand(dir.folder(), "08:00", true, out), 0);

@@ -94,9 +94,9 @@ TEST_F(GenerateSuite, PrintsTheTimedProgrammeAndStoresItWithApply)
     std::ostringstream applied;
     EXPECT_EQ(cli::runGenerateCommand(m.folder(), "09:45", true, applied), 0);
     EXPECT_EQ(applied.str(), std::string(kExpected) + "Stored 10 programme rows.\n");
-    EXPECT_EQ(stored(), (Rows{"30.0|1.0|09:45", "25.0|2.0|09:45", "27.0|3.0|09:45", "26.0|4.0|09:45", "21.0|5.0|09:45",
-                              "22.0|6.0|09:55", "31.0|7.0|10:00", "23.0|8.0|09:59", "24.0|9.0|10:11",
-                              "29.0|10.0|10:19"}));
+    EXPECT_EQ(stored(),
+              (Rows{"30.0|1.0|09:45", "25.0|2.0|09:45", "27.0|3.0|09:45", "26.0|4.0|09:45", "21.0|5.0|09:45",
+                    "22.0|6.0|09:55", "31.0|7.0|10:00", "23.0|8.0|09:59", "24.0|9.0|10:11", "29.0|10.0|10:19"}));
 
     // A list too short to hold the round count in its third row is numbered from
     // the summary of the estimate, as the window does: the long jump's round first.

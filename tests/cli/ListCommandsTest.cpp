@@ -32,9 +32,9 @@ TEST(RecordsCommand, ListsTheSetsAndOneSetsRecords)
     test::DemoSuite dir;
     std::ostringstream sets;
     EXPECT_EQ(cli::runRecordsCommand(dir.folder(), "", Language::English, sets), 0);
-    EXPECT_EQ(test::lines(sets.str()), (std::vector<std::string>{"1\tMeeting Records\tM\tA",
-                                                                 "2\tProvincial Records\tP\tA",
-                                                                 "3\tNational Schools Records\tN\t"}));
+    EXPECT_EQ(test::lines(sets.str()),
+              (std::vector<std::string>{"1\tMeeting Records\tM\tA", "2\tProvincial Records\tP\tA",
+                                        "3\tNational Schools Records\tN\t"}));
 
     std::ostringstream grid;
     EXPECT_EQ(cli::runRecordsCommand(dir.folder(), "2", Language::Afrikaans, grid), 0);

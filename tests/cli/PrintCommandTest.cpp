@@ -50,18 +50,33 @@ TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
     };
     const Case cases[] = {
         {"standard", [](Options&) {}, "Program.odt", {"Meeting:"}},
-        {"records", [](Options& o) { o.records = "all", o.recordDate = "full", o.order = "event", o.day = 2, o.font = 8; },
-         "Program.odt", {"Record symbols in use:"}, "", "(33 events)"},
+        {"records",
+         [](Options& o) { o.records = "all", o.recordDate = "full", o.order = "event", o.day = 2, o.font = 8; },
+         "Program.odt",
+         {"Record symbols in use:"},
+         "",
+         "(33 events)"},
         {"gate",
-         [](Options& o) { o.what = "gate", o.names = "draw", o.initials = true, o.results = 9, o.altLanguage = true, o.lang = "af"; },
-         "Program.odt", {"9 __________________"}, "12030 M Du Toit"},
+         [](Options& o) {
+             o.what = "gate", o.names = "draw", o.initials = true, o.results = 9, o.altLanguage = true, o.lang = "af";
+         },
+         "Program.odt",
+         {"9 __________________"},
+         "12030 M Du Toit"},
         // --ids: the athlete code before each name.
-        {"gate with IDs", [](Options& o) { o.what = "gate", o.names = "draw", o.initials = true, o.ids = true; },
-         "Program.odt", {"12030 M Du Toit (LDB)"}},
+        {"gate with IDs",
+         [](Options& o) { o.what = "gate", o.names = "draw", o.initials = true, o.ids = true; },
+         "Program.odt",
+         {"12030 M Du Toit (LDB)"}},
         // The records report of one set with the chosen columns: an unticked column stays out.
-        {"report", [](Options& o) { o.what = "records", o.set = "2", o.columns = "name,surname,date"; }, "Rekords.odt",
-         {"Provincial Records (P)", "Surname", "Date", "Record"}, "Track"},
-        {"analysis", [](Options& o) { o.what = "analysis", o.set = "2", o.analysisOrder = "number"; }, "Analyze.odt",
+        {"report",
+         [](Options& o) { o.what = "records", o.set = "2", o.columns = "name,surname,date"; },
+         "Rekords.odt",
+         {"Provincial Records (P)", "Surname", "Date", "Record"},
+         "Track"},
+        {"analysis",
+         [](Options& o) { o.what = "analysis", o.set = "2", o.analysisOrder = "number"; },
+         "Analyze.odt",
          {"No of Events:"}},
     };
 
@@ -102,14 +117,21 @@ TEST_F(PrintCommand, UnwritableDocumentFileIsReportedAndThePdfStillWritten)
 TEST_F(PrintCommand, BadOptionValuesFailWithAMessageAndWriteNothing)
 {
     using O = cli::PrintCommandOptions;
-    struct Case { void (*set)(O&); const char* message; };
+    struct Case {
+        void (*set)(O&);
+        const char* message;
+    };
     const Case cases[] = {
         {[](O& o) { o.what = "poster"; }, "Unknown --what \"poster\": use standard, gate, records or analysis."},
         {[](O& o) { o.set = "2"; }, "--set chooses the record set"},
-        {[](O& o) { o.font = 0; }, "--font 0 is no print size"}, {[](O& o) { o.day = 5; }, "--day 5"},
-        {[](O& o) { o.records = "some"; }, "--records \"some\""}, {[](O& o) { o.order = "time"; }, "--order \"time\""},
-        {[](O& o) { o.recordDate = "month"; }, "--record-date \"month\""}, {[](O& o) { o.lang = "de"; }, "\"de\""},
-        {[](O& o) { o.names = "all"; }, "--names \"all\""}, {[](O& o) { o.results = 4; }, "--results 4"},
+        {[](O& o) { o.font = 0; }, "--font 0 is no print size"},
+        {[](O& o) { o.day = 5; }, "--day 5"},
+        {[](O& o) { o.records = "some"; }, "--records \"some\""},
+        {[](O& o) { o.order = "time"; }, "--order \"time\""},
+        {[](O& o) { o.recordDate = "month"; }, "--record-date \"month\""},
+        {[](O& o) { o.lang = "de"; }, "\"de\""},
+        {[](O& o) { o.names = "all"; }, "--names \"all\""},
+        {[](O& o) { o.results = 4; }, "--results 4"},
         {[](O& o) { o.what = "records"; }, "--set REF is required"},
         {[](O& o) { o.what = "records", o.set = "x1"; }, "--set x1 is not a record set"},
         {[](O& o) { o.what = "records", o.set = "9"; }, "There is no record set 9"},

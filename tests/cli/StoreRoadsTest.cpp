@@ -18,7 +18,7 @@ namespace {
 // what the programme table must then hold in that field: the same on every
 // road, or nothing stored on any road.
 struct FieldCase {
-    int col;         // programme grid column, the same in the exchange grid
+    int col; // programme grid column, the same in the exchange grid
     const char* typed;
     const char* stored; // nullptr: refused
 };
@@ -98,8 +98,7 @@ protected:
         fs::path workbook = dir.path() / "typed.xlsx";
         {
             auto store = dir.open();
-            EventReference ref =
-                loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
+            EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
             fs::remove(workbook);
             exportWorkbook(exchangeWith(*store, ref, c), "", workbook.string());
         }

@@ -1,6 +1,6 @@
+#include "data/ReferenceData.h"
 #include "data/DataStore.h"
 #include "data/FolderSettings.h"
-#include "data/ReferenceData.h"
 #include "data/Schema.h"
 #include "data/SuiteLocation.h"
 #include "data/SuiteSetup.h"
@@ -51,7 +51,10 @@ TEST(FolderSettingsTest, TrailingSeparatorAndEmptyPaths)
 
 TEST(MeetingPathTest, ProgRow13LocatesTheMeetingDatabase)
 {
-    struct Case { const char* rows; const char* expected; }; // rows: SQL values for Prog (Orde, Afr, AfrT)
+    struct Case {
+        const char* rows;
+        const char* expected;
+    }; // rows: SQL values for Prog (Orde, Afr, AfrT)
     const Case cases[] = {
         {"(13, '/m/', 'Meet.mdb')", "/m/Meet.mdb"},
         {"(13, '/m', 'Meet.mdb')", "/m/Meet.mdb"},
@@ -146,7 +149,8 @@ TEST(DataStoreTest, MissingFilesAndTablesAreNamedWithTheSetupHint)
         auto db = makeDatabase(dir, suitefile::Standard);
         db->exec("DROP TABLE Atld11");
     }
-    EXPECT_THAT([&] { DataStore::open(dir.folder()); }, testing::ThrowsMessage<StoreError>(testing::HasSubstr("Atld11")));
+    EXPECT_THAT([&] { DataStore::open(dir.folder()); },
+                testing::ThrowsMessage<StoreError>(testing::HasSubstr("Atld11")));
 }
 
 TEST(SuiteLocationTest, ArgumentThenExecutableFolderThenDataHome)

@@ -1,7 +1,7 @@
+#include "data/SuiteSetup.h"
 #include "data/DataStore.h"
 #include "data/ReferenceData.h"
 #include "data/Schema.h"
-#include "data/SuiteSetup.h"
 #include "platform/Database.h"
 #include "platform/RecordSet.h"
 #include "platform/StoreError.h"
@@ -184,7 +184,7 @@ TEST(DemoMeetingTest, IsTheSameMeetingOfRealisticSizeEveryTime)
         int low, high;
     };
     const Range ranges[] = {
-        {&s.store->atld10(), 600, 1000}, {&s.store->atld20(), 10, 14}, {&s.store->atld30(), 350, 450},
+        {&s.store->atld10(), 600, 1000}, {&s.store->atld20(), 10, 14},  {&s.store->atld30(), 350, 450},
         {&s.store->atld37(), 400, 1600}, {&s.store->atld28(), 10, 100}, {&s.store->atld40(), 65, 100},
         {&s.store->atld60(), 60, 200},   {&s.store->atld61(), 3, 3},
     };
@@ -201,7 +201,8 @@ TEST(DemoMeetingTest, IsTheSameMeetingOfRealisticSizeEveryTime)
 
     for (const char* table : {"Atld20", "Atld28", "Atld30", "Atld37", "Atld40", "Atld60"}) {
         const std::string all = std::string("SELECT * FROM ") + table + " ORDER BY rowid";
-        EXPECT_EQ(test::queryRows(s.store->meetingDatabase(), all), test::queryRows(again.store->meetingDatabase(), all));
+        EXPECT_EQ(test::queryRows(s.store->meetingDatabase(), all),
+                  test::queryRows(again.store->meetingDatabase(), all));
     }
 }
 

@@ -1,5 +1,5 @@
-#include "data/DataStore.h"
 #include "data/WebFolderSetting.h"
+#include "data/DataStore.h"
 #include "data/SuiteSetup.h"
 #include "support/TestSupport.h"
 

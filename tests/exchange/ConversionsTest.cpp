@@ -1,9 +1,9 @@
-#include "exchange/ExchangeGrid.h"
 #include "data/FolderSettings.h"
+#include "exchange/ExchangeGrid.h"
 #include "exchange/ExchangeRecords.h"
-#include "records/RecordTexts.h"
 #include "exchange/ProgrammeExport.h"
 #include "exchange/Workbook.h"
+#include "records/RecordTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +14,28 @@ namespace {
 TEST(ExchangeConversions, GenderAndLevelGoByTheFirstLetterUnlessTheLevelIsNamed)
 {
     const std::pair<const char*, const char*> genders[] = {
-        {"M", "Manlik"},  {"Male", "Manlik"},    {"Manlik", "Manlik"},   {" male", "Manlik"}, {"F", "Vroulik"},
-        {"Female", "Vroulik"}, {"Vroulik", "Vroulik"}, {"", "Vroulik"}, {"X", "Vroulik"}};
+        {"M", "Manlik"},       {"Male", "Manlik"},     {"Manlik", "Manlik"}, {" male", "Manlik"}, {"F", "Vroulik"},
+        {"Female", "Vroulik"}, {"Vroulik", "Vroulik"}, {"", "Vroulik"},      {"X", "Vroulik"}};
     for (const auto& [sheet, grid] : genders)
         EXPECT_EQ(genderFromSheet(sheet), grid) << '"' << sheet << '"';
     const std::pair<const char*, const char*> levels[] = {
-        {"F", "Finaal"},          {"Final", "Finaal"},         {"Finaal", "Finaal"},       {"S", "Semi-finaal"},
-        {"Semi", "Semi-finaal"},  {"Semi-Finaal", "Semi-finaal"}, {"Q", "Kwart-eind"},     {"", "Kwart-eind"},
-        {"Kwart-eind", "Kwart-eind"}, {"Kwart-Finaal", "Kwart-eind"}, {"x", "Kwart-eind"}, {"Fred", "Finaal"},
+        {"F", "Finaal"},
+        {"Final", "Finaal"},
+        {"Finaal", "Finaal"},
+        {"S", "Semi-finaal"},
+        {"Semi", "Semi-finaal"},
+        {"Semi-Finaal", "Semi-finaal"},
+        {"Q", "Kwart-eind"},
+        {"", "Kwart-eind"},
+        {"Kwart-eind", "Kwart-eind"},
+        {"Kwart-Finaal", "Kwart-eind"},
+        {"x", "Kwart-eind"},
+        {"Fred", "Finaal"},
         // A level's full name keeps its level, so that a programme comes back as it went out.
-        {"Heat", "Heat"},         {"heat", "Heat"},            {"Uitdun", "Uitdun"},       {"Finaal TP", "Finaal TP"},
+        {"Heat", "Heat"},
+        {"heat", "Heat"},
+        {"Uitdun", "Uitdun"},
+        {"Finaal TP", "Finaal TP"},
         {"Decathlon", "Decathlon"},
     };
     for (const auto& [sheet, grid] : levels)
@@ -60,11 +72,11 @@ TEST(ExchangeConversions, TimesBecomeHoursAndMinutes)
 TEST(ExchangeConversions, OutputNameAndEventCode)
 {
     const std::pair<const char*, const char*> names[] = {
-        {"", "Program.xlsx"},         {"   ", "Program.xlsx"},        {"meet.2024.xls", "meet.xlsx"},
+        {"", "Program.xlsx"},        {"   ", "Program.xlsx"},         {"meet.2024.xls", "meet.xlsx"},
         {"Results", "Results.xlsx"}, {"Program.xls", "Program.xlsx"}, {"a.xlsx", "a.xlsx"}};
     for (const auto& [typed, file] : names)
         EXPECT_EQ(outputWorkbookName(typed), file) << '"' << typed << '"';
-    const std::pair<const char*, const char*> codes[] = {{"7", "0007"}, {"12", "0012"}, {"12345", "2345"},
+    const std::pair<const char*, const char*> codes[] = {{"7", "0007"}, {"12", "0012"},   {"12345", "2345"},
                                                          {"", "0000"},  {" 12 ", "0012"}, {"1000", "1000"}};
     for (const auto& [definition, code] : codes)
         EXPECT_EQ(definitionCode(definition), code) << '"' << definition << '"';
@@ -105,9 +117,8 @@ TEST(ExchangeConversions, RecordTextsBothWays)
         const char* text;
     };
     const Case cases[] = {
-        {125.3, 2, "2:05.30"},    {3725.5, 2, "1:02:05.50"}, {9.8, 2, "0:09.80"},
-        {59.999, 2, "1:00.00"},   {3600, 2, "1:00:00.00"},   {6.45, 7, "6.45"},
-        {10.36, 1, "10.36"},      {6.45, 0, "6.45"},
+        {125.3, 2, "2:05.30"},   {3725.5, 2, "1:02:05.50"}, {9.8, 2, "0:09.80"}, {59.999, 2, "1:00.00"},
+        {3600, 2, "1:00:00.00"}, {6.45, 7, "6.45"},         {10.36, 1, "10.36"}, {6.45, 0, "6.45"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(exchangeRecordText(c.value, c.type), c.text) << c.value;

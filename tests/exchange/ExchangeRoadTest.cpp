@@ -185,7 +185,10 @@ TEST(ExchangeRoad, ExportFailuresNameTheFileAndWriteNothing)
     fs::path existing = dir.path() / "existing.xlsx";
     std::ofstream(existing) << "keep me";
 
-    struct Case { fs::path templ, out; const char* names; } cases[] = {
+    struct Case {
+        fs::path templ, out;
+        const char* names;
+    } cases[] = {
         {notWorkbook, dir.path() / "a.xlsx", "ItemRek.xlsx"},
         {notWorkbook, existing, "ItemRek.xlsx"},
         {good, dir.path() / "missing" / "b.xlsx", "missing"},
@@ -208,8 +211,8 @@ TEST(ExchangeRoad, RecordsAreWrittenIntoTheSetOncePerEvent)
     test::Suite suite(true);
     suite.meetingDb().exec("DELETE FROM Atld60");
     suite.meetingDb().exec("INSERT INTO Atld60 (Verw, Tnom, Rek, Van, Naam, Span, Plek, Datum, Jaar) VALUES "
-            "(1, 35, 13.5, 'Old', 'Piet', 'Team', 'Here', '2001-01-01', 2001),"
-            "(2, 35, 12.9, 'Other', 'Set', 'Team', 'There', '2002-02-02', 2002)");
+                           "(1, 35, 13.5, 'Old', 'Piet', 'Team', 'Here', '2001-01-01', 2001),"
+                           "(2, 35, 12.9, 'Other', 'Set', 'Team', 'There', '2002-02-02', 2002)");
     suite.store->atld60().requery();
     GridModel exchange;
     setupExchangeGrid(exchange);
@@ -222,9 +225,10 @@ TEST(ExchangeRoad, RecordsAreWrittenIntoTheSetOncePerEvent)
     EXPECT_EQ(writeRecords(suite.store->atld60(), 1, exchange), 4);
     // Twice, and an event twice in one write: the set's record of each event is changed, never doubled.
     EXPECT_EQ(writeRecords(suite.store->atld60(), 1, exchange), 4);
-    EXPECT_EQ(suite.rows("SELECT Verw, Tnom, Rek, Naam, Van, Jaar, Plek, Span FROM Atld60 ORDER BY Verw, Tnom"),
-              (std::vector<std::string>{"1|35|125.3|Anna|Smit|2020|Pretoria|Team", "1|166|6.45|Cara|Van Wyk|2019|Parow|",
-                                        "1|272|3725.5|Ben|Molo|2021|Durban|", "2|35|12.9|Set|Other|2002|There|Team"}));
+    EXPECT_EQ(
+        suite.rows("SELECT Verw, Tnom, Rek, Naam, Van, Jaar, Plek, Span FROM Atld60 ORDER BY Verw, Tnom"),
+        (std::vector<std::string>{"1|35|125.3|Anna|Smit|2020|Pretoria|Team", "1|166|6.45|Cara|Van Wyk|2019|Parow|",
+                                  "1|272|3725.5|Ben|Molo|2021|Durban|", "2|35|12.9|Set|Other|2002|There|Team"}));
 
     GridModel back = exchange;
     for (int r = 1; r <= 5; ++r)
@@ -254,14 +258,18 @@ TEST(ExchangeRoad, ASaveNeverOverwritesWhatItDidNotLoad)
     theirs.removeItem(1);
     saveProgrammeGrid(theirs, Language::English, {3, suite.ref.definitions}, other->atld40());
     const auto stored = tableRows(suite, "Atld40");
-    EXPECT_THAT([&] { saveProgrammeGrid(mine, Language::English, {3, suite.ref.definitions}, suite.store->atld40(), &loaded); },
-                testing::Throws<StoreError>(testing::Property(&StoreError::kind, StoreError::Kind::Changed)));
+    EXPECT_THAT(
+        [&] {
+            saveProgrammeGrid(mine, Language::English, {3, suite.ref.definitions}, suite.store->atld40(), &loaded);
+        },
+        testing::Throws<StoreError>(testing::Property(&StoreError::kind, StoreError::Kind::Changed)));
     EXPECT_EQ(tableRows(suite, "Atld40"), stored);
     // Overwriting is a choice; afterwards this window's Save goes through again.
     std::optional<std::uint64_t> overwrite;
     saveProgrammeGrid(mine, Language::English, {3, suite.ref.definitions}, suite.store->atld40(), &overwrite);
     EXPECT_EQ(static_cast<int>(tableRows(suite, "Atld40").size()), mine.rows() - 1);
-    EXPECT_NO_THROW(saveProgrammeGrid(mine, Language::English, {3, suite.ref.definitions}, suite.store->atld40(), &overwrite));
+    EXPECT_NO_THROW(
+        saveProgrammeGrid(mine, Language::English, {3, suite.ref.definitions}, suite.store->atld40(), &overwrite));
 
     // The set list in the same way.
     GridModel sets{setcol::Count};
@@ -289,8 +297,11 @@ TEST(ExchangeRoad, ASaveNeverOverwritesWhatItDidNotLoad)
     // While the other holds a write, this one's Save is refused as busy and stores nothing.
     suite.store->meetingDatabase().setBusyTimeout(50);
     other->meetingDatabase().exec("BEGIN IMMEDIATE");
-    EXPECT_THAT([&] { saveProgrammeGrid(mine, Language::English, {3, suite.ref.definitions}, suite.store->atld40()); },
-                testing::Throws<StoreError>(testing::Property(&StoreError::kind, StoreError::Kind::Busy)));
+    EXPECT_THAT(
+        [&] {
+            saveProgrammeGrid(mine, Language::English, {3, suite.ref.definitions}, suite.store->atld40());
+        },
+        testing::Throws<StoreError>(testing::Property(&StoreError::kind, StoreError::Kind::Busy)));
     other->meetingDatabase().exec("ROLLBACK");
 }
 

@@ -1,5 +1,5 @@
-#include "exchange/ExchangeGrid.h"
 #include "exchange/ImportShrink.h"
+#include "exchange/ExchangeGrid.h"
 #include "exchange/ProgrammeImport.h"
 #include "exchange/Workbook.h"
 #include "platform/GridModel.h"

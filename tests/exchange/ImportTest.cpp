@@ -55,15 +55,15 @@ TEST(ProgrammeImport, LibreOfficeWorkbooksOfEachFormatReadAlike)
         ASSERT_EQ(read, 3);
         EXPECT_EQ(progressCalls, 3);
         ASSERT_EQ(grid.rows(), 4);
-        EXPECT_EQ(grid.rowCells(1), (std::vector<std::string>{"1", "a", "09:00", "Manlik", "12", "100m", "Finaal",
-                                                               "A", "12.5", "2010", "Jan", "Smit", "Pretoria", "115",
-                                                               type(115), "1"}));
+        EXPECT_EQ(grid.rowCells(1),
+                  (std::vector<std::string>{"1", "a", "09:00", "Manlik", "12", "100m", "Finaal", "A", "12.5", "2010",
+                                            "Jan", "Smit", "Pretoria", "115", type(115), "1"}));
         EXPECT_EQ(grid.rowCells(2), (std::vector<std::string>{"2", "", "10:30", "Vroulik", "13", "80mH - 76cm",
-                                                               "Semi-finaal", "", "2:05.30", "1999", "Anna", "de Wet",
-                                                               "Bloemfontein", "156", type(156), "1"}));
-        EXPECT_EQ(grid.rowCells(3), (std::vector<std::string>{"3", "", "09:15", "Manlik", "14", "Long Jump",
-                                                               "Kwart-eind", "B", "", "", "", "", "", "24", type(24),
-                                                               "1"}));
+                                                              "Semi-finaal", "", "2:05.30", "1999", "Anna", "de Wet",
+                                                              "Bloemfontein", "156", type(156), "1"}));
+        EXPECT_EQ(grid.rowCells(3),
+                  (std::vector<std::string>{"3", "", "09:15", "Manlik", "14", "Long Jump", "Kwart-eind", "B", "", "",
+                                            "", "", "", "24", type(24), "1"}));
     }
 }
 
@@ -83,7 +83,10 @@ TEST(ProgrammeImport, BrokenFilesAreReportedByNameAndLeaveTheGridAlone)
         c = static_cast<char>(rnd());
     std::string ole("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 
-    struct Case { fs::path file; const char* reason; } cases[] = {
+    struct Case {
+        fs::path file;
+        const char* reason;
+    } cases[] = {
         {write("empty.xlsx", ""), "empty"},
         {write("truncated.xlsx", xlsx.substr(0, xlsx.size() / 2)), "not a workbook"},
         {write("random.xls", noise), "not a workbook"},
@@ -116,13 +119,17 @@ TEST(ProgrammeImport, RowSixMustHoldANumberAndAnAgeAndTheReadEndsAtAnEmptyNumber
 {
     const SheetCell one = SheetCell::ofNumber(1), twelve = SheetCell::ofNumber(12);
     // emptyRow 0: none; expected -1: refused
-    struct Case { int events, emptyRow; SheetCell number, age; int expected; } cases[] = {
-        {2, 0, one, twelve, 2},         {2, 0, SheetCell::ofText("3"), SheetCell::ofText("12"), 2},
-        {2, 0, {}, twelve, -1},         {2, 0, SheetCell::ofNumber(0), twelve, -1},
-        {2, 0, one, {}, -1},            {2, 0, SheetCell::ofText("one"), twelve, -1},
-        {3, 9, one, twelve, 3},         {2, 0, SheetCell::ofNumber(-1), twelve, -1},
-        {10, 8, one, twelve, 2},        {1, 0, one, twelve, 1},
-        {995, 0, one, twelve, 995},     {1005, 0, one, twelve, 995},
+    struct Case {
+        int events, emptyRow;
+        SheetCell number, age;
+        int expected;
+    } cases[] = {
+        {2, 0, one, twelve, 2},        {2, 0, SheetCell::ofText("3"), SheetCell::ofText("12"), 2},
+        {2, 0, {}, twelve, -1},        {2, 0, SheetCell::ofNumber(0), twelve, -1},
+        {2, 0, one, {}, -1},           {2, 0, SheetCell::ofText("one"), twelve, -1},
+        {3, 9, one, twelve, 3},        {2, 0, SheetCell::ofNumber(-1), twelve, -1},
+        {10, 8, one, twelve, 2},       {1, 0, one, twelve, 1},
+        {995, 0, one, twelve, 995},    {1005, 0, one, twelve, 995},
         {1005, 600, one, twelve, 594},
     };
     DefinitionList none;

@@ -40,13 +40,16 @@ void addPeople(test::TestMeeting& s)
 {
     s.addTeam(1, "Oakdale, High", "OAK");
     s.addTeam(2, "Bergsig", "BRG");
-    for (auto [team, number, name, surname] : {std::tuple{1, 1, "John", "Smith"}, {1, 2, "Zoé", "du Plessis"},
-                                               {1, 3, "Ann", "Lee, Jr"}, {2, 1, "Piet", "Botha"}, {2, 4, "", ""}})
+    for (auto [team, number, name, surname] : {std::tuple{1, 1, "John", "Smith"},
+                                               {1, 2, "Zoé", "du Plessis"},
+                                               {1, 3, "Ann", "Lee, Jr"},
+                                               {2, 1, "Piet", "Botha"},
+                                               {2, 4, "", ""}})
         s.addAthlete(team, number, name, surname);
 }
 
 PhotoFinishReport write(test::TestMeeting& s, int day, const fs::path& folder, Language lang = Language::English,
-                         int dayOffset = 0)
+                        int dayOffset = 0)
 {
     auto store = s.open();
     return exportPhotoFinish(s.grid, s.reference, *store, lang, {day, dayOffset}, folder.string());
@@ -66,11 +69,18 @@ TEST(PhotoFinishTest, WritesTheRacesOfTheDayInProgrammeAndDrawOrder)
     s.addRow({.number = "4", .event = "Long Jump", .definition = "107"});
     s.addRow({.number = "1", .event = "1500 m", .definition = "102", .day = "2"});
     // athlete or team, definition, level, heat, lane, team entry
-    for (const auto& [code, tnom, level, heat, lane, team] : std::vector<std::array<int, 6>>{
-             {1001, def::Sprint, 0, 1, 3, 0}, {2001, def::Sprint, 0, 2, 4, 0}, {1002, def::Sprint, 0, 1, 5, 0},
-             {1003, def::Sprint, 0, 2, 2, 0}, {2001, def::Mile, 0, 1, 2, 0}, {2004, def::Mile, 0, 1, 1, 0},
-             {1003, def::Sprint, 4, 0, 0, 0}, {1001, def::Sprint, 4, 0, 0, 0}, {1001, def::LongJump, 0, 1, 1, 0},
-             {1, def::Relay, 0, 1, 2, 1}, {2, def::Relay, 0, 1, 1, 1}})
+    for (const auto& [code, tnom, level, heat, lane, team] :
+         std::vector<std::array<int, 6>>{{1001, def::Sprint, 0, 1, 3, 0},
+                                         {2001, def::Sprint, 0, 2, 4, 0},
+                                         {1002, def::Sprint, 0, 1, 5, 0},
+                                         {1003, def::Sprint, 0, 2, 2, 0},
+                                         {2001, def::Mile, 0, 1, 2, 0},
+                                         {2004, def::Mile, 0, 1, 1, 0},
+                                         {1003, def::Sprint, 4, 0, 0, 0},
+                                         {1001, def::Sprint, 4, 0, 0, 0},
+                                         {1001, def::LongJump, 0, 1, 1, 0},
+                                         {1, def::Relay, 0, 1, 2, 1},
+                                         {2, def::Relay, 0, 1, 1, 1}})
         s.addEntry(code, tnom, level, heat, lane, team != 0);
 
     test::TempFolder out;
@@ -84,28 +94,32 @@ TEST(PhotoFinishTest, WritesTheRacesOfTheDayInProgrammeAndDrawOrder)
     EXPECT_NE(evt[0].find("12a = 100012"), std::string::npos) << evt[0];
     evt.erase(evt.begin());
     const std::string at8 = ",,,,,,,08:00:00";
-    EXPECT_EQ(evt, (std::vector<std::string>{
-                       "1,1,1,1 Boys - 12 100 m" + at8, ",1001,3,Smith,John,OAK", ",1002,5,du Plessis,Zo\xE9,OAK",
-                       "1,1,2,1 Boys - 12 100 m" + at8, ",1003,2,\"Lee, Jr\",Ann,OAK", ",2001,4,Botha,Piet,BRG",
-                       "2,1,1,2 Girls - 12 1500 m" + at8, ",2004,1,,,BRG", ",2001,2,Botha,Piet,BRG",
-                       // no draw: in entry order
-                       "100003,1,1,3a Boys - 12 100 m Heat" + at8, ",1001,,Smith,John,OAK",
-                       ",1003,,\"Lee, Jr\",Ann,OAK",
-                       "200003,1,1,3b Boys - 12 4x100 m" + at8, ",2,1,Bergsig,,BRG", ",1,2,\"Oakdale, High\",,OAK"}));
+    EXPECT_EQ(evt,
+              (std::vector<std::string>{
+                  "1,1,1,1 Boys - 12 100 m" + at8, ",1001,3,Smith,John,OAK", ",1002,5,du Plessis,Zo\xE9,OAK",
+                  "1,1,2,1 Boys - 12 100 m" + at8, ",1003,2,\"Lee, Jr\",Ann,OAK", ",2001,4,Botha,Piet,BRG",
+                  "2,1,1,2 Girls - 12 1500 m" + at8, ",2004,1,,,BRG", ",2001,2,Botha,Piet,BRG",
+                  // no draw: in entry order
+                  "100003,1,1,3a Boys - 12 100 m Heat" + at8, ",1001,,Smith,John,OAK", ",1003,,\"Lee, Jr\",Ann,OAK",
+                  "200003,1,1,3b Boys - 12 4x100 m" + at8, ",2,1,Bergsig,,BRG", ",1,2,\"Oakdale, High\",,OAK"}));
     EXPECT_EQ(fileLines(out.path() / "lynx.ppl"),
               (std::vector<std::string>{"1,\"Oakdale, High\",,OAK", "2,Bergsig,,BRG", "1001,Smith,John,OAK",
-                                        "1002,du Plessis,Zo\xE9,OAK", "1003,\"Lee, Jr\",Ann,OAK",
-                                        "2001,Botha,Piet,BRG", "2004,,,BRG"}));
+                                        "1002,du Plessis,Zo\xE9,OAK", "1003,\"Lee, Jr\",Ann,OAK", "2001,Botha,Piet,BRG",
+                                        "2004,,,BRG"}));
     EXPECT_EQ(fileLines(out.path() / "lynx.sch"),
               (std::vector<std::string>{"1,1,1", "1,1,2", "2,1,1", "100003,1,1", "200003,1,1"}));
-
 }
 
 // Rows that cannot be written are named, and nothing is written.
 TEST(PhotoFinishTest, BadRowsAreNamedAndNoFileIsWritten)
 {
-    struct Case { const char* what; std::function<void(test::TestMeeting&)> change; int day; std::string message;
-                  Language lang = Language::English; };
+    struct Case {
+        const char* what;
+        std::function<void(test::TestMeeting&)> change;
+        int day;
+        std::string message;
+        Language lang = Language::English;
+    };
     const Case cases[] = {
         {"unknown definition", [](auto& s) { s.addRow({.number = "5", .definition = "999"}); }, 0,
          "Event 5 (day 1): there is no event definition 999."},
@@ -214,19 +228,33 @@ TEST(PhotoFinishTest, AFailedWriteLeavesTheFolderAsItWas)
 TEST(PhotoFinishTest, NamesAreWrittenInWindows1252)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"Zoë Müller", "Zo\xEB M\xFCller"}, {"€ – — “x” Š", "\x80 \x96 \x97 \x93x\x94 \x8A"},
-        {"Łukasz Dőry", "Lukasz Dory"},     {"日本", "??"},        {"a😀b", "a?b"},
+        {"Zoë Müller", "Zo\xEB M\xFCller"},
+        {"€ – — “x” Š", "\x80 \x96 \x97 \x93x\x94 \x8A"},
+        {"Łukasz Dőry", "Lukasz Dory"},
+        {"日本", "??"},
+        {"a😀b", "a?b"},
         {"\u00A0ÿ", "\xA0\xFF"},
-        {"a\xFF" "b", "a?b"},               {"cut \xC3", "cut ?"},
+        {"a\xFF"
+         "b",
+         "a?b"},
+        {"cut \xC3", "cut ?"},
         // One "?" for each byte that starts no character, whatever follows it.
-        {"\xFF" "abcd", "?abcd"},           {"\xC3(x", "?(x"},  {"\x80xyz", "?xyz"},
-        {"\xE2\x82x", "??x"},              {"\xF0\x9F\x98\x80xyz", "?xyz"},
+        {"\xFF"
+         "abcd",
+         "?abcd"},
+        {"\xC3(x", "?(x"},
+        {"\x80xyz", "?xyz"},
+        {"\xE2\x82x", "??x"},
+        {"\xF0\x9F\x98\x80xyz", "?xyz"},
         // A whole sequence that is no character (a surrogate, past U+10FFFF) is one "?",
         // an overlong one a "?" per byte.
-        {"\xED\xA0\x80xy", "?xy"},          {"\xF4\x90\x80\x80xy", "?xy"}, {"\xC1\xBFx", "??x"},
+        {"\xED\xA0\x80xy", "?xy"},
+        {"\xF4\x90\x80\x80xy", "?xy"},
+        {"\xC1\xBFx", "??x"},
         {"\xC2x", "?x"},
         // The lowest three-byte and the highest four-byte character are one character each.
-        {"\xE0\xA0\x80", "?"},            {"\xF4\x8F\xBF\xBF", "?"},
+        {"\xE0\xA0\x80", "?"},
+        {"\xF4\x8F\xBF\xBF", "?"},
     };
     for (const auto& [utf8, expected] : cases)
         EXPECT_EQ(toWindows1252(utf8), expected) << utf8;
@@ -246,17 +274,35 @@ namespace {
 // Every row of a meeting of up to 9,999 events and three days keeps a number of its own.
 TEST(PhotoFinishTest, EventNumbersFollowTheStatedRule)
 {
-    struct Case { const char* number; const char* sub; int day, offset, event; };
+    struct Case {
+        const char* number;
+        const char* sub;
+        int day, offset, event;
+    };
     const Case cases[] = {
-        {"12", "", 1, 0, 12},           {"12", "a", 1, 0, 100012},       {"12", "B", 1, 0, 200012},
-        {"12", "z", 3, 0, 2600012},     {"101", "", 1, 0, 101},          {"1", "a", 1, 0, 100001},
-        {"9999", "", 1, 0, 9999},       {"12", "", 2, 1000, 1012},       {"12", "a", 2, 1000, 101012},
-        {"9999", "z", 3, 45000, 2699999}, {" 7 ", " c ", 1, 0, 300007},
+        {"12", "", 1, 0, 12},
+        {"12", "a", 1, 0, 100012},
+        {"12", "B", 1, 0, 200012},
+        {"12", "z", 3, 0, 2600012},
+        {"101", "", 1, 0, 101},
+        {"1", "a", 1, 0, 100001},
+        {"9999", "", 1, 0, 9999},
+        {"12", "", 2, 1000, 1012},
+        {"12", "a", 2, 1000, 101012},
+        {"9999", "z", 3, 45000, 2699999},
+        {" 7 ", " c ", 1, 0, 300007},
         // refused: no number, out of range, a sub that is no letter, a day the offset cannot place
-        {"0", "", 1, 0, 0},             {"10000", "", 1, 0, 0},          {"2.5", "", 1, 0, 0},
-        {"x", "", 1, 0, 0},             {"12", "1", 1, 0, 0},            {"12", "ab", 1, 0, 0},
-        {"12", "\xC3\xA9", 1, 0, 0},    {"12", "", 0, 1000, 0},          {"12", "", 4, 1000, 0},
-        {"12", "", 1, 45001, 0},        {"12", "", 1, -1, 0},
+        {"0", "", 1, 0, 0},
+        {"10000", "", 1, 0, 0},
+        {"2.5", "", 1, 0, 0},
+        {"x", "", 1, 0, 0},
+        {"12", "1", 1, 0, 0},
+        {"12", "ab", 1, 0, 0},
+        {"12", "\xC3\xA9", 1, 0, 0},
+        {"12", "", 0, 1000, 0},
+        {"12", "", 4, 1000, 0},
+        {"12", "", 1, 45001, 0},
+        {"12", "", 1, -1, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(photoFinishEventNumber(c.number, c.sub, c.day, c.offset), c.event)
@@ -267,9 +313,15 @@ TEST(PhotoFinishTest, EventNumbersFollowTheStatedRule)
 TEST(PhotoFinishTest, FieldsAreQuotedAsTheCameraFormatQuotes)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"Smith", "Smith"},           {"Lee, Jr", "\"Lee, Jr\""}, {"\"O'Neil", "\"\"\"O'Neil\""},
-        {"say \"hi\"", "\"say \"\"hi\"\"\""}, {" lead", "\" lead\""}, {"trail ", "trail "},
-        {"tab\there", "tab here"},    {"", ""},                   {"\xC5\x81ukasz", "\xC5\x81ukasz"},
+        {"Smith", "Smith"},
+        {"Lee, Jr", "\"Lee, Jr\""},
+        {"\"O'Neil", "\"\"\"O'Neil\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {" lead", "\" lead\""},
+        {"trail ", "trail "},
+        {"tab\there", "tab here"},
+        {"", ""},
+        {"\xC5\x81ukasz", "\xC5\x81ukasz"},
     };
     for (const auto& [text, field] : cases)
         EXPECT_EQ(lynxField(text), field) << text;

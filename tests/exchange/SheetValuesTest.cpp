@@ -13,7 +13,11 @@ namespace {
 TEST(SheetValues, NumbersDatesAndDurationsReadAsTheFileWritesThem)
 {
     const double no = std::nan("");
-    struct Case { bool (*read)(const std::string&, double&); const char* text; double expected; } cases[] = {
+    struct Case {
+        bool (*read)(const std::string&, double&);
+        const char* text;
+        double expected;
+    } cases[] = {
         {sheetvalue::number, "12", 12},
         {sheetvalue::number, " -0.1 ", -0.1},
         {sheetvalue::number, "+4.5E-2", 0.045},
@@ -64,12 +68,18 @@ TEST(SheetValues, NumbersDatesAndDurationsReadAsTheFileWritesThem)
 // escapes and brackets; times alone, elapsed hours and plain numbers do not.
 TEST(SheetValues, DateFormatsAreToldFromTimeAndNumberFormats)
 {
-    struct Case { const char* code; bool dated; } cases[] = {
-        {"yyyy-mm-dd", true},        {"dd/mm/yyyy hh:mm", true}, {"D MMM", true},
-        {"[$-409]mmmm d, yyyy", true}, {"hh:mm", false},        {"[h]:mm:ss", false},
-        {"mm:ss.0", false},          {"General", false},         {"0.00", false},
-        {"\"day\" 0", false},        {"0\\d", false},            {"[Red]0.00", false},
-        {"_d0", false},              {"*d0", false},             {"\"unclosed", false},
+    struct Case {
+        const char* code;
+        bool dated;
+    } cases[] = {
+        {"yyyy-mm-dd", true},  {"dd/mm/yyyy hh:mm", true},
+        {"D MMM", true},       {"[$-409]mmmm d, yyyy", true},
+        {"hh:mm", false},      {"[h]:mm:ss", false},
+        {"mm:ss.0", false},    {"General", false},
+        {"0.00", false},       {"\"day\" 0", false},
+        {"0\\d", false},       {"[Red]0.00", false},
+        {"_d0", false},        {"*d0", false},
+        {"\"unclosed", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(sheetvalue::isDateFormat(c.code), c.dated) << c.code;

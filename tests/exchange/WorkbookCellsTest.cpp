@@ -21,10 +21,14 @@ const char* const kSkipNoOpenpyxl = "python3-openpyxl is missing (scripts/instal
 std::string kindName(SheetCell::Kind kind)
 {
     switch (kind) {
-    case SheetCell::Kind::Empty: return "empty";
-    case SheetCell::Kind::Number: return "number";
-    case SheetCell::Kind::Text: return "text";
-    case SheetCell::Kind::Unreadable: return "unreadable";
+    case SheetCell::Kind::Empty:
+        return "empty";
+    case SheetCell::Kind::Number:
+        return "number";
+    case SheetCell::Kind::Text:
+        return "text";
+    case SheetCell::Kind::Unreadable:
+        return "unreadable";
     }
     return "?";
 }
@@ -75,7 +79,10 @@ TEST(WorkbookCells, EveryKindOfCellReadsAsWrittenByOpenpyxlAndLibreOffice)
          type("395"), "1"},
     };
     // Column 9 holds a formula: openpyxl stores it without a result.
-    struct Case { fs::path file; std::string event6; } cases[] = {
+    struct Case {
+        fs::path file;
+        std::string event6;
+    } cases[] = {
         {openpyxl, "unreadable =IF(LEN(H6)>7,LEFT(H6,LEN(H6)-7),\"\")"},
         {test::workbookFile("cell-kinds.xlsx"), "text 100m"},
         {test::workbookFile("cell-kinds.ods"), "text 100m"},
@@ -92,11 +99,20 @@ TEST(WorkbookCells, EveryKindOfCellReadsAsWrittenByOpenpyxlAndLibreOffice)
             {"A9", shown(sheet.cell(9, 1))},  {"C12", shown(sheet.cell(12, 3))},
         };
         const std::vector<std::pair<std::string, std::string>> expected = {
-            {"A1", "text Dravik Sport - Program"}, {"A6", "number 1"},          {"B6", "text a"},
-            {"D6", "number 0.375"},                {"D7", "number date 45356.4375"}, {"D8", "text 9:15"},
-            {"F8", "number 1"},                    {"J6", "number 12.5"},        {"J7", "text 2:05.30"},
-            {"L6", "text Smit"},                   {"I6", c.event6},             {"B7", "empty "},
-            {"A9", "empty "},                      {"C12", "text end"},
+            {"A1", "text Dravik Sport - Program"},
+            {"A6", "number 1"},
+            {"B6", "text a"},
+            {"D6", "number 0.375"},
+            {"D7", "number date 45356.4375"},
+            {"D8", "text 9:15"},
+            {"F8", "number 1"},
+            {"J6", "number 12.5"},
+            {"J7", "text 2:05.30"},
+            {"L6", "text Smit"},
+            {"I6", c.event6},
+            {"B7", "empty "},
+            {"A9", "empty "},
+            {"C12", "text end"},
         };
         EXPECT_EQ(cells, expected);
 
@@ -124,8 +140,7 @@ TEST(WorkbookCells, UnreadableCellsAndTimesOutsideADayAreNamedAndRefused)
     } cases[] = {
         {"", "", "", test::workbookFile("cell-error.xlsx"), ExchangeError::Kind::UnreadableCell, "J7", "#N/A", ""},
         {"", "", "", test::workbookFile("cell-error.ods"), ExchangeError::Kind::UnreadableCell, "J7", "#N/A", ""},
-        {"", "", "", test::workbookFile("time-outside-day.ods"), ExchangeError::Kind::TimeOutsideDay, "D7", "1.5",
-         ""},
+        {"", "", "", test::workbookFile("time-outside-day.ods"), ExchangeError::Kind::TimeOutsideDay, "D7", "1.5", ""},
         {"D7", "1.5", "hh:mm", {}, ExchangeError::Kind::TimeOutsideDay, "D7", "1.5", ""},
         {"D7", "-0.1", "hh:mm", {}, ExchangeError::Kind::TimeOutsideDay, "D7", "-0.1", ""},
         {"D7", "1", "[h]:mm", {}, ExchangeError::Kind::TimeOutsideDay, "D7", "1", ""},
@@ -167,8 +182,8 @@ TEST(WorkbookCells, UnreadableCellsAndTimesOutsideADayAreNamedAndRefused)
         } catch (const ExchangeError& e) {
             EXPECT_EQ(e.kind(), c.kind);
             EXPECT_EQ(e.facts(), (std::vector<std::string>{c.file.string(), "Program", c.named, c.held}));
-            EXPECT_THAT(e.what(), testing::HasSubstr("\"" + c.file.string() + "\", sheet \"Program\", cell " +
-                                                     c.named + " holds "));
+            EXPECT_THAT(e.what(), testing::HasSubstr("\"" + c.file.string() + "\", sheet \"Program\", cell " + c.named +
+                                                     " holds "));
             EXPECT_THAT(sheetCellErrorText(e, Language::Afrikaans),
                         testing::HasSubstr("\"" + c.file.string() + "\", blad \"Program\", sel " + c.named + " hou "));
             EXPECT_EQ(sheetCellErrorText(e, Language::English), e.what());

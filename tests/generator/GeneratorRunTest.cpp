@@ -32,7 +32,12 @@ TEST_F(GeneratorRunTest, TransfersOnlyAScheduledList)
     const Step read = [this](GeneratorRun& run, RecordSet& atld37) { run.readItems(atld37, ref, bane); };
     const Step schedule = [](GeneratorRun& run, RecordSet&) { run.createProgramme("08:00"); };
     const Step trim = [](GeneratorRun& run, RecordSet&) { run.removeCurrentItem(); };
-    struct Case { const char* name; int entries; std::vector<Step> steps; bool stores; }; // entries per definition
+    struct Case {
+        const char* name;
+        int entries;
+        std::vector<Step> steps;
+        bool stores;
+    }; // entries per definition
     const std::vector<Case> cases = {
         {"straight after start-up", 3, {}, false},
         {"a read that found no entries", 0, {read, schedule}, false},

@@ -30,19 +30,32 @@ struct GeneratorMeeting : ::testing::Test {
     GeneratorMeeting()
     {
         setupHeatSizeTable(bane);
-        ref.definitions.assign({{11, 1, "S", "14", "1", "", ""}, {12, 1, "M", "14", "1", "", ""},
-                                {13, 1, "S", "9", "1", "", ""},  {14, 2, "S", "16", "3", "", ""},
-                                {15, 7, "S", "14", "4", "", ""}, {16, 8, "M", "16", "5", "  4kg ", ""},
-                                {17, 7, "S", "16", "6", "", ""}, {18, 9, "M", "16", "7", "", ""},
+        ref.definitions.assign({{11, 1, "S", "14", "1", "", ""},
+                                {12, 1, "M", "14", "1", "", ""},
+                                {13, 1, "S", "9", "1", "", ""},
+                                {14, 2, "S", "16", "3", "", ""},
+                                {15, 7, "S", "14", "4", "", ""},
+                                {16, 8, "M", "16", "5", "  4kg ", ""},
+                                {17, 7, "S", "16", "6", "", ""},
+                                {18, 9, "M", "16", "7", "", ""},
                                 {19, 1, "S", "14", "2", "", ""}});
-        ref.catalogue.assign({{"1", "100m", ""}, {"2", "200m", ""}, {"3", "1500m", ""}, {"4", "Long Jump", ""},
-                              {"5", "Shot Put", ""}, {"6", "Pole Vault", "Paalspring"}, {"7", "3000m Walk", ""}});
+        ref.catalogue.assign({{"1", "100m", ""},
+                              {"2", "200m", ""},
+                              {"3", "1500m", ""},
+                              {"4", "Long Jump", ""},
+                              {"5", "Shot Put", ""},
+                              {"6", "Pole Vault", "Paalspring"},
+                              {"7", "3000m Walk", ""}});
     }
 };
 
 // A working list as the estimate leaves it, with the cells the schedule reads;
 // the label goes into the event-name column.
-struct ListRow { std::string label; int kind, key; double minutes; };
+struct ListRow {
+    std::string label;
+    int kind, key;
+    double minutes;
+};
 
 inline void fillWorkingList(GridModel& flxNLys, const std::vector<ListRow>& rows)
 {

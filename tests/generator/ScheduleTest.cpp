@@ -16,12 +16,18 @@ using Cells = std::vector<std::string>;
 
 TEST(MeetingClock, AdvancesPastTheHourAndKeepsTheHalfMinute)
 {
-    struct Case { const char* start; std::vector<double> advances; const char* shown; };
+    struct Case {
+        const char* start;
+        std::vector<double> advances;
+        const char* shown;
+    };
     for (const Case& c : std::vector<Case>{
-             {"08:50", {130}, "11:00"}, {"09:59", {1}, "10:00"}, {" 8:05 ", {0}, "08:05"},
-             {"23:30", {45}, "24:15"},       // no wrap at midnight
-             {"08:00", {7.5}, "08:08"},      // a half minute shows as the next whole minute
-             {"08:00", {2.5, 2.5}, "08:05"}, // and is kept: not 08:06
+             {"08:50", {130}, "11:00"},
+             {"09:59", {1}, "10:00"},
+             {" 8:05 ", {0}, "08:05"},
+             {"23:30", {45}, "24:15"},                         // no wrap at midnight
+             {"08:00", {7.5}, "08:08"},                        // a half minute shows as the next whole minute
+             {"08:00", {2.5, 2.5}, "08:05"},                   // and is kept: not 08:06
              {"08:00", std::vector<double>(10, 0.1), "08:01"}, // typed tenths that make a minute
          }) {
         MeetingClock clock = MeetingClock::parse(c.start);
@@ -32,25 +38,51 @@ TEST(MeetingClock, AdvancesPastTheHourAndKeepsTheHalfMinute)
 }
 
 // Races are kind 1, field events kind 7; lists are in the order "Lees Items" leaves them.
-struct NumberingCase { const char* name; std::vector<ListRow> rows; double roundLength, rounds; Cells order; };
+struct NumberingCase {
+    const char* name;
+    std::vector<ListRow> rows;
+    double roundLength, rounds;
+    Cells order;
+};
 
 const NumberingCase kCases[] = {
     {"NoRoundsKeepListOrder", {{"a", 1, 1, 10}, {"f1", 7, 5, 15}, {"f2", 7, 6, 15}}, 15, 0, {"a", "f1", "f2"}},
     {"NoRoundLengthMeansNoRounds", {{"a", 1, 1, 10}, {"b", 1, 2, 20}}, 0, 3, {"a", "b"}},
     // round 1: f5a, f5b and at once the next other key f7; a (10 < 15). round 2: f5c; b. left: c
     {"ThirdRowOfOneEventWaits",
-     {{"a", 1, 1, 10}, {"b", 1, 2, 10}, {"c", 1, 3, 10}, {"f5a", 7, 5, 15}, {"f5b", 7, 5, 15}, {"f5c", 7, 5, 15},
-      {"f7", 7, 7, 15}}, 15, 2, {"f5a", "f5b", "f7", "a", "f5c", "b", "c"}},
-    {"RunWithNothingAfterItIsPlacedWhole", {{"a", 1, 1, 10}, {"f5a", 7, 5, 15}, {"f5b", 7, 5, 15}, {"f5c", 7, 5, 15}},
-     15, 1, {"f5a", "f5b", "f5c", "a"}},
+     {{"a", 1, 1, 10},
+      {"b", 1, 2, 10},
+      {"c", 1, 3, 10},
+      {"f5a", 7, 5, 15},
+      {"f5b", 7, 5, 15},
+      {"f5c", 7, 5, 15},
+      {"f7", 7, 7, 15}},
+     15,
+     2,
+     {"f5a", "f5b", "f7", "a", "f5c", "b", "c"}},
+    {"RunWithNothingAfterItIsPlacedWhole",
+     {{"a", 1, 1, 10}, {"f5a", 7, 5, 15}, {"f5b", 7, 5, 15}, {"f5c", 7, 5, 15}},
+     15,
+     1,
+     {"f5a", "f5b", "f5c", "a"}},
     // round 2 places f7 again (number 6) after f5c and f5d
     {"NextOtherEventIsPlacedAgain",
-     {{"f5a", 7, 5, 15}, {"f5b", 7, 5, 15}, {"f5c", 7, 5, 15}, {"f5d", 7, 5, 15}, {"f7", 7, 7, 15}}, 15, 2,
+     {{"f5a", 7, 5, 15}, {"f5b", 7, 5, 15}, {"f5c", 7, 5, 15}, {"f5d", 7, 5, 15}, {"f7", 7, 7, 15}},
+     15,
+     2,
      {"f5a", "f5b", "f5c", "f5d", "f7"}},
     // a (5) fits; a + b would make 15, which is not below the round
     {"RacesFitStrictlyWithinARound",
-     {{"a", 1, 1, 5}, {"b", 1, 2, 10}, {"c", 1, 3, 1}, {"f1", 7, 1, 15}, {"f2", 7, 1, 15}, {"f3", 7, 1, 15},
-      {"g", 7, 2, 15}}, 15, 2, {"f1", "f2", "g", "a", "f3", "b", "c"}},
+     {{"a", 1, 1, 5},
+      {"b", 1, 2, 10},
+      {"c", 1, 3, 1},
+      {"f1", 7, 1, 15},
+      {"f2", 7, 1, 15},
+      {"f3", 7, 1, 15},
+      {"g", 7, 2, 15}},
+     15,
+     2,
+     {"f1", "f2", "g", "a", "f3", "b", "c"}},
     // f1 would fit in the track slot (5 + 15 < 30), but the track stream ends before the field rows
     {"FieldRowNeverTakesATrackSlot", {{"a", 1, 1, 5}, {"f1", 7, 1, 15}, {"f2", 7, 2, 36}}, 30, 2, {"f1", "f2", "a"}},
     // field rows removed by "Skraap Item", rounds still in the summary
@@ -76,8 +108,14 @@ TEST(Numbering, PutsRowsInProgrammeOrderAndRenumbers)
 TEST(Timing, RacesFollowTheTrackClockFieldEventsShareTheFieldClock)
 {
     GridModel list;
-    fillWorkingList(list, {{"f1", 7, 1, 42}, {"f2", 8, 2, 15}, {"r1", 1, 3, 6}, {"r2", 1, 3, 5},
-                           {"f3", 7, 4, 18}, {"r3", 5, 5, 7.5}, {"r4", 5, 6, 2.5}, {"relay", 3, 8, 0}});
+    fillWorkingList(list, {{"f1", 7, 1, 42},
+                           {"f2", 8, 2, 15},
+                           {"r1", 1, 3, 6},
+                           {"r2", 1, 3, 5},
+                           {"f3", 7, 4, 18},
+                           {"r3", 5, 5, 7.5},
+                           {"r4", 5, 6, 2.5},
+                           {"relay", 3, 8, 0}});
     timeWorkingList(list, 30, MeetingClock::parse("08:50"));
     // the field clock moves on by 30 only when a race follows field events
     EXPECT_EQ(column(list, ncol::Time),

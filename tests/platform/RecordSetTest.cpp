@@ -1,5 +1,5 @@
-#include "platform/Database.h"
 #include "platform/RecordSet.h"
+#include "platform/Database.h"
 #include "platform/StoreError.h"
 #include "support/TestSupport.h"
 

@@ -1,5 +1,5 @@
-#include "platform/GridModel.h"
 #include "platform/TextNumber.h"
+#include "platform/GridModel.h"
 
 #include <gtest/gtest.h>
 
@@ -7,11 +7,15 @@ using namespace dravik;
 
 TEST(TextNumberTest, LeadingNumberOfText)
 {
-    struct Case { const char* text; double value; bool numeric; };
+    struct Case {
+        const char* text;
+        double value;
+        bool numeric;
+    };
     const Case cases[] = {
-        {"", 0, false},        {"abc", 0, false},   {"12", 12, true},    {" 12 ", 12, true},
-        {"5a", 5, false},      {"100m", 100, false}, {"-3.5", -3.5, true}, {"2.5e1", 25, true},
-        {"1e", 1, false},      {".5", 0.5, true},   {"+", 0, false},     {"08:30", 8, false},
+        {"", 0, false},   {"abc", 0, false},    {"12", 12, true},     {" 12 ", 12, true},
+        {"5a", 5, false}, {"100m", 100, false}, {"-3.5", -3.5, true}, {"2.5e1", 25, true},
+        {"1e", 1, false}, {".5", 0.5, true},    {"+", 0, false},      {"08:30", 8, false},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(textToNumber(c.text), c.value) << c.text;

@@ -24,9 +24,12 @@ const AnalysisLabels kLabels{"120", "8", "20", "(2.5/Atleet)", "1", "Record set:
 
 TEST(AnalysisReportTest, FiftyRowsOnTheFirstPageAndSixtyOnLaterOnes)
 {
-    struct Case { int events; std::vector<size_t> rowsPerPage; };
-    const Case cases[] = {{1, {1}}, {50, {50}}, {51, {50, 1}}, {110, {50, 60}}, {120, {50, 60, 10}},
-                          {171, {50, 60, 60, 1}}};
+    struct Case {
+        int events;
+        std::vector<size_t> rowsPerPage;
+    };
+    const Case cases[] = {{1, {1}},        {50, {50}},          {51, {50, 1}},
+                          {110, {50, 60}}, {120, {50, 60, 10}}, {171, {50, 60, 60, 1}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.events);
         Document doc;

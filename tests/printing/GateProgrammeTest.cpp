@@ -35,9 +35,8 @@ TEST(GateProgrammeTest, OneEighteenCentimetreColumnWithOneCellPerEvent)
     EXPECT_EQ(doc.orientation(), Orientation::Portrait);
     EXPECT_EQ(doc.exportFile(), suite.folder() + "Data/Program.odt");
     EXPECT_EQ(eventTexts(doc),
-              (std::vector<std::string>{
-                  "Event 7b\t10:30\tBoys - 14\t100 m\tA\tFinaal\r\n" + kThreeBlanks,
-                  "Event 8\t08:00\tWomen\tLong Jump Open Class\t\tHeat\r\n" + kThreeBlanks}));
+              (std::vector<std::string>{"Event 7b\t10:30\tBoys - 14\t100 m\tA\tFinaal\r\n" + kThreeBlanks,
+                                        "Event 8\t08:00\tWomen\tLong Jump Open Class\t\tHeat\r\n" + kThreeBlanks}));
 }
 
 TEST(GateProgrammeTest, AlternativeLanguageHeadingsAlternateAcrossPrintouts)
@@ -64,7 +63,11 @@ TEST(GateProgrammeTest, AlternativeLanguageHeadingsAlternateAcrossPrintouts)
 // The standard list and the gate programme word the gender and age each their own way.
 TEST(GateProgrammeTest, GenderLabelsOfTheStandardListAndTheGateHeadings)
 {
-    struct Case { Language lang; bool alternative; std::string gender, age, standard, gate; };
+    struct Case {
+        Language lang;
+        bool alternative;
+        std::string gender, age, standard, gate;
+    };
     const Language en = Language::English, af = Language::Afrikaans;
     const Case cases[] = {
         {en, false, "Male", "25", "Men", "Men"},
@@ -82,8 +85,14 @@ TEST(GateProgrammeTest, GenderLabelsOfTheStandardListAndTheGateHeadings)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.gender + " " + c.age);
         test::PrintSuite suite;
-        suite.addRow({.number = "12", .sub = "a", .time = "09:15", .gender = c.gender, .age = c.age,
-                      .event = "100 m", .level = "Finaal", .point = "A  "});
+        suite.addRow({.number = "12",
+                      .sub = "a",
+                      .time = "09:15",
+                      .gender = c.gender,
+                      .age = c.age,
+                      .event = "100 m",
+                      .level = "Finaal",
+                      .point = "A  "});
         PrintOptions standard;
         standard.language = c.lang;
         EXPECT_EQ(suite.print(standard).tables().at(0)->rows.at(0),
@@ -111,13 +120,19 @@ void addEntrants(test::PrintSuite& suite)
 
 TEST(GateProgrammeTest, EntrantsOfTheEventAndLevelFollowTheHeading)
 {
-    struct Case { GateNames names; NameStyle style; std::string definition, level, entrants; };
+    struct Case {
+        GateNames names;
+        NameStyle style;
+        std::string definition, level, entrants;
+    };
     const Case cases[] = {
         {GateNames::EntryOrder, NameStyle::FullName, "101", "Finaal",
          "Ann Alpha (TUK)   Ben Beta (TUK)    (TUK)   Cas Gamma"},
-        {GateNames::EntryOrder, NameStyle::Initials, "101", "Finaal", "A Alpha (TUK)   B Beta (TUK)    (TUK)   C Gamma"},
+        {GateNames::EntryOrder, NameStyle::Initials, "101", "Finaal",
+         "A Alpha (TUK)   B Beta (TUK)    (TUK)   C Gamma"},
         {GateNames::EntryOrder, NameStyle::FullName, "101", "Heat", "Dan Delta (TUK)   "},
-        {GateNames::EntryOrder, NameStyle::FullName, "103", "Finaal", "Tukkies (TUK)   Pukke (PUK)   "}, // in team-number order
+        {GateNames::EntryOrder, NameStyle::FullName, "103", "Finaal",
+         "Tukkies (TUK)   Pukke (PUK)   "}, // in team-number order
         {GateNames::None, NameStyle::FullName, "101", "Finaal", ""},
     };
     for (const Case& c : cases) {
@@ -130,7 +145,7 @@ TEST(GateProgrammeTest, EntrantsOfTheEventAndLevelFollowTheHeading)
         suite.addEntry(1004, def::Sprint, 4); // level 4, "Heat"
         suite.addTeamEntry(2, def::Relay);
         suite.addTeamEntry(1, def::Relay);
-        suite.addTeamEntry(5, def::Relay);    // no such team: nothing
+        suite.addTeamEntry(5, def::Relay); // no such team: nothing
         suite.addAthlete(3, 3, "Cas", "Gamma");
         suite.addRow({.level = c.level, .definition = c.definition});
         auto options = gateOptions(c.names);
@@ -144,20 +159,28 @@ TEST(GateProgrammeTest, DrawOrderGroupsEntrantsByHeatAndLane)
 {
     // heatsAndLanes: for Ann, Ben, Cas, Dan in that entry order; alternative: the heading
     // in the other language, and so the heat word
-    struct Case { int definition; std::vector<std::pair<int, int>> heatsAndLanes;
-                   std::string body; bool alternative = false; };
+    struct Case {
+        int definition;
+        std::vector<std::pair<int, int>> heatsAndLanes;
+        std::string body;
+        bool alternative = false;
+    };
     const std::string ann = "Ann Alpha (TUK)   ", ben = "Ben Beta (TUK)   ", cas = "Cas Gamma (TUK)   ",
                       dan = "Dan Delta (TUK)   ";
     const Case cases[] = {
-        {def::Sprint, {{2, 1}, {1, 2}, {1, 1}, {2, 2}},
+        {def::Sprint,
+         {{2, 1}, {1, 2}, {1, 1}, {2, 2}},
          "\r\nLopie :1\r\n" + cas + ben + kThreeBlanks + "\r\nLopie :2\r\n" + ann + dan + kThreeBlanks},
         {def::Sprint, {{1, 4}, {1, 3}, {1, 2}, {1, 1}}, "\r\n\r\n" + dan + cas + ben + ann + kThreeBlanks},
-        {def::Steeple, {{1, 1}, {1, 2}, {2, 1}, {2, 2}},
+        {def::Steeple,
+         {{1, 1}, {1, 2}, {2, 1}, {2, 2}},
          "\r\n\r\n" + ann + ben + kThreeBlanks + "\r\nLopie :2\r\n" + cas + dan + kThreeBlanks},
         {def::LongJump, {{1, 1}, {1, 2}, {2, 1}, {2, 2}}, "\r\n\r\n" + ann + ben + cas + dan + kThreeBlanks},
         {def::Shot, {{2, 2}, {2, 1}, {1, 2}, {1, 1}}, "\r\n\r\n" + dan + cas + ben + ann + kThreeBlanks},
-        {def::Sprint, {{1, 1}, {2, 1}, {1, 2}, {2, 2}},
-         "\r\nHeat :1\r\n" + ann + cas + kThreeBlanks + "\r\nHeat :2\r\n" + ben + dan + kThreeBlanks, true},
+        {def::Sprint,
+         {{1, 1}, {2, 1}, {1, 2}, {2, 2}},
+         "\r\nHeat :1\r\n" + ann + cas + kThreeBlanks + "\r\nHeat :2\r\n" + ben + dan + kThreeBlanks,
+         true},
     };
     for (const Case& c : cases) {
         test::PrintSuite suite;
@@ -177,7 +200,10 @@ TEST(GateProgrammeTest, FillInAreasForThreeSixOrNineResults)
     const std::string row1 = "1 __________________\t2 __________________\t3 __________________\r\n";
     const std::string row2 = "4 __________________\t5 __________________\t6 __________________\r\n";
     const std::string row3 = "7 __________________\t8 __________________\t9 __________________\r\n";
-    struct Case { int results; std::string area; };
+    struct Case {
+        int results;
+        std::string area;
+    };
     for (const Case& c : {Case{3, "\r\n\r\n" + row1 + "   "}, Case{6, "\r\n" + row1 + "\r\n" + row2 + "   "},
                           Case{9, "\r\n" + row1 + "\r\n" + row2 + "\r\n" + row3 + "   "}}) {
         test::PrintSuite suite;
@@ -193,9 +219,15 @@ TEST(GateProgrammeTest, FillInAreasForThreeSixOrNineResults)
 
 TEST(GateProgrammeTest, RecordLinesOfTheActiveSets)
 {
-    struct Case { Language lang; RecordsIncluded records; RecordDate date; std::string definition, lines; };
+    struct Case {
+        Language lang;
+        RecordsIncluded records;
+        RecordDate date;
+        std::string definition, lines;
+    };
     const Case cases[] = {
-        {Language::English, RecordsIncluded::ValuesOnly, RecordDate::None, "102", "Record(s): S - 4:20.00   N - 4:01.50   "},
+        {Language::English, RecordsIncluded::ValuesOnly, RecordDate::None, "102",
+         "Record(s): S - 4:20.00   N - 4:01.50   "},
         {Language::Afrikaans, RecordsIncluded::ValuesOnly, RecordDate::None, "101", "Rekord(s):  Nuwe item"},
         {Language::English, RecordsIncluded::ValuesOnly, RecordDate::None, "101", "Record(s):  New Event"},
         // An event without a record has no "Record(s): " line.

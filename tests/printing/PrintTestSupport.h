@@ -15,8 +15,8 @@ public:
     printing::Document print(printing::PrintOptions& options, printing::PrintState& state)
     {
         auto store = DataStore::open(folder());
-        printing::PrintSources src{grid, reference, meeting, *store, folder() + "Own.bmp",
-                                   printing::programmeDocumentPath(store->folders())};
+        printing::PrintSources src{
+            grid, reference, meeting, *store, folder() + "Own.bmp", printing::programmeDocumentPath(store->folders())};
         printing::Document doc;
         printing::printProgramme(doc, src, options, state);
         return doc;

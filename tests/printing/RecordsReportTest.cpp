@@ -27,16 +27,27 @@ GridModel recordGrid(Language lang)
 TEST(RecordsReportTest, TickedColumnsGiveTheTableAndTheOrientation)
 {
     using C = RecordsColumn;
-    struct Case { std::vector<C> ticked; double width; Orientation orientation; std::vector<std::string> firstRow; };
+    struct Case {
+        std::vector<C> ticked;
+        double width;
+        Orientation orientation;
+        std::vector<std::string> firstRow;
+    };
     // The captions come from the same list as the cells: the cells show the columns and their order.
     const Case cases[] = {
         {{}, 5.1, Orientation::Portrait, {"800 m", "2:05.30"}},
-        {{C::Name, C::Surname, C::Gender, C::Age}, 12.5, Orientation::Portrait,
+        {{C::Name, C::Surname, C::Gender, C::Age},
+         12.5,
+         Orientation::Portrait,
          {"800 m", "Ann", "Lee", "B", "13", "2:05.30"}},
-        {{C::Name, C::Surname, C::Gender, C::Age, C::Date}, 14.3, Orientation::Landscape,
+        {{C::Name, C::Surname, C::Gender, C::Age, C::Date},
+         14.3,
+         Orientation::Landscape,
          {"800 m", "Ann", "Lee", "B", "13", "05/04/2019", "2:05.30"}},
         // Every box: 5.1 and the eight widths, 14.6 together.
-        {{C::Name, C::Surname, C::Gender, C::Age, C::Year, C::Date, C::Track, C::Team}, 19.7, Orientation::Landscape,
+        {{C::Name, C::Surname, C::Gender, C::Age, C::Year, C::Date, C::Track, C::Team},
+         19.7,
+         Orientation::Landscape,
          {"800 m", "Ann", "Lee", "B", "13", "2019", "05/04/2019", "Pretoria", "Oaks", "2:05.30"}},
     };
     for (const Case& c : cases) {

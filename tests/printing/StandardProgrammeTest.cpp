@@ -29,12 +29,28 @@ std::vector<std::string> column(const Table& t, size_t col)
 
 TEST(StandardProgrammeTest, HeadingNamesTheMeetingAndTheDayOrDate)
 {
-    struct Case { Language lang; int days; bool allDays;
-                   int chosenDay; const char* firstRowDay; std::vector<std::string> texts; };
+    struct Case {
+        Language lang;
+        int days;
+        bool allDays;
+        int chosenDay;
+        const char* firstRowDay;
+        std::vector<std::string> texts;
+    };
     const Case cases[] = {
         {Language::English, 1, true, 1, "1", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Date: 14/03/2026\n"}},
-        {Language::English, 3, true, 1, "2", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Day: 2 - 15/03/2026\n"}},
-        {Language::Afrikaans, 3, false, 3, "3", {"\n", "Byeenkoms: Winter Games  (Pretoria)\n", "\n", "Dag: 3 - 16/03/2026\n"}},
+        {Language::English,
+         3,
+         true,
+         1,
+         "2",
+         {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Day: 2 - 15/03/2026\n"}},
+        {Language::Afrikaans,
+         3,
+         false,
+         3,
+         "3",
+         {"\n", "Byeenkoms: Winter Games  (Pretoria)\n", "\n", "Dag: 3 - 16/03/2026\n"}},
         {Language::English, 3, true, 1, "4", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n"}}, // day 4: no day line
     };
     for (const Case& c : cases) {
@@ -64,8 +80,16 @@ TEST(StandardProgrammeTest, HeadingNamesTheMeetingAndTheDayOrDate)
 
 TEST(StandardProgrammeTest, RecordsOptionChoosesColumnsOrientationAndMargin)
 {
-    struct Case { RecordsIncluded records; RecordDate date; bool activeSet; RecordsIncluded printed;
-                   std::vector<std::string> header; Orientation orientation; double logoLeft; double marginCm; };
+    struct Case {
+        RecordsIncluded records;
+        RecordDate date;
+        bool activeSet;
+        RecordsIncluded printed;
+        std::vector<std::string> header;
+        Orientation orientation;
+        double logoLeft;
+        double marginCm;
+    };
     const std::vector<std::string> six{"It No", "Time", "Gender", "Event", "Place", "Level"};
     auto with = [&](std::vector<std::string> extra) {
         auto h = six;
@@ -81,7 +105,8 @@ TEST(StandardProgrammeTest, RecordsOptionChoosesColumnsOrientationAndMargin)
         {RecordsIncluded::AllData, RecordDate::Year, true, RecordsIncluded::AllData,
          with({"Record", "Athlete", "Team", "Track", "Date"}), Orientation::Landscape, 22, 0.53},
         // No active record set: the option falls back to None.
-        {RecordsIncluded::AllData, RecordDate::Full, false, RecordsIncluded::None, six, Orientation::Portrait, 12, 1.41},
+        {RecordsIncluded::AllData, RecordDate::Full, false, RecordsIncluded::None, six, Orientation::Portrait, 12,
+         1.41},
     };
     for (const Case& c : cases) {
         test::PrintSuite suite;
@@ -106,7 +131,13 @@ TEST(StandardProgrammeTest, RecordsOptionChoosesColumnsOrientationAndMargin)
 TEST(StandardProgrammeTest, PagesHoldAsManyRowsAsTheRecordLinesAllow)
 {
     // day: 0, or the day chosen instead of all days
-    struct Case { RecordsIncluded records; int sets; int rows; std::vector<size_t> perPage; int day = 0; };
+    struct Case {
+        RecordsIncluded records;
+        int sets;
+        int rows;
+        std::vector<size_t> perPage;
+        int day = 0;
+    };
     const Case cases[] = {
         {RecordsIncluded::None, 0, 90, {41, 41, 8}},
         {RecordsIncluded::None, 0, 41, {41}}, // a full last page leaves no empty page behind
@@ -182,8 +213,8 @@ TEST(StandardProgrammeTest, RecordCellsShowEachActiveSetsRecordAndAllDataItsHold
     test::PrintSuite suite;
     suite.addRecordSet(1, "S", "School");
     suite.addRecordSet(2, "N", "National");
-    suite.addRecord({1, def::Sprint, "10.5", "Johannes", "van der Merwe", " Pretoria Boys High", "Pretoria",
-                     "2019-04-05", "2019"});
+    suite.addRecord(
+        {1, def::Sprint, "10.5", "Johannes", "van der Merwe", " Pretoria Boys High", "Pretoria", "2019-04-05", "2019"});
     suite.addRecord({2, def::Sprint, "9.85"});
     suite.addRecord({1, def::Mile, "0.01"});
     suite.addRecord({2, def::Marathon, ""}); // a blank record is passed over
@@ -195,8 +226,8 @@ TEST(StandardProgrammeTest, RecordCellsShowEachActiveSetsRecordAndAllDataItsHold
     EXPECT_EQ(column(*suite.print(options).tables().at(0), 6),
               (std::vector<std::string>{"S - 10.50\nN - 9.85", " New event", "N - 1:02:05.50", ""}));
     options.records = RecordsIncluded::AllData;
-    for (auto [date, shown] : {std::pair{RecordDate::None, ""}, {RecordDate::Full, "05/04/2019"},
-                               {RecordDate::Year, "2019"}}) {
+    for (auto [date, shown] :
+         {std::pair{RecordDate::None, ""}, {RecordDate::Full, "05/04/2019"}, {RecordDate::Year, "2019"}}) {
         options.recordDate = date;
         const Document doc = suite.print(options);
         const auto& rows = doc.tables().at(0)->rows;
@@ -211,11 +242,14 @@ TEST(StandardProgrammeTest, RecordCellsShowEachActiveSetsRecordAndAllDataItsHold
 
 TEST(ProgrammeDocumentTest, DataFolderProgrammeNameAndOdt)
 {
-    struct Case { const char* data; const char* programs; const char* path; };
-    for (const Case& c : {Case{"/meet/Data/", "Program", "/meet/Data/Program.odt"},
-                          Case{"/meet/Data", "Gala", "/meet/Data/Gala.odt"},
-                          Case{"/meet/Data/", "", "/meet/Data/Program.odt"},
-                          Case{"/meet/Data/", "/meet/", "/meet/Data/Program.odt"}}) {
+    struct Case {
+        const char* data;
+        const char* programs;
+        const char* path;
+    };
+    for (const Case& c :
+         {Case{"/meet/Data/", "Program", "/meet/Data/Program.odt"}, Case{"/meet/Data", "Gala", "/meet/Data/Gala.odt"},
+          Case{"/meet/Data/", "", "/meet/Data/Program.odt"}, Case{"/meet/Data/", "/meet/", "/meet/Data/Program.odt"}}) {
         FolderSettings f;
         f.data = c.data;
         f.programs = c.programs;

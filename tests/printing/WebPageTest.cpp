@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <set>
 #include <fstream>
+#include <set>
 
 using namespace dravik;
 using namespace dravik::printing;
@@ -168,7 +168,7 @@ TEST(WebPageTest, EventsStartListsAndRecordsFoundInThePage)
     const WebSite site = suite.site(options);
     // A meeting of one day is one programme page.
     EXPECT_EQ(namesOf(site), (std::vector<std::string>{"index.html", "athletes.html", "teams.html", "team-2.html",
-                                                        "team-1.html", "style.css", "programme.ics", "logo.png"}));
+                                                       "team-1.html", "style.css", "programme.ics", "logo.png"}));
     const std::string& html = fileNamed(site, "index.html").content;
     EXPECT_TRUE(test::contains(html, "<img src=\"logo.png\" alt=\"\">"));
     EXPECT_EQ(fileNamed(site, "logo.png").content, "PNG");
@@ -228,8 +228,11 @@ TEST(WebPageTest, DayPagesRecordsPageAndHostileTexts)
         std::vector<std::string> headings; // each day page's <h1>, or the start page's days
         size_t events;
     };
-    for (const Case& c : {Case{true, 1, {"index.html", "day1.html", "day2.html"},
-                               {"Day 1 \u00B7 Sat 14 Mar", "Day 2 \u00B7 Sun 15 Mar"}, 4},
+    for (const Case& c : {Case{true,
+                               1,
+                               {"index.html", "day1.html", "day2.html"},
+                               {"Day 1 \u00B7 Sat 14 Mar", "Day 2 \u00B7 Sun 15 Mar"},
+                               4},
                           Case{false, 2, {"index.html"}, {"Day 2: Sunday 15 March 2026"}, 2}}) {
         SCOPED_TRACE(c.pages.size());
         WebSuite suite;
@@ -264,7 +267,8 @@ TEST(WebPageTest, DayPagesRecordsPageAndHostileTexts)
                 // The day bar marks the day shown and leads to every other.
                 EXPECT_EQ(elements(day, "<a href=\"" + c.pages[d] + "\" class=\"on\"", "</a>").size(), 1u);
             }
-            EXPECT_EQ(headings, (std::vector<std::string>{"Day 1: Saturday 14 March 2026", "Day 2: Sunday 15 March 2026"}));
+            EXPECT_EQ(headings,
+                      (std::vector<std::string>{"Day 1: Saturday 14 March 2026", "Day 2: Sunday 15 March 2026"}));
         } else {
             EXPECT_EQ(elements(index, "<h2", "</h2>"), c.headings);
             EXPECT_EQ(eventsOf(index).size(), 2u);
@@ -285,8 +289,9 @@ TEST(WebPageTest, DayPagesRecordsPageAndHostileTexts)
         }
         const std::string& records = fileNamed(site, "records.html").content;
         EXPECT_EQ(elements(records, "<h2", "</h2>"), std::vector<std::string>{"Record set: School & Co (S)"});
-        EXPECT_EQ(elements(records, "<td", "</td>"), (std::vector<std::string>{"100 m", "<b>Name1</b>", "Van1", "B", "12",
-                                                                            "2019", "05/04/2019", "Tuks", "PBH", "10.50"}));
+        EXPECT_EQ(elements(records, "<td", "</td>"),
+                  (std::vector<std::string>{"100 m", "<b>Name1</b>", "Van1", "B", "12", "2019", "05/04/2019", "Tuks",
+                                            "PBH", "10.50"}));
         // On a phone each cell of a record carries its column's title.
         EXPECT_TRUE(test::contains(records, "data-label=\"Record\">10.50</td>"));
     }
@@ -309,18 +314,17 @@ TEST(WebPageTest, AthletesAndTeamsLinkToTheirRaces)
     EXPECT_TRUE(test::contains(athletes, "<a href=\"team-3.html\">Three (T3)</a>"));
     EXPECT_EQ(racesOf(fileNamed(site, "team-3.html").content).at(0).at(0), "Zulu, Name5 \u00B7 ID: 3001");
     // A to Z by surname, each with team, ID and every race linked to its event.
-    EXPECT_EQ(listed,
-              (std::vector<std::vector<std::string>>{
-                  {"Van1, Name1 \u00B7 Team: Pretoria Boys (PBH) \u00B7 ID: 1001",
-                   "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 2|Lane 4|day1.html#d1-1",
-                   "Sun 15 Mar|08:00|3 Long Jump, Boys - 12, Finaal||Order 1|day2.html#d2-3"},
-                  {"Van2, Name2 \u00B7 Team: Pretoria Boys (PBH) \u00B7 ID: 1002",
-                   "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 1|Lane 5|day1.html#d1-1"},
-                  {"Van3, Name3 \u00B7 Team: <script>alert(1)</script> (A & B \"quoted\") \u00B7 ID: 2003",
-                   "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 2|Lane 3|day1.html#d1-1"},
-                  {"Van4, Name4 \u00B7 Team: <script>alert(1)</script> (A & B \"quoted\") \u00B7 ID: 2004",
-                   "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 1|Lane 2|day1.html#d1-1",
-                   "Sun 15 Mar|08:00|3 Long Jump, Boys - 12, Finaal|||day2.html#d2-3"}}));
+    EXPECT_EQ(listed, (std::vector<std::vector<std::string>>{
+                          {"Van1, Name1 \u00B7 Team: Pretoria Boys (PBH) \u00B7 ID: 1001",
+                           "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 2|Lane 4|day1.html#d1-1",
+                           "Sun 15 Mar|08:00|3 Long Jump, Boys - 12, Finaal||Order 1|day2.html#d2-3"},
+                          {"Van2, Name2 \u00B7 Team: Pretoria Boys (PBH) \u00B7 ID: 1002",
+                           "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 1|Lane 5|day1.html#d1-1"},
+                          {"Van3, Name3 \u00B7 Team: <script>alert(1)</script> (A & B \"quoted\") \u00B7 ID: 2003",
+                           "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 2|Lane 3|day1.html#d1-1"},
+                          {"Van4, Name4 \u00B7 Team: <script>alert(1)</script> (A & B \"quoted\") \u00B7 ID: 2004",
+                           "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 1|Lane 2|day1.html#d1-1",
+                           "Sun 15 Mar|08:00|3 Long Jump, Boys - 12, Finaal|||day2.html#d2-3"}}));
     EXPECT_EQ(elements(athletes, "<h2 id=", "</h2>"), (std::vector<std::string>{"V", "Z"}));
     EXPECT_TRUE(test::contains(athletes, "<a href=\"team-2.html\">"));
 
@@ -330,11 +334,11 @@ TEST(WebPageTest, AthletesAndTeamsLinkToTheirRaces)
               (std::vector<std::string>{"<script>alert(1)</script> (A & B \"quoted\")", "Pretoria Boys (PBH)",
                                         "Three (T3)"}));
     const std::string& team = fileNamed(site, "team-2.html").content;
-    EXPECT_EQ(elements(team, "<h1", "</h1>"),
-              std::vector<std::string>{"<script>alert(1)</script> (A & B \"quoted\")"});
+    EXPECT_EQ(elements(team, "<h1", "</h1>"), std::vector<std::string>{"<script>alert(1)</script> (A & B \"quoted\")"});
     const auto races = racesOf(team);
     ASSERT_EQ(races.size(), 3u);
-    EXPECT_EQ(races[0], std::vector<std::string>{"Sat 14 Mar|09:00|2a 4x100 m, Boys - 12, Finaal||Lane 6|day1.html#d1-2a"});
+    EXPECT_EQ(races[0],
+              std::vector<std::string>{"Sat 14 Mar|09:00|2a 4x100 m, Boys - 12, Finaal||Lane 6|day1.html#d1-2a"});
     EXPECT_EQ(races[1].at(0), "Van3, Name3 \u00B7 ID: 2003");
     EXPECT_EQ(races[2].at(0), "Van4, Name4 \u00B7 ID: 2004");
     EXPECT_FALSE(test::contains(team, "<script"));
@@ -431,7 +435,8 @@ TEST(WebPageTest, CalendarHasAnEntryPerEventAtItsDayAndTime)
     EXPECT_EQ(lines.front(), "BEGIN:VCALENDAR");
     EXPECT_EQ(lines.back(), "END:VCALENDAR");
     EXPECT_EQ(values("X-WR-CALNAME:"),
-              std::vector<std::string>{"Games\\, Spring\\; 2026 \\\\ Champs ééééééééééééééééééééééééééééééééééééééééééééééééééé"});
+              std::vector<std::string>{
+                  "Games\\, Spring\\; 2026 \\\\ Champs ééééééééééééééééééééééééééééééééééééééééééééééééééé"});
     EXPECT_EQ(values("BEGIN:VEVENT").size(), 9u);
     std::vector<std::string> starts{":20260314T080000", ":20260314T090000", ":20260315T080000", ":20260315T080000"};
     starts.resize(9, ";VALUE=DATE:20260315");
@@ -447,7 +452,11 @@ TEST(WebPageTest, CalendarHasAnEntryPerEventAtItsDayAndTime)
 TEST(WebPageTest, FolderWrittenWholeOrNotAtAll)
 {
     // before: files in the target folder; "" makes the target a file
-    struct Case { const char* name; std::vector<std::string> before; bool written; };
+    struct Case {
+        const char* name;
+        std::vector<std::string> before;
+        bool written;
+    };
     const Case cases[] = {
         {"new folder", {}, true},
         {"earlier page replaced", {"index.html", "records.html"}, true},

@@ -17,11 +17,16 @@ namespace dravik::test {
 inline EventReference sampleReference()
 {
     EventReference ref;
-    ref.definitions.assign({{1, 1, "S", "12", "100M", "", "J"}, {2, 1, "S", "12", "200M", "", ""},
-                            {3, 7, "S", "12", "SKOT", "", "J"}, {4, 7, "S", "12", "LJ", "  Open ", ""},
-                            {5, 1, "M", "12", "100M", "", "J"}, {6, 1, "S", "13", "100M", "", "J"},
+    ref.definitions.assign({{1, 1, "S", "12", "100M", "", "J"},
+                            {2, 1, "S", "12", "200M", "", ""},
+                            {3, 7, "S", "12", "SKOT", "", "J"},
+                            {4, 7, "S", "12", "LJ", "  Open ", ""},
+                            {5, 1, "M", "12", "100M", "", "J"},
+                            {6, 1, "S", "13", "100M", "", "J"},
                             {7, 8, "M", "13", "HJ", "", ""}});
-    ref.catalogue.assign({{"100M", "100 m", "100 m"}, {"200M", "200 m", "200 m"}, {"LJ", "Long Jump", "Verspring"},
+    ref.catalogue.assign({{"100M", "100 m", "100 m"},
+                          {"200M", "200 m", "200 m"},
+                          {"LJ", "Long Jump", "Verspring"},
                           {"HJ", "High Jump", "Hoogspring"}});
     return ref;
 }
@@ -45,9 +50,15 @@ struct EditorFixture {
     void add(const TestRow& t)
     {
         std::vector<std::string> cells(pcol::Count);
-        for (auto [col, text] : {std::pair{pcol::Number, t.number}, {pcol::Sub, t.sub}, {pcol::Time, t.time},
-                                 {pcol::Gender, t.gender}, {pcol::Age, t.age}, {pcol::Event, t.event},
-                                 {pcol::Level, "Finaal"}, {pcol::Position, "0"}, {pcol::Definition, t.definition},
+        for (auto [col, text] : {std::pair{pcol::Number, t.number},
+                                 {pcol::Sub, t.sub},
+                                 {pcol::Time, t.time},
+                                 {pcol::Gender, t.gender},
+                                 {pcol::Age, t.age},
+                                 {pcol::Event, t.event},
+                                 {pcol::Level, "Finaal"},
+                                 {pcol::Position, "0"},
+                                 {pcol::Definition, t.definition},
                                  {pcol::Day, t.day}})
             cells[col] = text;
         grid.addRow(cells);

@@ -20,7 +20,13 @@ FieldAssignments stored(double tabverw, double level, double number, const char*
 
 TEST(EventEntry, EventListFollowsGenderAgeAndFilter)
 {
-    struct Case { Language lang; bool male; double age; int optAmp; Texts names, numbers; };
+    struct Case {
+        Language lang;
+        bool male;
+        double age;
+        int optAmp;
+        Texts names, numbers;
+    };
     const Case cases[] = {
         {Language::English, true, 12, 0, {"100 m", "200 m", "Long Jump - Open"}, {"1", "2", "4"}},
         {Language::English, true, 12, 1, {"100 m"}, {"1"}},
@@ -208,7 +214,12 @@ TEST(EventEntry, NumbersTimesAndEventsThatCannotBeStoredAreRefused)
     for (const char* bad : {"25:99", "ab:cd", "24:00", "12:60", "9:5", "08.00", "24:02"})
         EXPECT_NE(checkEventTime(bad, Language::Afrikaans).message.find(bad), std::string::npos) << bad;
     // refusal: empty: taken
-    struct Case { const char* number; bool withEvent; const char* refusal; const char* time = "09:00"; };
+    struct Case {
+        const char* number;
+        bool withEvent;
+        const char* refusal;
+        const char* time = "09:00";
+    };
     const std::vector<Case> cases = {
         {"7", true, ""},
         {" 12 ", true, ""},
@@ -256,17 +267,26 @@ TEST(EventEntry, NumbersTimesAndEventsThatCannotBeStoredAreRefused)
 // What a cell of the programme grid takes: what the table stores, typed as the fields take it.
 TEST(EventEntry, GridCellsTakeOnlyWhatIsStored)
 {
-    struct Case { int col; const char* text; int days; bool taken; };
+    struct Case {
+        int col;
+        const char* text;
+        int days;
+        bool taken;
+    };
     const std::vector<Case> cases = {
-        {pcol::Number, "12", 1, true},   {pcol::Number, "abc", 1, false}, {pcol::Number, "0", 1, false},
-        {pcol::Sub, "a", 1, true},       {pcol::Sub, "", 1, true},        {pcol::Sub, "xyz1", 1, false},
-        {pcol::Sub, "\xc3\xa9", 1, false}, {pcol::Sub, "Z", 1, true},      {pcol::Sub, "7", 1, false},
-        {pcol::Point, "ABC", 1, true},   {pcol::Point, "QWERTY", 1, false},
-        {pcol::Sub, "\xf0\x9f\x98\x80", 1, false}, {pcol::Sub, "ab", 1, false}, {pcol::Number, "12345", 1, false},
-        {pcol::Time, "", 1, true},       {pcol::Day, "", 1, true},        {pcol::Point, "ABCD", 1, false},
-        {pcol::Time, "08:15", 1, true},  {pcol::Time, "25:00", 1, false}, {pcol::Day, "2", 3, true},
-        {pcol::Day, "3", 3, true},       {pcol::Day, "9", 3, false},      {pcol::Day, "2", 1, false},
-        {pcol::Day, "0", 2, false},      {pcol::Day, "x", 2, false},      {pcol::Event, "anything", 1, true},
+        {pcol::Number, "12", 1, true},     {pcol::Number, "abc", 1, false},
+        {pcol::Number, "0", 1, false},     {pcol::Sub, "a", 1, true},
+        {pcol::Sub, "", 1, true},          {pcol::Sub, "xyz1", 1, false},
+        {pcol::Sub, "\xc3\xa9", 1, false}, {pcol::Sub, "Z", 1, true},
+        {pcol::Sub, "7", 1, false},        {pcol::Point, "ABC", 1, true},
+        {pcol::Point, "QWERTY", 1, false}, {pcol::Sub, "\xf0\x9f\x98\x80", 1, false},
+        {pcol::Sub, "ab", 1, false},       {pcol::Number, "12345", 1, false},
+        {pcol::Time, "", 1, true},         {pcol::Day, "", 1, true},
+        {pcol::Point, "ABCD", 1, false},   {pcol::Time, "08:15", 1, true},
+        {pcol::Time, "25:00", 1, false},   {pcol::Day, "2", 3, true},
+        {pcol::Day, "3", 3, true},         {pcol::Day, "9", 3, false},
+        {pcol::Day, "2", 1, false},        {pcol::Day, "0", 2, false},
+        {pcol::Day, "x", 2, false},        {pcol::Event, "anything", 1, true},
     };
     for (const Case& c : cases) {
         EntryResult check = checkProgrammeCell(c.col, c.text, Language::English, c.days);

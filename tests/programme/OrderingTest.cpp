@@ -40,7 +40,11 @@ TEST(Ordering, Renumber)
     auto range = [](double b, double e, double n, bool keepSubs = false) {
         return RenumberRequest{false, b, e, n, keepSubs};
     };
-    struct Case { Texts rows; RenumberRequest request; Texts expected; };
+    struct Case {
+        Texts rows;
+        RenumberRequest request;
+        Texts expected;
+    };
     const Case cases[] = {
         {{"5a", "5b", "6"}, all, {"1_", "2_", "3_"}},
         {{"5a", "5b", "6"}, keep, {"1a", "1b", "2"}},
@@ -98,7 +102,10 @@ TEST(Ordering, RenumberPanel)
 
 TEST(Ordering, MoveByTwoClicks)
 {
-    struct Case { int source, target; Texts order; };
+    struct Case {
+        int source, target;
+        Texts order;
+    };
     const Case cases[] = {
         {2, 4, {"1", "3", "4", "2", "5"}}, {4, 1, {"4", "1", "2", "3", "5"}}, {5, 2, {"1", "5", "2", "3", "4"}},
         {2, 5, {"1", "2", "3", "4", "5"}}, {3, 3, {"1", "2", "3", "4", "5"}}, {2, 0, {"1", "2", "3", "4", "5"}},

@@ -92,10 +92,11 @@ TEST_F(ProgrammeGridTest, SaveWritesEachFieldByItsRule)
     EXPECT_EQ(test::column(grid, pcol::Position), (std::vector<std::string>{"0", "1", "0", "0", "2"}))
         << "each stored row's record position names its new stored row";
 
-    EXPECT_EQ(meeting.rows("SELECT Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws "
-                           "FROM Atld40 ORDER BY rowid"),
-              (std::vector<std::string>{"101.0|4.0|5.0|08:30|ABC|a| |E|0.0|2.0", "102.0|0.0|1.0|00:00|A  | |m|H|2.5|1.0",
-                                        "103.0|12.0|9.0|09:30|   | ||E|0.0|3.0"}));
+    EXPECT_EQ(
+        meeting.rows("SELECT Tabverw, UFvlak, Nommer, Tyd, Punt, Sub, Invoer, HE, Wind, Draws "
+                     "FROM Atld40 ORDER BY rowid"),
+        (std::vector<std::string>{"101.0|4.0|5.0|08:30|ABC|a| |E|0.0|2.0", "102.0|0.0|1.0|00:00|A  | |m|H|2.5|1.0",
+                                  "103.0|12.0|9.0|09:30|   | ||E|0.0|3.0"}));
     EXPECT_EQ(rs->recordCount(), 3) << "the open set holds the saved rows";
 }
 
@@ -118,7 +119,8 @@ TEST_F(ProgrammeGridTest, ARefusedOrFailedSaveLeavesThePreviousProgramme)
     EXPECT_EQ(stored("SELECT group_concat(UFvlak) FROM Atld40"), "4.0,0.0");
 
     grid.setCell(2, pcol::Number, "99");
-    db->exec("CREATE TRIGGER full BEFORE INSERT ON Atld40 WHEN NEW.Nommer = 99 BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    db->exec(
+        "CREATE TRIGGER full BEFORE INSERT ON Atld40 WHEN NEW.Nommer = 99 BEGIN SELECT RAISE(ABORT, 'disk full'); END");
     EXPECT_THROW(saveProgrammeGrid(grid, Language::Afrikaans, rules(), *rs), StoreError);
     EXPECT_EQ(stored("SELECT group_concat(Nommer) FROM Atld40"), "1.0,2.0");
     EXPECT_EQ(rs->recordCount(), 2);

@@ -14,10 +14,16 @@ TEST(CurrentEventRecordTest, ReadFindsTheRecordOfAnySetWhicheverSetTheEditorShow
     // The record editor shows set 1; Read still finds set 2's record.
     m.display(1);
 
-    struct Case { double set, event; bool found; RecordFields shown; };
+    struct Case {
+        double set, event;
+        bool found;
+        RecordFields shown;
+    };
     // 101 is an 800 m (type 2, timed), 102 a long jump (type 7, measured).
-    const Case cases[] = {{2, 101, true, {"Ann", "Lee", "Pretoria", "2019", "2:0"}}, {1, 103, false, {}},
-                          {1, 102, true, {"Mia", "Smit", "Durban", "1998", "6.505"}}, {3, 101, false, {}}};
+    const Case cases[] = {{2, 101, true, {"Ann", "Lee", "Pretoria", "2019", "2:0"}},
+                          {1, 103, false, {}},
+                          {1, 102, true, {"Mia", "Smit", "Durban", "1998", "6.505"}},
+                          {3, 101, false, {}}};
     for (const Case& c : cases) {
         CurrentEventRecord read = readCurrentEventRecord(m.store->atld60(), c.set, c.event, 2);
         EXPECT_EQ(read.found, c.found) << c.set << "/" << c.event;
@@ -27,9 +33,12 @@ TEST(CurrentEventRecordTest, ReadFindsTheRecordOfAnySetWhicheverSetTheEditorShow
 
 TEST(CurrentEventRecordTest, SaveStoresTheBoxesIntoTheRecordReadFound)
 {
-    struct Case { const char* typed; const char* stored; };
+    struct Case {
+        const char* typed;
+        const char* stored;
+    };
     const Case cases[] = {
-        {"2:0", "120.0"}, // as Read showed it: unchanged
+        {"2:0", "120.0"},   // as Read showed it: unchanged
         {"1:02,5", "62.5"}, // a decimal comma
         {"0:59.5", "59.5"}, // the box's other texts are read as the record texts read them
     };

@@ -20,8 +20,8 @@ TEST(RecordGridTest, DisplayListsTheEventsOfTheAgeRangeWithTheSetsRecordsAndFilt
 {
     test::RecordsMeeting m;
     std::vector<std::pair<int, int>> progress;
-    RecordDisplay shown =
-        m.display(1, Language::English, [&](int done, int total) { progress.emplace_back(done, total); });
+    RecordDisplay shown = m.display(1, Language::English,
+                                    [&](int done, int total) { progress.emplace_back(done, total); });
     EXPECT_EQ(shown.frameCaption, " Meeting (M) ");
     EXPECT_EQ(shown.filterCaption, "Program Events");
     ASSERT_EQ(m.grid.rows(), 4);
@@ -31,14 +31,18 @@ TEST(RecordGridTest, DisplayListsTheEventsOfTheAgeRangeWithTheSetsRecordsAndFilt
                                         "Eagles", "Durban", "#102", "#" + key2, "#0", "#7", "#1"}));
     EXPECT_EQ(visible(m.grid, 2), (Rows{"800 m", "B - 13", "Lee", "Ann", " 2:05.30", "2019", "05/04/2019", "Oaks",
                                         "Pretoria", "#101", "#" + key1, "#5", "#2", "#1"}));
-    EXPECT_EQ(visible(m.grid, 3), (Rows{"800 m", "M - 35", "", "", "", "", "14/03/2026", "", "", "#104", "#-1", "#0",
-                                        "#2", "#1"}));
+    EXPECT_EQ(visible(m.grid, 3),
+              (Rows{"800 m", "M - 35", "", "", "", "", "14/03/2026", "", "", "#104", "#-1", "#0", "#2", "#1"}));
     ASSERT_FALSE(progress.empty());
     EXPECT_EQ(progress.front(), std::make_pair(0, 6));
     EXPECT_EQ(progress.back(), std::make_pair(6, 6));
 
     // The filter hides the events that are not on the programme, and shows them again.
-    struct Step { const char* caption; const char* next; std::vector<int> hidden; };
+    struct Step {
+        const char* caption;
+        const char* next;
+        std::vector<int> hidden;
+    };
     for (const Step& step : {Step{"Program Events", "All Events", {1, 3}}, Step{"All Events", "Program Events", {}},
                              Step{"Program Items", "Program Events", {}}}) {
         EventFilter f = pressEventFilter(m.grid, step.caption);
@@ -61,14 +65,14 @@ TEST(RecordGridTest, SaveStoresTypedRecordsDeletesClearedOnesAndLeavesTheRestAlo
     ASSERT_TRUE(saveRecordGrid(m.grid, m.store->atld60(), Language::English).ok);
     EXPECT_EQ(m.records(), before); // nothing typed, nothing written: 6.505 and "summer 1998" stay
 
-    m.grid.setCell(1, reccol::Surname, "Smith");   // a change beside an unchanged record
-    m.grid.setCell(2, reccol::Record, " ");        // cleared: deleted
-    m.grid.setCell(3, reccol::Record, "2:10.5");   // a new record
+    m.grid.setCell(1, reccol::Surname, "Smith"); // a change beside an unchanged record
+    m.grid.setCell(2, reccol::Record, " ");      // cleared: deleted
+    m.grid.setCell(3, reccol::Record, "2:10.5"); // a new record
     m.grid.setCell(3, reccol::Surname, "Botha");
     ASSERT_TRUE(saveRecordGrid(m.grid, m.store->atld60(), Language::English).ok);
-    EXPECT_EQ(m.records(), (Rows{"1|102|6.505|Smith|Mia|Eagles|Durban|summer 1998|1998",
-                                 "2|101|120.0|Lee|Ann|Oaks|Pretoria|2019-04-05|2019",
-                                 "1|104|130.5|Botha||||2026-03-14|"}));
+    EXPECT_EQ(m.records(),
+              (Rows{"1|102|6.505|Smith|Mia|Eagles|Durban|summer 1998|1998",
+                    "2|101|120.0|Lee|Ann|Oaks|Pretoria|2019-04-05|2019", "1|104|130.5|Botha||||2026-03-14|"}));
     EXPECT_EQ(m.grid.cell(2, reccol::Key), "-1");
     EXPECT_EQ(m.grid.cell(3, reccol::Record), " 2:10.50");
     EXPECT_EQ(m.store->atld60().recordCount(), 3); // the shared record set follows
@@ -83,7 +87,12 @@ TEST(RecordGridTest, SaveStoresTypedRecordsDeletesClearedOnesAndLeavesTheRestAlo
 
 TEST(RecordGridTest, SaveRefusesARecordOrDateItCannotReadAndStoresNothing)
 {
-    struct Case { int row, col; const char* text; Language lang; const char* message; };
+    struct Case {
+        int row, col;
+        const char* text;
+        Language lang;
+        const char* message;
+    };
     const Case cases[] = {
         {2, reccol::Record, "1:0x", Language::English,
          "The record of 800 m (B - 13), \"1:0x\", is neither a number above 0 nor a time. Nothing was saved."},

@@ -1,6 +1,6 @@
+#include "records/RecordSetEditor.h"
 #include "data/DataStore.h"
 #include "platform/GridModel.h"
-#include "records/RecordSetEditor.h"
 #include "records/RecordSetList.h"
 #include "support/TestMeeting.h"
 
@@ -31,7 +31,12 @@ struct SetList {
 
 TEST(RecordSetEditorTest, NewTakesOneMoreThanTheHighestReference)
 {
-    struct Case { std::vector<int> references; Language lang; int expected; const char* name; };
+    struct Case {
+        std::vector<int> references;
+        Language lang;
+        int expected;
+        const char* name;
+    };
     const Case cases[] = {{{}, Language::English, 0, "(New)"},
                           {{1, 2, 5}, Language::Afrikaans, 6, "(Nuut)"},
                           {{7, 3}, Language::English, 8, "(New)"}};
@@ -93,19 +98,23 @@ TEST(RecordSetEditorTest, DeleteKeepsTheFirstSetAndSaveRemovesTheSetsWithTheirRe
     EXPECT_EQ(list.grid.cell(2, setcol::Verw), "3");
 
     list.grid.setCell(1, setcol::Naam, "Renamed"); // a good change that is not stored either
-    struct Case { const char* reference; Language lang; const char* message; };
-    for (const Case& c : {
-             Case{"2.5", Language::English,
-                  "The record set \"Set 3\" has the reference \"2.5\", which is not a whole number from 0 up. "
-                  "Nothing was saved."},
-             Case{"x", Language::Afrikaans,
-                  "Die rekordstel \"Set 3\" het die verwysing \"x\", wat nie 'n heelgetal van 0 af is nie. "
-                  "Niks is gestoor nie."},
-             Case{"-4", Language::English,
-                  "The record set \"Set 3\" has the reference \"-4\", which is not a whole number from 0 up. "
-                  "Nothing was saved."},
-             Case{"1", Language::English,
-                  "The record set \"Set 3\" has the reference 1, which another set already has. Nothing was saved."}}) {
+    struct Case {
+        const char* reference;
+        Language lang;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{"2.5", Language::English,
+               "The record set \"Set 3\" has the reference \"2.5\", which is not a whole number from 0 up. "
+               "Nothing was saved."},
+          Case{"x", Language::Afrikaans,
+               "Die rekordstel \"Set 3\" het die verwysing \"x\", wat nie 'n heelgetal van 0 af is nie. "
+               "Niks is gestoor nie."},
+          Case{"-4", Language::English,
+               "The record set \"Set 3\" has the reference \"-4\", which is not a whole number from 0 up. "
+               "Nothing was saved."},
+          Case{"1", Language::English,
+               "The record set \"Set 3\" has the reference 1, which another set already has. Nothing was saved."}}) {
         list.grid.setCell(2, setcol::Verw, c.reference);
         RecordsResult result = list.save(c.lang);
         EXPECT_FALSE(result.ok);

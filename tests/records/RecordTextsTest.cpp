@@ -12,12 +12,24 @@ constexpr int kTimed = 2, kLongTimed = 10, kMeasured = 7;
 
 TEST(RecordTextsTest, GridShowsTimesAndMeasurementsByEventType)
 {
-    struct Case { double value; int type; const char* shown; };
+    struct Case {
+        double value;
+        int type;
+        const char* shown;
+    };
     const Case cases[] = {
-        {3723.4, kTimed, " 1:02:03.40"}, {125.3, kTimed, " 2:05.30"},  {59.999, kTimed, " 1:00.00"},
-        {9.8, kTimed, "9.80"},           {3725, kLongTimed, " 1:02:05.00"}, {119.999, kTimed, " 2:00.00"},
-        {60, 4, " 1:00.00"},             {9.5, kMeasured, "9.50"},     {101.2, 1, "101.20"},
-        {65.5, 8, "65.50"},              {0, kMeasured, "0.00"},          {3599.999, kTimed, " 1:00:00.00"},
+        {3723.4, kTimed, " 1:02:03.40"},
+        {125.3, kTimed, " 2:05.30"},
+        {59.999, kTimed, " 1:00.00"},
+        {9.8, kTimed, "9.80"},
+        {3725, kLongTimed, " 1:02:05.00"},
+        {119.999, kTimed, " 2:00.00"},
+        {60, 4, " 1:00.00"},
+        {9.5, kMeasured, "9.50"},
+        {101.2, 1, "101.20"},
+        {65.5, 8, "65.50"},
+        {0, kMeasured, "0.00"},
+        {3599.999, kTimed, " 1:00:00.00"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(recordGridText(c.value, c.type), c.shown) << c.value << " type " << c.type;
@@ -78,11 +90,16 @@ TEST(RecordTextsTest, YearsAreFourDigitsOrEmpty)
 
 TEST(RecordTextsTest, CategoryTextsInBothWindows)
 {
-    struct Case { double age; const char* gender; const char* english; const char* afrikaans; };
+    struct Case {
+        double age;
+        const char* gender;
+        const char* english;
+        const char* afrikaans;
+    };
     const Case cases[] = {
-        {13, "S", "B - 13", "S - 13"}, {13, "M", "G - 13", "D - 13"},  {18, "S", "B - 18", "S - 18"},
-        {19, "S", "M - 19", "M - 19"}, {24, "M", "W - 24", "V - 24"},  {25, "S", "Men", "Manlik"},
-        {25, "M", "Women", "Vroulik"}, {35, "S", "M - 35", "M - 35"},  {35, "M", "W - 35", "V - 35"},
+        {13, "S", "B - 13", "S - 13"}, {13, "M", "G - 13", "D - 13"}, {18, "S", "B - 18", "S - 18"},
+        {19, "S", "M - 19", "M - 19"}, {24, "M", "W - 24", "V - 24"}, {25, "S", "Men", "Manlik"},
+        {25, "M", "Women", "Vroulik"}, {35, "S", "M - 35", "M - 35"}, {35, "M", "W - 35", "V - 35"},
         {13, "X", "B - 13", "D - 13"}, {25, "", "Men", "Vroulik"},
     };
     for (const Case& c : cases) {
@@ -93,9 +110,12 @@ TEST(RecordTextsTest, CategoryTextsInBothWindows)
 
 TEST(RecordTextsTest, DatesAreTypedDayMonthYear)
 {
-    struct Case { const char* typed; std::optional<std::string> stored; };
+    struct Case {
+        const char* typed;
+        std::optional<std::string> stored;
+    };
     const Case cases[] = {{"05/04/2019", "2019-04-05"}, {" 29/02/2024 ", "2024-02-29"}, {"29/02/2023", std::nullopt},
-                          {"5/4/2019", std::nullopt},    {"2019-04-05", std::nullopt},   {"yesterday", std::nullopt}};
+                          {"5/4/2019", std::nullopt},   {"2019-04-05", std::nullopt},   {"yesterday", std::nullopt}};
     for (const Case& c : cases)
         EXPECT_EQ(storedDateFromGrid(c.typed), c.stored) << c.typed;
     EXPECT_EQ(gridDateText("2019-04-05"), "05/04/2019");

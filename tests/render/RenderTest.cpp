@@ -1,6 +1,6 @@
-#include "support/GuiEnvironment.h"
 #include "render/Render.h"
 #include "render/TextDocumentBuilder.h"
+#include "support/GuiEnvironment.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -190,11 +190,17 @@ TEST(Render, PdfPagesAreThePreviewsPagesAndTheirTextCopiesBack)
 // carries its title and date.
 TEST(Render, NamesInEveryScriptCopyBackAndNoCharacterStopsThePrintout)
 {
-    struct Case { std::string name; QFontDatabase::WritingSystem system; };
+    struct Case {
+        std::string name;
+        QFontDatabase::WritingSystem system;
+    };
     const Case cases[] = {
-        {"Zoë Ångström-Ñandú", QFontDatabase::Latin},  {"Ελένη Παππά", QFontDatabase::Greek},
-        {"Дмитрий Иванов", QFontDatabase::Cyrillic},    {"王小明", QFontDatabase::SimplifiedChinese},
-        {"محمد علي", QFontDatabase::Arabic},            {"Smile \xF0\x9F\x98\x80 Sipho", QFontDatabase::Any},
+        {"Zoë Ångström-Ñandú", QFontDatabase::Latin},
+        {"Ελένη Παππά", QFontDatabase::Greek},
+        {"Дмитрий Иванов", QFontDatabase::Cyrillic},
+        {"王小明", QFontDatabase::SimplifiedChinese},
+        {"محمد علي", QFontDatabase::Arabic},
+        {"Smile \xF0\x9F\x98\x80 Sipho", QFontDatabase::Any},
         {"Private \xEE\x80\x80 Use", QFontDatabase::Any},
     };
     test::TempFolder dir;
@@ -305,21 +311,24 @@ TEST(Render, FailedWritesNameThePathAndTheCause)
     const std::string missing = (dir.path() / "no-such-folder" / "Program.pdf").string();
     const std::string folderAsFile = dir.path().string();
     std::filesystem::create_directory(dir.path() / "locked");
-    std::filesystem::permissions(dir.path() / "locked", std::filesystem::perms::owner_read |
-                                                            std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(dir.path() / "locked",
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     const std::string locked = (dir.path() / "locked" / "Program.odt").string();
     const bool root = ::geteuid() == 0;
 
-    struct Case { std::string path; std::string cause; bool skip; };
+    struct Case {
+        std::string path;
+        std::string cause;
+        bool skip;
+    };
     for (const Case& c : {Case{missing, "does not exist", false}, Case{folderAsFile, "is a folder", false},
                           Case{locked, "ermission", root}}) {
         if (c.skip)
             continue; // root writes anywhere
-        for (auto write : {&render::writeOdt,
-                           static_cast<void (*)(const Document&, const std::string&)>(&render::writePdf)}) {
-            EXPECT_THAT([&] { write(doc, c.path); },
-                        testing::ThrowsMessage<std::runtime_error>(
-                            testing::AllOf(testing::HasSubstr(c.path), testing::HasSubstr(c.cause))));
+        for (auto write :
+             {&render::writeOdt, static_cast<void (*)(const Document&, const std::string&)>(&render::writePdf)}) {
+            EXPECT_THAT([&] { write(doc, c.path); }, testing::ThrowsMessage<std::runtime_error>(testing::AllOf(
+                                                         testing::HasSubstr(c.path), testing::HasSubstr(c.cause))));
         }
     }
     std::filesystem::permissions(dir.path() / "locked", std::filesystem::perms::owner_all);
@@ -427,8 +436,15 @@ double lengthCm(pugi::xml_attribute length)
 TEST(Render, OdtFileCarriesTheLayoutOfThePrintedPages)
 {
     // breakBeforeTable: else the break comes before the closing paragraph
-    struct Case { Orientation orientation; double marginCm; bool header; bool breakBeforeTable; bool pictureExists;
-                  double pageWidthCm, pageHeightCm; const char* printOrientation; };
+    struct Case {
+        Orientation orientation;
+        double marginCm;
+        bool header;
+        bool breakBeforeTable;
+        bool pictureExists;
+        double pageWidthCm, pageHeightCm;
+        const char* printOrientation;
+    };
     const Case cases[] = {
         {Orientation::Landscape, 2.0, true, false, true, 29.7, 21.0, "landscape"},
         {Orientation::Portrait, 1.0, false, true, false, 21.0, 29.7, "portrait"},
@@ -511,9 +527,9 @@ TEST(Render, OdtFileCarriesTheLayoutOfThePrintedPages)
         const pugi::xml_node table = tables.first().node();
         std::vector<double> widths;
         for (const auto& col : table.select_nodes(".//table:table-column"))
-            widths.push_back(lengthCm(content.style(col.node().attribute("table:style-name").value(),
-                                                    "style:table-column-properties")
-                                          .attribute("style:column-width")));
+            widths.push_back(lengthCm(
+                content.style(col.node().attribute("table:style-name").value(), "style:table-column-properties")
+                    .attribute("style:column-width")));
         EXPECT_EQ(widths.size(), 2u);
         EXPECT_NEAR(widths.at(0), 2.0, 0.01);
         EXPECT_NEAR(widths.at(1), 6.0, 0.01);

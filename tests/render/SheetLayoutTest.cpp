@@ -16,8 +16,8 @@
 #include <vector>
 
 using namespace dravik;
-using printing::PrintOptions;
 using printing::GateNames;
+using printing::PrintOptions;
 using printing::RecordsIncluded;
 
 namespace {
@@ -59,7 +59,11 @@ void expectChosenSizeAndWholeWords(const QTextDocument& d, const std::vector<Lin
 TEST(SheetLayout, StandardListPrintsAtTheChosenSizeWithItsHeadingOnEverySheet)
 {
     // sheets: 0: as many as the size needs
-    struct Case { double points; RecordsIncluded records; int sheets; };
+    struct Case {
+        double points;
+        RecordsIncluded records;
+        int sheets;
+    };
     const Case cases[] = {{12, RecordsIncluded::None, 3},    {8, RecordsIncluded::None, 3},
                           {16, RecordsIncluded::None, 0},    {12, RecordsIncluded::AllData, 0},
                           {16, RecordsIncluded::AllData, 0}, {16, RecordsIncluded::ValuesOnly, 0}};
@@ -67,8 +71,8 @@ TEST(SheetLayout, StandardListPrintsAtTheChosenSizeWithItsHeadingOnEverySheet)
         SCOPED_TRACE(std::to_string(c.points) + " pt, records " + std::to_string(static_cast<int>(c.records)));
         test::PrintSuite suite;
         suite.addRecordSet(1, "P", "Provincial");
-        suite.addRecord({1, test::def::Sprint, "10.5", "Thandiwe", "Mokoena-Van der Merwe", "Athletics Club of Pretoria",
-                         "Pilditch Stadium", "2012-11-03", "2012"});
+        suite.addRecord({1, test::def::Sprint, "10.5", "Thandiwe", "Mokoena-Van der Merwe",
+                         "Athletics Club of Pretoria", "Pilditch Stadium", "2012-11-03", "2012"});
         suite.addRows(123);
         PrintOptions options;
         options.fontSize = c.points;
@@ -268,10 +272,13 @@ printing::Document crowdedBooklet(double points, GateNames names, int resultLine
 // with only fill-in lines.
 TEST(SheetLayout, EventLongerThanASheetContinuesUnderTheRunningHeadOnWholeSheets)
 {
-    struct Case { double points; GateNames names; int resultLines; };
-    const Case cases[] = {{8, GateNames::EntryOrder, 3},  {12, GateNames::EntryOrder, 9},
-                          {16, GateNames::EntryOrder, 3}, {8, GateNames::DrawOrder, 3},
-                          {12, GateNames::DrawOrder, 9},  {16, GateNames::DrawOrder, 6}};
+    struct Case {
+        double points;
+        GateNames names;
+        int resultLines;
+    };
+    const Case cases[] = {{8, GateNames::EntryOrder, 3}, {12, GateNames::EntryOrder, 9}, {16, GateNames::EntryOrder, 3},
+                          {8, GateNames::DrawOrder, 3},  {12, GateNames::DrawOrder, 9},  {16, GateNames::DrawOrder, 6}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.points) + " pt, names " + std::to_string(static_cast<int>(c.names)) + ", " +
                      std::to_string(c.resultLines) + " lines");
@@ -296,7 +303,8 @@ TEST(SheetLayout, EventLongerThanASheetContinuesUnderTheRunningHeadOnWholeSheets
             int names = 0, nameLines = 0;
             for (std::size_t i = 2; i < texts.size(); ++i) {
                 nameLines += texts[i].starts_with("Name") ? 1 : 0;
-                for (std::size_t at = texts[i].find("Name"); at != std::string::npos; at = texts[i].find("Name", at + 1)) {
+                for (std::size_t at = texts[i].find("Name"); at != std::string::npos;
+                     at = texts[i].find("Name", at + 1)) {
                     ++names;
                     ++seen[std::stoi(texts[i].substr(at + 4))];
                 }

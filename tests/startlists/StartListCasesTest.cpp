@@ -2,11 +2,11 @@
 // order, the web page and the camera files (read back by Python's csv module).
 // Each must give the same competitors in the same order.
 #include "exchange/PhotoFinishFiles.h"
+#include "printing/Printouts.h"
+#include "printing/ProgrammeDocument.h"
 #include "printing/WebPage.h"
 #include "startlists/StartList.h"
 #include "support/TestMeeting.h"
-#include "printing/Printouts.h"
-#include "printing/ProgrammeDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -43,29 +43,45 @@ struct Person {
 };
 
 // Names with a comma, a double quote, letters Windows-1252 lacks and an emoji.
-const Person kPeople[] = {{1001, "John", "Smith"},   {1002, "Ann", "Lee, Jr"},  {1003, "Se\xC3\xA1n", "\"O'Neil"},
-                          {2001, "\xC5\x81ukasz", "D\xC5\x91ry"}, {2002, "Zo\xC3\xAB\xF0\x9F\x98\x80", "Botha"},
-                          {2003, "Piet", "Botha"},   {2004, "Mia", "van Wyk"}};
+const Person kPeople[] = {{1001, "John", "Smith"},
+                          {1002, "Ann", "Lee, Jr"},
+                          {1003, "Se\xC3\xA1n", "\"O'Neil"},
+                          {2001, "\xC5\x81ukasz", "D\xC5\x91ry"},
+                          {2002, "Zo\xC3\xAB\xF0\x9F\x98\x80", "Botha"},
+                          {2003, "Piet", "Botha"},
+                          {2004, "Mia", "van Wyk"}};
 
 const std::vector<Case>& cases()
 {
     static const std::vector<Case> all = {
-        {"drawn heats", {.number = "1", .definition = "101"},
-         {{1001, 2, 3}, {1002, 1, 4}, {1003, 1, 2}, {2001, 2, 1}}, {{1003, 1002}, {2001, 1001}}},
+        {"drawn heats",
+         {.number = "1", .definition = "101"},
+         {{1001, 2, 3}, {1002, 1, 4}, {1003, 1, 2}, {2001, 2, 1}},
+         {{1003, 1002}, {2001, 1001}}},
         // No heat counts as heat 1; in a heat the entries without a lane follow, in entry order.
-        {"partly drawn", {.number = "2", .event = "1500 m", .definition = "102"},
-         {{2002, 0, 0}, {1001, 1, 2}, {2003, 1, 0}, {1002, 1, 1}, {2004, 2, 1}}, {{1002, 1001, 2002, 2003}, {2004}}},
-        {"no draw", {.number = "3", .level = "Heat", .definition = "101"},
-         {{2004, 0, 0}, {1003, 0, 0}, {2001, 0, 0}}, {{1003, 2001, 2004}}},
+        {"partly drawn",
+         {.number = "2", .event = "1500 m", .definition = "102"},
+         {{2002, 0, 0}, {1001, 1, 2}, {2003, 1, 0}, {1002, 1, 1}, {2004, 2, 1}},
+         {{1002, 1001, 2002, 2003}, {2004}}},
+        {"no draw",
+         {.number = "3", .level = "Heat", .definition = "101"},
+         {{2004, 0, 0}, {1003, 0, 0}, {2001, 0, 0}},
+         {{1003, 2001, 2004}}},
         {"relay", {.number = "4", .event = "4x100 m", .definition = "103"}, {{2, 1, 2}, {1, 1, 1}}, {{1, 2}}, true},
-        {"field event in its order", {.number = "5", .event = "Long Jump", .definition = "107"},
-         {{1001, 1, 2}, {2003, 1, 1}}, {{2003, 1001}}},
+        {"field event in its order",
+         {.number = "5", .event = "Long Jump", .definition = "107"},
+         {{1001, 1, 2}, {2003, 1, 1}},
+         {{2003, 1001}}},
         // Past event 100 a sub letter keeps clear of the numbers above 100.
         {"event 101", {.number = "101", .event = "2000 m", .definition = "106"}, {{2001, 1, 1}}, {{2001}}},
-        {"sub letter a", {.number = "1", .sub = "a", .level = "Semi-Finaal", .definition = "101"},
-         {{1002, 1, 2}, {2002, 1, 1}}, {{2002, 1002}}},
-        {"sub letter B", {.number = "1", .sub = "B", .level = "Kwart-Finaal", .definition = "101"},
-         {{2003, 1, 1}}, {{2003}}},
+        {"sub letter a",
+         {.number = "1", .sub = "a", .level = "Semi-Finaal", .definition = "101"},
+         {{1002, 1, 2}, {2002, 1, 1}},
+         {{2002, 1002}}},
+        {"sub letter B",
+         {.number = "1", .sub = "B", .level = "Kwart-Finaal", .definition = "101"},
+         {{2003, 1, 1}},
+         {{2003}}},
     };
     return all;
 }
@@ -162,7 +178,11 @@ TEST_F(StartListCases, TheModelHoldsEachRaceInDrawOrder)
 TEST_F(StartListCases, TheGateBookletPrintsEachHeatInDrawOrderWithTheIds)
 {
     auto store = meeting_.open();
-    printing::PrintSources src{meeting_.grid, meeting_.reference, meeting_.meeting, *store, "",
+    printing::PrintSources src{meeting_.grid,
+                               meeting_.reference,
+                               meeting_.meeting,
+                               *store,
+                               "",
                                printing::programmeDocumentPath(store->folders())};
     printing::PrintOptions options;
     options.kind = printing::ProgrammeKind::FullGate;
@@ -217,8 +237,8 @@ TEST_F(StartListCases, TheWebPageListsEachHeatInDrawOrderWithTheIds)
 
 TEST_F(StartListCases, TheCameraFilesReadBackGiveEveryCompetitorOnceInDrawOrder)
 {
-    for (auto [encoding, pythonName] : {std::pair{PhotoFinishEncoding::Windows1252, "cp1252"},
-                                        std::pair{PhotoFinishEncoding::Utf8, "utf-8"}}) {
+    for (auto [encoding, pythonName] :
+         {std::pair{PhotoFinishEncoding::Windows1252, "cp1252"}, std::pair{PhotoFinishEncoding::Utf8, "utf-8"}}) {
         SCOPED_TRACE(pythonName);
         test::TempFolder camera;
         {

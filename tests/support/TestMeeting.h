@@ -83,8 +83,9 @@ public:
         run(standard(), "INSERT INTO Atld10 (Nommer, Tipe, SM, Oud, besk, Nota, Amp) VALUES (?, ?, ?, ?, ?, ?, 'J')",
             {std::to_string(nommer), std::to_string(tipe), sm, std::to_string(oud), std::to_string(besk), nota});
         if (!name.empty())
-            run(standard(), "INSERT INTO Atld11 (Nom, Bske, Bska) SELECT ?, ?, ? WHERE NOT EXISTS "
-                            "(SELECT 1 FROM Atld11 WHERE Nom = ?)",
+            run(standard(),
+                "INSERT INTO Atld11 (Nom, Bske, Bska) SELECT ?, ?, ? WHERE NOT EXISTS "
+                "(SELECT 1 FROM Atld11 WHERE Nom = ?)",
                 {std::to_string(besk), name, name, std::to_string(besk)});
     }
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "exchange/SheetCells.h"
 #include "exchange/SharedStrings.h"
+#include "exchange/SheetCells.h"
 #include "exchange/WorkbookPackage.h"
 
 #include <string>
