@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The large meeting the ratio benchmarks share: 1,000 programme rows over three
 // days and 20,000 entries, 200 teams of 100 athletes, two active record sets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read Data of the analysis for 1,000 events and 20,000 entries (with a
 // displayed record set of the same events), against a raw SQLite count of the
 // same entries per event in the same run. Prints the ratio (goal: within 3x).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Export then import of a 1,000-event programme against reading the same
 // workbook with orcus alone (load and walk the cells the import reads), measured
 // in the same run. Prints the ratio; the goal is within 3x.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Lees Items" plus "Skep Program" on 20,000 entries over 600 definitions,
 // against a plain SQLite scan of the same Atld37 rows, in one run; prints the ratio.
 #include "data/DataStore.h"

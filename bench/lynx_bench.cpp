@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The photo-finish start lists (lynx.evt, lynx.ppl, lynx.sch) of a meeting of
 // 1,000 events and 20,000 entries, read from the open store and written as
 // files, against a raw SQLite scan of the entries (Atld37) in the same run.

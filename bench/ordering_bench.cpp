@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renumber and the four display orders on a 5,000-row programme grid, against
 // std::stable_sort of a vector of the same keys as tuples, measured in the same
 // run. Prints the ratios.

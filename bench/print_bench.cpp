@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full gate programme with names for a meeting of 1,000 events and 20,000
 // entries, against a raw SQLite scan of the entries (Atld37) in the same run.
 // Prints the ratios (goal: the printout within 10x of the scan). A second measurement

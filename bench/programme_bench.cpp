@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load and save of a 5,000-row programme against raw SQLite select and insert
 // of the same rows, measured in the same run. Prints the ratios.
 #include "BenchSupport.h"

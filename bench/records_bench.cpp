@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display of a record set for 3,000 event definitions and 10,000 records,
 // against a raw SQLite scan of the definitions (Atld10) and the records
 // (Atld60) in the same run. Prints the ratio (goal: Display within 5x of the scan).

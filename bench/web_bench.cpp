@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The web site with every start list for a meeting of 1,000 events and 20,000
 // entries (all pages: start page, day pages, athletes, teams, calendar), against
 // a raw SQLite scan of the entries (Atld37) in the same run. Prints the ratio

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lays out every tracked C++ file of src/, tests/ and bench/ by .clang-format.
 #   format.sh           rewrites the files in place
 #   format.sh --check   changes nothing; lists the files that stray from the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages the program needs that are not there yet.
 #   install-deps.sh          build and test packages
 #   install-deps.sh --run    also the word processor and spreadsheet program the program starts

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package dravik-programme_VERSION_ARCH.deb with CPack in its
 # own Release build folder (no tests, no benchmarks) and prints the package's
 # path as its last line. Install it with: apt-get install ./dravik-programme_*.deb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, creates the demo suite folder when absent
 # and starts the program on it. Usage: scripts/run-demo.sh [SUITE_FOLDER]
 set -euo pipefail

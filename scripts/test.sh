@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, checks the code's layout, builds and runs every
 # test: once plainly and once under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail

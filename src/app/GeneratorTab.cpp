@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Create Program tab: the generator's working list, heat sizes and age matrix.
 #include "app/GeneratorTab.h"
 #include "app/AppSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Print tab's PrintSelection: the printout the options choose, into the
 // preview's document and its document file.
 #include "app/AppSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Print tab's Web page button: the programme of the Program choice as a web
 // site in the data folder, opened in the system's browser; and the web folder
 // that every Save publishes into.

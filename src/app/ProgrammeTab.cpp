@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Compile tab: its controls, activation steps, Save and Reload.
 #include "app/ProgrammeTab.h"
 

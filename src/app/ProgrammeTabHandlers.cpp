@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programme tab's editor handlers: each reads the controls into the event
 // fields, runs one editor function and shows the fields and panels again.
 #include "app/AppSession.h"

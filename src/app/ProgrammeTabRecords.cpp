@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Compile tab's records panel fraPRek: the record of the event in the fields.
 #include "app/AppSession.h"
 #include "app/ProgrammeTab.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls named after their control names, with captions and tool tips from the text table.
 #include "app/WidgetFactory.h"
 

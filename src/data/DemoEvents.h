@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The demo meeting's events: the standard definitions as the demo reads them,
 // the stored programme it builds from the entries, and the record marks.

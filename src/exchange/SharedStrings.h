@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The workbook's table of shared strings, as the cells of a sheet refer to it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The value texts of workbook XML (.xlsx and .ods) as the numbers a sheet cell holds.
 

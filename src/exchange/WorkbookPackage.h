@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Editing a workbook package (.xlsx) in place: its zip parts, the relationships
 // that tie them together, and their XML.

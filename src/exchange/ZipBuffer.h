@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts of a zip package held in memory, as a workbook reader takes them.
 

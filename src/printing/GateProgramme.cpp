@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/DataStore.h"
 #include "data/ReferenceData.h"
 #include "platform/GridModel.h"

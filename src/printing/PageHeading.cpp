@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/PageHeading.h"
 
 #include "data/ReferenceData.h"

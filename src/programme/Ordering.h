@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 #include "programme/EditorState.h"
 #include "programme/EventEntry.h"

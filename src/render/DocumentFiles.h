@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printout files, for callers that need no Qt of their own (the dravik tool).
 #include "printing/Document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts of an OpenDocument text package other than its content: the XML helpers
 // the parts share, styles.xml, meta.xml, the manifest and the zip archive.

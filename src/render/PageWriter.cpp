@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/FileWrite.h"
 #include "render/Render.h"
 #include "render/TextDocumentBuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the printed pages and the document file agree on, so that a document opens
 // in the word processor as it prints.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PrintTab.h"
 #include "app/AppTestSupport.h"
 #include "app/PreviewWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/RecordsTab.h"
 #include "app/AppTestSupport.h"
 #include "app/PrintTab.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window tests run without a display.
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/ImportShrink.h"
 #include "exchange/ExchangeGrid.h"
 #include "exchange/ProgrammeImport.h"

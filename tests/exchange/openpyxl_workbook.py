@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Workbooks as openpyxl writes them (text as inline strings), for the import tests.
 
     openpyxl_workbook.py resave IN OUT   load IN and save it as OUT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "generator/EventEstimate.h"
 #include "generator/GeneratorError.h"
 #include "generator/HeatSizeTable.h"

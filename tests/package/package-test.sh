@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package with CPack from the programs of a build that is
 # already made (the test build), unpacks it into a temporary folder and runs the
 # unpacked programs there, so the installed files are the ones that work; checks

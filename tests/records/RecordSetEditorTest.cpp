@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/RecordSetEditor.h"
 #include "data/DataStore.h"
 #include "platform/GridModel.h"

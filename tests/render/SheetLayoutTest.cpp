@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing/PrintTestSupport.h"
 #include "printing/ProgrammeDocument.h"
 #include "render/Render.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One table of start lists read by the three writers: the gate booklet in draw
 // order, the web page and the camera files (read back by Python's csv module).
 // Each must give the same competitors in the same order.

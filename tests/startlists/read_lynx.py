@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the camera's start lists the way a quote-aware reader does (Python's csv
 module) and prints one line per race, "event,heat:ID ID ...", then one line
 "people:ID ID ...". Takes the folder and the encoding of the files."""

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Laying text out needs a QGuiApplication for the whole test program, as the
 // dravik tool makes one for its run. Include once per test program.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The web site of the demo meeting in a real browser (headless Chromium driven by
 Selenium): at phone and desktop width the day bar leads to every day, a race on the
 athletes page opens its event's start list, the pages read without styles, Chromium's

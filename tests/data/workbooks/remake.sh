@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the LibreOffice workbooks of the exchange tests from their flat
 # OpenDocument sources (needs libreoffice-calc). The zip files were made with
 # Python's zipfile: notes.zip holds one text file, no-sheet.xlsx only the
