@@ -91,8 +91,10 @@ void registerCommands(CLI::App& app)
     generate->add_option("DIR", o.dir, "Suite folder")->required();
     generate->add_option("--start", o.start, "Meeting start time, hh:mm");
     generate->add_flag("--apply", o.apply, "Replace the stored programme with the draft");
-    registry().push_back(
-        {generate, [&o](std::ostream& out) { return runGenerateCommand(o.dir, o.start, o.apply, out); }});
+    generate->add_option("--lang", o.lang, "Language of the messages: en or af")->check(CLI::IsMember({"en", "af"}));
+    registry().push_back({generate, [&o](std::ostream& out) {
+                              return runGenerateCommand(o.dir, o.start, o.apply, out, std::cerr, parseLanguage(o.lang));
+                          }});
 
     static std::string exchangeFile, exchangeSet;
     auto* exportCmd = app.add_subcommand("export", "Write the stored programme to a workbook from the template");

@@ -30,7 +30,7 @@ int runSelected(CLI::App& app, std::ostream& out, std::ostream& err);
 int runProgrammeCommand(const std::string& dir, Language lang, std::ostream& out);
 int runSetupCommand(const std::string& dir, bool demo, std::ostream& out);
 int runGenerateCommand(const std::string& dir, const std::string& start, bool apply, std::ostream& out,
-                       std::ostream& err = std::cerr);
+                       std::ostream& err = std::cerr, Language lang = Language::English);
 // dravik export: the stored programme into a workbook made from the template; with
 // a set reference, the set's records go along. dravik import: a workbook's
 // programme stored through the programme Save; with a set reference, its

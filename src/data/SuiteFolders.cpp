@@ -50,8 +50,8 @@ bool hasMissingParent(const fs::path& folder)
 std::vector<MovedFolder> resolveMovedFolders(FolderSettings& folders, const std::string& programFolder)
 {
     std::vector<MovedFolder> moved;
-    const fs::path suite = normalFolder(programFolder);
     std::error_code ec;
+    const fs::path suite = normalFolder(fs::absolute(programFolder, ec).string());
     for (auto [field, value] : {std::pair{"Data", &folders.data}, std::pair{"Import", &folders.import}}) {
         if (value->empty() || !fs::path(*value).is_absolute())
             continue;

@@ -111,6 +111,13 @@ TEST_F(GenerateSuite, PrintsTheTimedProgrammeAndStoresItWithApply)
     entries({{21, 41}, {22, 8}, {23, 16}});
     EXPECT_EQ(cli::runGenerateCommand(m.folder(), "23:50", false, shortList, err), 0);
     EXPECT_NE(err.str().find("runs past 23:59: row "), std::string::npos) << err.str();
+
+    // Stored, such a schedule would not survive its own export: --apply stores nothing.
+    const auto before = stored();
+    std::ostringstream late, said;
+    EXPECT_THROW(cli::runGenerateCommand(m.folder(), "23:50", true, late, said, Language::Afrikaans), GeneratorError);
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(late.str().rfind("Nr\tTyd\tGeslag", 0), 0u) << late.str();
 }
 
 TEST_F(GenerateSuite, BadStartTimeOrNoEntriesStoresNothing)
