@@ -24,6 +24,7 @@ MainWindow& AppSession::start()
     // A table that cannot be read stops start-up here with its message.
     w.activate();
     w.show();
+    tellMovedFolders(&w);
     return w;
 }
 

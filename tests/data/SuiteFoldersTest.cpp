@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "data/Schema.h"
 #include "data/SuiteFolders.h"
+#include "data/Schema.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
