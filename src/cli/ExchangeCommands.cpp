@@ -26,21 +26,25 @@ namespace {
 
 // The record set named on the command line, checked against Atld61 before
 // anything is read or written.
-std::optional<double> chosenRecordSet(DataStore& store, const std::string& setReference)
+std::optional<double> chosenRecordSet(DataStore& store, const std::string& setReference, Language lang)
 {
+    const bool en = isEnglish(lang);
     std::string text = trimmed(setReference);
     if (text.empty())
         return std::nullopt;
     if (!isNumericText(text))
-        throw ExchangeError("--set needs the reference number of a record set, not \"" + text + "\".");
+        throw ExchangeError(en ? "--set needs the reference number of a record set, not \"" + text + "\"."
+                               : "--set kort die verwysingsnommer van 'n rekordstel, nie \"" + text + "\" nie.");
     double v = textToNumber(text);
     if (v == 0)
         throw ExchangeError(kNoRecordSetChosen);
     for (const auto& set : readRecordSetList(store.atld61()).all)
         if (textToNumber(set.verw) == v)
             return v;
-    throw ExchangeError("The meeting has no record set with reference " + text + " (see dravik records " +
-                        store.programFolder() + ").");
+    throw ExchangeError(en ? "The meeting has no record set with reference " + text + " (see dravik records " +
+                                 store.programFolder() + ")."
+                           : "Die byeenkoms het geen rekordstel met verwysing " + text + " nie (sien dravik records " +
+                                 store.programFolder() + ").");
 }
 
 } // namespace
@@ -49,13 +53,14 @@ int runExportCommand(const std::string& dir, const std::string& file, const std:
                      std::ostream& out, bool force)
 {
     auto store = DataStore::open(dir);
-    std::optional<double> set = chosenRecordSet(*store, setReference);
+    std::optional<double> set = chosenRecordSet(*store, setReference, lang);
     EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
     GridModel programme;
     setupProgrammeGrid(programme, lang);
     loadProgrammeGrid(store->atld40(), ref, lang, programme);
     if (programme.rows() < 2) {
-        out << "The programme is empty: nothing was exported.\n";
+        out << (isEnglish(lang) ? "The programme is empty: nothing was exported.\n"
+                                : "Die program is leeg: niks is uitgevoer nie.\n");
         return 0;
     }
     GridModel exchange;
@@ -66,22 +71,32 @@ int runExportCommand(const std::string& dir, const std::string& file, const std:
     fs::path target(file);
     const std::string typed = target.filename().string();
     if (!typed.empty() && typed.front() == '.')
-        throw ExchangeError("\"" + typed + "\" starts with \".\": the file list would not show it. Give another name.");
+        throw ExchangeError(
+            isEnglish(lang) ? "\"" + typed + "\" starts with \".\": the file list would not show it. Give another name."
+                            : "\"" + typed + "\" begin met \".\": die lerelys sou dit nie wys nie. Gee 'n ander naam.");
     target = target.parent_path() / outputWorkbookName(typed);
     std::error_code ec;
     if (!force && fs::exists(target, ec))
-        throw ExchangeError("\"" + target.string() + "\" already exists: give --force to replace it.");
+        throw ExchangeError(isEnglish(lang)
+                                ? "\"" + target.string() + "\" already exists: give --force to replace it."
+                                : "\"" + target.string() + "\" bestaan reeds: gee --force om dit te vervang.");
     ExportReport report = exportWorkbook(exchange, exchangeTemplatePath(store->programFolder()), target.string());
-    out << "Wrote " << report.rowsWritten << " events to \"" << report.file << "\"";
+    const bool en = isEnglish(lang);
+    out << (en ? "Wrote " : "Het ") << report.rowsWritten << (en ? " events to \"" : " items na \"") << report.file
+        << "\"";
     if (set)
-        out << " with the records of set " << formatNumber(*set) << " (" << withRecords << " events have one)";
-    out << ".\n";
+        out << (en ? " with the records of set " : " met die rekords van stel ") << formatNumber(*set) << " ("
+            << withRecords << (en ? " events have one)" : " items het een)");
+    out << (en ? ".\n" : " geskryf.\n");
     if (report.builtInTemplate)
-        out << "The suite has no " << exchangeTemplatePath(store->programFolder())
-            << ": the built-in standard template was used.\n";
+        out << (en ? "The suite has no " : "Die suite het geen ") << exchangeTemplatePath(store->programFolder())
+            << (en ? ": the built-in standard template was used.\n"
+                   : " nie: die ingeboude standaardsjabloon is gebruik.\n");
     if (report.rowsBeyondImport > 0)
-        out << report.rowsBeyondImport << " events lie below sheet row " << scol::LastReadRow
-            << " and will not be read back by an import.\n";
+        out << report.rowsBeyondImport << (en ? " events lie below sheet row " : " items le onder bladry ")
+            << scol::LastReadRow
+            << (en ? " and will not be read back by an import.\n"
+                   : " en sal nie deur 'n invoer teruggelees word nie.\n");
     return 0;
 }
 
@@ -89,7 +104,7 @@ int runImportCommand(const std::string& dir, const std::string& file, const std:
                      std::ostream& out, bool force)
 {
     auto store = DataStore::open(dir);
-    std::optional<double> set = chosenRecordSet(*store, setReference);
+    std::optional<double> set = chosenRecordSet(*store, setReference, lang);
     EventReference ref = loadEventReference(store->atld10(), store->atld19(), store->atld11(), store->atld18());
     MeetingDetails meeting = LoadMeetingDetails(store->atld00());
     GridModel exchange;
@@ -126,15 +141,22 @@ int runImportCommand(const std::string& dir, const std::string& file, const std:
     }
 
     int stored = saveProgrammeGrid(programme, lang, {meeting.days, ref.definitions}, store->atld40());
-    out << "Read " << read << " rows from \"" << file << "\".\n";
+    const bool en = isEnglish(lang);
+    out << (en ? "Read " : "Het ") << read << (en ? " rows from \"" : " rye uit \"") << file
+        << (en ? "\".\n" : "\" gelees.\n");
     if (notRead > 0)
-        out << notRead << " rows below sheet row " << scol::LastReadRow << " were not read.\n";
-    out << "Stored " << stored << " programme rows in Atld40.\n";
+        out << notRead << (en ? " rows below sheet row " : " rye onder bladry ") << scol::LastReadRow
+            << (en ? " were not read.\n" : " is nie gelees nie.\n");
+    out << (en ? "Stored " : "Het ") << stored
+        << (en ? " programme rows in Atld40.\n" : " programrye in Atld40 gestoor.\n");
     if (stored < read)
-        out << read - stored << " rows without an event definition number were left out.\n";
+        out << read - stored
+            << (en ? " rows without an event definition number were left out.\n"
+                   : " rye sonder 'n itemdefinisienommer is uitgelaat.\n");
     if (set) {
         int written = writeRecords(store->atld60(), *set, exchange);
-        out << "Wrote " << written << " records into set " << formatNumber(*set) << ".\n";
+        out << (en ? "Wrote " : "Het ") << written << (en ? " records into set " : " rekords in stel ")
+            << formatNumber(*set) << (en ? ".\n" : " geskryf.\n");
     }
     publishAfterSave(*store, lang, out);
     return 0;
