@@ -50,6 +50,10 @@ TEST(RecordTextsTest, EveryRoadReadsARecordTextByItsEventKind)
         {"1:00", kTimed, 60},
         {"2:03:04.5", kTimed, 7384.5},
         {"0:59.5", kTimed, 59.5},
+        // Every timed kind takes a time.
+        {"1:02.50", 4, 62.5},
+        {"1:02.50", 6, 62.5},
+        {"1:02.50", 9, 62.5},
         {"12.34", kMeasured, 12.34},
         {"9", kMeasured, 9},
         // A decimal comma, never minutes and seconds.
@@ -116,7 +120,8 @@ TEST(RecordTextsTest, DatesAreTypedDayMonthYear)
         std::optional<std::string> stored;
     };
     const Case cases[] = {{"05/04/2019", "2019-04-05"}, {" 29/02/2024 ", "2024-02-29"}, {"29/02/2023", std::nullopt},
-                          {"5/4/2019", std::nullopt},   {"2019-04-05", std::nullopt},   {"yesterday", std::nullopt}};
+                          {"5/4/2019", std::nullopt},   {"2019-04-05", std::nullopt},   {"yesterday", std::nullopt},
+                          {"05/04-2019", std::nullopt}};
     for (const Case& c : cases)
         EXPECT_EQ(storedDateFromGrid(c.typed), c.stored) << c.typed;
     EXPECT_EQ(gridDateText("2019-04-05"), "05/04/2019");
