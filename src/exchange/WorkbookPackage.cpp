@@ -116,8 +116,6 @@ std::string attributeNamed(pugi::xml_node node, const std::string& local)
     return {};
 }
 
-namespace {
-
 std::string folderOf(const std::string& part)
 {
     size_t slash = part.rfind('/');
@@ -132,7 +130,6 @@ std::string relsOf(const std::string& part)
     return folder + "_rels/" + name + ".rels";
 }
 
-// A relationship target relative to the folder of its source part.
 std::string resolveTarget(const std::string& sourceFolder, const std::string& target)
 {
     if (!target.empty() && target[0] == '/')
@@ -146,6 +143,8 @@ std::string resolveTarget(const std::string& sourceFolder, const std::string& ta
     }
     return folder + rest;
 }
+
+namespace {
 
 struct Relationship {
     std::string id, type, target; // target resolved to a part name
@@ -214,50 +213,6 @@ WorkbookParts locateParts(const Package& package)
     if (const Relationship* sst = findType(rels, "/sharedStrings"))
         parts.sharedStrings = sst->target;
     return parts;
-}
-
-namespace {
-
-// A part name as seen from a folder: "xl/worksheets/a.xml" from "xl/" is
-// "worksheets/a.xml", "docProps/b.xml" from "xl/" is "../docProps/b.xml".
-std::string relativeTo(std::string folder, const std::string& part)
-{
-    std::string up;
-    while (!folder.empty() && part.rfind(folder, 0) != 0) {
-        folder.pop_back();
-        folder = folderOf(folder);
-        up += "../";
-    }
-    return up + part.substr(folder.size());
-}
-
-} // namespace
-
-bool makeTargetsRelative(Package& package)
-{
-    const auto top = readRelationships(package, "_rels/.rels", "");
-    const Relationship* office = findType(top, "/officeDocument");
-    bool changed = false;
-    auto rewrite = [&](const std::string& relsPart, const std::string& folder) {
-        if (!package.has(relsPart))
-            return;
-        pugi::xml_document doc = parseXml(package.read(relsPart), package, relsPart);
-        bool here = false;
-        for (pugi::xml_node rel : doc.document_element().children()) {
-            pugi::xml_attribute target = rel.attribute("Target");
-            if (!target || target.value()[0] != '/' || attributeNamed(rel, "TargetMode") == "External")
-                continue;
-            target.set_value(relativeTo(folder, target.value() + 1).c_str());
-            here = true;
-        }
-        if (here)
-            package.write(relsPart, savedXml(doc));
-        changed = changed || here;
-    };
-    if (office)
-        rewrite(relsOf(office->target), folderOf(office->target));
-    rewrite("_rels/.rels", "");
-    return changed;
 }
 
 std::string addSharedStringsPart(Package& package, const WorkbookParts& parts)

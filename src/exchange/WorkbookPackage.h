@@ -61,11 +61,13 @@ struct WorkbookParts {
 
 WorkbookParts locateParts(const Package& package);
 
-// Rewrites the relationship targets of the package and of its workbook that name a
-// part from the package's root ("/xl/worksheets/sheet1.xml", as some programs write
-// them) into names relative to the part that holds them, which every reader takes.
-// Returns whether anything changed.
-bool makeTargetsRelative(Package& package);
+// Part names: the folder of a part ("xl/" for "xl/workbook.xml"), the part that
+// holds its relationships ("xl/_rels/workbook.xml.rels"), and a relationship's
+// target as a part name: from the package's root when it starts with "/" (as
+// some programs write it), else from the folder of its source part.
+std::string folderOf(const std::string& part);
+std::string relsOf(const std::string& part);
+std::string resolveTarget(const std::string& sourceFolder, const std::string& target);
 
 // Adds a shared-strings part to a workbook that has none: its relationship
 // and its content type. Returns the new part's name.

@@ -38,28 +38,6 @@ pugi::xml_document parsedPart(const ZipBuffer& zip, const std::string& part)
     return doc;
 }
 
-std::string folderOf(const std::string& part)
-{
-    size_t slash = part.rfind('/');
-    return slash == std::string::npos ? std::string() : part.substr(0, slash + 1);
-}
-
-// A relationship's target as a part name: from the package's root when it
-// starts with "/" (as some programs write it), else from the source's folder.
-std::string targetPart(const std::string& sourceFolder, const std::string& target)
-{
-    if (!target.empty() && target[0] == '/')
-        return target.substr(1);
-    std::string folder = sourceFolder, rest = target;
-    while (rest.rfind("../", 0) == 0) {
-        rest = rest.substr(3);
-        if (!folder.empty())
-            folder.pop_back();
-        folder = folderOf(folder);
-    }
-    return folder + rest;
-}
-
 struct Relationship {
     std::string type, part;
 };
@@ -68,15 +46,15 @@ struct Relationship {
 std::map<std::string, Relationship> relationships(const ZipBuffer& zip, const std::string& part)
 {
     std::map<std::string, Relationship> rels;
-    const std::string folder = folderOf(part);
-    const std::string relsPart = folder + "_rels/" + part.substr(folder.size()) + ".rels";
+    const std::string folder = xlsx::folderOf(part);
+    const std::string relsPart = xlsx::relsOf(part);
     if (!zip.read(relsPart))
         return rels;
     pugi::xml_document doc = parsedPart(zip, relsPart);
     for (pugi::xml_node rel : doc.document_element().children())
         if (named(rel, "Relationship") && attributeNamed(rel, "TargetMode") != "External")
             rels[attributeNamed(rel, "Id")] = {attributeNamed(rel, "Type"),
-                                               targetPart(folder, attributeNamed(rel, "Target"))};
+                                               xlsx::resolveTarget(folder, attributeNamed(rel, "Target"))};
     return rels;
 }
 

@@ -60,8 +60,9 @@ TEST(SheetValues, NumbersDatesAndDurationsReadAsTheFileWritesThem)
         double value = -999;
         const bool read = c.read(c.text, value);
         EXPECT_EQ(read, !std::isnan(c.expected));
-        if (read)
+        if (read) {
             EXPECT_NEAR(value, c.expected, 1e-9);
+        }
     }
 }
 
