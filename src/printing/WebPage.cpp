@@ -97,6 +97,7 @@ private:
             }
         }
         lists_ = buildStartLists(src_.programme, src_.reference, store, options_.language);
+        page.names = lists_.names;
     }
 
     WebEvent event(const std::vector<std::string>& row, const StartListEvent& startList, int day)

@@ -2,7 +2,9 @@
 #pragma once
 #include "printing/PrintOptions.h"
 #include "printing/Printouts.h"
+#include "startlists/EntrantNames.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,8 @@ struct WebProgramme {
     std::string symbolsTitle;          // "Record symbols in use:" when records are shown
     std::vector<std::string> symbols;  // "S - School records"
     std::vector<WebDay> days;
+    // The athletes and teams the start lists were read with, for the athletes pages.
+    std::shared_ptr<const EntrantNames> names;
     size_t eventCount() const;
 };
 

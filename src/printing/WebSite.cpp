@@ -115,8 +115,7 @@ WebSite buildWebSite(const PrintSources& src, PrintOptions& options, const WebLo
                                        headings.empty() ? "" : headings.front(), lists)});
     }
 
-    const EntrantNames names(src.store.atld30(), src.store.atld20());
-    const WebAthleteIndex index(page, places, names);
+    const WebAthleteIndex index(page, places, *page.names);
     for (WebFile& f : athletesAndTeamsPages(index, frame))
         site.files.push_back(std::move(f));
     site.files.push_back({"style.css", webPageStyle()});
