@@ -184,6 +184,13 @@ void registerCommands(CLI::App& app)
 
 namespace {
 
+// The language a command was given (--lang), English by default.
+Language chosenLanguage(const CLI::App& sub)
+{
+    const CLI::Option* chosen = sub.get_option_no_throw("--lang");
+    return chosen && !chosen->empty() && chosen->as<std::string>() == "af" ? Language::Afrikaans : Language::English;
+}
+
 // A suite that was copied or moved writes into itself; say so once, before the command.
 void noteMovedFolders(const CLI::App& sub, std::ostream& err)
 {
@@ -196,20 +203,15 @@ void noteMovedFolders(const CLI::App& sub, std::ostream& err)
     } catch (const std::exception&) {
         return; // the command itself says what is wrong with the suite
     }
-    std::string lang = "en";
-    if (const CLI::Option* chosen = sub.get_option_no_throw("--lang"); chosen && !chosen->empty())
-        lang = chosen->as<std::string>();
-    const std::string note = movedFoldersNote(store->movedFolders(), lang != "af");
+    const std::string note = movedFoldersNote(store->movedFolders(), isEnglish(chosenLanguage(sub)));
     if (!note.empty())
         err << "dravik " << sub.get_name() << ": " << note << "\n";
 }
 
-// The failure in the language the command was given (--lang), English by default.
+// The failure in the language the command was given.
 std::string errorText(const CLI::App& sub, const std::exception& e)
 {
-    const CLI::Option* chosen = sub.get_option_no_throw("--lang");
-    const Language lang = chosen && !chosen->empty() && chosen->as<std::string>() == "af" ? Language::Afrikaans
-                                                                                          : Language::English;
+    const Language lang = chosenLanguage(sub);
     // The window says this in Afrikaans whatever its language; the command says it as asked.
     if (isEnglish(lang) && std::string_view(e.what()) == kNoRecordSetChosen)
         return "No record set was chosen.";
