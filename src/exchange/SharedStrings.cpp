@@ -34,8 +34,13 @@ int SharedStrings::index(const std::string& text)
 {
     auto [it, added] = index_.emplace(text, count_);
     if (added) {
-        pugi::xml_node t =
-            doc_.document_element().append_child((prefix_ + "si").c_str()).append_child((prefix_ + "t").c_str());
+        // New entries go after the last one: the table's extension list, when it has one, stays last.
+        pugi::xml_node sst = doc_.document_element();
+        const std::string si = prefix_ + "si";
+        pugi::xml_node extensions = childNamed(sst, "extLst");
+        pugi::xml_node entry = extensions ? sst.insert_child_before(si.c_str(), extensions)
+                                          : sst.append_child(si.c_str());
+        pugi::xml_node t = entry.append_child((prefix_ + "t").c_str());
         if (text.front() == ' ' || text.back() == ' ')
             t.append_attribute("xml:space").set_value("preserve");
         t.text().set(text.c_str());

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExchangeTestSupport.h"
+
+#include "exchange/SharedStrings.h"
+#include "exchange/SheetCells.h"
+#include "exchange/Workbook.h"
+#include "exchange/WorkbookPackage.h"
+
+#include <gtest/gtest.h>
+
+using namespace dravik;
+namespace fs = std::filesystem;
+
+// Texts written into a workbook whose string table holds a rich-text entry and
+// ends in an extension list, as spreadsheet programs write it: each cell shows
+// its own text when the workbook is read again, and the list stays last.
+TEST(SharedStrings, WrittenTextsReadBackBehindRichEntriesAndExtensions)
+{
+    test::TempFolder dir;
+    const fs::path file = dir.path() / "strings.xlsx";
+    fs::copy_file(test::workbookFile("cell-kinds.xlsx"), file);
+    {
+        xlsx::Package package(file.string(), "");
+        package.write("xl/sharedStrings.xml",
+                      R"(<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count="9">)"
+                      R"(<si><t>Shared</t></si><si><r><t>Rich</t></r></si><extLst><ext uri="x"/></extLst></sst>)");
+        package.commit();
+    }
+    const std::vector<std::string> texts{"Rich", "Shared", " padded ", "New", "New"};
+    {
+        xlsx::Package package(file.string(), "");
+        xlsx::WorkbookParts parts = xlsx::locateParts(package);
+        pugi::xml_document sheet = xlsx::parseXml(package.read(parts.firstSheet), package, parts.firstSheet);
+        xlsx::SharedStrings strings(package, parts);
+        xlsx::SheetCells cells(sheet.document_element(), strings);
+        for (size_t i = 0; i < texts.size(); ++i)
+            cells.setText(1, static_cast<int>(i) + 1, texts[i]);
+        package.write(parts.firstSheet, xlsx::savedXml(sheet));
+        strings.save(package);
+        package.commit();
+    }
+    Sheet sheet = readFirstSheet(file.string(), 1, 5);
+    for (size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(sheet.cell(1, static_cast<int>(i) + 1).asText(), texts[i]) << "column " << i + 1;
+
+    xlsx::Package package(file.string(), "");
+    pugi::xml_document table = xlsx::parseXml(package.read("xl/sharedStrings.xml"), package, "table");
+    pugi::xml_node sst = table.document_element();
+    EXPECT_STREQ(sst.last_child().name(), "extLst");
+    EXPECT_EQ(sst.attribute("uniqueCount").as_int(), 5); // Shared, Rich, and the three new texts
+    EXPECT_TRUE(sst.attribute("count").empty());
+}
