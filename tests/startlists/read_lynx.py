@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the camera's start lists the way a quote-aware reader does (Python's csv
-module) and prints one line per race, "event,heat:ID ID ...", then one line
-"people:ID ID ...". Takes the folder and the encoding of the files."""
+module) and prints one line per race, "event,heat:ID ID ...". Takes the folder and
+the encoding of the files."""
 import csv
 import sys
 
@@ -22,9 +22,6 @@ def main():
         else:
             print(" " + row[1], end="")
     print()
-    print("people:" + " ".join(r[0] for r in rows(folder + "/lynx.ppl", encoding)))
-    schedule = rows(folder + "/lynx.sch", encoding)
-    print("schedule:" + " ".join(r[0] + "," + r[2] for r in schedule))
 
 
 main()
