@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExchangeTestSupport.h"
+
 #include "exchange/ImportShrink.h"
-#include "exchange/ExchangeGrid.h"
 #include "exchange/ProgrammeImport.h"
-#include "exchange/Workbook.h"
-#include "platform/GridModel.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,21 +11,6 @@ using namespace dravik;
 using testing::HasSubstr;
 
 namespace {
-
-// A programme sheet with events in rows 6 to 5 + count, the number of the given rows left blank.
-Sheet sheetWithBlanks(int count, std::vector<int> blank, int rows = 1000)
-{
-    Sheet sheet(rows, scol::Count);
-    for (int i = 0; i < count; ++i) {
-        int r = scol::FirstEventRow + i;
-        sheet.setCell(r, scol::Number, SheetCell::ofNumber(i + 1));
-        sheet.setCell(r, scol::Age, SheetCell::ofNumber(12));
-        sheet.setCell(r, scol::Time, SheetCell::ofText("09:00"));
-    }
-    for (int r : blank)
-        sheet.setCell(r, scol::Number, SheetCell::ofText(" "));
-    return sheet;
-}
 
 // Where the list ends, and whether replacing a programme of that many rows asks first:
 // only a list that stopped at a blank number with numbers below it, and keeps
@@ -53,10 +37,12 @@ TEST(ImportShrink, AListThatEndedEarlyAndLeavesFewerThanHalfTheRowsAsksFirst)
     DefinitionList none;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.events) + " events, programme " + std::to_string(c.programmeRows));
-        GridModel grid;
-        setupExchangeGrid(grid);
+        Sheet sheet = test::programmeSheet(c.events, 1000);
+        for (int r : c.blank)
+            sheet.setCell(r, scol::Number, SheetCell::ofText(" "));
+        GridModel grid = test::emptyExchange();
         ListEnd end;
-        int read = importSheet(sheetWithBlanks(c.events, c.blank), "p.xlsx", none, grid, {}, nullptr, &end);
+        int read = importSheet(sheet, "p.xlsx", none, grid, {}, nullptr, &end);
         EXPECT_EQ(read, c.read);
         EXPECT_EQ(end.blankRow, c.blankRow);
         EXPECT_EQ(end.numbersBelow, c.numbersBelow);
@@ -81,11 +67,11 @@ TEST(ImportShrink, AListThatEndedEarlyAndLeavesFewerThanHalfTheRowsAsksFirst)
 // Numbers below row 1000 count as numbers below the blank row too.
 TEST(ImportShrink, NumbersBelowTheLastRowReadCount)
 {
-    Sheet sheet = sheetWithBlanks(3, {7}, 1000);
+    Sheet sheet = test::programmeSheet(3, 1000);
+    sheet.setCell(7, scol::Number, SheetCell{});
     sheet.countRowBelow();
     sheet.countRowBelow();
-    GridModel grid;
-    setupExchangeGrid(grid);
+    GridModel grid = test::emptyExchange();
     ListEnd end;
     int notRead = -1;
     EXPECT_EQ(importSheet(sheet, "p.xlsx", {}, grid, {}, &notRead, &end), 1);
