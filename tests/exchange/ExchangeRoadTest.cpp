@@ -2,13 +2,10 @@
 #include "ExchangeTestSupport.h"
 
 #include "data/ExchangeTemplate.h"
-#include "exchange/ExchangeGrid.h"
 #include "exchange/ExchangeRecords.h"
 #include "exchange/ProgrammeExport.h"
 #include "exchange/ProgrammeImport.h"
-#include "exchange/Workbook.h"
 #include "exchange/WorkbookPackage.h"
-#include "platform/GridModel.h"
 #include "platform/StoreError.h"
 #include "programme/ProgrammeRow.h"
 #include "programme/ProgrammeSave.h"

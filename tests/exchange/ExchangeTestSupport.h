@@ -34,9 +34,9 @@ inline std::string fileBytes(const std::filesystem::path& p)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Runs a program with its arguments (no shell), its output written to `output`
-// and its errors discarded; its exit status, or -1 when it could not run.
-inline int runProgram(const std::vector<std::string>& args, const std::string& output = "/dev/null")
+// Runs a program with its arguments (no shell), its output discarded; its exit
+// status, or -1 when it could not run.
+inline int runProgram(const std::vector<std::string>& args)
 {
     std::vector<char*> argv;
     for (const auto& a : args)
@@ -44,7 +44,7 @@ inline int runProgram(const std::vector<std::string>& args, const std::string& o
     argv.push_back(nullptr);
     posix_spawn_file_actions_t quiet;
     posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
     const int started = posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ);

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExchangeTestSupport.h"
 
-#include "exchange/ExchangeGrid.h"
-#include "exchange/ProgrammeExport.h"
 #include "exchange/ProgrammeImport.h"
-#include "exchange/Workbook.h"
-#include "platform/GridModel.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <tuple>
@@ -47,15 +46,16 @@ void addPeople(test::TestMeeting& s)
 }
 
 PhotoFinishReport write(test::TestMeeting& s, int day, const fs::path& folder, Language lang = Language::English,
-                        int dayOffset = 0)
+                        int dayOffset = 0, PhotoFinishEncoding encoding = PhotoFinishEncoding::Windows1252)
 {
     auto store = s.open();
-    return exportPhotoFinish(s.grid, s.reference, *store, lang, {day, dayOffset}, folder.string());
+    return exportPhotoFinish(s.grid, s.reference, *store, lang, {day, dayOffset}, folder.string(), encoding);
 }
 
 // The programme of day 1, rows out of order: a sprint drawn in two heats, a
 // mile in one, a sprint heat without a draw and a relay sharing number 3
-// through sub letters, a long jump (not a race); and a day-2 row left out.
+// through sub letters, a long jump (not a race), a race nobody entered; and a
+// day-2 row left out.
 TEST(PhotoFinishTest, WritesTheRacesOfTheDayInProgrammeAndDrawOrder)
 {
     test::TestMeeting s;
@@ -66,6 +66,7 @@ TEST(PhotoFinishTest, WritesTheRacesOfTheDayInProgrammeAndDrawOrder)
     s.addRow({.number = "2", .gender = "Female", .event = "1500 m", .definition = "102"});
     s.addRow({.number = "4", .event = "Long Jump", .definition = "107"});
     s.addRow({.number = "1", .event = "1500 m", .definition = "102", .day = "2"});
+    s.addRow({.number = "5", .event = "2000 m", .definition = "106"});
     // athlete or team, definition, level, heat, lane, team entry
     for (const auto& [code, tnom, level, heat, lane, team] :
          std::vector<std::array<int, 6>>{{1001, def::Sprint, 0, 1, 3, 0},
@@ -83,7 +84,7 @@ TEST(PhotoFinishTest, WritesTheRacesOfTheDayInProgrammeAndDrawOrder)
 
     test::TempFolder out;
     const PhotoFinishReport done = write(s, 1, out.path());
-    EXPECT_EQ(done.races, 5);
+    EXPECT_EQ(done.races, 6);
     EXPECT_EQ(done.competitors, 7);
 
     std::vector<std::string> evt = fileLines(out.path() / "lynx.evt");
@@ -92,20 +93,24 @@ TEST(PhotoFinishTest, WritesTheRacesOfTheDayInProgrammeAndDrawOrder)
     EXPECT_NE(evt[0].find("12a = 100012"), std::string::npos) << evt[0];
     evt.erase(evt.begin());
     const std::string at8 = ",,,,,,,08:00:00";
-    EXPECT_EQ(evt,
-              (std::vector<std::string>{
-                  "1,1,1,1 Boys - 12 100 m" + at8, ",1001,3,Smith,John,OAK", ",1002,5,du Plessis,Zo\xE9,OAK",
-                  "1,1,2,1 Boys - 12 100 m" + at8, ",1003,2,\"Lee, Jr\",Ann,OAK", ",2001,4,Botha,Piet,BRG",
-                  "2,1,1,2 Girls - 12 1500 m" + at8, ",2004,1,,,BRG", ",2001,2,Botha,Piet,BRG",
-                  // no draw: in entry order
-                  "100003,1,1,3a Boys - 12 100 m Heat" + at8, ",1001,,Smith,John,OAK", ",1003,,\"Lee, Jr\",Ann,OAK",
-                  "200003,1,1,3b Boys - 12 4x100 m" + at8, ",2,1,Bergsig,,BRG", ",1,2,\"Oakdale, High\",,OAK"}));
+    EXPECT_EQ(evt, (std::vector<std::string>{
+                       "1,1,1,1 Boys - 12 100 m" + at8, ",1001,3,Smith,John,OAK", ",1002,5,du Plessis,Zo\xE9,OAK",
+                       "1,1,2,1 Boys - 12 100 m" + at8, ",1003,2,\"Lee, Jr\",Ann,OAK", ",2001,4,Botha,Piet,BRG",
+                       "2,1,1,2 Girls - 12 1500 m" + at8, ",2004,1,,,BRG", ",2001,2,Botha,Piet,BRG",
+                       // no draw: in entry order
+                       "100003,1,1,3a Boys - 12 100 m Heat" + at8, ",1001,,Smith,John,OAK",
+                       ",1003,,\"Lee, Jr\",Ann,OAK", "200003,1,1,3b Boys - 12 4x100 m" + at8, ",2,1,Bergsig,,BRG",
+                       ",1,2,\"Oakdale, High\",,OAK", "5,1,1,5 Boys - 12 2000 m" + at8}));
     EXPECT_EQ(fileLines(out.path() / "lynx.ppl"),
               (std::vector<std::string>{"1,\"Oakdale, High\",,OAK", "2,Bergsig,,BRG", "1001,Smith,John,OAK",
                                         "1002,du Plessis,Zo\xE9,OAK", "1003,\"Lee, Jr\",Ann,OAK", "2001,Botha,Piet,BRG",
                                         "2004,,,BRG"}));
     EXPECT_EQ(fileLines(out.path() / "lynx.sch"),
-              (std::vector<std::string>{"1,1,1", "1,1,2", "2,1,1", "100003,1,1", "200003,1,1"}));
+              (std::vector<std::string>{"1,1,1", "1,1,2", "2,1,1", "100003,1,1", "200003,1,1", "5,1,1"}));
+    // In UTF-8 the names stay as they are.
+    test::TempFolder utf8;
+    write(s, 1, utf8.path(), Language::English, 0, PhotoFinishEncoding::Utf8);
+    EXPECT_EQ(fileLines(utf8.path() / "lynx.ppl").at(3), "1002,du Plessis,Zo\xC3\xA9,OAK");
 }
 
 // Rows that cannot be written are named, and nothing is written.
@@ -267,7 +272,6 @@ TEST(PhotoFinishTest, EventNumbersFollowTheStatedRule)
         {"12", "z", 3, 0, 2600012},
         {"9999", "", 1, 0, 9999},
         {"12", "", 2, 1000, 1012},
-        {"12", "a", 2, 1000, 101012},
         {"9999", "z", 3, 45000, 2699999},
         {" 7 ", " c ", 1, 0, 300007},
         // refused: no number, out of range, a sub that is no letter, a day the offset cannot place

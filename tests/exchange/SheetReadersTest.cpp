@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExchangeTestSupport.h"
 
-#include "exchange/Workbook.h"
 #include "exchange/WorkbookPackage.h"
 
 #include <gtest/gtest.h>

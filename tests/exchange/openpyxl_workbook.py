@@ -1,8 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A workbook as openpyxl writes it (text as inline strings), for the import tests.
+"""Workbooks as openpyxl writes them (text as inline strings), for the import tests
+and for tests/data/workbooks/remake.sh.
 
     openpyxl_workbook.py cells OUT       a programme sheet of three events with every
                                          kind of cell, a rich-text inline string in L6
+    openpyxl_workbook.py bad OUT CELL VALUE [FORMAT]
+                                         that sheet with one cell changed: VALUE is
+                                         #N/A, a number or a text
 Exits 77 when openpyxl is missing.
 """
 import datetime
@@ -64,10 +68,21 @@ def rich_inline(path):
 
 
 def main(args):
-    if args[0] != "cells":
+    if args[0] == "cells":
+        programme_sheet().save(args[1])
+        rich_inline(args[1])
+    elif args[0] == "bad":
+        wb = programme_sheet()
+        cell = wb.active[args[2]]
+        try:
+            cell.value = float(args[3])
+        except ValueError:
+            cell.value = args[3]  # "#N/A" becomes an error value
+        if len(args) > 4:
+            cell.number_format = args[4]
+        wb.save(args[1])
+    else:
         sys.exit(2)
-    programme_sheet().save(args[1])
-    rich_inline(args[1])
 
 
 main(sys.argv[1:])
