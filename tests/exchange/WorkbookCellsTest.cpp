@@ -89,32 +89,32 @@ TEST(WorkbookCells, UnreadableCellsAndTimesOutsideADayAreNamedAndRefused)
 {
     const Sheet kinds = readFirstSheet(test::workbookFile("cell-kinds.xlsx").string(), 20, scol::Count);
     const SheetCell na = SheetCell::ofUnreadable("#N/A");
+    using Kind = ExchangeError::Kind;
     struct Case {
         std::string file; // empty: cell-kinds.xlsx with the cell changed to `value`
         int row, col;
         SheetCell value;
-        ExchangeError::Kind kind;
-        std::string held, time7; // time7: the time of event 2 when read
+        Kind kind;
+        std::string named, held, time7; // time7: the time of event 2 when read
     } cases[] = {
-        {"cell-error.xlsx", 7, scol::Record, {}, ExchangeError::Kind::UnreadableCell, "#N/A", ""},
-        {"cell-error.ods", 7, scol::Record, {}, ExchangeError::Kind::UnreadableCell, "#N/A", ""},
-        {"time-outside-day.ods", 7, scol::Time, {}, ExchangeError::Kind::TimeOutsideDay, "1.5", ""},
-        {"", 7, scol::Time, SheetCell::ofNumber(-0.1), ExchangeError::Kind::TimeOutsideDay, "-0.1", ""},
-        {"", 7, scol::Time, SheetCell::ofNumber(1), ExchangeError::Kind::TimeOutsideDay, "1", ""},
-        {"", 7, scol::Time, na, ExchangeError::Kind::UnreadableCell, "#N/A", ""},
-        {"", 7, scol::Number, SheetCell::ofUnreadable("#DIV/0!"), ExchangeError::Kind::UnreadableCell, "#DIV/0!", ""},
-        {"", 8, scol::Day, SheetCell::ofUnreadable("#REF!"), ExchangeError::Kind::UnreadableCell, "#REF!", ""},
+        {"cell-error.xlsx", 7, scol::Record, {}, Kind::UnreadableCell, "J7", "#N/A", ""},
+        {"cell-error.ods", 7, scol::Record, {}, Kind::UnreadableCell, "J7", "#N/A", ""},
+        {"time-outside-day.ods", 7, scol::Time, {}, Kind::TimeOutsideDay, "D7", "1.5", ""},
+        {"", 7, scol::Time, SheetCell::ofNumber(-0.1), Kind::TimeOutsideDay, "D7", "-0.1", ""},
+        {"", 7, scol::Time, SheetCell::ofNumber(1), Kind::TimeOutsideDay, "D7", "1", ""},
+        {"", 7, scol::Time, na, Kind::UnreadableCell, "D7", "#N/A", ""},
+        {"", 7, scol::Number, SheetCell::ofUnreadable("#DIV/0!"), Kind::UnreadableCell, "A7", "#DIV/0!", ""},
+        {"", 8, scol::Day, SheetCell::ofUnreadable("#REF!"), Kind::UnreadableCell, "P8", "#REF!", ""},
         // Accepted: a date and time, a time just before midnight, an error in the worked-out columns.
-        {"", 7, scol::Time, SheetCell::ofDate(45356.5), ExchangeError::Kind::Other, "", "12:00"},
-        {"", 7, scol::Time, SheetCell::ofNumber(0.999), ExchangeError::Kind::Other, "", "23:59"},
-        {"", 7, scol::Event, na, ExchangeError::Kind::Other, "", "10:30"},
-        {"", 7, scol::Table, SheetCell::ofUnreadable("#VALUE!"), ExchangeError::Kind::Other, "", "10:30"},
+        {"", 7, scol::Time, SheetCell::ofDate(45356.5), Kind::Other, "", "", "12:00"},
+        {"", 7, scol::Time, SheetCell::ofNumber(0.999), Kind::Other, "", "", "23:59"},
+        {"", 7, scol::Event, na, Kind::Other, "", "", "10:30"},
+        {"", 7, scol::Table, SheetCell::ofUnreadable("#VALUE!"), Kind::Other, "", "", "10:30"},
     };
     DefinitionList none;
     for (const auto& c : cases) {
         const std::string file = test::workbookFile(c.file.empty() ? "cell-kinds.xlsx" : c.file).string();
-        const std::string named = cellReference(c.row, c.col);
-        SCOPED_TRACE(file + " " + named + " " + c.held);
+        SCOPED_TRACE(file + " " + c.named + " " + c.held);
         Sheet sheet = kinds;
         sheet.setCell(c.row, c.col, c.value);
         GridModel grid = test::emptyExchange();
@@ -122,7 +122,7 @@ TEST(WorkbookCells, UnreadableCellsAndTimesOutsideADayAreNamedAndRefused)
         auto read = [&] {
             return c.file.empty() ? importSheet(sheet, file, none, grid) : importWorkbook(file, none, grid);
         };
-        if (c.kind == ExchangeError::Kind::Other) {
+        if (c.kind == Kind::Other) {
             EXPECT_EQ(read(), 3);
             EXPECT_EQ(grid.cell(2, xcol::Time), c.time7);
             EXPECT_EQ(grid.cell(2, xcol::Event), "Long Jump");
@@ -134,10 +134,11 @@ TEST(WorkbookCells, UnreadableCellsAndTimesOutsideADayAreNamedAndRefused)
             ADD_FAILURE() << "read";
         } catch (const ExchangeError& e) {
             EXPECT_EQ(e.kind(), c.kind);
-            EXPECT_EQ(e.facts(), (std::vector<std::string>{file, "Program", named, c.held}));
-            EXPECT_THAT(e.what(), testing::HasSubstr("\"" + file + "\", sheet \"Program\", cell " + named + " holds "));
+            EXPECT_EQ(e.facts(), (std::vector<std::string>{file, "Program", c.named, c.held}));
+            EXPECT_THAT(e.what(),
+                        testing::HasSubstr("\"" + file + "\", sheet \"Program\", cell " + c.named + " holds "));
             EXPECT_THAT(sheetCellErrorText(e, Language::Afrikaans),
-                        testing::HasSubstr("\"" + file + "\", blad \"Program\", sel " + named + " hou "));
+                        testing::HasSubstr("\"" + file + "\", blad \"Program\", sel " + c.named + " hou "));
             EXPECT_EQ(sheetCellErrorText(e, Language::English), e.what());
         }
         ASSERT_EQ(grid.rows(), 2);
