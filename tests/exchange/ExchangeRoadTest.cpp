@@ -2,13 +2,10 @@
 #include "ExchangeTestSupport.h"
 
 #include "data/ExchangeTemplate.h"
-#include "exchange/ExchangeGrid.h"
 #include "exchange/ExchangeRecords.h"
 #include "exchange/ProgrammeExport.h"
 #include "exchange/ProgrammeImport.h"
-#include "exchange/Workbook.h"
 #include "exchange/WorkbookPackage.h"
-#include "platform/GridModel.h"
 #include "platform/StoreError.h"
 #include "programme/ProgrammeRow.h"
 #include "programme/ProgrammeSave.h"
@@ -45,8 +42,7 @@ TEST(ExchangeRoad, WriteToProgramStoresLevelsOfTheListAndDayOne)
 {
     for (Language lang : {Language::English, Language::Afrikaans}) {
         test::Suite suite(false);
-        GridModel exchange;
-        setupExchangeGrid(exchange);
+        GridModel exchange = test::emptyExchange();
         exchange.addItem("1\ta\t09:00\tManlik\t12\t100m\tFinaal\tA\t\t\t\t\t\t115\t1");
         exchange.addItem("2\t\t09:10\tVroulik\t12\t100m\tSemi-finaal\t\t\t\t\t\t\t97\t1");
         exchange.addItem("3\t\t09:20\tVroulik\t12\t100m\tKwart-eind\t\t\t\t\t\t\t97\t1");
@@ -70,8 +66,7 @@ TEST(ExchangeRoad, WriteToProgramStoresLevelsOfTheListAndDayOne)
                                             "3.0|3.0|1.0|H|\" \"|\"   \"", "4.0|4.0|3.0|H|\" \"|\"   \"",
                                             "10.0|3.0|1.0|H|\" \"|\"   \""}));
     }
-    GridModel one, programme;
-    setupExchangeGrid(one);
+    GridModel one = test::emptyExchange(), programme;
     one.addItem("1\t\t09:00\tMale\t12\t100m\tFinal\t\t\t\t\t\t\t115\t1");
     setupProgrammeGrid(programme, Language::English);
     EXPECT_EQ(writeToProgramme(one, Language::English, 1, programme).rows, 1) << "one event is enough";
@@ -88,8 +83,7 @@ TEST(ExchangeRoad, ExportThenImportGivesBackTheExchangeGrid)
 
         // Read from Program replaces what the exchange grid held; the round trip below
         // checks every column it fills.
-        GridModel exchange;
-        setupExchangeGrid(exchange);
+        GridModel exchange = test::emptyExchange();
         exchange.addItem("99");
         readFromProgramme(before, suite.ref.definitions, exchange);
         ASSERT_EQ(exchange.rows(), before.rows());
@@ -118,8 +112,7 @@ TEST(ExchangeRoad, ExportThenImportGivesBackTheExchangeGrid)
 
         // Back into a grid of its own; sub and place come back trimmed, gender and
         // level as the import words them.
-        GridModel imported;
-        setupExchangeGrid(imported);
+        GridModel imported = test::emptyExchange();
         EXPECT_EQ(importWorkbook(out.string(), suite.ref.definitions, imported), before.rows() - 1);
         for (int r = 1; r < exchange.rows(); ++r) {
             for (int c = 0; c < xcol::Count; ++c) {
@@ -128,8 +121,6 @@ TEST(ExchangeRoad, ExportThenImportGivesBackTheExchangeGrid)
                 }
             }
         }
-        // A definition number no definition has leaves the type empty.
-        EXPECT_EQ(eventTypeText(suite.ref.definitions, "999999"), "");
     }
 }
 
@@ -140,16 +131,14 @@ TEST(ExchangeRoad, TheBuiltInTemplateServesAndAShorterProgrammeLeavesNothingBehi
     test::TempFolder dir;
     const fs::path templ = dir.path() / "ItemRek.xlsx", longer = dir.path() / "long.xlsx",
                    shorter = dir.path() / "short.xlsx";
-    GridModel exchange;
-    setupExchangeGrid(exchange);
+    GridModel exchange = test::emptyExchange();
     for (int i = 1; i <= 1002; ++i)
         exchange.addItem(std::to_string(i) +
                          "\t\t09:00\tManlik\t12\t100m\tFinaal\t\t10.5\t2001\tJan\tSmit\tHere\t115\t\t1");
     EXPECT_TRUE(exportWorkbook(exchange, templ.string(), longer.string()).builtInTemplate);
     EXPECT_FALSE(fs::exists(templ));
     // The import reads to row 1000 and says how many rows it left.
-    GridModel imported;
-    setupExchangeGrid(imported);
+    GridModel imported = test::emptyExchange();
     int notRead = -1;
     EXPECT_EQ(importWorkbook(longer.string(), {}, imported, {}, &notRead), 995);
     EXPECT_EQ(notRead, 7);
@@ -176,8 +165,7 @@ TEST(ExchangeRoad, TheBuiltInTemplateServesAndAShorterProgrammeLeavesNothingBehi
 TEST(ExchangeRoad, ExportFailuresNameTheFileAndWriteNothing)
 {
     test::TempFolder dir;
-    GridModel exchange;
-    setupExchangeGrid(exchange);
+    GridModel exchange = test::emptyExchange();
     exchange.addItem("1\t\t09:00\tManlik\t12\t100m\tFinaal\t\t\t\t\t\t\t115");
     fs::path notWorkbook = dir.path() / "ItemRek.xlsx";
     std::ofstream(notWorkbook) << "not a workbook";
@@ -215,8 +203,7 @@ TEST(ExchangeRoad, RecordsAreWrittenIntoTheSetOncePerEvent)
                            "(1, 35, 13.5, 'Old', 'Piet', 'Team', 'Here', '2001-01-01', 2001),"
                            "(2, 35, 12.9, 'Other', 'Set', 'Team', 'There', '2002-02-02', 2002)");
     suite.store->atld60().requery();
-    GridModel exchange;
-    setupExchangeGrid(exchange);
+    GridModel exchange = test::emptyExchange();
     exchange.addItem("1\t\t\t\t\t100m\t\t\t2:05.30\t2020\tAnna\tSmit\tPretoria\t35\t2");
     exchange.addItem("2\t\t\t\t\t1500m\t\t\t1:02:05.50\t2021\tBen\tMolo\tDurban\t272\t2");
     exchange.addItem("3\t\t\t\t\tShot\t\t\t6.45\t2019\tCara\tVan Wyk\tParow\t166\t7");

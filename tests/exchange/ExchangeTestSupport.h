@@ -2,6 +2,9 @@
 #pragma once
 #include "data/DataStore.h"
 #include "data/ReferenceData.h"
+#include "exchange/ExchangeGrid.h"
+#include "exchange/Workbook.h"
+#include "platform/GridModel.h"
 #include "support/TestMeeting.h"
 
 #include <filesystem>
@@ -63,6 +66,36 @@ inline int openpyxlWorkbook(const std::vector<std::string>& args)
                                     (std::filesystem::path(__FILE__).parent_path() / "openpyxl_workbook.py").string()};
     all.insert(all.end(), args.begin(), args.end());
     return runProgram(all);
+}
+
+// An exchange grid without rows.
+inline GridModel emptyExchange()
+{
+    GridModel grid;
+    setupExchangeGrid(grid);
+    return grid;
+}
+
+// A programme sheet with events in rows 6 to 5 + count.
+inline Sheet programmeSheet(int count, int rows = 1010)
+{
+    Sheet sheet(rows, scol::Count);
+    for (int i = 0; i < count; ++i) {
+        int r = scol::FirstEventRow + i;
+        sheet.setCell(r, scol::Number, SheetCell::ofNumber(i + 1));
+        sheet.setCell(r, scol::Age, SheetCell::ofNumber(12));
+        sheet.setCell(r, scol::Time, SheetCell::ofText("09:00"));
+        sheet.setCell(r, scol::EventCode, SheetCell::ofText("100m - 0115"));
+    }
+    return sheet;
+}
+
+// A cell as "kind value": "n" a number, "nd" a number shown as a date, "t" text,
+// "?" unreadable, "-" empty.
+inline std::string shownCell(const SheetCell& cell)
+{
+    static const char* const kinds[] = {"-", "n", "t", "?"};
+    return kinds[static_cast<int>(cell.kind)] + std::string(cell.dated ? "d " : " ") + cell.asText();
 }
 
 // The test meeting opened as the program opens it, with the suite's event reference.

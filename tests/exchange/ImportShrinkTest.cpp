@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExchangeTestSupport.h"
+
 #include "exchange/ImportShrink.h"
-#include "exchange/ExchangeGrid.h"
 #include "exchange/ProgrammeImport.h"
-#include "exchange/Workbook.h"
-#include "platform/GridModel.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,51 +12,44 @@ using testing::HasSubstr;
 
 namespace {
 
-// A programme sheet with events in rows 6 to 5 + count, the number of the given rows left blank.
-Sheet sheetWithBlanks(int count, std::vector<int> blank, int rows = 1000)
-{
-    Sheet sheet(rows, scol::Count);
-    for (int i = 0; i < count; ++i) {
-        int r = scol::FirstEventRow + i;
-        sheet.setCell(r, scol::Number, SheetCell::ofNumber(i + 1));
-        sheet.setCell(r, scol::Age, SheetCell::ofNumber(12));
-        sheet.setCell(r, scol::Time, SheetCell::ofText("09:00"));
-    }
-    for (int r : blank)
-        sheet.setCell(r, scol::Number, SheetCell::ofText(" "));
-    return sheet;
-}
-
 // Where the list ends, and whether replacing a programme of that many rows asks first:
-// only a list that stopped at a blank number with numbers below it, and keeps
-// fewer than half the rows.
+// only a list that stopped at a blank number with numbers below it (below row 1000
+// too), and keeps fewer than half the rows.
 TEST(ImportShrink, AListThatEndedEarlyAndLeavesFewerThanHalfTheRowsAsksFirst)
 {
     struct Case {
         int events;
         std::vector<int> blank;
+        int below; // rows below row 1000 that hold a number
         int programmeRows;
         int read, blankRow, numbersBelow;
         bool asks;
     } cases[] = {
-        {81, {7}, 81, 1, 7, 79, true},       // the case: 81 events become 1
-        {81, {7}, 3, 1, 7, 79, true},        // 1 of 3 is fewer than half
-        {81, {7}, 2, 1, 7, 79, false},       // 1 of 2 is half
-        {81, {47}, 81, 41, 47, 39, false},   // 41 of 81 keeps more than half
-        {81, {46}, 81, 40, 46, 40, true},    // 40 of 81 is fewer than half
-        {81, {7}, 0, 1, 7, 79, false},       // an empty programme loses nothing
-        {1, {}, 81, 1, 7, 0, false},         // the list ran to its last number
-        {10, {8, 9, 10}, 81, 2, 8, 5, true}, // blank rows between, numbers below them
-        {995, {}, 2000, 995, 0, 0, false},   // no blank row up to row 1000
+        {81, {7}, 0, 81, 1, 7, 79, true},       // the case: 81 events become 1
+        {81, {7}, 0, 3, 1, 7, 79, true},        // 1 of 3 is fewer than half
+        {81, {7}, 0, 2, 1, 7, 79, false},       // 1 of 2 is half
+        {81, {47}, 0, 81, 41, 47, 39, false},   // 41 of 81 keeps more than half
+        {81, {46}, 0, 81, 40, 46, 40, true},    // 40 of 81 is fewer than half
+        {81, {7}, 0, 0, 1, 7, 79, false},       // an empty programme loses nothing
+        {1, {}, 0, 81, 1, 7, 0, false},         // the list ran to its last number
+        {10, {8, 9, 10}, 0, 81, 2, 8, 5, true}, // blank rows between, numbers below them
+        {3, {7}, 2, 3, 1, 7, 3, true},          // the numbers below row 1000 count
+        {995, {}, 3, 2000, 995, 0, 0, false},   // no blank row up to row 1000
     };
     DefinitionList none;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.events) + " events, programme " + std::to_string(c.programmeRows));
-        GridModel grid;
-        setupExchangeGrid(grid);
+        Sheet sheet = test::programmeSheet(c.events, 1000);
+        for (int r : c.blank)
+            sheet.setCell(r, scol::Number, SheetCell::ofText(" "));
+        for (int r = 0; r < c.below; ++r)
+            sheet.countRowBelow();
+        GridModel grid = test::emptyExchange();
         ListEnd end;
-        int read = importSheet(sheetWithBlanks(c.events, c.blank), "p.xlsx", none, grid, {}, nullptr, &end);
+        int notRead = -1;
+        int read = importSheet(sheet, "p.xlsx", none, grid, {}, &notRead, &end);
         EXPECT_EQ(read, c.read);
+        EXPECT_EQ(notRead, c.blankRow ? 0 : c.below);
         EXPECT_EQ(end.blankRow, c.blankRow);
         EXPECT_EQ(end.numbersBelow, c.numbersBelow);
         for (Language lang : {Language::English, Language::Afrikaans}) {
@@ -76,22 +68,6 @@ TEST(ImportShrink, AListThatEndedEarlyAndLeavesFewerThanHalfTheRowsAsksFirst)
             EXPECT_THAT(shrink.refusal, HasSubstr("--force"));
         }
     }
-}
-
-// Numbers below row 1000 count as numbers below the blank row too.
-TEST(ImportShrink, NumbersBelowTheLastRowReadCount)
-{
-    Sheet sheet = sheetWithBlanks(3, {7}, 1000);
-    sheet.countRowBelow();
-    sheet.countRowBelow();
-    GridModel grid;
-    setupExchangeGrid(grid);
-    ListEnd end;
-    int notRead = -1;
-    EXPECT_EQ(importSheet(sheet, "p.xlsx", {}, grid, {}, &notRead, &end), 1);
-    EXPECT_EQ(end.numbersBelow, 3);
-    EXPECT_EQ(notRead, 0);
-    EXPECT_TRUE(checkImportShrink(end, 1, 3, Language::English).needsConsent);
 }
 
 } // namespace

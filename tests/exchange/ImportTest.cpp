@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExchangeTestSupport.h"
 
-#include "exchange/ExchangeGrid.h"
-#include "exchange/ProgrammeExport.h"
 #include "exchange/ProgrammeImport.h"
-#include "exchange/Workbook.h"
-#include "platform/GridModel.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -18,23 +14,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A programme sheet with events in rows 6 to 5 + count.
-Sheet programmeSheet(int count, int rows = 1010)
-{
-    Sheet sheet(rows, scol::Count);
-    for (int i = 0; i < count; ++i) {
-        int r = scol::FirstEventRow + i;
-        sheet.setCell(r, scol::Number, SheetCell::ofNumber(i + 1));
-        sheet.setCell(r, scol::Age, SheetCell::ofNumber(12));
-        sheet.setCell(r, scol::EventCode, SheetCell::ofText("100m - 0115"));
-    }
-    return sheet;
-}
-
 GridModel exchangeWithOneRow()
 {
-    GridModel grid;
-    setupExchangeGrid(grid);
+    GridModel grid = test::emptyExchange();
     grid.addItem("99\t\t08:00\tManlik\t12\t100m\tFinaal");
     return grid;
 }
@@ -47,8 +29,7 @@ TEST(ProgrammeImport, LibreOfficeWorkbooksOfEachFormatReadAlike)
     // numbers come from column 8.
     for (const char* name : {"programme.xlsx", "programme.ods", "programme.xls"}) {
         SCOPED_TRACE(name);
-        GridModel grid;
-        setupExchangeGrid(grid);
+        GridModel grid = test::emptyExchange();
         int progressCalls = 0;
         int read = importWorkbook(test::workbookFile(name).string(), suite.ref.definitions, grid,
                                   [&](int) { ++progressCalls; });
@@ -136,7 +117,7 @@ TEST(ProgrammeImport, RowSixMustHoldANumberAndAnAgeAndTheReadEndsAtAnEmptyNumber
     DefinitionList none;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.events) + " " + std::to_string(c.emptyRow) + " " + c.number.asText());
-        Sheet sheet = programmeSheet(c.events);
+        Sheet sheet = test::programmeSheet(c.events);
         sheet.setCell(6, scol::Number, c.number);
         sheet.setCell(6, scol::Age, c.age);
         if (c.emptyRow)
@@ -155,7 +136,7 @@ TEST(ProgrammeImport, RowSixMustHoldANumberAndAnAgeAndTheReadEndsAtAnEmptyNumber
 TEST(ProgrammeImport, EventNameAndNumberComeFromColumnEightWhereTheFormulasGaveNothing)
 {
     DefinitionList none;
-    Sheet sheet = programmeSheet(4);
+    Sheet sheet = test::programmeSheet(4);
     // Row 6: values present and kept (column 15 ends in column 8's code); row 7: a column 15 that
     // disagrees with column 8 (the event changed in the sheet); row 8: no code in column 8; row 9:
     // text in column 15.
@@ -165,8 +146,7 @@ TEST(ProgrammeImport, EventNameAndNumberComeFromColumnEightWhereTheFormulasGaveN
     sheet.setCell(8, scol::EventCode, SheetCell::ofText("Long Jump"));
     sheet.setCell(9, scol::Table, SheetCell::ofText("n/a"));
     sheet.setCell(9, scol::EventCode, SheetCell::ofText("Shot Put - 0395"));
-    GridModel grid;
-    setupExchangeGrid(grid);
+    GridModel grid = test::emptyExchange();
     importSheet(sheet, "p.xls", none, grid);
     std::vector<std::string> shown;
     for (int r = 1; r <= 4; ++r)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExchangeTestSupport.h"
 
-#include "exchange/Workbook.h"
 #include "exchange/WorkbookPackage.h"
 
 #include <gtest/gtest.h>
@@ -21,18 +20,14 @@ fs::path withPart(const std::string& workbook, const fs::path& copy, const std::
     return copy;
 }
 
-// Each cell as "kind value", "date" marking a number shown as a date; a row a line.
+// Each cell as test::shownCell shows it; a row a line.
 std::vector<std::string> shownRows(const Sheet& sheet)
 {
     std::vector<std::string> rows;
     for (int r = 1; r <= sheet.rows(); ++r) {
         std::string line;
-        for (int c = 1; c <= sheet.cols(); ++c) {
-            const SheetCell& cell = sheet.cell(r, c);
-            static const char* const kinds[] = {"-", "n", "t", "?"};
-            line += std::string(c > 1 ? "|" : "") + kinds[static_cast<int>(cell.kind)] + (cell.dated ? "d " : " ") +
-                    cell.asText();
-        }
+        for (int c = 1; c <= sheet.cols(); ++c)
+            line += (c > 1 ? "|" : "") + test::shownCell(sheet.cell(r, c));
         rows.push_back(line);
     }
     return rows;

@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Workbooks as openpyxl writes them (text as inline strings), for the import tests.
+"""Workbooks as openpyxl writes them (text as inline strings), for the import tests
+and for tests/data/workbooks/remake.sh.
 
-    openpyxl_workbook.py resave IN OUT   load IN and save it as OUT
     openpyxl_workbook.py cells OUT       a programme sheet of three events with every
                                          kind of cell, a rich-text inline string in L6
     openpyxl_workbook.py bad OUT CELL VALUE [FORMAT]
@@ -68,9 +68,7 @@ def rich_inline(path):
 
 
 def main(args):
-    if args[0] == "resave":
-        openpyxl.load_workbook(args[1]).save(args[2])
-    elif args[0] == "cells":
+    if args[0] == "cells":
         programme_sheet().save(args[1])
         rich_inline(args[1])
     elif args[0] == "bad":

@@ -2,28 +2,23 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The web site of the demo meeting in a real browser (headless Chromium driven by
 Selenium): at phone and desktop width the day bar leads to every day, a race on the
-athletes page opens its event's start list, the pages read without styles, Chromium's
-print to PDF holds every start list, hostile names show as text on every page, no
-page scrolls sideways; every page is valid HTML by tidy and programme.ics is read by
-python3-icalendar. Screenshots of the start page, a day page, the athletes page and
-a team page at both widths go to --out. Exits 77 (skipped) with a clear message when
-Chromium, its driver, tidy, pdftotext or icalendar cannot be used."""
+athletes page opens its event's start list, a start list opens with its event,
+Chromium's print to PDF holds a day's start lists, no page scrolls sideways; every page
+is valid HTML by tidy and programme.ics is read by python3-icalendar. What each page
+says is the printing tests' business. Screenshots of the start page, a day page, the
+athletes page and a team page at both widths go to --out. Exits 77 (skipped) with a
+clear message when Chromium, its driver, tidy, pdftotext or icalendar cannot be used."""
 import argparse
 import base64
-import datetime
 import glob
 import os
 import re
 import shutil
-import sqlite3
 import subprocess
 import sys
 import tempfile
 
 SKIP = 77
-HOSTILE_NAME = "<script>alert(1)</script>"
-HOSTILE_SHORT = 'A & B "quoted"'
-HOSTILE_ATHLETE = "<b>x</b> \"O'Neil\""
 CHROMIUM = "/usr/bin/chromium"
 DRIVER = "/usr/bin/chromedriver"
 WIDTHS = ((390, 844, "phone"), (1280, 900, "desktop"))
@@ -47,9 +42,9 @@ def check(condition, what):
     print("ok: " + what, flush=True)
 
 
-def make_clean_site(dravik, work):
-    """The demo as it comes, for the screenshots."""
-    suite, web = os.path.join(work, "clean-suite"), os.path.join(work, "clean-web")
+def make_site(dravik, work):
+    """The demo as it comes, published."""
+    suite, web = os.path.join(work, "suite"), os.path.join(work, "web")
     run([dravik, "setup", suite, "--demo"])
     run([dravik, "publish", suite, web, "--records", "values", "--set", "1"])
     return web
@@ -64,24 +59,6 @@ def take_screenshots(driver, web, out):
             driver.save_screenshot(os.path.join(out, "web-%s-%s.png" % (name, kind)))
 
 
-def make_site(dravik, work):
-    suite, web = os.path.join(work, "suite"), os.path.join(work, "web")
-    run([dravik, "setup", suite, "--demo"])
-    # Every team's name is hostile and every abbreviation needs escaping, so
-    # whichever event is opened shows both; one athlete's surname is markup.
-    db = sqlite3.connect(os.path.join(suite, "Dsd00.mdb"))
-    db.execute("UPDATE Atld20 SET Naam = ?, Afkort = ?", (HOSTILE_NAME, HOSTILE_SHORT))
-    db.execute("UPDATE Atld30 SET Van = ? WHERE rowid = (SELECT MIN(rowid) FROM Atld30 "
-               "WHERE SpanNo * 1000 + Nommer IN (SELECT Nommer FROM Atld37))", (HOSTILE_ATHLETE,))
-    db.execute("UPDATE Atld00 SET Opm = ? ", ("Inter-Schools <b>Championships</b>",))
-    dates = [row[0][:10] for row in db.execute("SELECT Datum FROM Atld00 UNION ALL SELECT Datum2 FROM Atld00 "
-                                                "UNION ALL SELECT Datum3 FROM Atld00")]
-    db.commit()
-    db.close()
-    run([dravik, "publish", suite, web, "--records", "values", "--set", "1"])
-    return web, dates
-
-
 def check_tidy(web):
     if not shutil.which("tidy"):
         skip("tidy is not installed (scripts/install-deps.sh installs it).")
@@ -94,27 +71,14 @@ def check_tidy(web):
     check(len(pages) > 6, "tidy reports nothing on any of the %d pages" % len(pages))
 
 
-def check_calendar(web, dates, events_per_day):
+def check_calendar(web, events):
     try:
         import icalendar
     except ImportError as e:
         skip("icalendar is not available to %s (%s); install python3-icalendar." % (sys.executable, e))
     with open(os.path.join(web, "programme.ics"), "rb") as f:
-        calendar = icalendar.Calendar.from_ical(f.read())
-    entries = [c for c in calendar.walk("VEVENT")]
-    check(len(entries) == sum(events_per_day.values()),
-          "programme.ics holds one entry per event (%d)" % len(entries))
-    days = {}
-    for entry in entries:
-        start = entry.decoded("DTSTART")
-        check_entry = isinstance(start, datetime.datetime) and start.tzinfo is None and entry.get("SUMMARY")
-        if not check_entry:
-            sys.exit("FAILED: an entry has no summary or no local start time: %r" % entry)
-        days[start.date().isoformat()] = days.get(start.date().isoformat(), 0) + 1
-    expected = {dates[int(day[3:-5]) - 1]: n for day, n in events_per_day.items()}
-    check(days == expected, "each entry is on its day in local time: %s" % days)
-    uids = {str(e.get("UID")) for e in entries}
-    check(len(uids) == len(entries), "every entry has its own UID")
+        entries = icalendar.Calendar.from_ical(f.read()).walk("VEVENT")
+    check(len(entries) == events, "programme.ics holds one entry per event (%d)" % len(entries))
 
 
 def start_browser(profile):
@@ -145,15 +109,6 @@ def set_width(driver, width, height):
 
 def shown(driver, element):
     return driver.execute_script("return arguments[0].checkVisibility()", element)
-
-
-def no_alert(driver):
-    from selenium.common.exceptions import NoAlertPresentException
-    try:
-        driver.switch_to.alert
-        return False
-    except NoAlertPresentException:
-        return True
 
 
 def no_sideways_scroll(driver, page, width):
@@ -187,18 +142,12 @@ def check_day_bar(driver, web, width, days):
         if not all(a.is_displayed() for a in bar.find_elements(By.TAG_NAME, "a")):
             sys.exit("FAILED: a link of the day bar of %s is hidden at %d px" % (page, width))
         no_sideways_scroll(driver, page, width)
-        check(not driver.find_elements(By.TAG_NAME, "script"), "%s holds no script element" % page)
-        published = driver.find_element(By.CSS_SELECTOR, "footer").text
-        check(re.match(r"Published: \w+day \d+ \w+ \d{4}, \d\d:\d\d$", published),
-              "%s says when it was published: %s" % (page, published))
 
 
 def check_athlete_link(driver, web, width):
     """A race on the athletes page opens the day page at its event, start list shown."""
     from selenium.webdriver.common.by import By
     driver.get(page_url(web, "athletes.html"))
-    check(any(HOSTILE_ATHLETE in t for t in texts(driver, ".who th b")),
-          "the athletes page shows %r as text" % HOSTILE_ATHLETE)
     who = driver.find_elements(By.CSS_SELECTOR, "tbody.who")[3]
     name = who.find_element(By.CSS_SELECTOR, "th b").text
     surname, _, first = name.partition(", ")
@@ -220,17 +169,29 @@ def check_athlete_link(driver, web, width):
     no_sideways_scroll(driver, target.rsplit("/", 1)[-1], width)
 
 
-def check_without_styles(driver, web, day):
-    """With every style sheet off a row reads with separators and labels."""
+def check_opening(driver, web, day, width):
+    """A start list is hidden until its event is opened, and shown when it is."""
+    from selenium.webdriver.common.by import By
     driver.get(page_url(web, day))
-    driver.execute_script("for (const s of document.styleSheets) s.disabled = true")
-    rows = driver.execute_script("return [...document.querySelectorAll('summary')].map(s => s.innerText)")
-    pattern = re.compile(r"^\d+[a-z]?, \d\d:\d\d, .+, \d+ entrants?$")
-    bad = [r for r in rows if not pattern.match(r.replace("\n", " "))]
-    check(rows and not bad, "without styles every row reads with separators and \"N entrants\" (%s)"
-          % (bad[:2] or rows[0]))
-    heads = texts(driver, ".start th:first-child")
-    check("Order" in heads and "Lane" in heads, "field events head their column \"Order\", track events \"Lane\"")
+    size = driver.execute_script("return parseFloat(getComputedStyle(document.body).fontSize)")
+    check(size >= 16, "body text is %s px" % size)
+    events = driver.find_elements(By.CSS_SELECTOR, "details.event")
+    event = next(e for e in events
+                 if int(e.find_element(By.CSS_SELECTOR, ".n").get_attribute("textContent").split()[0]) > 0)
+    table = event.find_element(By.CSS_SELECTOR, ".start table")
+    check(not shown(driver, table), "a start list is hidden until its event is opened")
+    event.find_element(By.TAG_NAME, "summary").click()
+    check(shown(driver, table), "opening the event shows its start list")
+    no_sideways_scroll(driver, day + " with a start list open", width)
+
+
+def check_records(driver, web, width):
+    from selenium.webdriver.common.by import By
+    driver.get(page_url(web, "records.html"))
+    value = driver.find_element(By.CSS_SELECTOR, "tbody tr td:last-child")
+    right = driver.execute_script("return arguments[0].getBoundingClientRect().right", value)
+    check(value.text and right <= width, "a record's value shows within %d px" % width)
+    no_sideways_scroll(driver, "records.html", width)
 
 
 def check_print(driver, web, day, work):
@@ -257,66 +218,28 @@ def main():
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
     with tempfile.TemporaryDirectory(prefix="dravik-web-") as work:
-        web, dates = make_site(args.dravik, work)
+        web = make_site(args.dravik, work)
         check_tidy(web)
         days = sorted(os.path.basename(p) for p in glob.glob(os.path.join(web, "day*.html")))
         check(len(days) == 3, "the meeting of three days has a page per day: %s" % days)
-        events_per_day = {}
+        events = 0
         for day in days:
             with open(os.path.join(web, day), encoding="utf-8") as f:
-                events_per_day[day] = f.read().count('<details class="event"')
-        check_calendar(web, dates, events_per_day)
+                events += f.read().count('<details class="event"')
+        check_calendar(web, events)
         sizes = {os.path.basename(p): os.path.getsize(p) for p in glob.glob(os.path.join(web, "*"))}
         check(max(sizes.values()) < 1024 * 1024, "no file is over 1 MB (largest %d bytes)" % max(sizes.values()))
 
         driver = start_browser(os.path.join(work, "profile"))
         try:
-            from selenium.webdriver.common.by import By
             for width, height, kind in WIDTHS:
                 set_width(driver, width, height)
                 check_day_bar(driver, web, width, days)
                 check_athlete_link(driver, web, width)
-
-                driver.get(page_url(web, "index.html"))
-                check(driver.title.startswith("Inter-Schools <b>Championships</b>"), "the meeting name shows as text")
-                links = [a.get_attribute("href") for a in driver.find_elements(By.CSS_SELECTOR, "main a")]
-                check(any(l.endswith("/programme.ics") for l in links), "the start page links the calendar")
-
-                driver.get(page_url(web, days[1]))
-                size = driver.execute_script("return parseFloat(getComputedStyle(document.body).fontSize)")
-                check(size >= 16, "body text is %s px" % size)
-                check(driver.find_element(By.CSS_SELECTOR, "h1").text.startswith("Day 2: "),
-                      "the day page is headed by its day, weekday and date")
-                events = driver.find_elements(By.CSS_SELECTOR, "details.event")
-                event = next(e for e in events
-                             if int(e.find_element(By.CSS_SELECTOR, ".n").get_attribute("textContent").split()[0]) > 0)
-                table = event.find_element(By.CSS_SELECTOR, ".start table")
-                check(not shown(driver, table), "a start list is hidden until its event is opened")
-                event.find_element(By.TAG_NAME, "summary").click()
-                check(shown(driver, table), "opening the event shows its start list")
-                cells = [td.text for td in table.find_elements(By.TAG_NAME, "td")]
-                check(HOSTILE_SHORT in cells, "the team abbreviation %r shows as text" % HOSTILE_SHORT)
-                no_sideways_scroll(driver, days[1] + " with a start list open", width)
-
-                driver.get(page_url(web, "teams.html"))
-                check(HOSTILE_NAME in texts(driver, "main li a")[0], "teams.html lists the team %r" % HOSTILE_NAME)
-                driver.get(page_url(web, "team-1.html"))
-                check(driver.find_element(By.CSS_SELECTOR, "h1").text.startswith(HOSTILE_NAME),
-                      "the team page is headed by %r as text" % HOSTILE_NAME)
-                check(driver.find_elements(By.CSS_SELECTOR, "tbody.who"), "the team page lists its athletes")
-
-                driver.get(page_url(web, "records.html"))
-                check(driver.find_elements(By.CSS_SELECTOR, "table tbody tr"), "records.html lists records")
-                value = driver.find_element(By.CSS_SELECTOR, "tbody tr td:last-child")
-                right = driver.execute_script("return arguments[0].getBoundingClientRect().right", value)
-                check(value.text and right <= width, "a record's value shows within %d px" % width)
-                no_sideways_scroll(driver, "records.html", width)
-                check(not driver.find_elements(By.TAG_NAME, "script"), "still no script element")
-                check(no_alert(driver), "no alert was raised")
-            check_without_styles(driver, web, days[1])
-            for day in days:
-                check_print(driver, web, day, work)
-            take_screenshots(driver, make_clean_site(args.dravik, work), args.out)
+                check_opening(driver, web, days[1], width)
+                check_records(driver, web, width)
+            check_print(driver, web, days[1], work)
+            take_screenshots(driver, web, args.out)
         finally:
             driver.quit()
         print("page sizes: " + ", ".join("%s %d kB" % (n, (s + 512) // 1024) for n, s in sorted(sizes.items())))
