@@ -3,7 +3,6 @@
 #include "app/AppTestSupport.h"
 #include "app/PreviewWindow.h"
 #include "data/WebFolderSetting.h"
-#include "programme/ProgrammeRow.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -36,7 +35,7 @@ protected:
     AppSession& session = s.session;
 };
 
-TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTickedAndPrintOrderSorts)
+TEST_F(PrintTabTest, OptionsShowTheirFramesAndRecordAndEventStayTickedAndPrintOrderIsTheDisplayOrder)
 {
     MainWindow& w = session.start();
     auto shown = [&](const char* frame) { return !child<QWidget>(w, frame)->isHidden(); };

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliTestSupport.h"
 #include "exchange/ExchangeGrid.h"
-#include "exchange/ExchangeRecords.h"
 #include "exchange/ProgrammeExport.h"
-#include "exchange/Workbook.h"
 #include "support/WorkbookEdit.h"
 
 using namespace dravik;

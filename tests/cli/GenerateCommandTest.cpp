@@ -2,7 +2,6 @@
 #include "CliTestSupport.h"
 #include "data/Schema.h"
 #include "generator/GeneratorError.h"
-#include "support/TestMeeting.h"
 
 namespace dravik {
 namespace {
