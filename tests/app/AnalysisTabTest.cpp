@@ -28,14 +28,11 @@ TEST(AnalysisTabTest, ReadSortAndPrint)
     EXPECT_EQ(anal.rows(), w.programmeGrid().rows());
     EXPECT_EQ(label("lblItms"), std::to_string(w.programmeGrid().rows() - 1));
     EXPECT_EQ(label("lblRek"), "0") << "no set displayed: no records";
-    EXPECT_EQ(label("lblReks"), "");
 
     select(w, "flxRekords", 1);
     click(w, "cmdSLys");
     click(w, "cmdLees");
-    EXPECT_NE(label("lblRek"), "0");
-    EXPECT_EQ(label("lblReks").rfind("Record set: M (", 0), 0u) << label("lblReks");
-    EXPECT_EQ(label("lblGem").front(), '(');
+    EXPECT_NE(label("lblRek"), "0") << "the set displayed on the Records tab";
 
     click(w, "optAOrde(1)");
     for (int r = 2; r < anal.rows(); ++r)

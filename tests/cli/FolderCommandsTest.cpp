@@ -40,9 +40,6 @@ TEST(LynxCommand, WritesOneDayOfTheDemoMeeting)
     };
     EXPECT_EQ(std::to_string(test::lines(text("lynx.sch")).size()), counts[1].str());
     EXPECT_EQ(std::to_string(test::lines(text("lynx.ppl")).size()), counts[2].str());
-    const std::string events = text("lynx.evt");
-    EXPECT_NE(events.find(" Seuns - "), std::string::npos);
-    EXPECT_NE(events.find("\r\n1000"), std::string::npos) << "the relays share numbers through sub letters";
 
     // With a day offset every day goes into one folder at once.
     std::ostringstream everyDay;
@@ -63,7 +60,7 @@ TEST(PublishCommand, WritesTheFolderOrSaysWhatIsWrong)
         {{to, "values", "1", 0}, ""},
         {{to, "values", "1", 1}, ""},
         {{blocked, "none", "", 0}, blocked},
-        {{to, "none", "", 5}, "--day 5 is not a day of the meeting"},
+        {{to, "none", "", 4}, "--day 4 is not a day of the meeting"},
         {{to, "some", "", 0}, "Unknown --records \"some\""},
         {{to, "none", "99", 0}, "There is no record set 99"},
     };

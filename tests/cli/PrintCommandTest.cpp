@@ -125,8 +125,8 @@ TEST_F(PrintCommand, BadOptionValuesFailWithAMessageAndWriteNothing)
     const Case cases[] = {
         {[](O& o) { o.what = "poster"; }, "Unknown --what \"poster\": use standard, gate, records or analysis."},
         {[](O& o) { o.set = "2"; }, "--set chooses the record set"},
-        {[](O& o) { o.font = 0; }, "--font 0 is no print size"},
-        {[](O& o) { o.day = 5; }, "--day 5"},
+        {[](O& o) { o.font = 17; }, "--font 17 is no print size"},
+        {[](O& o) { o.day = 4; }, "--day 4"},
         {[](O& o) { o.records = "some"; }, "--records \"some\""},
         {[](O& o) { o.order = "time"; }, "--order \"time\""},
         {[](O& o) { o.recordDate = "month"; }, "--record-date \"month\""},
