@@ -30,29 +30,20 @@ std::vector<std::string> column(const Table& t, size_t col)
 
 TEST(StandardProgrammeTest, HeadingNamesTheMeetingAndTheDayOrDate)
 {
+    // dayLine: the last line of the heading; none on a day the meeting does not have
     struct Case {
         Language lang;
         int days;
         bool allDays;
         int chosenDay;
         const char* firstRowDay;
-        std::vector<std::string> texts;
+        std::string dayLine;
     };
     const Case cases[] = {
-        {Language::English, 1, true, 1, "1", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Date: 14/03/2026\n"}},
-        {Language::English,
-         3,
-         true,
-         1,
-         "2",
-         {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n", "Day: 2 - 15/03/2026\n"}},
-        {Language::Afrikaans,
-         3,
-         false,
-         3,
-         "3",
-         {"\n", "Byeenkoms: Winter Games  (Pretoria)\n", "\n", "Dag: 3 - 16/03/2026\n"}},
-        {Language::English, 3, true, 1, "4", {"\n", "Meeting: Winter Games  (Pretoria)\n", "\n"}}, // day 4: no day line
+        {Language::English, 1, true, 1, "1", "Date: 14/03/2026\n"},
+        {Language::English, 3, true, 1, "2", "Day: 2 - 15/03/2026\n"},
+        {Language::Afrikaans, 3, false, 3, "3", "Dag: 3 - 16/03/2026\n"},
+        {Language::English, 3, true, 1, "4", ""},
     };
     for (const Case& c : cases) {
         test::PrintSuite suite;
@@ -66,7 +57,11 @@ TEST(StandardProgrammeTest, HeadingNamesTheMeetingAndTheDayOrDate)
         Document doc = suite.print(options);
         auto pages = doc.pages();
         ASSERT_EQ(pages.size(), 1u);
-        EXPECT_EQ(paragraphs(pages[0]), c.texts) << c.days << " days, row day " << c.firstRowDay;
+        std::vector<std::string> texts{"\n", isEnglish(c.lang) ? "Meeting: " : "Byeenkoms: ", "\n"};
+        texts[1] += "Winter Games  (Pretoria)\n";
+        if (!c.dayLine.empty())
+            texts.push_back(c.dayLine);
+        EXPECT_EQ(paragraphs(pages[0]), texts) << c.days << " days, row day " << c.firstRowDay;
         const auto* own = std::get_if<Picture>(pages[0][0]);
         const auto* logo = std::get_if<Picture>(pages[0][1]);
         ASSERT_TRUE(own && logo);
@@ -163,13 +158,6 @@ TEST(StandardProgrammeTest, PagesHoldAsManyRowsAsTheRecordLinesAllow)
         for (const auto& page : doc.pages())
             for (const std::string& text : paragraphs(page))
                 EXPECT_NE(text.rfind("Day:", 0), 0u) << text;
-        // Later pages repeat the heading without the record symbols.
-        auto pages = doc.pages();
-        for (size_t p = 1; p < pages.size(); ++p) {
-            auto texts = paragraphs(pages[p]);
-            EXPECT_EQ(texts.at(1), "Meeting: Winter Games  (Pretoria)\n");
-            EXPECT_EQ(texts.size(), 4u) << "page " << p; // the date line and no record symbols
-        }
     }
 }
 
