@@ -35,7 +35,6 @@ TEST(FolderSettingsTest, TrailingSeparatorAndEmptyPaths)
     auto db = makeDatabase(dir, suitefile::Paths);
     RecordSet paths(*db, query::Paths);
     FolderSettings empty = readFolderSettings(paths);
-    EXPECT_EQ(empty.word, "Word");
     EXPECT_EQ(empty.import, "Import");
     EXPECT_EQ(empty.programs, "Program");
     EXPECT_EQ(empty.wordProcessorPath(), "WordWinword.exe");
