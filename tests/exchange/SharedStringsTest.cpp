@@ -26,7 +26,7 @@ TEST(SharedStrings, WrittenTextsReadBackBehindRichEntriesAndExtensions)
                       R"(<si><t>Shared</t></si><si><r><t>Rich</t></r></si><extLst><ext uri="x"/></extLst></sst>)");
         package.commit();
     }
-    const std::vector<std::string> texts{"Rich", "Shared", " padded ", "New", "New"};
+    const std::vector<std::string> texts{"Rich", "Shared", " lead", "trail ", "New", "New"};
     {
         xlsx::Package package(file.string(), "");
         xlsx::WorkbookParts parts = xlsx::locateParts(package);
@@ -39,7 +39,7 @@ TEST(SharedStrings, WrittenTextsReadBackBehindRichEntriesAndExtensions)
         strings.save(package);
         package.commit();
     }
-    Sheet sheet = readFirstSheet(file.string(), 1, 5);
+    Sheet sheet = readFirstSheet(file.string(), 1, 6);
     for (size_t i = 0; i < texts.size(); ++i)
         EXPECT_EQ(sheet.cell(1, static_cast<int>(i) + 1).asText(), texts[i]) << "column " << i + 1;
 
@@ -47,6 +47,12 @@ TEST(SharedStrings, WrittenTextsReadBackBehindRichEntriesAndExtensions)
     pugi::xml_document table = xlsx::parseXml(package.read("xl/sharedStrings.xml"), package, "table");
     pugi::xml_node sst = table.document_element();
     EXPECT_STREQ(sst.last_child().name(), "extLst");
-    EXPECT_EQ(sst.attribute("uniqueCount").as_int(), 5); // Shared, Rich, and the three new texts
+    EXPECT_EQ(sst.attribute("uniqueCount").as_int(), 6); // Shared, Rich, and the four new texts
+    // Spreadsheet programs drop the spaces around a text unless told to keep them.
+    std::vector<std::string> kept;
+    for (pugi::xml_node si : sst.children("si"))
+        if (si.child("t").attribute("xml:space"))
+            kept.push_back(si.child("t").text().get());
+    EXPECT_EQ(kept, (std::vector<std::string>{" lead", "trail "}));
     EXPECT_TRUE(sst.attribute("count").empty());
 }
