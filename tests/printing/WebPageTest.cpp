@@ -415,6 +415,7 @@ TEST(WebPageTest, DatesCalendarAndTimeOfPublishingInThePageLanguage)
         std::vector<std::string> starts{":20260314T080000", ":20260314T090000", ":20260315T080000", ":20260315T080000"};
         starts.resize(9, ";VALUE=DATE:20260315");
         EXPECT_EQ(values("DTSTART"), starts);
+        EXPECT_EQ(values("LOCATION:").at(0), "Pretoria"); // an event without a place
         EXPECT_EQ(values("LOCATION:").at(2), "Pretoria\\, B");
         if (isEnglish(c.language)) {
             EXPECT_EQ(values("SUMMARY:").at(0), "1 100 m\\, Boys - 12\\, Finaal");
