@@ -30,13 +30,15 @@ TEST(SheetCells, RowsAndCellsWithoutReferencesAreWrittenInPlace)
     EXPECT_EQ(cells.rowsFrom(1), (std::vector<int>{2, 3}));
     cells.setText(3, 2, "B");
     cells.setNumber(2, 2, 5);
-    cells.setText(1, 28, "AB"); // past Z
+    cells.setText(1, 27, "AA"); // past Z
+    cells.setText(1, 28, "AB");
     package.write(parts.firstSheet, xlsx::savedXml(sheet));
     strings.save(package);
     package.commit();
 
     Sheet read = readFirstSheet(file.string(), 3, 28);
     const std::vector<std::vector<std::string>> expected{{"", "", ""}, {"", "5", ""}, {"2", "B", "4"}};
+    EXPECT_EQ(read.cell(1, 27).asText(), "AA");
     EXPECT_EQ(read.cell(1, 28).asText(), "AB");
     for (int r = 1; r <= 3; ++r)
         for (int c = 1; c <= 3; ++c)

@@ -50,4 +50,6 @@ TEST(HtmlWriter, TextKeepsEveryCharacterAndReplacesBytesThatAreNone)
     };
     for (const auto& c : cases)
         EXPECT_EQ(printing::escapeHtml(c.text), c.shown) << c.shown;
+    // A character cut short at the end of the text is not completed from what follows it.
+    EXPECT_EQ(printing::escapeHtml(std::string_view("\xE2\x82\xAC").substr(0, 2)), bad + bad);
 }

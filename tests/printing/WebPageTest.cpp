@@ -284,6 +284,21 @@ TEST(WebPageTest, DayPagesRecordsPageAndHostileTexts)
     }
 }
 
+// With all record data, a holder's long name is shortened to an initial, the team
+// to 30 characters and the place to 6, as the printed programme shows them.
+TEST(WebPageTest, RecordHoldersShortenedAsInThePrintedProgramme)
+{
+    WebSuite suite;
+    suite.exec("UPDATE Atld60 SET Naam = ?, Van = ?, Span = ?, Plek = ? WHERE Rek = '10.5'",
+               {"Annabelle", "Vanderbijl", std::string(30, 'S') + "T", "Kimberley"});
+    PrintOptions options;
+    options.records = RecordsIncluded::AllData;
+    const std::string& html = fileNamed(suite.site(options), "index.html").content;
+    EXPECT_TRUE(test::contains(html, ">A Vanderbijl<"));
+    EXPECT_TRUE(test::contains(html, ">" + std::string(30, 'S') + "<"));
+    EXPECT_TRUE(test::contains(html, ">Kimber<"));
+}
+
 TEST(WebPageTest, AthletesAndTeamsLinkToTheirRaces)
 {
     WebSuite suite;
