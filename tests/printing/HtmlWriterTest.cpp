@@ -35,6 +35,7 @@ TEST(HtmlWriter, TextKeepsEveryCharacterAndReplacesBytesThatAreNone)
         std::string shown;
     } cases[] = {
         {"<b>&\"'", "&lt;b&gt;&amp;&quot;&#39;"},
+        {"a\tb\r\nc\x01\x7F", "a\tb\n\nc"},          // tabs and line ends stay, other controls go
         {"a\xC2\xA0z", "a\xC2\xA0z"},                // no-break space, the first two-byte text
         {"\xC2\x9F", ""},                            // a C1 control
         {"\xC1\xBF", bad + bad},                     // overlong
