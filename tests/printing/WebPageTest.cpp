@@ -240,6 +240,8 @@ TEST(WebPageTest, DayPagesRecordsPageAndHostileTexts)
         EXPECT_EQ(namesOf(site).back(), "records.html");
 
         const std::string& index = site.files[0].content;
+        // The meeting's first and last day.
+        EXPECT_TRUE(test::contains(index, "<p>Saturday 14 March 2026 - Sunday 15 March 2026</p>"));
         if (c.pages.size() > 1) {
             EXPECT_EQ(elements(mainOf(index), "<li><a href=\"day", "</a>"), c.headings);
             EXPECT_EQ(elements(index, "<span class=\"about\"", "</span>"),
