@@ -54,9 +54,6 @@ public:
         const MeetingDetails& m = src_.meeting;
         page.meeting = trimmed(m.remark);
         page.venue = trimmed(m.venue);
-        page.dates = formatDate(m.day1);
-        if (m.days > 1)
-            page.dates += " - " + formatDate(m.days == 2 ? m.day2 : m.day3);
         page.header = standardProgrammeHeader(options_.language, options_.records, options_.recordDate);
 
         // With "All Days" unticked only the chosen day's rows are shown.

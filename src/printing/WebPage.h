@@ -51,10 +51,10 @@ struct WebDay {
 
 struct WebProgramme {
     Language language = Language::English;
-    std::string meeting, venue, dates; // dates: "14/03/2026" or "14/03/2026 - 16/03/2026"
-    std::vector<std::string> header;   // the standard programme's column titles
-    std::string symbolsTitle;          // "Record symbols in use:" when records are shown
-    std::vector<std::string> symbols;  // "S - School records"
+    std::string meeting, venue;
+    std::vector<std::string> header;  // the standard programme's column titles
+    std::string symbolsTitle;         // "Record symbols in use:" when records are shown
+    std::vector<std::string> symbols; // "S - School records"
     std::vector<WebDay> days;
     // The athletes and teams the start lists were read with, for the athletes pages.
     std::shared_ptr<const EntrantNames> names;
