@@ -359,7 +359,10 @@ std::vector<std::string> calendarLines(const std::string& ics)
             break;
         const std::string line = ics.substr(at, end - at);
         EXPECT_LE(line.size(), 75u) << line;
-        if (!line.empty() && line[0] == ' ')
+        const bool folded = !line.empty() && line[0] == ' ';
+        EXPECT_FALSE(folded && line.size() > 1 && (static_cast<unsigned char>(line[1]) & 0xC0) == 0x80)
+            << "folded inside a character: " << line;
+        if (folded)
             lines.back() += line.substr(1);
         else
             lines.push_back(line);
