@@ -295,7 +295,8 @@ TEST(WebPageTest, RecordHoldersShortenedAsInThePrintedProgramme)
                {"Annabelle", "Vanderbijl", std::string(30, 'S') + "T", "Kimberley"});
     PrintOptions options;
     options.records = RecordsIncluded::AllData;
-    const std::string& html = fileNamed(suite.site(options), "index.html").content;
+    const WebSite site = suite.site(options);
+    const std::string& html = fileNamed(site, "index.html").content;
     EXPECT_TRUE(test::contains(html, ">A Vanderbijl<"));
     EXPECT_TRUE(test::contains(html, ">" + std::string(30, 'S') + "<"));
     EXPECT_TRUE(test::contains(html, ">Kimber<"));
