@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExchangeTestSupport.h"
 
-#include "exchange/SharedStrings.h"
-#include "exchange/SheetCells.h"
 #include "exchange/Workbook.h"
-#include "exchange/WorkbookPackage.h"
+#include "support/WorkbookEdit.h"
 
 #include <gtest/gtest.h>
 
@@ -15,34 +13,22 @@ namespace fs = std::filesystem;
 
 // Texts written into a workbook whose string table holds a rich-text entry,
 // ends in an extension list and names its elements with a prefix, as
-// spreadsheet programs write it: each cell shows
-// its own text when the workbook is read again, and the list stays last.
+// spreadsheet programs write it: each cell shows its own text when the
+// workbook is read again, and the list stays last.
 TEST(SharedStrings, WrittenTextsReadBackBehindRichEntriesAndExtensions)
 {
     test::TempFolder dir;
     const fs::path file = dir.path() / "strings.xlsx";
     fs::copy_file(test::workbookFile("cell-kinds.xlsx"), file);
-    {
-        xlsx::Package package(file.string(), "");
-        package.write("xl/sharedStrings.xml",
-                      R"(<x:sst xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count="9">)"
-                      R"(<x:si><x:t>Shared</x:t></x:si><x:si><x:r><x:t>Rich</x:t></x:r></x:si>)"
-                      R"(<x:extLst><x:ext uri="x"/></x:extLst></x:sst>)");
-        package.commit();
-    }
+    test::writeWorkbookPart(file.string(), "xl/sharedStrings.xml",
+                            R"(<x:sst xmlns:x="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count="9">)"
+                            R"(<x:si><x:t>Shared</x:t></x:si><x:si><x:r><x:t>Rich</x:t></x:r></x:si>)"
+                            R"(<x:extLst><x:ext uri="x"/></x:extLst></x:sst>)");
     const std::vector<std::string> texts{"Rich", "Shared", " lead", "trail ", "New", "New"};
-    {
-        xlsx::Package package(file.string(), "");
-        xlsx::WorkbookParts parts = xlsx::locateParts(package);
-        pugi::xml_document sheet = xlsx::parseXml(package.read(parts.firstSheet), package, parts.firstSheet);
-        xlsx::SharedStrings strings(package, parts);
-        xlsx::SheetCells cells(sheet.document_element(), strings);
+    test::editFirstSheet(file.string(), [&](xlsx::SheetCells& cells) {
         for (size_t i = 0; i < texts.size(); ++i)
             cells.setText(1, static_cast<int>(i) + 1, texts[i]);
-        package.write(parts.firstSheet, xlsx::savedXml(sheet));
-        strings.save(package);
-        package.commit();
-    }
+    });
     Sheet sheet = readFirstSheet(file.string(), 1, 6);
     for (size_t i = 0; i < texts.size(); ++i)
         EXPECT_EQ(sheet.cell(1, static_cast<int>(i) + 1).asText(), texts[i]) << "column " << i + 1;

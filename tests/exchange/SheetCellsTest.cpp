@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExchangeTestSupport.h"
 
-#include "exchange/SharedStrings.h"
-#include "exchange/SheetCells.h"
 #include "exchange/Workbook.h"
-#include "exchange/WorkbookPackage.h"
+#include "support/WorkbookEdit.h"
 
 #include <gtest/gtest.h>
 
@@ -18,23 +16,18 @@ TEST(SheetCells, RowsAndCellsWithoutReferencesAreWrittenInPlace)
     test::TempFolder dir;
     const fs::path file = dir.path() / "cells.xlsx";
     fs::copy_file(test::workbookFile("cell-kinds.xlsx"), file);
-    xlsx::Package package(file.string(), "");
-    xlsx::WorkbookParts parts = xlsx::locateParts(package);
-    pugi::xml_document sheet = xlsx::parseXml(
+    test::writeWorkbookPart(
+        file.string(), "xl/worksheets/sheet1.xml",
         R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"
         R"(<row r="2"><c r="B2"><v>1</v></c></row><row><c><v>2</v></c><c><v>3</v></c><c><v>4</v></c></row>)"
-        R"(</sheetData></worksheet>)",
-        package, parts.firstSheet);
-    xlsx::SharedStrings strings(package, parts);
-    xlsx::SheetCells cells(sheet.document_element(), strings);
-    EXPECT_EQ(cells.rowsFrom(1), (std::vector<int>{2, 3}));
-    cells.setText(3, 2, "B");
-    cells.setNumber(2, 2, 5);
-    cells.setText(1, 27, "AA"); // past Z
-    cells.setText(1, 28, "AB");
-    package.write(parts.firstSheet, xlsx::savedXml(sheet));
-    strings.save(package);
-    package.commit();
+        R"(</sheetData></worksheet>)");
+    test::editFirstSheet(file.string(), [](xlsx::SheetCells& cells) {
+        EXPECT_EQ(cells.rowsFrom(1), (std::vector<int>{2, 3}));
+        cells.setText(3, 2, "B");
+        cells.setNumber(2, 2, 5);
+        cells.setText(1, 27, "AA"); // past Z
+        cells.setText(1, 28, "AB");
+    });
 
     Sheet read = readFirstSheet(file.string(), 3, 28);
     const std::vector<std::vector<std::string>> expected{{"", "", ""}, {"", "5", ""}, {"2", "B", "4"}};

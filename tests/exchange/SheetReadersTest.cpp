@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExchangeTestSupport.h"
 
-#include "exchange/WorkbookPackage.h"
+#include "support/WorkbookEdit.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,7 @@ namespace {
 fs::path withPart(const std::string& workbook, const fs::path& copy, const std::string& part, const std::string& xml)
 {
     fs::copy_file(test::workbookFile(workbook), copy, fs::copy_options::overwrite_existing);
-    xlsx::Package package(copy.string(), "");
-    package.write(part, xml);
-    package.commit();
+    test::writeWorkbookPart(copy.string(), part, xml);
     return copy;
 }
 
