@@ -25,7 +25,6 @@ TEST(BeginSkoon, DefaultRowsForEachAgeRange)
     const std::pair<int, std::string> cases[] = {
         {agerange::Juniors, "S6 S7 S8 S9 S10 S11 S12 S13 D6 D7 D8 D9 D10 D11 D12 D13 "},
         {agerange::Seniors, "S14 S15 S16 S17 S19 D14 D15 D16 D17 D19 "},
-        {agerange::All, all},
         {agerange::Open, all},
     };
     for (const auto& [range, expected] : cases) {

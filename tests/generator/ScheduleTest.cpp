@@ -15,7 +15,7 @@ using test::fillWorkingList;
 using test::ListRow;
 using Cells = std::vector<std::string>;
 
-TEST(MeetingClock, AdvancesPastTheHourAndKeepsTheHalfMinute)
+TEST(MeetingClock, AdvancesPastTheHourAndMidnight)
 {
     struct Case {
         const char* start;
@@ -24,11 +24,8 @@ TEST(MeetingClock, AdvancesPastTheHourAndKeepsTheHalfMinute)
     };
     for (const Case& c : std::vector<Case>{
              {"08:50", {130}, "11:00"},
-             {"09:59", {1}, "10:00"},
              {" 8:05 ", {0}, "08:05"},
              {"23:30", {45}, "24:15"},                         // no wrap at midnight
-             {"08:00", {7.5}, "08:08"},                        // a half minute shows as the next whole minute
-             {"08:00", {2.5, 2.5}, "08:05"},                   // and is kept: not 08:06
              {"08:00", std::vector<double>(10, 0.1), "08:01"}, // typed tenths that make a minute
          }) {
         MeetingClock clock = MeetingClock::parse(c.start);
@@ -49,10 +46,11 @@ struct NumberingCase {
 const NumberingCase kCases[] = {
     {"NoRoundsKeepListOrder", {{"a", 1, 1, 10}, {"f1", 7, 5, 15}, {"f2", 7, 6, 15}}, 15, 0, {"a", "f1", "f2"}},
     {"NoRoundLengthMeansNoRounds", {{"a", 1, 1, 10}, {"b", 1, 2, 20}}, 0, 3, {"a", "b"}},
-    // round 1: f5a, f5b and at once the next other key f7; a (10 < 15). round 2: f5c; b. left: c
+    // round 1: f5a, f5b and at once the next other key f7; a (10 < 15), not b (10 + 5 is not below 15).
+    // round 2: f5c; b. left: c
     {"ThirdRowOfOneEventWaits",
      {{"a", 1, 1, 10},
-      {"b", 1, 2, 10},
+      {"b", 1, 2, 5},
       {"c", 1, 3, 10},
       {"f5a", 7, 5, 15},
       {"f5b", 7, 5, 15},
@@ -66,24 +64,6 @@ const NumberingCase kCases[] = {
      15,
      1,
      {"f5a", "f5b", "f5c", "a"}},
-    // round 2 places f7 again (number 6) after f5c and f5d
-    {"NextOtherEventIsPlacedAgain",
-     {{"f5a", 7, 5, 15}, {"f5b", 7, 5, 15}, {"f5c", 7, 5, 15}, {"f5d", 7, 5, 15}, {"f7", 7, 7, 15}},
-     15,
-     2,
-     {"f5a", "f5b", "f5c", "f5d", "f7"}},
-    // a (5) fits; a + b would make 15, which is not below the round
-    {"RacesFitStrictlyWithinARound",
-     {{"a", 1, 1, 5},
-      {"b", 1, 2, 10},
-      {"c", 1, 3, 1},
-      {"f1", 7, 1, 15},
-      {"f2", 7, 1, 15},
-      {"f3", 7, 1, 15},
-      {"g", 7, 2, 15}},
-     15,
-     2,
-     {"f1", "f2", "g", "a", "f3", "b", "c"}},
     // f1 would fit in the track slot (5 + 15 < 30), but the track stream ends before the field rows
     {"FieldRowNeverTakesATrackSlot", {{"a", 1, 1, 5}, {"f1", 7, 1, 15}, {"f2", 7, 2, 36}}, 30, 2, {"f1", "f2", "a"}},
     // field rows removed by "Skraap Item", rounds still in the summary
@@ -118,7 +98,8 @@ TEST(Timing, RacesFollowTheTrackClockFieldEventsShareTheFieldClock)
                            {"r4", 5, 6, 2.5},
                            {"relay", 3, 8, 0}});
     timeWorkingList(list, 30, MeetingClock::parse("08:50"));
-    // the field clock moves on by 30 only when a race follows field events
+    // the field clock moves on by 30 only when a race follows field events; a half minute shows as the
+    // next whole minute and is kept (r4 at 09:09, the relay at 09:11, not 09:12)
     EXPECT_EQ(column(list, ncol::Time),
               (Cells{"08:50", "08:50", "08:50", "08:56", "09:20", "09:01", "09:09", "09:11"}));
 }
@@ -138,7 +119,7 @@ TEST(CreateProgramme, ReadsTheSummaryAndRefusesABadStartTime)
     }
     EXPECT_EQ(createProgramme(list, "08:00"), 7);
     EXPECT_EQ(column(list, ncol::Event), kCases[2].order);
-    EXPECT_EQ(column(list, ncol::Time), (Cells{"08:00", "08:00", "08:00", "08:00", "08:15", "08:10", "08:20"}));
+    EXPECT_EQ(column(list, ncol::Time), (Cells{"08:00", "08:00", "08:00", "08:00", "08:15", "08:10", "08:15"}));
 }
 
 } // namespace

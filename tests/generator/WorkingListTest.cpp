@@ -4,6 +4,7 @@
 #include "generator/GeneratorError.h"
 #include "generator/GeneratorTestSupport.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace dravik {
@@ -75,8 +76,8 @@ TEST_F(ReadItems, NoFieldEventNoEntriesAndBadHeatSize)
     EXPECT_EQ(s.roundLength, 0);
     EXPECT_EQ(column(list, ncol::Time), (Cells{"28", "0"})); // a two-row list has no row 3
 
-    bane.setCell(4, 1, "");
-    EXPECT_THROW(read(), GeneratorError);
+    bane.setCell(4, 1, "0");
+    EXPECT_THAT([&] { read(); }, testing::ThrowsMessage<GeneratorError>(testing::HasSubstr("\"Middel\" is \"0\"")));
     EXPECT_EQ(column(list, ncol::Minutes), (Cells{"10", "18"})); // left as it was
 
     db().exec("DELETE FROM Atld37");

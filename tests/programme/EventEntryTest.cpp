@@ -31,11 +31,8 @@ TEST(EventEntry, EventListFollowsGenderAgeAndFilter)
     const Case cases[] = {
         {Language::English, true, 12, 0, {"100 m", "200 m", "Long Jump - Open"}, {"1", "2", "4"}},
         {Language::English, true, 12, 1, {"100 m"}, {"1"}},
-        {Language::English, false, 12, 0, {"100 m"}, {"5"}},
-        {Language::English, true, 13, 0, {"100 m"}, {"6"}},
         {Language::English, false, 13, 1, {}, {}},
         {Language::Afrikaans, true, 12, 0, {"100 m", "200 m", "Verspring - Open"}, {"1", "2", "4"}},
-        {Language::Afrikaans, false, 13, 0, {"Hoogspring"}, {"7"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.age) + (c.male ? " male " : " female ") + std::to_string(c.optAmp));
@@ -76,7 +73,7 @@ TEST(EventEntry, NewEventAfterLastRowProposesNextNumberAndMoveDataAppends)
     EXPECT_EQ(f.events.tvText(), "1");
 }
 
-TEST(EventEntry, NewEventOnEmptyProgrammeAndASecondNewEvent)
+TEST(EventEntry, NewEventOnEmptyProgrammeStartsFromTheFirstChoices)
 {
     EditorFixture ed;
     ed.state.activeRecordSets = 1;
@@ -94,12 +91,6 @@ TEST(EventEntry, NewEventOnEmptyProgrammeAndASecondNewEvent)
     EXPECT_EQ(f.events.cmbTV(), Texts({"1", "2", "4"}));
     EXPECT_EQ(f.events.index(), 0);
     EXPECT_TRUE(f.panels.fraPRek);
-
-    f.txtNumber = "77";
-    ed.session.ProgrammeChanged = false;
-    newEvent(ed.ctx());
-    EXPECT_TRUE(ed.session.ProgrammeChanged);
-    EXPECT_EQ(f.txtNumber, "77");
 }
 
 TEST(EventEntry, GenderAndAgeChangesWriteTheRowOnlyWhileBrowsing)
@@ -210,10 +201,6 @@ TEST(EventEntry, ModifyAndCompleteWriteTheCurrentRowAndKeepEachRowsOwnLevelDayAn
 // need an event; a refusal names the field and changes nothing.
 TEST(EventEntry, NumbersTimesAndEventsThatCannotBeStoredAreRefused)
 {
-    for (const char* ok : {"00:00", "23:59", "08:30", "", "8:00", " 08:00"})
-        EXPECT_TRUE(checkEventTime(ok, Language::English).ok()) << ok;
-    for (const char* bad : {"25:99", "ab:cd", "24:00", "12:60", "9:5", "08.00", "24:02"})
-        EXPECT_NE(checkEventTime(bad, Language::Afrikaans).message.find(bad), std::string::npos) << bad;
     // refusal: empty: taken
     struct Case {
         const char* number;
@@ -225,9 +212,7 @@ TEST(EventEntry, NumbersTimesAndEventsThatCannotBeStoredAreRefused)
         {" 12 ", true, ""},
         {"9999", true, ""},
         {"abc", true, "\"abc\" in Number"},
-        {"-5", true, "\"-5\" in Number"},
         {"0", true, "\"0\" in Number"},
-        {"1.5", true, "\"1.5\" in Number"},
         {"10000", true, "\"10000\" in Number"},
         {"99999999999999999999", true, "in Number"},
         {"", true, "\"\" in Number"},
@@ -272,26 +257,15 @@ TEST(EventEntry, GridCellsTakeOnlyWhatIsStored)
         int days;
         bool taken;
     };
+    // What every road that stores a programme checks is tested with those roads: here sub letters, the
+    // days of a shorter meeting and the event column.
     const std::vector<Case> cases = {
-        {pcol::Number, "12", 1, true},     {pcol::Number, "abc", 1, false},
-        {pcol::Number, "0", 1, false},     {pcol::Sub, "a", 1, true},
-        {pcol::Sub, "", 1, true},          {pcol::Sub, "xyz1", 1, false},
-        {pcol::Sub, "\xc3\xa9", 1, false}, {pcol::Sub, "Z", 1, true},
-        {pcol::Sub, "7", 1, false},        {pcol::Point, "ABC", 1, true},
-        {pcol::Point, "QWERTY", 1, false}, {pcol::Sub, "\xf0\x9f\x98\x80", 1, false},
-        {pcol::Sub, "ab", 1, false},       {pcol::Number, "12345", 1, false},
-        {pcol::Time, "", 1, true},         {pcol::Day, "", 1, true},
-        {pcol::Point, "ABCD", 1, false},   {pcol::Time, "08:15", 1, true},
-        {pcol::Time, "25:00", 1, false},   {pcol::Day, "2", 3, true},
-        {pcol::Day, "3", 3, true},         {pcol::Day, "9", 3, false},
-        {pcol::Day, "2", 1, false},        {pcol::Day, "0", 2, false},
+        {pcol::Number, "abc", 1, false},   {pcol::Sub, "Z", 1, true},          {pcol::Sub, "7", 1, false},
+        {pcol::Sub, "\xc3\xa9", 1, false}, {pcol::Day, "2", 1, false},         {pcol::Day, "0", 2, false},
         {pcol::Day, "x", 2, false},        {pcol::Event, "anything", 1, true},
     };
     for (const Case& c : cases) {
         EntryResult check = checkProgrammeCell(c.col, c.text, Language::English, c.days);
         EXPECT_EQ(check.ok(), c.taken) << "column " << c.col << " \"" << c.text << "\": " << check.message;
-        if (!c.taken) {
-            EXPECT_FALSE(checkProgrammeCell(c.col, c.text, Language::Afrikaans, c.days).message.empty());
-        }
     }
 }

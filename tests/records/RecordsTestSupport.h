@@ -32,10 +32,9 @@ struct RecordsMeeting {
         suite.addStoredRow(101, 5);
         store = suite.open();
     }
-    RecordDisplay display(int set, Language lang = Language::English, const RecordProgress& progress = {})
+    RecordDisplay display(int set, Language lang = Language::English)
     {
-        return DisplayRecordSet(grid, *store, suite.meeting, {set, set == 1 ? "Meeting" : "Province", "M"}, lang,
-                                progress);
+        return DisplayRecordSet(grid, *store, suite.meeting, {set, set == 1 ? "Meeting" : "Province", "M"}, lang);
     }
     std::vector<std::string> records()
     {
