@@ -156,15 +156,13 @@ TEST(EventEntry, ModifyAndCompleteWriteTheCurrentRowAndKeepEachRowsOwnLevelDayAn
 
     modifyEvent(ed.ctx());
     const EditorPanels& p = ed.fields.panels;
-    EXPECT_TRUE(ed.session.ProgrammeChanged && p.fraData && p.fraWysig && p.fraPRek);
-    EXPECT_FALSE(p.fraAction);
+    EXPECT_TRUE(ed.session.ProgrammeChanged && p.fraData && p.fraWysig && p.fraPRek && !p.fraAction);
     ed.fields.txtTime = "11:15";
     eventClicked(ed.ctx(), 2);
     ed.fields.cmbLevel.select(4);
     ASSERT_TRUE(completeEvent(ed.ctx()).ok());
     EXPECT_EQ(Texts({ed.grid.cell(1, pcol::Time), ed.grid.cell(2, pcol::Time)}), Texts({"11:15", "08:30"}));
-    EXPECT_TRUE(p.fraAction);
-    EXPECT_FALSE(p.fraData || p.fraWysig || p.fraPRek);
+    EXPECT_TRUE(p.fraAction && !p.fraData && !p.fraWysig && !p.fraPRek);
 
     auto modifyAndComplete = [&](int row) {
         ed.grid.setCurrent(row, 0);
@@ -172,10 +170,7 @@ TEST(EventEntry, ModifyAndCompleteWriteTheCurrentRowAndKeepEachRowsOwnLevelDayAn
         modifyEvent(ed.ctx());
         return completeEvent(ed.ctx());
     };
-    for (int round = 0; round < 2; ++round) {
-        ASSERT_TRUE(modifyAndComplete(1).ok());
-        ASSERT_TRUE(modifyAndComplete(2).ok());
-    }
+    ASSERT_TRUE(modifyAndComplete(2).ok());
     // The same row twice without a click between: Modify shows the row again.
     ASSERT_TRUE(modifyAndComplete(1).ok());
     modifyEvent(ed.ctx());

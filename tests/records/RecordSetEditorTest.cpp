@@ -67,13 +67,9 @@ TEST(RecordSetEditorTest, PickShowsTheFileNameAndTheToggleFlipsTheMark)
     EXPECT_EQ(list.state.currentRow, 1);
     EXPECT_EQ(pickRecordSet(list.grid, 0, list.state), ""); // the header is no set
 
-    Rows marks;
-    for (int i = 0; i < 3; ++i) {
-        toggleActiveMark(list.grid, 1, list.state);
-        toggleActiveMark(list.grid, 2, list.state);
-        marks.push_back(list.grid.cell(1, setcol::Mark) + "," + list.grid.cell(2, setcol::Mark));
-    }
-    EXPECT_EQ(marks, (Rows{",A", "A,", ",A"}));
+    toggleActiveMark(list.grid, 1, list.state);
+    toggleActiveMark(list.grid, 2, list.state);
+    EXPECT_EQ(list.grid.cell(1, setcol::Mark) + "," + list.grid.cell(2, setcol::Mark), ",A");
     EXPECT_EQ(list.state.currentRow, 2);
     ASSERT_TRUE(list.save().ok);
     EXPECT_EQ(suite.rows("SELECT Verw, Aktief FROM Atld61 ORDER BY Verw"), (Rows{"1|0", "2|1"}));
