@@ -12,51 +12,44 @@ namespace {
 
 TEST(Estimate, RaceHeatsAndMinutesByKindAndDistance)
 {
-    // ownSizes: every row of the heat-size table its own size
     struct Case {
-        bool ownSizes;
         int kind;
         double distance;
-        int entries, heats;
+        int heats;
         double minutes;
     };
     const Case cases[] = {
-        // The standard table: 10 to 100 m, 10 hurdles to 110 m.
-        // Whole part plus one, even at exact multiples.
-        {false, 1, 100, 9, 1, 2},
-        {false, 1, 100, 10, 2, 4},
-        {false, 5, 100, 12, 2, 5},
-        // Sizes 10, 12, 15, 20, 30, 60, 61: 60 entries give 7 to 1 heats for rows 1 to 7, naming the row read.
+        // Sizes 10, 12, 15, 20, 30, 60, 61: 60 entries give 7 to 1 heats for rows 1 to 7, naming the row read;
+        // the whole part plus one, even at exact multiples.
         // kind 1 at 2 minutes
-        {true, 1, 100, 60, 7, 14},
-        {true, 1, 200, 60, 6, 12},
-        {true, 1, 201, 60, 5, 10},
+        {1, 100, 7, 14},
+        {1, 200, 6, 12},
+        {1, 201, 5, 10},
         // kinds 2 and 0: "Middel" at 4, 6, 9 or 16 minutes
-        {true, 2, 800, 60, 4, 16},
-        {true, 2, 2000, 60, 4, 24},
-        {true, 2, 5000, 60, 4, 36},
-        {true, 2, 5001, 60, 4, 64},
-        {true, 0, 800, 60, 4, 16},
+        {2, 800, 4, 16},
+        {2, 2000, 4, 24},
+        {2, 5000, 4, 36},
+        {2, 5001, 4, 64},
+        {0, 800, 4, 16},
         // kind 5 at 2.5 minutes
-        {true, 5, 110, 60, 3, 7.5},
-        {true, 5, 200, 60, 2, 5},
-        {true, 5, 400, 60, 1, 2.5},
+        {5, 110, 3, 7.5},
+        {5, 200, 2, 5},
+        {5, 400, 1, 2.5},
         // kind 6: "Middel" at 6 or 10 minutes
-        {true, 6, 2000, 60, 4, 24},
-        {true, 6, 2001, 60, 4, 40},
+        {6, 2000, 4, 24},
+        {6, 2001, 4, 40},
         // relays take no time
-        {true, 3, 400, 60, 0, 0},
+        {3, 400, 0, 0},
     };
-    GridModel standard, own;
-    setupHeatSizeTable(standard);
+    GridModel own;
     setupHeatSizeTable(own);
     const char* sizes[] = {"10", "12", "15", "20", "30", "60", "61"};
     for (int row = 1; row <= 7; ++row)
         own.setCell(row, 1, sizes[row - 1]);
     for (const Case& c : cases) {
-        EventEstimate e = estimateEvent(c.kind, c.distance, c.entries, false, c.ownSizes ? own : standard);
-        EXPECT_EQ(e.heats, c.heats) << "kind " << c.kind << ", " << c.distance << " m, " << c.entries;
-        EXPECT_DOUBLE_EQ(e.minutes, c.minutes) << "kind " << c.kind << ", " << c.distance << " m, " << c.entries;
+        EventEstimate e = estimateEvent(c.kind, c.distance, 60, false, own);
+        EXPECT_EQ(e.heats, c.heats) << "kind " << c.kind << ", " << c.distance << " m";
+        EXPECT_DOUBLE_EQ(e.minutes, c.minutes) << "kind " << c.kind << ", " << c.distance << " m";
     }
 }
 
