@@ -25,12 +25,11 @@ TEST(Estimate, RaceHeatsAndMinutesByKindAndDistance)
         {1, 100, 7, 14},
         {1, 200, 6, 12},
         {1, 201, 5, 10},
-        // kinds 2 and 0: "Middel" at 4, 6, 9 or 16 minutes
+        // kind 2: "Middel" at 4, 6, 9 or 16 minutes
         {2, 800, 4, 16},
         {2, 2000, 4, 24},
         {2, 5000, 4, 36},
         {2, 5001, 4, 64},
-        {0, 800, 4, 16},
         // kind 5 at 2.5 minutes
         {5, 110, 3, 7.5},
         {5, 200, 2, 5},
@@ -53,20 +52,9 @@ TEST(Estimate, RaceHeatsAndMinutesByKindAndDistance)
     }
 }
 
-TEST(Estimate, FieldEventsAndTheirRound)
+// A field event's minutes are read with the working list; here the round they make.
+TEST(Estimate, FieldEventRounds)
 {
-    GridModel noTable; // never read for a field event
-    struct Case {
-        int kind, entries;
-        bool poleVault;
-        double minutes, roundMinutes;
-    };
-    for (const Case& c : std::vector<Case>{{7, 10, false, 42, 42}, {8, 1, false, 15, 15}, {7, 10, true, 84, 42}}) {
-        EventEstimate e = estimateEvent(c.kind, 0, c.entries, c.poleVault, noTable);
-        EXPECT_EQ(e.heats, 1);
-        EXPECT_DOUBLE_EQ(e.minutes, c.minutes) << c.entries;
-        EXPECT_DOUBLE_EQ(e.roundMinutes, c.roundMinutes) << c.entries;
-    }
     for (auto [longest, round] : std::vector<std::pair<double, double>>{{42, 30}, {45, 45}, {29, 15}, {0, 0}})
         EXPECT_DOUBLE_EQ(fieldRoundLength(longest), round) << longest;
     // track minutes, round length, rounds; no field event gives no rounds, not a division by zero

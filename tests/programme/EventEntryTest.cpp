@@ -31,7 +31,6 @@ TEST(EventEntry, EventListFollowsGenderAgeAndFilter)
     const Case cases[] = {
         {Language::English, true, 12, 0, {"100 m", "200 m", "Long Jump - Open"}, {"1", "2", "4"}},
         {Language::English, true, 12, 1, {"100 m"}, {"1"}},
-        {Language::English, false, 13, 1, {}, {}},
         {Language::Afrikaans, true, 12, 0, {"100 m", "200 m", "Verspring - Open"}, {"1", "2", "4"}},
     };
     for (const Case& c : cases) {
@@ -60,7 +59,6 @@ TEST(EventEntry, NewEventAfterLastRowProposesNextNumberAndMoveDataAppends)
     EXPECT_EQ(Texts({f.txtNumber, f.txtSub, f.txtTime, f.txtPoint, f.cmbAge.text(), f.events.itemText(),
                      f.events.tvText(), f.cmbLevel.text(), f.cmbDagn.text()}),
               Texts({"13", "", "10:30", "B", "12", "Long Jump - Open", "4", "Semi-Finaal", "2"}));
-    EXPECT_EQ(f.optGen, 0);
     EXPECT_TRUE(f.panels.fraNuut && f.panels.fraData);
     EXPECT_FALSE(f.panels.fraAction || f.panels.fraHerN || f.panels.fraMoveEnd || f.panels.fraPRek);
     EXPECT_EQ(ed.grid.rows(), 3);
@@ -71,26 +69,6 @@ TEST(EventEntry, NewEventAfterLastRowProposesNextNumberAndMoveDataAppends)
                                           "4", " ", "E", " ", "0", "", "2"}));
     EXPECT_EQ(f.txtNumber, "14");
     EXPECT_EQ(f.events.tvText(), "1");
-}
-
-TEST(EventEntry, NewEventOnEmptyProgrammeStartsFromTheFirstChoices)
-{
-    EditorFixture ed;
-    ed.state.activeRecordSets = 1;
-    EventFields& f = ed.fields;
-    f.txtTime = "14:00";
-    f.optGen = 1;
-    f.cmbLevel.select(3);
-    f.cmbDagn.select(2);
-    f.cmbAge.select(2);
-
-    newEvent(ed.ctx());
-    EXPECT_EQ(Texts({f.txtNumber, f.txtTime, ed.state.currentGender}), Texts({"1", "08:00", "Male"}));
-    EXPECT_EQ(f.optGen + f.cmbLevel.index + f.cmbDagn.index + f.cmbAge.index, 0);
-    EXPECT_EQ(ed.state.currentAge, 12);
-    EXPECT_EQ(f.events.cmbTV(), Texts({"1", "2", "4"}));
-    EXPECT_EQ(f.events.index(), 0);
-    EXPECT_TRUE(f.panels.fraPRek);
 }
 
 TEST(EventEntry, GenderAndAgeChangesWriteTheRowOnlyWhileBrowsing)
@@ -114,26 +92,6 @@ TEST(EventEntry, GenderAndAgeChangesWriteTheRowOnlyWhileBrowsing)
         EXPECT_EQ(ed.grid.cell(1, pcol::Gender), adding ? "Male" : "Female");
         EXPECT_EQ(ed.grid.cell(1, pcol::Age), adding ? "12" : "13");
     }
-}
-
-TEST(EventEntry, MovingToAnotherRowShowsItAndForgetsTheFoundRecords)
-{
-    EditorFixture ed;
-    ed.add({"1", "", "08:00", "Male", "12", "200 m", "2"});
-    ed.add({"2", "c", "08:30", "Female", "13", "High Jump", "7"});
-    ed.grid.setCurrent(1, 0);
-    ShowEventFields(ed.ctx());
-    ed.state.recordsFound = ed.fields.cmdPRekEnabled = true;
-    ed.fields.txtPRek[4] = "10.5";
-
-    beforeCellChange(ed.ctx());
-    EXPECT_EQ(ed.state.previousGender, "Male");
-    ed.grid.setCurrent(2, pcol::Gender);
-    afterCellChange(ed.ctx());
-    EXPECT_FALSE(ed.state.recordsFound || ed.fields.cmdPRekEnabled);
-    EXPECT_EQ(Texts({ed.fields.txtSub, ed.fields.txtPRek[4], ed.fields.events.itemText()}),
-              Texts({"c", "", "High Jump"}));
-    EXPECT_EQ(ed.state.currentAge, 13);
 }
 
 // Modify and Complete write the current row. A row shows its own level, day and

