@@ -95,21 +95,15 @@ TEST(RecordSetEditorTest, DeleteKeepsTheFirstSetAndSaveRemovesTheSetsWithTheirRe
     EXPECT_EQ(list.grid.cell(2, setcol::Verw), "3");
 
     list.grid.setCell(1, setcol::Naam, "Renamed"); // a good change that is not stored either
-    struct Case {
-        const char* reference;
-        Language lang;
-        const char* message;
-    };
-    for (const Case& c :
-         {Case{"2.5", Language::English,
-               "The record set \"Set 3\" has the reference \"2.5\", which is not a whole number from 0 up. "
-               "Nothing was saved."},
-          Case{"1", Language::English,
-               "The record set \"Set 3\" has the reference 1, which another set already has. Nothing was saved."}}) {
-        list.grid.setCell(2, setcol::Verw, c.reference);
-        RecordsResult result = list.save(c.lang);
+    for (auto [reference, message] : std::vector<std::pair<const char*, const char*>>{
+             {"2.5", "The record set \"Set 3\" has the reference \"2.5\", which is not a whole number from 0 up. "
+                     "Nothing was saved."},
+             {"1",
+              "The record set \"Set 3\" has the reference 1, which another set already has. Nothing was saved."}}) {
+        list.grid.setCell(2, setcol::Verw, reference);
+        RecordsResult result = list.save();
         EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(result.message, message);
         EXPECT_EQ(result.row, 2);
         EXPECT_EQ(suite.rows("SELECT Verw, Naam FROM Atld61 WHERE Verw < 4"), (Rows{"1|Set 1", "2|Set 2", "3|Set 3"}));
         EXPECT_EQ(suite.rows("SELECT COUNT(*) FROM Atld60"), Rows{"28"});
