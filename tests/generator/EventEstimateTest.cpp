@@ -52,7 +52,7 @@ TEST(Estimate, RaceHeatsAndMinutesByKindAndDistance)
     }
 }
 
-// A field event's minutes are read with the working list; here the round they make.
+// A field event's minutes are checked through the working list; here the rounds they make.
 TEST(Estimate, FieldEventRounds)
 {
     for (auto [longest, round] : std::vector<std::pair<double, double>>{{42, 30}, {45, 45}, {29, 15}, {0, 0}})
