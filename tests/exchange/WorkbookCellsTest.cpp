@@ -102,9 +102,7 @@ TEST(WorkbookCells, UnreadableCellsAndTimesOutsideADayAreNamedAndRefused)
         {"time-outside-day.ods", 7, scol::Time, {}, Kind::TimeOutsideDay, "D7", "1.5", ""},
         {"", 7, scol::Time, SheetCell::ofNumber(-0.1), Kind::TimeOutsideDay, "D7", "-0.1", ""},
         {"", 7, scol::Time, SheetCell::ofNumber(1), Kind::TimeOutsideDay, "D7", "1", ""},
-        {"", 7, scol::Time, na, Kind::UnreadableCell, "D7", "#N/A", ""},
         {"", 7, scol::Number, SheetCell::ofUnreadable("#DIV/0!"), Kind::UnreadableCell, "A7", "#DIV/0!", ""},
-        {"", 8, scol::Day, SheetCell::ofUnreadable("#REF!"), Kind::UnreadableCell, "P8", "#REF!", ""},
         // Accepted: a date and time, a time just before midnight, an error in the worked-out columns.
         {"", 7, scol::Time, SheetCell::ofDate(45356.5), Kind::Other, "", "", "12:00"},
         {"", 7, scol::Time, SheetCell::ofNumber(0.999), Kind::Other, "", "", "23:59"},

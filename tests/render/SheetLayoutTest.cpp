@@ -201,43 +201,6 @@ TEST(SheetLayout, ReckonedRowsPlanTheSheetsOfTheLaidOutRows)
     }
 }
 
-// A block longer than a sheet goes on over the next sheets, each part under the
-// block's first line and the continued mark; no line is lost or repeated otherwise.
-TEST(SheetLayout, RowTallerThanASheetContinuesUnderItsFirstLine)
-{
-    printing::Document doc;
-    doc.startDoc();
-    doc.paragraph("Meeting: Test");
-    printing::Table t;
-    t.columns = {{printing::Align::Left, 18}};
-    t.continuedMark = " (continued)";
-    std::string block = "Event 1";
-    for (int i = 1; i <= 150; ++i)
-        block += "\nName " + std::to_string(i);
-    t.rows = {{"Event 0\nName"}, {block}, {"Event 2\nName"}};
-    doc.addTable(t);
-    doc.endDoc();
-    auto laidOut = render::layoutDocument(doc);
-    const auto lines = laidOutLines(*laidOut);
-    std::map<int, std::vector<std::string>> sheets;
-    for (const Line& l : lines)
-        sheets[l.sheet].push_back(l.text);
-    int names = 0, withNames = 0, continued = 0;
-    for (const auto& [sheet, texts] : sheets) {
-        EXPECT_EQ(texts.front(), "Meeting: Test") << sheet;
-        int here = 0;
-        for (const std::string& text : texts)
-            here += text.starts_with("Name ") ? 1 : 0;
-        names += here;
-        withNames += here > 0 ? 1 : 0;
-        if (texts.size() > 1 && texts[1] == "Event 1 (continued)")
-            ++continued;
-    }
-    EXPECT_EQ(names, 150);
-    EXPECT_GE(withNames, 2);
-    EXPECT_EQ(continued, withNames - 1);
-}
-
 } // namespace
 
 namespace {
@@ -394,28 +357,5 @@ TEST(SheetLayout, LongEventNameMovesOnlyItsOwnHeadingsFields)
             EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
         }
         EXPECT_EQ(headings, 12);
-    }
-}
-
-// A table that asks for the page's width takes it, however little its text needs;
-// one that does not keeps the width it asked for while its text fits.
-TEST(SheetLayout, TableAskingForThePageWidthTakesIt)
-{
-    for (bool fill : {true, false}) {
-        printing::Document doc;
-        doc.startDoc();
-        printing::Table t;
-        t.columns = {{printing::Align::Left, 2}, {printing::Align::Left, 3}};
-        t.header = {"No", "Name"};
-        t.rows = {{"1", "Ann"}, {"2", "Ben"}};
-        t.fillPageWidth = fill;
-        doc.addTable(t);
-        doc.endDoc();
-        const QPageLayout page = render::pageLayoutFor(doc);
-        const render::SheetPlan plan = render::planSheets(doc, page);
-        double width = 0;
-        for (const auto& c : plan.doc.tables().at(0)->columns)
-            width += c.widthCm;
-        EXPECT_NEAR(width, fill ? page.paintRect(QPageLayout::Millimeter).width() / 10 : 5.0, 0.01) << fill;
     }
 }
