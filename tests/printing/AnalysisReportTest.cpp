@@ -45,7 +45,6 @@ TEST(AnalysisReportTest, TotalsThenFiftyRowsOnTheFirstPageAndSixtyOnLaterOnes)
         EXPECT_EQ(lastProgress, c.events);
         EXPECT_TRUE(doc.finished());
         EXPECT_EQ(doc.exportFile(), "/suite/Data/Analyze.odt");
-        EXPECT_EQ(doc.orientation(), Orientation::Portrait);
         EXPECT_EQ(doc.fontSize(), 10);
         const auto pages = doc.pages();
         ASSERT_EQ(pages.size(), c.rowsPerPage.size());

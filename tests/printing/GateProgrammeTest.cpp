@@ -137,7 +137,6 @@ TEST(GateProgrammeTest, EntrantsOfTheEventAndLevelFollowTheHeading)
         {GateNames::EntryOrder, NameStyle::FullName, "101", "Heat", "Dan Delta (TUK)   "},
         {GateNames::EntryOrder, NameStyle::FullName, "103", "Finaal",
          "Tukkies (TUK)   Pukke (PUK)   "}, // in team-number order
-        {GateNames::None, NameStyle::FullName, "101", "Finaal", ""},
     };
     for (const Case& c : cases) {
         test::PrintSuite suite;

@@ -58,14 +58,12 @@ TEST(RecordsReportTest, TickedColumnsGiveTheTableAndTheOrientation)
         options.setName = "Meeting";
         options.setSymbol = "M";
         options.documentFile = "/data/Rekords.odt";
-        options.fontSize = 10;
         EXPECT_NEAR(recordsReportWidth(options), c.width, 1e-9);
 
         Document doc;
         ASSERT_TRUE(PrintRecordsReport(doc, recordGrid(Language::English), options));
         EXPECT_EQ(doc.orientation(), c.orientation) << c.width;
         EXPECT_EQ(doc.exportFile(), "/data/Rekords.odt");
-        EXPECT_EQ(doc.fontSize(), 10);
         ASSERT_EQ(doc.tables().size(), 1u);
         const Table& t = *doc.tables()[0];
         EXPECT_EQ(t.header.size(), c.firstRow.size());
