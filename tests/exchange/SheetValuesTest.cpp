@@ -35,6 +35,7 @@ TEST(SheetValues, NumbersDatesAndDurationsReadAsTheFileWritesThem)
         {sheetvalue::dateSerial, "2024-03-32", no},
         {sheetvalue::dateSerial, "2024-03-05T24:00:00", no},
         {sheetvalue::dateSerial, "2024-03-05T10:60", no},
+        {sheetvalue::dateSerial, "2024-03-05T10:30-00", no},
         {sheetvalue::dateSerial, "2024-03-05T10:30:00+02:00", no},
         {sheetvalue::dateSerial, "5 March 2024", no},
         {sheetvalue::durationDays, "PT09H00M00S", 0.375},

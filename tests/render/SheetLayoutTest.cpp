@@ -328,3 +328,24 @@ TEST(SheetLayout, ShortCellsNeverWrapWhileThePageHasRoom)
         }
     }
 }
+
+// One event's name too long for its field moves only that heading's later fields:
+// every other heading keeps its fields on one line.
+TEST(SheetLayout, LongEventNameMovesOnlyItsOwnHeadingsFields)
+{
+    test::PrintSuite suite;
+    suite.addRows(12);
+    suite.addRow({.number = "13", .event = "Invitation Mixed Distance Medley Relay For Visiting Schools"});
+    PrintOptions options;
+    options.kind = printing::ProgrammeKind::FullGate;
+    options.fontSize = 16;
+    auto laidOut = render::layoutDocument(suite.print(options));
+    int headings = 0;
+    for (const Line& l : laidOutLines(*laidOut)) {
+        if (l.text.starts_with("Event ") && !l.text.starts_with("Event 13\t")) {
+            ++headings;
+            EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
+        }
+    }
+    EXPECT_EQ(headings, 12);
+}
