@@ -59,7 +59,6 @@ TEST(AnalysisReportTest, TotalsThenFiftyRowsOnTheFirstPageAndSixtyOnLaterOnes)
             EXPECT_EQ(t.rows.front().front(), std::to_string(next));
             next += static_cast<int>(t.rows.size());
             EXPECT_EQ(t.header, grid.rowCells(0)) << "the report's captions are the window's";
-            EXPECT_EQ(t.columns.size(), t.header.size());
             const auto pictures = test::blocksOf<Picture>(pages[p]);
             ASSERT_EQ(pictures.size(), 2u);
             EXPECT_EQ(pictures[0]->file, "/suite/Own.bmp");

@@ -21,7 +21,7 @@ PrintOptions gateOptions(GateNames names = GateNames::None)
     return o;
 }
 
-// Each event's cell: its heading, then the lines to write three, six or nine results on.
+// Each event's cell: its heading, then the lines to write three (or up to nine) results on.
 TEST(GateProgrammeTest, OneEighteenCentimetreColumnWithOneCellPerEventAndItsFillInLines)
 {
     const std::string row1 = "1 __________________\t2 __________________\t3 __________________\r\n";
@@ -31,8 +31,7 @@ TEST(GateProgrammeTest, OneEighteenCentimetreColumnWithOneCellPerEventAndItsFill
         int results;
         std::string area;
     };
-    for (const Case& c : {Case{3, kThreeBlanks}, Case{6, "\r\n" + row1 + "\r\n" + row2 + "   "},
-                          Case{9, "\r\n" + row1 + "\r\n" + row2 + "\r\n" + row3 + "   "}}) {
+    for (const Case& c : {Case{3, kThreeBlanks}, Case{9, "\r\n" + row1 + "\r\n" + row2 + "\r\n" + row3 + "   "}}) {
         test::PrintSuite suite;
         suite.addRow({.number = "7", .sub = "b", .time = " 10:30", .age = "14", .event = "100 m", .point = "A  "});
         suite.addRow(

@@ -409,11 +409,6 @@ TEST(Render, OdtFileCarriesTheLayoutOfThePrintedPages)
         EXPECT_EQ(std::string(page.attribute("style:print-orientation").value()), c.printOrientation);
         for (const char* side : {"fo:margin-top", "fo:margin-bottom", "fo:margin-left", "fo:margin-right"})
             EXPECT_NEAR(lengthCm(page.attribute(side)), c.marginCm, 0.01) << side;
-        // The text: half-inch tab stops.
-        const std::string defaults = "//style:default-style[@style:family='paragraph']/";
-        const auto tabs = styles.all(defaults + "style:paragraph-properties/@style:tab-stop-distance");
-        ASSERT_EQ(tabs.size(), 1u);
-        EXPECT_NEAR(lengthCm(tabs.first().attribute()), 1.27, 0.01);
 
         // The table: fixed columns, the header in the repeated rows, cells whole.
         const auto tables = content.all("//table:table");
