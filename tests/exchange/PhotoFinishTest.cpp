@@ -267,6 +267,7 @@ TEST(PhotoFinishTest, EventNumbersFollowTheStatedRule)
         {" 7 ", " c ", 1, 0, 300007},
         // refused: no number, out of range, a sub that is no letter, a day the offset cannot place
         {"0", "", 1, 0, 0},
+        {"10000", "", 1, 0, 0},
         {"2.5", "", 1, 0, 0},
         {"12", "1", 1, 0, 0},
         {"12", "\xC3\xA9", 1, 0, 0},

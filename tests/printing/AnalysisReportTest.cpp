@@ -39,10 +39,8 @@ TEST(AnalysisReportTest, TotalsThenFiftyRowsOnTheFirstPageAndSixtyOnLaterOnes)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.events);
         Document doc;
-        int lastProgress = 0;
         const GridModel grid = analysisGrid(c.events);
-        ASSERT_TRUE(PrintAnalysis(doc, grid, kLabels, options, [&](int row) { lastProgress = row; }));
-        EXPECT_EQ(lastProgress, c.events);
+        ASSERT_TRUE(PrintAnalysis(doc, grid, kLabels, options));
         EXPECT_TRUE(doc.finished());
         EXPECT_EQ(doc.exportFile(), "/suite/Data/Analyze.odt");
         EXPECT_EQ(doc.fontSize(), 10);
