@@ -69,7 +69,7 @@ TEST(SheetValues, DateFormatsAreToldFromTimeAndNumberFormats)
         {"yyyy-mm-dd", true}, {"D MMM", true},      {"[$-409]mmmm d, yyyy", true},
         {"hh:mm", false},     {"[h]:mm:ss", false}, {"General", false},
         {"\"day\" 0", false}, {"0\\d", false},      {"[Red]0.00", false},
-        {"_d0", false},       {"*d0", false},
+        {"_d0", false},       {"*d0", false},       {"\"unclosed", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(sheetvalue::isDateFormat(c.code), c.dated) << c.code;
