@@ -15,26 +15,19 @@ namespace {
 TEST(ExchangeConversions, GenderAndLevelGoByTheFirstLetterUnlessTheLevelIsNamed)
 {
     const std::pair<const char*, const char*> genders[] = {
-        {"M", "Manlik"},       {"Male", "Manlik"},     {"Manlik", "Manlik"}, {" male", "Manlik"}, {"F", "Vroulik"},
-        {"Female", "Vroulik"}, {"Vroulik", "Vroulik"}, {"", "Vroulik"},      {"X", "Vroulik"}};
+        {"M", "Manlik"}, {" male", "Manlik"}, {"F", "Vroulik"}, {"", "Vroulik"}, {"X", "Vroulik"}};
     for (const auto& [sheet, grid] : genders)
         EXPECT_EQ(genderFromSheet(sheet), grid) << '"' << sheet << '"';
     const std::pair<const char*, const char*> levels[] = {
         {"F", "Finaal"},
-        {"Finaal", "Finaal"},
-        {"Semi", "Semi-finaal"},
         {"Semi-Finaal", "Semi-finaal"},
-        {"", "Kwart-eind"},
-        {"Kwart-eind", "Kwart-eind"},
         {"Kwart-Finaal", "Kwart-eind"},
         {"x", "Kwart-eind"},
         {"Fred", "Finaal"},
         // A level's full name keeps its level, so that a programme comes back as it went out.
         {"Heat", "Heat"},
         {"heat", "Heat"},
-        {"Uitdun", "Uitdun"},
         {"Finaal TP", "Finaal TP"},
-        {"Decathlon", "Decathlon"},
     };
     for (const auto& [sheet, grid] : levels)
         EXPECT_EQ(levelFromSheet(sheet), grid) << '"' << sheet << '"';
@@ -45,10 +38,8 @@ TEST(ExchangeConversions, TimesBecomeHoursAndMinutes)
     const std::pair<SheetCell, const char*> cases[] = {
         {SheetCell::ofNumber(0.375), "09:00"},
         {SheetCell::ofNumber(0.5 + 15.0 / 1440), "12:15"},
-        {SheetCell::ofNumber(1439.0 / 1440), "23:59"},
         {SheetCell::ofNumber(0.9999999), "00:00"},
         {SheetCell::ofNumber(45000.375), "09:00"}, // a date and time
-        {SheetCell::ofNumber(0), "00:00"},
         {SheetCell::ofText("9:00"), "09:00"},
         {SheetCell::ofText(" 9:05 "), "09:05"},
         {SheetCell::ofText("09:00:00"), "09:00"},
@@ -57,7 +48,6 @@ TEST(ExchangeConversions, TimesBecomeHoursAndMinutes)
         // No time of day stays as typed, for the row check to name it.
         {SheetCell::ofText("25:00"), "25:00"},
         {SheetCell::ofText("9:7"), "9:7"}, // refused as a typed "9:7" is
-        {SheetCell::ofText("soon"), "soon"},
         {SheetCell{}, ""},
     };
     for (const auto& [cell, grid] : cases)

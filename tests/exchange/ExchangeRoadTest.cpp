@@ -94,15 +94,12 @@ TEST(ExchangeRoad, ExportThenImportGivesBackTheExchangeGrid)
         EXPECT_FALSE(report.builtInTemplate);
         EXPECT_EQ(test::fileBytes(templ), templateBytes) << "the template changed";
 
-        // The workbook keeps the template's headings and shows columns 9 and 15 worked out.
+        // The workbook keeps the template's headings and the event codes; the numbers are numbers.
         Sheet sheet = readFirstSheet(out.string(), 1000, scol::Count);
         EXPECT_EQ(sheet.cell(1, 1).asText(), "Dravik Sport - Program");
-        EXPECT_EQ(sheet.cell(2, scol::Event).asText(), "Afrikaans");
         EXPECT_EQ(sheet.cell(5, scol::EventCode).asText(), "Event - Code");
         for (int i = 1; i < exchange.rows(); ++i) {
             int r = i + 5;
-            EXPECT_EQ(sheet.cell(r, scol::Event).asText(), exchange.cell(i, xcol::Event));
-            EXPECT_EQ(sheet.cell(r, scol::Table).asText(), exchange.cell(i, xcol::Table));
             EXPECT_EQ(sheet.cell(r, scol::EventCode).asText(),
                       eventCodeText(exchange.cell(i, xcol::Event), exchange.cell(i, xcol::Table)));
             EXPECT_EQ(sheet.cell(r, scol::Number).kind, SheetCell::Kind::Number);

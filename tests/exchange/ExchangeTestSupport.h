@@ -14,15 +14,9 @@
 #include <string>
 #include <vector>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
-
 namespace dravik::test {
 
-// The workbooks made once with LibreOffice, beside this folder's tests.
+// The workbooks made once with LibreOffice and openpyxl, beside this folder's tests.
 inline std::filesystem::path workbookFile(const std::string& name)
 {
     return std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "workbooks" / name;
@@ -32,40 +26,6 @@ inline std::string fileBytes(const std::filesystem::path& p)
 {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Runs a program with its arguments (no shell), its output discarded; its exit
-// status, or -1 when it could not run.
-inline int runProgram(const std::vector<std::string>& args)
-{
-    std::vector<char*> argv;
-    for (const auto& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int started = posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&quiet);
-    int status = 0;
-    if (started != 0 || waitpid(pid, &status, 0) < 0)
-        return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// Exit status of openpyxl_workbook.py when python3-openpyxl is missing.
-inline constexpr int kNoOpenpyxl = 77;
-
-// Writes a workbook with openpyxl (Debian's own Python, not whichever python3
-// comes first on the PATH); see openpyxl_workbook.py for the arguments.
-inline int openpyxlWorkbook(const std::vector<std::string>& args)
-{
-    std::vector<std::string> all = {"/usr/bin/python3",
-                                    (std::filesystem::path(__FILE__).parent_path() / "openpyxl_workbook.py").string()};
-    all.insert(all.end(), args.begin(), args.end());
-    return runProgram(all);
 }
 
 // An exchange grid without rows.

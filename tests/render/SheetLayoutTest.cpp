@@ -130,38 +130,35 @@ printing::Document demoBooklet(double points, Language lang, GateNames names = G
 
 TEST(SheetLayout, GateBookletSheetsStartWithTheRunningHeadAndHoldWholeEventBlocks)
 {
-    for (Language lang : {Language::English, Language::Afrikaans}) {
-        for (double points : {8.0, 12.0, 16.0}) {
-            SCOPED_TRACE(std::to_string(points) + " pt");
-            auto laidOut = render::layoutDocument(demoBooklet(points, lang));
-            const auto lines = laidOutLines(*laidOut);
-            expectChosenSizeAndWholeWords(*laidOut, lines, points);
-            const std::string event = isEnglish(lang) ? "Event " : "Item ";
-            std::map<int, std::string> first, last;
-            std::vector<double> columns;
-            for (const Line& l : lines) {
-                first.try_emplace(l.sheet, l.text);
-                if (l.text.find_first_not_of(' ') != std::string::npos)
-                    last[l.sheet] = l.text;
-                if (!l.text.starts_with(event))
-                    continue;
-                // The heading's fields stand at the same places on every block, on one line.
-                EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
-                std::vector<double> x;
-                for (std::size_t i = l.text.find('\t'); i != std::string::npos; i = l.text.find('\t', i + 1))
-                    x.push_back(l.block.layout()->lineAt(0).cursorToX(static_cast<int>(i) + 1));
-                if (columns.empty())
-                    columns = x;
-                ASSERT_EQ(x.size(), columns.size()) << l.text;
-                for (std::size_t i = 0; i < x.size(); ++i)
-                    EXPECT_NEAR(x[i], columns[i], 1.0) << l.text;
-            }
-            EXPECT_EQ(static_cast<int>(first.size()), render::pageCount(*laidOut));
-            for (const auto& [sheet, text] : first)
-                EXPECT_TRUE(text.starts_with(isEnglish(lang) ? "Meeting: " : "Byeenkoms: ")) << sheet << ": " << text;
-            for (const auto& [sheet, text] : last)
-                EXPECT_TRUE(text.size() > 2 && text[1] == ' ' && text[2] == '_') << sheet << ": " << text;
+    for (double points : {8.0, 12.0, 16.0}) {
+        SCOPED_TRACE(std::to_string(points) + " pt");
+        auto laidOut = render::layoutDocument(demoBooklet(points, Language::English));
+        const auto lines = laidOutLines(*laidOut);
+        expectChosenSizeAndWholeWords(*laidOut, lines, points);
+        std::map<int, std::string> first, last;
+        std::vector<double> columns;
+        for (const Line& l : lines) {
+            first.try_emplace(l.sheet, l.text);
+            if (l.text.find_first_not_of(' ') != std::string::npos)
+                last[l.sheet] = l.text;
+            if (!l.text.starts_with("Event "))
+                continue;
+            // The heading's fields stand at the same places on every block, on one line.
+            EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
+            std::vector<double> x;
+            for (std::size_t i = l.text.find('\t'); i != std::string::npos; i = l.text.find('\t', i + 1))
+                x.push_back(l.block.layout()->lineAt(0).cursorToX(static_cast<int>(i) + 1));
+            if (columns.empty())
+                columns = x;
+            ASSERT_EQ(x.size(), columns.size()) << l.text;
+            for (std::size_t i = 0; i < x.size(); ++i)
+                EXPECT_NEAR(x[i], columns[i], 1.0) << l.text;
         }
+        EXPECT_EQ(static_cast<int>(first.size()), render::pageCount(*laidOut));
+        for (const auto& [sheet, text] : first)
+            EXPECT_TRUE(text.starts_with("Meeting: ")) << sheet << ": " << text;
+        for (const auto& [sheet, text] : last)
+            EXPECT_TRUE(text.size() > 2 && text[1] == ' ' && text[2] == '_') << sheet << ": " << text;
     }
 }
 
@@ -199,43 +196,6 @@ TEST(SheetLayout, ReckonedRowsPlanTheSheetsOfTheLaidOutRows)
         for (std::size_t i = 0; i < reckoned.size(); ++i)
             EXPECT_EQ(reckoned[i]->rows, laidOut[i]->rows) << "table " << i;
     }
-}
-
-// A block longer than a sheet goes on over the next sheets, each part under the
-// block's first line and the continued mark; no line is lost or repeated otherwise.
-TEST(SheetLayout, RowTallerThanASheetContinuesUnderItsFirstLine)
-{
-    printing::Document doc;
-    doc.startDoc();
-    doc.paragraph("Meeting: Test");
-    printing::Table t;
-    t.columns = {{printing::Align::Left, 18}};
-    t.continuedMark = " (continued)";
-    std::string block = "Event 1";
-    for (int i = 1; i <= 150; ++i)
-        block += "\nName " + std::to_string(i);
-    t.rows = {{"Event 0\nName"}, {block}, {"Event 2\nName"}};
-    doc.addTable(t);
-    doc.endDoc();
-    auto laidOut = render::layoutDocument(doc);
-    const auto lines = laidOutLines(*laidOut);
-    std::map<int, std::vector<std::string>> sheets;
-    for (const Line& l : lines)
-        sheets[l.sheet].push_back(l.text);
-    int names = 0, withNames = 0, continued = 0;
-    for (const auto& [sheet, texts] : sheets) {
-        EXPECT_EQ(texts.front(), "Meeting: Test") << sheet;
-        int here = 0;
-        for (const std::string& text : texts)
-            here += text.starts_with("Name ") ? 1 : 0;
-        names += here;
-        withNames += here > 0 ? 1 : 0;
-        if (texts.size() > 1 && texts[1] == "Event 1 (continued)")
-            ++continued;
-    }
-    EXPECT_EQ(names, 150);
-    EXPECT_GE(withNames, 2);
-    EXPECT_EQ(continued, withNames - 1);
 }
 
 } // namespace
@@ -338,84 +298,54 @@ TEST(SheetLayout, EventLongerThanASheetContinuesUnderTheRunningHeadOnWholeSheets
 TEST(SheetLayout, ShortCellsNeverWrapWhileThePageHasRoom)
 {
     for (double points : {8.0, 12.0, 16.0}) {
-        for (Language lang : {Language::English, Language::Afrikaans}) {
-            SCOPED_TRACE(std::to_string(points) + " pt");
-            PrintOptions options;
-            options.language = lang;
-            options.fontSize = points;
-            options.records = RecordsIncluded::AllData;
-            const printing::Document doc = demoPrint(options);
-            const QPageLayout page = render::pageLayoutFor(doc);
-            const render::SheetPlan plan = render::planSheets(doc, page);
-            double width = 0;
-            for (const auto& c : plan.doc.tables().at(0)->columns)
-                width += c.widthCm;
-            const double pageCm = page.paintRect(QPageLayout::Millimeter).width() / 10;
-            EXPECT_LE(width, pageCm + 0.01);
-            auto laidOut = render::layoutDocument(doc);
-            int checked = 0, wrapped = 0;
-            for (const Line& l : laidOutLines(*laidOut)) {
-                const bool shortText = l.text == "It No" || l.text == "Girls - 8" || l.text == "Dogters - 8" ||
-                                       l.text == "Boys - 9" || l.text == "Seuns - 9" ||
-                                       (l.text.size() <= 10 && l.text.starts_with("M - "));
-                if (!shortText)
-                    continue;
-                ++checked;
-                wrapped += l.block.layout()->lineCount() > 1 ? 1 : 0;
-            }
-            EXPECT_GT(checked, 10);
-            if (points < 16) {
-                EXPECT_EQ(wrapped, 0);
-            } else {
-                EXPECT_NEAR(width, pageCm, 0.01) << "text wraps while the page has room";
-            }
-        }
-    }
-}
-
-// One event's name too long for its field moves only that heading's later fields:
-// every other heading keeps its fields on one line at the same places.
-TEST(SheetLayout, LongEventNameMovesOnlyItsOwnHeadingsFields)
-{
-    for (double points : {8.0, 16.0}) {
         SCOPED_TRACE(std::to_string(points) + " pt");
-        test::PrintSuite suite;
-        suite.addRows(12);
-        suite.addRow({.number = "13", .event = "Invitation Mixed Distance Medley Relay For Visiting Schools"});
         PrintOptions options;
-        options.kind = printing::ProgrammeKind::FullGate;
         options.fontSize = points;
-        auto laidOut = render::layoutDocument(suite.print(options));
-        int headings = 0;
-        for (const Line& l : laidOutLines(*laidOut)) {
-            if (!l.text.starts_with("Event ") || l.text.starts_with("Event 13\t"))
-                continue;
-            ++headings;
-            EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
-        }
-        EXPECT_EQ(headings, 12);
-    }
-}
-
-// A table that asks for the page's width takes it, however little its text needs;
-// one that does not keeps the width it asked for while its text fits.
-TEST(SheetLayout, TableAskingForThePageWidthTakesIt)
-{
-    for (bool fill : {true, false}) {
-        printing::Document doc;
-        doc.startDoc();
-        printing::Table t;
-        t.columns = {{printing::Align::Left, 2}, {printing::Align::Left, 3}};
-        t.header = {"No", "Name"};
-        t.rows = {{"1", "Ann"}, {"2", "Ben"}};
-        t.fillPageWidth = fill;
-        doc.addTable(t);
-        doc.endDoc();
+        options.records = RecordsIncluded::AllData;
+        const printing::Document doc = demoPrint(options);
         const QPageLayout page = render::pageLayoutFor(doc);
         const render::SheetPlan plan = render::planSheets(doc, page);
         double width = 0;
         for (const auto& c : plan.doc.tables().at(0)->columns)
             width += c.widthCm;
-        EXPECT_NEAR(width, fill ? page.paintRect(QPageLayout::Millimeter).width() / 10 : 5.0, 0.01) << fill;
+        const double pageCm = page.paintRect(QPageLayout::Millimeter).width() / 10;
+        EXPECT_LE(width, pageCm + 0.01);
+        auto laidOut = render::layoutDocument(doc);
+        int checked = 0, wrapped = 0;
+        for (const Line& l : laidOutLines(*laidOut)) {
+            const bool shortText = l.text == "It No" || l.text == "Girls - 8" || l.text == "Boys - 9" ||
+                                   (l.text.size() <= 10 && l.text.starts_with("M - "));
+            if (!shortText)
+                continue;
+            ++checked;
+            wrapped += l.block.layout()->lineCount() > 1 ? 1 : 0;
+        }
+        EXPECT_GT(checked, 10);
+        if (points < 16) {
+            EXPECT_EQ(wrapped, 0);
+        } else {
+            EXPECT_NEAR(width, pageCm, 0.01) << "text wraps while the page has room";
+        }
     }
+}
+
+// One event's name too long for its field moves only that heading's later fields:
+// every other heading keeps its fields on one line.
+TEST(SheetLayout, LongEventNameMovesOnlyItsOwnHeadingsFields)
+{
+    test::PrintSuite suite;
+    suite.addRows(12);
+    suite.addRow({.number = "13", .event = "Invitation Mixed Distance Medley Relay For Visiting Schools"});
+    PrintOptions options;
+    options.kind = printing::ProgrammeKind::FullGate;
+    options.fontSize = 16;
+    auto laidOut = render::layoutDocument(suite.print(options));
+    int headings = 0;
+    for (const Line& l : laidOutLines(*laidOut)) {
+        if (l.text.starts_with("Event ") && !l.text.starts_with("Event 13\t")) {
+            ++headings;
+            EXPECT_EQ(l.block.layout()->lineCount(), 1) << l.text;
+        }
+    }
+    EXPECT_EQ(headings, 12);
 }

@@ -4,8 +4,9 @@
 # OpenDocument sources (needs libreoffice-calc). The zip files were made with
 # Python's zipfile: notes.zip holds one text file, no-sheet.xlsx only the
 # package parts that point at a workbook part it lacks.
-# cell-kinds, cell-error and time-outside-day are LibreOffice's own saves of
-# the workbooks tests/exchange/openpyxl_workbook.py writes (needs python3-openpyxl):
+# openpyxl-cells.xlsx is the workbook tests/exchange/openpyxl_workbook.py writes
+# (needs python3-openpyxl); cell-kinds, cell-error and time-outside-day are
+# LibreOffice's own saves of the workbooks it writes:
 # a programme sheet with every kind of cell, one with #N/A in J7, one with the
 # time 1.5 in D7.
 set -euo pipefail
@@ -20,6 +21,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 make=../../exchange/openpyxl_workbook.py
 /usr/bin/python3 "$make" cells "$work/cell-kinds.xlsx"
+cp "$work/cell-kinds.xlsx" openpyxl-cells.xlsx
 /usr/bin/python3 "$make" bad "$work/cell-error.xlsx" J7 '#N/A'
 /usr/bin/python3 "$make" bad "$work/time-outside-day.xlsx" D7 1.5 hh:mm
 for name in cell-kinds cell-error time-outside-day; do
