@@ -148,8 +148,8 @@ struct WebSuite : test::PrintSuite {
         addRecord({1, def::Relay, "0.01"});
         addRow({.number = "1", .definition = "101"});
         addRow({.number = "2", .sub = "Z", .time = "09:00", .event = "4x100 m", .definition = "103"});
-        addRow({.number = "3", .event = "Long Jump", .point = "B", .definition = "107", .day = "2"});
-        addRow({.number = "3", .event = "Shot", .definition = "108", .day = "2"});
+        addRow({.number = "3", .sub = "a", .event = "Long Jump", .point = "B", .definition = "107", .day = "2"});
+        addRow({.number = "3", .sub = "a", .event = "Shot", .definition = "108", .day = "2"});
     }
 
     WebSite site(PrintOptions options, const WebRecordSet* set = nullptr)
@@ -177,7 +177,10 @@ TEST(WebPageTest, EventsStartListsAndRecordsFoundInThePage)
     std::vector<std::string> ids;
     for (const ShownEvent& e : events)
         ids.push_back(e.id);
-    EXPECT_EQ(ids, (std::vector<std::string>{"d1-1", "d1-2Z", "d1-3", "d1-3-2"}));
+    EXPECT_EQ(ids, (std::vector<std::string>{"d1-1", "d1-2Z", "d1-3a", "d1-3a-2"}));
+    const std::string symbols = html.substr(html.find("<div class=\"symbols\">"));
+    EXPECT_EQ(elements(symbols.substr(0, symbols.find("</div>")), "<li", "</li>"),
+              std::vector<std::string>{"S - School"});
 
     EXPECT_EQ(events[0].cells, (std::vector<std::string>{"1", "08:00", "Boys - 12", "100 m", "", "Finaal"}));
     EXPECT_EQ(events[0].records, std::vector<std::string>{"S - 10.50"});
@@ -252,7 +255,7 @@ TEST(WebPageTest, DayPagesRecordsPageAndHostileTexts)
                 const std::string& day = site.files[d].content;
                 headings.push_back(elements(day, "<h1", "</h1>").at(0));
                 EXPECT_EQ(eventsOf(day).size(), 2u);
-                EXPECT_EQ(eventsOf(day)[0].id, "d" + std::to_string(d) + (d == 1 ? "-1" : "-3"));
+                EXPECT_EQ(eventsOf(day)[0].id, "d" + std::to_string(d) + (d == 1 ? "-1" : "-3a"));
                 // The day bar marks the day shown and leads to every other.
                 EXPECT_EQ(elements(day, "<a href=\"" + c.pages[d] + "\" class=\"on\"", "</a>").size(), 1u);
             }
@@ -322,14 +325,14 @@ TEST(WebPageTest, AthletesAndTeamsLinkToTheirRaces)
     EXPECT_EQ(listed, (std::vector<std::vector<std::string>>{
                           {"Van1, Name1 \u00B7 Team: Pretoria Boys (PBH) \u00B7 ID: 1001",
                            "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 2|Lane 4|day1.html#d1-1",
-                           "Sun 15 Mar|08:00|3 Long Jump, Boys - 12, Finaal||Order 1|day2.html#d2-3"},
+                           "Sun 15 Mar|08:00|3a Long Jump, Boys - 12, Finaal||Order 1|day2.html#d2-3a"},
                           {"Van2, Name2 \u00B7 Team: Pretoria Boys (PBH) \u00B7 ID: 1002",
                            "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 1|Lane 5|day1.html#d1-1"},
                           {"Van3, Name3 \u00B7 Team: <script>alert(1)</script> (A & B \"quoted\") \u00B7 ID: 2003",
                            "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 2|Lane 3|day1.html#d1-1"},
                           {"Van4, Name4 \u00B7 Team: <script>alert(1)</script> (A & B \"quoted\") \u00B7 ID: 2004",
                            "Sat 14 Mar|08:00|1 100 m, Boys - 12, Finaal|Heat 1|Lane 2|day1.html#d1-1",
-                           "Sun 15 Mar|08:00|3 Long Jump, Boys - 12, Finaal|||day2.html#d2-3"}}));
+                           "Sun 15 Mar|08:00|3a Long Jump, Boys - 12, Finaal|||day2.html#d2-3a"}}));
     EXPECT_EQ(elements(athletes, "<h2 id=", "</h2>"), (std::vector<std::string>{"V", "Z"}));
     EXPECT_TRUE(test::contains(athletes, "<a href=\"team-2.html\">"));
 
