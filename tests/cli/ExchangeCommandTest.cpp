@@ -105,8 +105,6 @@ TEST_F(ExchangeCommands, BadCellsOfAWorkbookStoreNothing)
         const char* told;
     } cases[] = {
         {xcol::Time, "ab:cd", "\"ab:cd\""},
-        {xcol::Number, "-7", "\"-7\""},
-        {xcol::Place, "LONGPLACE", "Where"},
         {xcol::Record, "fast", "\"fast\""},
     };
     for (const auto& c : cases) {
@@ -153,14 +151,10 @@ TEST_F(ExchangeCommands, AnImportThatEmptiesTheProgrammeNeedsForce)
 TEST_F(ExchangeCommands, AnUnreadableCellIsNamedInTheChosenLanguage)
 {
     const fs::path workbook = fs::path(__FILE__).parent_path().parent_path() / "data" / "workbooks" / "cell-error.xlsx";
-    for (Language lang : {Language::English, Language::Afrikaans}) {
-        std::ostringstream out;
-        EXPECT_THAT(
-            [&] { cli::runImportCommand(dir.path().string(), workbook.string(), "", lang, out); },
-            ThrowsMessage<std::exception>(HasSubstr(isEnglish(lang) ? "sheet \"Program\", cell J7 holds \"#N/A\""
-                                                                    : "blad \"Program\", sel J7 hou \"#N/A\"")));
-        expectUnchanged();
-    }
+    std::ostringstream out;
+    EXPECT_THAT([&] { cli::runImportCommand(dir.path().string(), workbook.string(), "", Language::Afrikaans, out); },
+                ThrowsMessage<std::exception>(HasSubstr("blad \"Program\", sel J7 hou \"#N/A\"")));
+    expectUnchanged();
 }
 
 } // namespace

@@ -24,10 +24,6 @@ TEST(LynxCommand, WritesOneDayOfTheDemoMeeting)
     EXPECT_TRUE(fs::is_empty(camera));
     EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 4}, Language::English, all),
                  std::invalid_argument);
-    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 0, 50000}, Language::English, all),
-                 std::invalid_argument);
-    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 0, 1000, "latin1"}, Language::English, all),
-                 std::invalid_argument);
 
     std::ostringstream out;
     EXPECT_EQ(cli::runLynxCommand(dir.path().string(), {camera.string(), 2}, Language::Afrikaans, out), 0);
@@ -58,7 +54,6 @@ TEST(PublishCommand, WritesTheFolderOrSaysWhatIsWrong)
     }; // message "": the folder is written
     const Case cases[] = {
         {{to, "values", "1", 0}, ""},
-        {{to, "values", "1", 1}, ""},
         {{blocked, "none", "", 0}, blocked},
         {{to, "none", "", 4}, "--day 4 is not a day of the meeting"},
         {{to, "some", "", 0}, "Unknown --records \"some\""},
