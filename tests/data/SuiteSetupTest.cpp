@@ -79,7 +79,6 @@ TEST(SuiteSetupTest, EmptySuiteOpensWithItsOptionsProgramsAndFolders)
     for (RecordSet* empty :
          {&store->atld20(), &store->atld30(), &store->atld37(), &store->atld28(), &store->atld40(), &store->atld60()})
         EXPECT_EQ(empty->recordCount(), 0) << empty->table();
-    EXPECT_GT(store->atld10().recordCount(), 0) << "the standard events come with every suite";
 }
 
 // Every age class of both genders has a sprint and the long jump, each definition
