@@ -82,13 +82,14 @@ TEST(SuiteSetupTest, EmptySuiteOpensWithItsOptionsProgramsAndFolders)
 }
 
 // Every age class of both genders has a sprint and the long jump, each definition
-// its own number and a catalogue entry.
+// its own number, event and catalogue entry.
 TEST(StandardEventsTest, EveryAgeClassHasItsEventsAndEveryEventItsName)
 {
     AttachedSuite s(false);
     EXPECT_EQ(s.rows("SELECT count(DISTINCT SM || Oud) FROM std.Atld10"), std::vector<std::string>{"44"});
     s.expectNoRows({
         "SELECT Nommer FROM std.Atld10 GROUP BY Nommer HAVING count(*) > 1",
+        "SELECT besk, SM, Oud FROM std.Atld10 GROUP BY besk, SM, Oud HAVING count(*) > 1",
         "SELECT Nommer FROM std.Atld10 WHERE besk NOT IN (SELECT Nom FROM std.Atld11)",
         "SELECT SM, Oud FROM std.Atld10 GROUP BY SM, Oud "
         "HAVING max(Tipe = 1) = 0 OR max(besk = (SELECT Nom FROM std.Atld11 WHERE Bske = 'Long Jump')) = 0",
@@ -118,9 +119,16 @@ TEST(DemoMeetingTest, IsTheSameMeetingEveryTimeAndItsTablesAgree)
         // An event with entries missing from the programme, or one in it without entries.
         "SELECT Tnom FROM Atld37 UNION SELECT Tnom FROM Atld28 EXCEPT SELECT Tabverw FROM Atld40",
         "SELECT Tabverw FROM Atld40 EXCEPT SELECT Tnom FROM Atld37 EXCEPT SELECT Tnom FROM Atld28",
+        // A programme row of heats whose entries are not drawn in heats.
+        "SELECT Tabverw FROM Atld40 WHERE UFvlak <> 0 AND UFvlak NOT IN "
+        "(SELECT Uvlak FROM Atld37 WHERE Tnom = Tabverw UNION SELECT Uvlak FROM Atld28 WHERE Tnom = Tabverw)",
         // A programme row timed before the row ahead of it on its day.
         "SELECT b.Draws, b.Nommer FROM Atld40 a JOIN Atld40 b ON b.rowid = a.rowid + 1 AND b.Draws = a.Draws "
         "WHERE b.Tyd < a.Tyd",
+        // An event "a" without its "b": the other gender of its age in the same event.
+        "SELECT a.Tabverw FROM Atld40 a JOIN std.Atld10 x ON x.Nommer = a.Tabverw WHERE a.Sub = 'a' AND NOT EXISTS "
+        "(SELECT 1 FROM Atld40 b JOIN std.Atld10 y ON y.Nommer = b.Tabverw WHERE b.Sub = 'b' AND b.Draws = a.Draws "
+        "AND y.besk = x.besk AND y.Oud = x.Oud AND y.SM <> x.SM)",
         // A record of a set not in use, or of an event not in the programme.
         "SELECT r.Verw, r.Tnom FROM Atld60 r LEFT JOIN Atld61 v ON v.Verw = r.Verw "
         "WHERE v.Aktief IS NOT 1 OR r.Tnom NOT IN (SELECT Tabverw FROM Atld40)",
