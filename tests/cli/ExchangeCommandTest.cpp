@@ -52,8 +52,8 @@ TEST_F(ExchangeCommands, ExportThenImportStoresTheSameProgrammeAndRecords)
     std::ostringstream in;
     EXPECT_EQ(cli::runImportCommand(dir.path().string(), written.string(), "1", Language::Afrikaans, in), 0);
     // --lang af answers in Afrikaans.
-    for (const std::string& said : {"Het " + events + " rye uit", "Het " + events + " programrye in Atld40 gestoor",
-                                    std::string("rekords in stel 1 geskryf")})
+    for (const std::string& said :
+         {"Het " + events + " programrye in Atld40 gestoor", std::string("rekords in stel 1 geskryf")})
         EXPECT_THAT(in.str(), HasSubstr(said));
     expectUnchanged();
 }

@@ -16,7 +16,6 @@ TEST(ProgrammeCommandTest, PrintsTheGridAsTheWindowLoadsIt)
     auto rows = test::lines(out.str());
     ASSERT_EQ(rows.size(), dir.rows("SELECT * FROM Atld40").size() + 1);
     EXPECT_EQ(rows[0].rfind("No\tSub\tTyd\tGeslag\tOud\tItem\tVlak\tWaar\tRekord", 0), 0u) << rows[0];
-    EXPECT_NE(out.str().find("Vroulik"), std::string::npos);
 }
 
 // dravik records lists the sets, and prints one set's records as Display shows

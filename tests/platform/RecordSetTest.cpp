@@ -73,7 +73,6 @@ TEST_F(RecordSetTest, AddedRowsAppearAtTheEndUntilRequery)
     EXPECT_EQ(rs.recordCount(), 5);
     rs.moveLast();
     EXPECT_EQ(rs.field("Naam").text(), "new");
-    EXPECT_EQ(rs.field("Sub").isNull(), true);
     rs.requery();
     EXPECT_EQ(rs.field("Naam").text(), "new") << "after requery the row takes its ordered place";
 }

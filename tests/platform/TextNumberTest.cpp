@@ -14,9 +14,8 @@ TEST(TextNumberTest, LeadingNumberOfText)
         bool numeric;
     };
     const Case cases[] = {
-        {"", 0, false},   {"abc", 0, false},    {"12", 12, true},     {" 12 ", 12, true},
-        {"5a", 5, false}, {"100m", 100, false}, {"-3.5", -3.5, true}, {"2.5e1", 25, true},
-        {"1e", 1, false}, {".5", 0.5, true},    {"+", 0, false},      {"08:30", 8, false},
+        {"", 0, false},      {" 12 ", 12, true}, {"100m", 100, false}, {"-3.5", -3.5, true},
+        {"2.5e1", 25, true}, {"1e", 1, false},   {"+", 0, false},      {"08:30", 8, false},
     };
     for (const auto& c : cases) {
         EXPECT_DOUBLE_EQ(textToNumber(c.text), c.value) << c.text;
