@@ -43,13 +43,4 @@ inline std::vector<std::string> fields(const std::string& line)
     return out;
 }
 
-inline std::string firstBytes(const std::filesystem::path& file, std::size_t n)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::string s(n, '\0');
-    in.read(s.data(), static_cast<std::streamsize>(n));
-    s.resize(static_cast<std::size_t>(in.gcount()));
-    return s;
-}
-
 } // namespace dravik::test

@@ -22,12 +22,6 @@ TEST(LynxCommand, WritesOneDayOfTheDemoMeeting)
     EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 0}, Language::English, all),
                  std::runtime_error);
     EXPECT_TRUE(fs::is_empty(camera));
-    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 4}, Language::English, all),
-                 std::invalid_argument);
-    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 0, 50000}, Language::English, all),
-                 std::invalid_argument);
-    EXPECT_THROW(cli::runLynxCommand(dir.path().string(), {camera.string(), 0, 1000, "latin1"}, Language::English, all),
-                 std::invalid_argument);
 
     std::ostringstream out;
     EXPECT_EQ(cli::runLynxCommand(dir.path().string(), {camera.string(), 2}, Language::Afrikaans, out), 0);
@@ -51,33 +45,24 @@ TEST(PublishCommand, WritesTheFolderOrSaysWhatIsWrong)
 {
     test::DemoSuite dir;
     const fs::path web = dir.path() / "web";
-    const std::string to = web.string(), blocked = (dir.path() / "Dsd00.mdb" / "web").string();
-    struct Case {
-        cli::PublishCommandOptions options;
-        std::string message;
-    }; // message "": the folder is written
-    const Case cases[] = {
-        {{to, "values", "1", 0}, ""},
-        {{to, "values", "1", 1}, ""},
-        {{blocked, "none", "", 0}, blocked},
-        {{to, "none", "", 4}, "--day 4 is not a day of the meeting"},
-        {{to, "some", "", 0}, "Unknown --records \"some\""},
-        {{to, "none", "99", 0}, "There is no record set 99"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
-        std::ostringstream out;
-        if (!c.message.empty()) {
-            EXPECT_THAT([&] { cli::runPublishCommand(dir.folder(), c.options, out); },
-                        test::ThrowsMessage<std::exception>(test::HasSubstr(c.message)));
-            continue;
-        }
-        EXPECT_EQ(cli::runPublishCommand(dir.folder(), c.options, out), 0);
-        const auto said = test::lines(out.str());
-        ASSERT_EQ(said.size(), 2u) << out.str();
-        EXPECT_EQ(said[0].rfind("Wrote " + (web / "index.html").string() + " (", 0), 0u) << said[0];
-        EXPECT_TRUE(fs::file_size(web / "records.html") > 0);
-    }
+    std::ostringstream out;
+    EXPECT_EQ(cli::runPublishCommand(dir.folder(), {web.string(), "values", "1", 0}, out), 0);
+    const auto said = test::lines(out.str());
+    ASSERT_EQ(said.size(), 2u) << out.str();
+    EXPECT_EQ(said[0].rfind("Wrote " + (web / "index.html").string() + " (", 0), 0u) << said[0];
+    EXPECT_TRUE(fs::file_size(web / "records.html") > 0);
+
+    const std::string blocked = (dir.path() / "Dsd00.mdb" / "web").string();
+    EXPECT_THAT(
+        [&] {
+            cli::runPublishCommand(dir.folder(), {blocked, "none", "", 0}, out);
+        },
+        test::ThrowsMessage<std::exception>(test::HasSubstr(blocked)));
+    EXPECT_THAT(
+        [&] {
+            cli::runPublishCommand(dir.folder(), {web.string(), "none", "99", 0}, out);
+        },
+        test::ThrowsMessage<std::exception>(test::HasSubstr("There is no record set 99")));
 }
 
 } // namespace
@@ -100,16 +85,12 @@ TEST(PublishOnSave, EverySaveRepublishesAndAFailureLeavesTheSave)
         {"", false, "No web folder is set", false},
         {web.string(), false, "Published the web site into " + web.string(), true},
         {blocker.string(), false, "Saved, but the web site was not published into " + blocker.string(), false},
-        {"", true, "No web folder is set", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.says);
         fs::remove_all(web);
         std::ostringstream set;
         EXPECT_EQ(cli::runWebFolderCommand(dir.folder(), c.folder, c.off, set), 0);
-        EXPECT_THAT(set.str(),
-                    test::HasSubstr(c.folder.empty() ? "No web folder is set"
-                                                     : "Every Save publishes the web site into " + c.folder));
 
         std::ostringstream out;
         EXPECT_EQ(cli::runGenerateCommand(dir.folder(), "08:00", true, out), 0);
@@ -122,7 +103,6 @@ TEST(PublishOnSave, EverySaveRepublishesAndAFailureLeavesTheSave)
             EXPECT_EQ(said.back().rfind(c.says, 0), 0u) << said.back();
         }
         EXPECT_EQ(fs::exists(web / "index.html"), c.written);
-        EXPECT_EQ(fs::exists(web / "athletes.html"), c.written);
         EXPECT_TRUE(fs::is_regular_file(blocker));
     }
     std::ostringstream both;

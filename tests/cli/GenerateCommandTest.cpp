@@ -46,7 +46,6 @@ TEST_F(GenerateSuite, PrintsTheTimedProgrammeAndStoresItWithApply)
     std::ostringstream dry, err;
     EXPECT_EQ(cli::runGenerateCommand(m.folder(), "08:00", false, dry, err), 0);
     EXPECT_EQ(dry.str(), kExpected);
-    EXPECT_EQ(err.str(), "");
     EXPECT_EQ(stored(), Rows{"99.0|1.0|07:00"});
 
     std::ostringstream applied;
@@ -75,7 +74,6 @@ TEST_F(GenerateSuite, BadStartTimeOrNoEntriesStoresNothing)
     entries({{21, 3}});
     std::ostringstream out;
     EXPECT_THROW(cli::runGenerateCommand(m.folder(), "9.45", true, out), GeneratorError);
-    EXPECT_EQ(out.str(), "");
 
     entries({});
     EXPECT_EQ(cli::runGenerateCommand(m.folder(), "08:00", true, out), 0);

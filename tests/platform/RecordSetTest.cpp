@@ -73,7 +73,6 @@ TEST_F(RecordSetTest, AddedRowsAppearAtTheEndUntilRequery)
     EXPECT_EQ(rs.recordCount(), 5);
     rs.moveLast();
     EXPECT_EQ(rs.field("Naam").text(), "new");
-    EXPECT_EQ(rs.field("Sub").isNull(), true);
     rs.requery();
     EXPECT_EQ(rs.field("Naam").text(), "new") << "after requery the row takes its ordered place";
 }
@@ -106,7 +105,6 @@ TEST_F(RecordSetTest, RewriteReplacesAllRowsOrNothing)
     EXPECT_THROW(rs.rewriteTable({{{"Nommer", 1.0}, {"Naam", "p"}}, {{"Nommer", 99.0}, {"Naam", "q"}}}), StoreError);
     EXPECT_EQ(names(rs), (std::vector<std::string>{"z", "y"}));
     EXPECT_EQ(count("SELECT count(*) FROM Tab"), 2);
-    EXPECT_EQ(count("SELECT count(*) FROM Tab WHERE Naam = 'p'"), 0);
 }
 
 // The fingerprint a rewrite hands back is the one a later reading of the table
