@@ -145,6 +145,10 @@ TEST_F(ExchangeCommands, AnImportThatEmptiesTheProgrammeNeedsForce)
     expectUnchanged();
     EXPECT_EQ(cli::runImportCommand(dir.path().string(), workbook.string(), "", Language::English, out, true), 0);
     EXPECT_EQ(dir.rows(kProgramme).size(), 1u);
+    // A programme of one event is still exported.
+    const fs::path one = dir.path() / "one.xlsx";
+    EXPECT_EQ(cli::runExportCommand(dir.path().string(), one.string(), "", Language::English, out), 0);
+    EXPECT_TRUE(fs::exists(one));
 }
 
 // A workbook cell holding #N/A is named in the chosen language; nothing is stored.

@@ -37,6 +37,9 @@ TEST(TextNumberTest, FormattingAndFixedWidth)
         EXPECT_TRUE(isValidClockTime(good)) << good;
     for (const char* bad : {"24:00", "25:99", "ab:cd", "8:30", "08:60", "", "08-30"})
         EXPECT_FALSE(isValidClockTime(bad)) << bad;
+    // A workbook's time with seconds, as the programme stores it.
+    EXPECT_EQ(clockTimeText("7:30:00"), "07:30");
+    EXPECT_EQ(clockTimeText("7:30:05"), std::nullopt);
 }
 
 TEST(GridModelTest, RowsColumnsAndSort)
