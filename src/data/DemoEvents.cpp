@@ -265,6 +265,22 @@ std::vector<ProgrammeItem> buildProgramme(const std::map<int, int>& entryCounts,
         dayItems.insert(dayItems.end(), field.begin(), field.end());
         std::stable_sort(dayItems.begin(), dayItems.end(),
                          [](const ProgrammeItem& a, const ProgrammeItem& b) { return a.start < b.start; });
+        // A pair's "a" and "b" stand together under one number: a field event that
+        // starts with the "a" goes before it, one that starts later goes after the "b".
+        for (size_t b = 0; b < dayItems.size(); ++b) {
+            if (!dayItems[b].sharesNumber)
+                continue;
+            size_t a = b - 1;
+            while (dayItems[a].sub != "a")
+                --a;
+            const int pairStart = dayItems[a].start;
+            auto rank = [&](const ProgrammeItem& item) {
+                return item.sub == "a" ? 1 : item.sharesNumber ? 2 : item.start <= pairStart ? 0 : 3;
+            };
+            std::stable_sort(dayItems.begin() + static_cast<std::ptrdiff_t>(a),
+                             dayItems.begin() + static_cast<std::ptrdiff_t>(b) + 1,
+                             [&](const ProgrammeItem& x, const ProgrammeItem& y) { return rank(x) < rank(y); });
+        }
         all.insert(all.end(), dayItems.begin(), dayItems.end());
     }
     return all;

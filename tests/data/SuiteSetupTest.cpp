@@ -129,6 +129,9 @@ TEST(DemoMeetingTest, IsTheSameMeetingEveryTimeAndItsTablesAgree)
         "SELECT a.Tabverw FROM Atld40 a JOIN std.Atld10 x ON x.Nommer = a.Tabverw WHERE a.Sub = 'a' AND NOT EXISTS "
         "(SELECT 1 FROM Atld40 b JOIN std.Atld10 y ON y.Nommer = b.Tabverw WHERE b.Sub = 'b' AND b.Draws = a.Draws "
         "AND y.besk = x.besk AND y.Oud = x.Oud AND y.SM <> x.SM)",
+        // A "b" that does not follow its "a" under the same number.
+        "SELECT b.Draws, b.Nommer FROM Atld40 b LEFT JOIN Atld40 a ON a.rowid = b.rowid - 1 WHERE b.Sub = 'b' "
+        "AND (a.Sub IS NOT 'a' OR a.Nommer IS NOT b.Nommer OR a.Draws IS NOT b.Draws)",
         // A record of a set not in use, or of an event not in the programme.
         "SELECT r.Verw, r.Tnom FROM Atld60 r LEFT JOIN Atld61 v ON v.Verw = r.Verw "
         "WHERE v.Aktief IS NOT 1 OR r.Tnom NOT IN (SELECT Tabverw FROM Atld40)",
